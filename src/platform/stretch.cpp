@@ -1,0 +1,71 @@
+#include "stretch.h"
+
+#include <QtGlobal>
+
+StretchAxis stretchAxis(int sourceLength, int destinationLength)
+{
+    StretchAxis axis;
+    const qint64 D = destinationLength;
+    qint64 S = sourceLength;
+    if (D <= 0 || S <= 0)
+        return axis;
+    if (D == 1 && S > 1)
+        --S;
+    axis.first.assign(D, 0);
+    axis.last.assign(D, 0);
+    if (S > D) {
+        // Source indices map onto destinations in increasing order; every
+        // destination gets at least one, so each is a contiguous run.
+        std::vector<bool> seen(D, false);
+        for (qint64 j = 0; j < S; ++j) {
+            const auto d = static_cast<size_t>(((2 * j + 1) * D - 1) / (2 * S));
+            if (!seen[d]) {
+                axis.first[d] = int(j);
+                seen[d] = true;
+            }
+            axis.last[d] = int(j);
+        }
+    } else {
+        for (qint64 i = 0; i < D; ++i) {
+            const int j = int(((2 * i + 1) * S - 1) / (2 * D));
+            axis.first[i] = j;
+            axis.last[i] = j;
+        }
+    }
+    return axis;
+}
+
+void stretchAnd(QImage &dst, const QRect &dstRect, const QImage &src, const QRect &srcRect)
+{
+    Q_ASSERT(dst.format() == QImage::Format_RGB32 || dst.format() == QImage::Format_ARGB32);
+    Q_ASSERT(src.format() == QImage::Format_RGB32 || src.format() == QImage::Format_ARGB32);
+    if (dstRect.isEmpty() || srcRect.isEmpty() || !src.rect().contains(srcRect))
+        return;
+    const StretchAxis ax = stretchAxis(srcRect.width(), dstRect.width());
+    const StretchAxis ay = stretchAxis(srcRect.height(), dstRect.height());
+
+    const QRect visible = dstRect.intersected(dst.rect());
+    if (visible.isEmpty())
+        return;
+    const int x0 = visible.left() - dstRect.left();
+    const int x1 = visible.right() - dstRect.left();
+
+    std::vector<QRgb> acc(size_t(dstRect.width()));
+    for (int y = visible.top(); y <= visible.bottom(); ++y) {
+        const int dy = y - dstRect.top();
+        std::fill(acc.begin() + x0, acc.begin() + x1 + 1, ~QRgb(0));
+        for (int r = ay.first[dy]; r <= ay.last[dy]; ++r) {
+            const auto *row = reinterpret_cast<const QRgb *>(src.constScanLine(srcRect.top() + r))
+                + srcRect.left();
+            for (int dx = x0; dx <= x1; ++dx) {
+                QRgb a = acc[dx];
+                for (int c = ax.first[dx]; c <= ax.last[dx]; ++c)
+                    a &= row[c];
+                acc[dx] = a;
+            }
+        }
+        auto *out = reinterpret_cast<QRgb *>(dst.scanLine(y)) + dstRect.left();
+        for (int dx = x0; dx <= x1; ++dx)
+            out[dx] = acc[dx] | 0xFF000000u;
+    }
+}

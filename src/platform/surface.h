@@ -1,0 +1,92 @@
+#pragma once
+
+#include "colour.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPointF>
+#include <QRect>
+
+#include <functional>
+
+// A picture that keeps its drawing: W x H pixels, origin at the top-left pixel,
+// a background colour, a drawing width, a font, a fore colour and a print position.
+// Whatever shows the surface on screen registers a refresh handler and repaints
+// when refresh() is called; the surface itself never touches a widget.
+class Surface
+{
+public:
+    explicit Surface(int width = 0, int height = 0, Couleur background = kBlanc);
+
+    int width() const { return m_image.width(); }
+    int height() const { return m_image.height(); }
+    QSize size() const { return m_image.size(); }
+    QRect rect() const { return m_image.rect(); }
+
+    // A new drawing area of width x height pixels, all background.
+    void resize(int width, int height);
+    // Makes the picture the whole content, at its natural size.
+    void setPicture(const QImage &picture);
+
+    Couleur backColor() const { return m_backColor; }
+    // Only records the colour: the next cls() uses it.
+    void setBackColor(Couleur colour) { m_backColor = colour; }
+
+    // Every pixel takes the background colour; the print position returns to (0, 0).
+    void cls();
+
+    // The colour of one pixel; outside the drawing area, kCouleurInvalide.
+    Couleur point(int x, int y) const;
+    // Outside the drawing area nothing happens.
+    void setPixel(int x, int y, Couleur colour);
+
+    int drawWidth() const { return m_drawWidth; }
+    void setDrawWidth(int width) { m_drawWidth = width < 1 ? 1 : width; }
+
+    // A straight line of the drawing width. At width 1 the start pixel is painted
+    // and the end pixel is not (a zero-length line paints its one pixel); wider
+    // lines have round ends and cover both end points.
+    void line(QPointF from, QPointF to, Couleur colour);
+
+    const QFont &font() const { return m_font; }
+    void setFont(const QFont &font);
+    Couleur foreColor() const { return m_foreColor; }
+    void setForeColor(Couleur colour) { m_foreColor = colour; }
+    double currentX() const { return m_currentX; }
+    double currentY() const { return m_currentY; }
+    void setCurrentX(double x) { m_currentX = x; }
+    void setCurrentY(double y) { m_currentY = y; }
+
+    // Paints text with its top-left corner at the print position, in the fore colour
+    // with a transparent background and no antialiasing: only glyph pixels change,
+    // and they take exactly the fore colour. The position then moves to the next line.
+    void print(const QString &text);
+    // The box print() would cover for this text at the print position.
+    QRect textRect(const QString &text) const;
+
+    // Direct access for the fast paths (conversion, encoding, display); Format_RGB32.
+    QImage &image() { return m_image; }
+    const QImage &image() const { return m_image; }
+
+    // Tells whatever shows the surface that its content changed.
+    void refresh() const;
+    void setRefreshHandler(std::function<void()> handler) { m_refresh = std::move(handler); }
+
+private:
+    QImage m_image;
+    Couleur m_backColor;
+    Couleur m_foreColor = kNoir;
+    int m_drawWidth = 1;
+    QFont m_font;
+    double m_currentX = 0;
+    double m_currentY = 0;
+    std::function<void()> m_refresh;
+};
+
+// Copies a w x h rectangle pixel for pixel; parts outside either surface are skipped.
+void bitBlt(Surface &dst, int x, int y, int w, int h, const Surface &src, int sx, int sy);
+
+// Copies the source rectangle into the destination rectangle at another size, with
+// the AND-combining shrink of stretchAnd(). Destination pixels outside the surface
+// are skipped.
+void stretchBlt(Surface &dst, const QRect &dstRect, const Surface &src, const QRect &srcRect);
