@@ -1,0 +1,122 @@
+#pragma once
+
+#include "platform/surface.h"
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// The main window's conversion state and its commands, without widgets: loading a
+// source, fitting it, converting, naming and saving. The window binds its controls
+// to the public members and runs the commands on clicks; the command line and the
+// tests drive it directly. Messages and file dialogs go through Dialogs::current().
+class ConversionState
+{
+public:
+    // The work picture and the preview: the calculator screen.
+    static constexpr int kLargeurEcran = 160;
+    static constexpr int kHauteurEcran = 100;
+
+    ConversionState();
+
+    // The three pictures use a white background: cleared parts then count as clear
+    // pixels in the file (only exact white is clear).
+    Surface picture1{392, 216, kBlanc}; // source frame, the source at its natural size
+    Surface picture3{kLargeurEcran, kHauteurEcran, kBlanc}; // source preview
+    Surface picture2{kLargeurEcran, kHauteurEcran, kBlanc}; // work picture
+
+    // The picture last put into the work picture: its size and its top-left corner.
+    int largeur = kLargeurEcran;
+    int hauteur = kHauteurEcran;
+    int x0 = 0;
+    int y0 = 0;
+
+    // Option values, bound to the window's controls.
+    int text7 = kLargeurEcran;  // output width (16 to 160 by 16 in the window)
+    int text8 = kHauteurEcran;  // output height (2 to 100 by 2 in the window)
+    bool check2 = false;        // "Conserver les proportions"
+    bool option1 = false;       // "Noir & Blanc simple"; false: "Via Grayscale 1" (Option2)
+    int slider1 = 0;            // grey-level correction, -50 to 50
+    bool check3 = false;        // "Inverser les couleurs"
+    bool check1 = false;        // "Options avancées"
+    QString text1;              // variable name of the advanced options (8 characters at most)
+    QString text2 = QStringLiteral("zfig"); // folder name of the advanced options
+    QString conv = QStringLiteral("Noir et blanc simple"); // name of the method that ran last
+    QString fich = QStringLiteral("Label4"); // next automatic name
+
+    // The program's folder, always ending with the platform's separator; by
+    // default the folder of the executable.
+    const QString &cheminAppli() const { return m_cheminAppli; }
+    void setCheminAppli(const QString &folder);
+
+    // The window that owns the file dialogs.
+    void setDialogOwner(QWidget *owner) { m_owner = owner; }
+    // Called after a command changed the labels, text boxes or sizes.
+    void setChangeHandler(std::function<void()> handler) { m_changed = std::move(handler); }
+
+    // Start-up: the source from a picture file (an empty path: from the clipboard),
+    // stretched into the work picture and the preview, converted at level 0; fich
+    // and text1 show the first free automatic name. An unreadable file is reported
+    // and leaves a blank source.
+    void demarrer(const QString &cheminSource);
+
+    // "Ouvrir Fichier": the open dialog, then ouvrirFichier().
+    void ouvrirImage();
+    // Opens a chosen file: a name ending in "89i" (any case) is a calculator picture,
+    // read into the work picture; anything else is decoded into the source frame and
+    // shown in the preview. A failure shows a message and changes nothing.
+    void ouvrirFichier(const QString &path);
+    // The same without messages: false and the French reason in *error.
+    bool chargerFichier(const QString &path, QString *error = nullptr);
+    // The calculator-picture branch of the open command: the file into the work
+    // picture, source frame and preview cleared, largeur x hauteur the file's
+    // picture size (at most 160 x 100) from (0, 0).
+    bool charger89i(const QString &path, QString *error = nullptr);
+    // The image viewer's open: the file into the work picture, the source frame
+    // (made 160 x 100) and the preview, with the same size rule.
+    bool ouvrirDuVisualisateur(const QString &path, QString *error = nullptr);
+    // largeur x hauteur become a calculator picture's size, at most 160 x 100, from (0, 0).
+    void adopterTaille89i(QSize tailleFichier);
+
+    // "Importer presse-papier".
+    void importerPressePapier();
+    // A picture as the source (a null image: a blank source of the same size).
+    void importerImage(const QImage &image);
+
+    // The fit of the source into the work picture at text7 x text8.
+    void ajusteImage();
+    // "Convertir": fit, the chosen method, then fich shows the next automatic name.
+    void convertir();
+    // The smallest k for which no ordinary file cheminAppli + nomAutomatique(k) + ".89i" exists.
+    int prochainNumero() const;
+    // "fig" and k in at least four digits.
+    static QString nomAutomatique(int k);
+
+    // "Sauver sous": asks for a name and writes the fitted picture.
+    void sauverSous();
+    // "Sauver fich. automatiquement": writes the next numbered file in the program's folder.
+    void sauverAutomatiquement();
+    // The file "Sauver sous" writes for a chosen name: the file name (not the folders)
+    // in lower case, ".89i" appended unless it already ends so.
+    static QString cheminSauverSous(const QString &chosen);
+
+    // The fitted picture: largeur x hauteur pixels of the work picture from (x0, y0),
+    // widened to whole bytes with the work picture's pixels to its right (white beyond it).
+    Surface imageAjustee() const;
+    // Writes imageAjustee() as "Sauver sous" does, without its dialog.
+    bool ecrireImageAjustee(const QString &path, const QString &folder, const QString &name,
+                            bool confirm, QString *error = nullptr) const;
+
+private:
+    void stretchSourceIntoPreview();
+    void avertirOptionsAvancees() const;
+    void changed() const;
+
+    QString m_cheminAppli;
+    QWidget *m_owner = nullptr;
+    std::function<void()> m_changed;
+};
