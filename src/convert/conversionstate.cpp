@@ -1,0 +1,303 @@
+#include "conversionstate.h"
+
+#include "convert/traitement.h"
+#include "picfile/lib89i.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/pictureloader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// What the file header needs for the picture size: everything up to the width.
+constexpr qint64 kEntete89i = 92;
+
+QString avecSeparateur(QString folder)
+{
+    folder = QDir::toNativeSeparators(folder);
+    if (!folder.endsWith(QDir::separator()))
+        folder += QDir::separator();
+    return folder;
+}
+
+// Half a pixel goes to the even neighbour.
+int arrondiPair(double v)
+{
+    return int(std::nearbyint(v));
+}
+
+// The dialogs' initial folder: the user's home folder.
+QString dossierInitial()
+{
+    return QDir::toNativeSeparators(QDir::homePath());
+}
+
+} // namespace
+
+ConversionState::ConversionState()
+{
+    setCheminAppli(QCoreApplication::applicationDirPath());
+}
+
+void ConversionState::setCheminAppli(const QString &folder)
+{
+    m_cheminAppli = avecSeparateur(folder);
+}
+
+void ConversionState::changed() const
+{
+    if (m_changed)
+        m_changed();
+}
+
+void ConversionState::demarrer(const QString &cheminSource)
+{
+    hauteur = kHauteurEcran;
+    largeur = kLargeurEcran;
+    x0 = y0 = 0;
+    if (cheminSource.isEmpty()) {
+        importerImage(clipboardPicture());
+    } else {
+        const LoadedPicture loaded = loadPicture(cheminSource);
+        if (!loaded.ok())
+            Dialogs::current().message(loaded.error, Dialogs::Icon::Exclamation);
+        importerImage(loaded.image);
+    }
+    picture2.cls();
+    stretchBlt(picture2, QRect(0, 0, largeur, hauteur), picture1, picture1.rect());
+    conv = QStringLiteral("Methode avancée");
+    traitement::ViaGrayscale(picture2, 0, 1);
+    fich = text1 = nomAutomatique(prochainNumero());
+    changed();
+}
+
+void ConversionState::ouvrirImage()
+{
+    const QList<Dialogs::Filter> filters{
+        {QStringLiteral("Images files (*.89i;*.bmp;*.jpg;*.gif;*.ico)"),
+         QStringLiteral("*.89i;*.bmp;*.jpg;*.gif;*.ico")},
+        {QStringLiteral("All Files (*.*)"), QStringLiteral("*.*")},
+    };
+    const auto chosen = Dialogs::current().chooseFile(m_owner, filters, dossierInitial(),
+                                                      QStringLiteral("Ouvrir une Image."));
+    if (chosen)
+        ouvrirFichier(*chosen);
+}
+
+void ConversionState::ouvrirFichier(const QString &path)
+{
+    QString error;
+    if (!chargerFichier(path, &error))
+        Dialogs::current().message(error, Dialogs::Icon::Exclamation);
+}
+
+bool ConversionState::chargerFichier(const QString &path, QString *error)
+{
+    const QString chemin = path.trimmed();
+    if (chemin.endsWith(QStringLiteral("89i"), Qt::CaseInsensitive))
+        return charger89i(chemin, error);
+    // Decode first: a picture that cannot be read leaves the source as it was.
+    const LoadedPicture loaded = loadPicture(chemin);
+    if (!loaded.ok()) {
+        if (error)
+            *error = loaded.error;
+        return false;
+    }
+    picture1.setPicture(loaded.image);
+    picture1.refresh();
+    stretchSourceIntoPreview();
+    return true;
+}
+
+bool ConversionState::charger89i(const QString &path, QString *error)
+{
+    const auto entete = files::readAll(path, error, kEntete89i);
+    if (!entete || !lib89i::Lire89i(path, picture2, false, error))
+        return false;
+    picture1.cls();
+    picture1.refresh();
+    picture3.cls();
+    picture3.refresh();
+    adopterTaille89i(lib89i::taille89i(*entete));
+    return true;
+}
+
+bool ConversionState::ouvrirDuVisualisateur(const QString &path, QString *error)
+{
+    const auto entete = files::readAll(path, error, kEntete89i);
+    if (!entete || !lib89i::Lire89i(path, picture2, false, error))
+        return false;
+    picture1.resize(kLargeurEcran, kHauteurEcran);
+    // The file was just read: the two copies cannot fail but for a race, and then
+    // they only stay blank.
+    lib89i::Lire89i(path, picture1, false);
+    lib89i::Lire89i(path, picture3, false);
+    adopterTaille89i(lib89i::taille89i(*entete));
+    return true;
+}
+
+void ConversionState::adopterTaille89i(QSize tailleFichier)
+{
+    largeur = std::clamp(tailleFichier.width(), 0, kLargeurEcran);
+    hauteur = std::clamp(tailleFichier.height(), 0, kHauteurEcran);
+    x0 = y0 = 0;
+    changed();
+}
+
+void ConversionState::importerPressePapier()
+{
+    importerImage(clipboardPicture());
+}
+
+void ConversionState::importerImage(const QImage &image)
+{
+    // No picture: a blank source, keeping the frame's size.
+    if (image.isNull())
+        picture1.cls();
+    else
+        picture1.setPicture(image);
+    picture1.refresh();
+    stretchSourceIntoPreview();
+}
+
+void ConversionState::stretchSourceIntoPreview()
+{
+    stretchBlt(picture3, QRect(0, 0, kLargeurEcran, kHauteurEcran), picture1, picture1.rect());
+    picture3.refresh();
+}
+
+void ConversionState::ajusteImage()
+{
+    hauteur = text8;
+    largeur = text7;
+    x0 = y0 = 0;
+    picture2.cls();
+    if (!check2) {
+        // From the preview: the source is resampled twice on this path.
+        stretchBlt(picture2, QRect(0, 0, largeur, hauteur), picture3,
+                   QRect(0, 0, kLargeurEcran, kHauteurEcran));
+        picture2.refresh();
+        return;
+    }
+    const int sw = picture1.width();
+    const int sh = picture1.height();
+    const int w7 = text7;
+    const int h8 = text8;
+    if (sw > 0 && sh > 0 && w7 > 0 && h8 > 0) {
+        const double rw = double(sw) / w7;
+        const double rh = double(sh) / h8;
+        // The shortened side keeps at least one pixel, so a thin source stays visible.
+        if (rh < rw) {
+            hauteur = std::max(1, int(w7 * (double(sh) / sw)));
+            y0 = arrondiPair(h8 / 2.0 - hauteur / 2.0);
+        } else if (rh > rw) {
+            largeur = std::max(1, int(h8 * (double(sw) / sh)));
+            x0 = arrondiPair(w7 / 2.0 - largeur / 2.0);
+        }
+    }
+    stretchBlt(picture2, QRect(x0, y0, largeur, hauteur), picture1, picture1.rect());
+    picture2.refresh();
+}
+
+void ConversionState::convertir()
+{
+    ajusteImage();
+    if (!option1) {
+        conv = QStringLiteral("Via Grayscale 1");
+        traitement::ViaGrayscale(picture2, slider1, check3 ? -1 : 1);
+    } else {
+        conv = QStringLiteral("Noir et Blanc Simple");
+        traitement::NoirEtBlanc(picture2);
+    }
+    fich = nomAutomatique(prochainNumero());
+    changed();
+}
+
+int ConversionState::prochainNumero() const
+{
+    int k = 0;
+    while (files::isOrdinaryFile(m_cheminAppli + nomAutomatique(k) + QStringLiteral(".89i")))
+        ++k;
+    return k;
+}
+
+QString ConversionState::nomAutomatique(int k)
+{
+    return QStringLiteral("fig") + QString::number(k).rightJustified(4, u'0');
+}
+
+QString ConversionState::cheminSauverSous(const QString &chosen)
+{
+    QString path = chosen.trimmed();
+    // Only the file name is lower-cased: on a case-sensitive file system the
+    // folders must keep their case.
+    const qsizetype cut = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(QDir::separator()));
+    path = path.left(cut + 1) + path.mid(cut + 1).toLower();
+    if (!path.endsWith(QStringLiteral(".89i")))
+        path += QStringLiteral(".89i");
+    return path;
+}
+
+void ConversionState::avertirOptionsAvancees() const
+{
+    if (check1)
+        Dialogs::current().message(
+            QStringLiteral("Vous avez choisi d'utiliser des options complémentaires"),
+            Dialogs::Icon::Exclamation);
+}
+
+void ConversionState::sauverSous()
+{
+    const QList<Dialogs::Filter> filters{
+        {QStringLiteral("Images files (*.89i)"), QStringLiteral("*.89i")}};
+    const auto chosen = Dialogs::current().chooseFile(m_owner, filters, dossierInitial(),
+                                                      QStringLiteral("Enregistrer une Image."));
+    if (!chosen)
+        return;
+    const QString path = cheminSauverSous(*chosen);
+    avertirOptionsAvancees();
+    const QString folder = check1 ? text2 : QStringLiteral("zfig");
+    const QString name = check1 ? text1 : QStringLiteral("fig0000");
+    QString error;
+    if (!ecrireImageAjustee(path, folder, name, true, &error))
+        Dialogs::current().message(error, Dialogs::Icon::Exclamation);
+}
+
+void ConversionState::sauverAutomatiquement()
+{
+    const int k = prochainNumero();
+    const QString path = m_cheminAppli + nomAutomatique(k) + QStringLiteral(".89i");
+    avertirOptionsAvancees();
+    const QString folder = check1 ? text2 : QStringLiteral("zfig");
+    const QString name = check1 ? text1 : nomAutomatique(k);
+    QString error;
+    if (!lib89i::Ecrire89i(path, picture2, text8, text7, folder, name, true, &error)) {
+        // Nothing was written: the names stay as they were.
+        Dialogs::current().message(error, Dialogs::Icon::Exclamation);
+        return;
+    }
+    fich = text1 = nomAutomatique(prochainNumero());
+    changed();
+}
+
+Surface ConversionState::imageAjustee() const
+{
+    // Whole bytes wide: the low bits of a row's last byte come from the pixels to
+    // the right of the picture, as they do for a picture at the top-left corner.
+    const int w = std::max(largeur, 0);
+    const int h = std::max(hauteur, 0);
+    Surface picture((w + 7) / 8 * 8, h, kBlanc);
+    bitBlt(picture, 0, 0, picture.width(), h, picture2, x0, y0);
+    return picture;
+}
+
+bool ConversionState::ecrireImageAjustee(const QString &path, const QString &folder,
+                                         const QString &name, bool confirm, QString *error) const
+{
+    return lib89i::Ecrire89i(path, imageAjustee(), hauteur, largeur, folder, name, confirm, error);
+}
