@@ -1,0 +1,131 @@
+#include "canevas.h"
+
+#include "editeur.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+// Red shows on both black and white pixels.
+const QColor kOverlayColour(230, 0, 0);
+
+QPen dashedPen(int width)
+{
+    QPen pen(kOverlayColour, width, Qt::DashLine);
+    pen.setCosmetic(width <= 1);
+    return pen;
+}
+
+void paintLine1(QPainter &painter, const Line1State &line)
+{
+    painter.setPen(dashedPen(line.borderWidth));
+    const QPointF centre(0.5, 0.5); // pixel centres
+    const QPointF a = QPointF(line.x1, line.y1) + centre, b = QPointF(line.x2, line.y2) + centre;
+    if (a == b)
+        painter.drawPoint(a);
+    else
+        painter.drawLine(a, b);
+}
+
+void paintShape1(QPainter &painter, const Shape1State &shape)
+{
+    painter.setPen(dashedPen(1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QRectF(shape.left + 0.5, shape.top + 0.5, shape.width, shape.height));
+}
+
+void paintPrev(QPainter &painter, const Editeur &editeur)
+{
+    const PrevState &prev = editeur.prev();
+    painter.setPen(kOverlayColour);
+    painter.setFont(prev.font);
+    const QFontMetrics metrics(prev.font);
+    // Laid out like validation prints it: each line under the previous one.
+    double y = std::round(prev.top) + metrics.ascent();
+    for (const QString &line : editeur.prevLines()) {
+        painter.drawText(QPointF(std::round(prev.left), y), line);
+        y += metrics.height();
+    }
+}
+
+} // namespace
+
+Canevas::Canevas(Editeur &editeur, QWidget *parent)
+    : SurfaceWidget(&editeur.picture2(), parent)
+    , m_editeur(editeur)
+{
+    setCursor(Qt::CrossCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true); // the coordinate readout follows the pointer without a button
+    connect(&editeur, &Editeur::overlaysChanged, this, qOverload<>(&QWidget::update));
+    connect(&editeur, &Editeur::focusCanevasDemande, this,
+            [this] { setFocus(Qt::OtherFocusReason); });
+}
+
+int Canevas::buttonMask(Qt::MouseButtons buttons)
+{
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0)
+        | (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+QPointF Canevas::canvasPoint(const QMouseEvent *event) const
+{
+    return event->position() - QPointF(origin());
+}
+
+void Canevas::paintEvent(QPaintEvent *event)
+{
+    SurfaceWidget::paintEvent(event);
+    QPainter painter(this);
+    painter.translate(origin());
+    painter.setClipRect(QRect(QPoint(0, 0), surface()->size()));
+    if (m_editeur.line1().visible)
+        paintLine1(painter, m_editeur.line1());
+    if (m_editeur.shape1().visible)
+        paintShape1(painter, m_editeur.shape1());
+    if (m_editeur.prev().visible)
+        paintPrev(painter, m_editeur);
+}
+
+void Canevas::mousePressEvent(QMouseEvent *event)
+{
+    const QPointF p = canvasPoint(event);
+    if (m_editeur.prev().visible && m_editeur.prevRect().contains(p)) {
+        m_pressOnPrev = true; // the label takes this click
+        return;
+    }
+    m_editeur.mouseDown(buttonMask(event->button()), p.x(), p.y());
+}
+
+void Canevas::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_pressOnPrev)
+        return;
+    const QPointF p = canvasPoint(event);
+    if (m_editeur.prev().visible && m_editeur.prevRect().contains(p))
+        m_editeur.prevMouseMove();
+    m_editeur.mouseMove(buttonMask(event->buttons()), p.x(), p.y());
+}
+
+void Canevas::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_pressOnPrev) {
+        if (event->buttons() == Qt::NoButton) {
+            m_pressOnPrev = false;
+            m_editeur.prevClick();
+        }
+        return;
+    }
+    const QPointF p = canvasPoint(event);
+    m_editeur.mouseUp(buttonMask(event->button()), p.x(), p.y());
+}
+
+void Canevas::keyPressEvent(QKeyEvent *event)
+{
+    m_editeur.keyDown(event->key());
+}

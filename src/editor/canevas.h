@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/surfacewidget.h"
+
+class Editeur;
+
+// The editing canvas Picture2: shows the work picture with the editor's overlays
+// on top (they never touch the picture), a cross-hair pointer, and forwards mouse
+// events in canvas pixels and key presses to the Editeur. A press on the placed
+// text label is a click on the label, not on the canvas.
+class Canevas : public SurfaceWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Canevas(Editeur &editeur, QWidget *parent = nullptr);
+
+    // Platform button mask: left 1, right 2, middle 4.
+    static int buttonMask(Qt::MouseButtons buttons);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QPointF canvasPoint(const QMouseEvent *event) const;
+
+    Editeur &m_editeur;
+    bool m_pressOnPrev = false; // the press landed on the label: its release is a label click
+};

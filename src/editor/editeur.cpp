@@ -1,0 +1,384 @@
+#include "editeur.h"
+
+#include <QFontMetrics>
+#include <Qt>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// Fix(): truncation toward zero, kept inside int so far-off pointers stay harmless.
+int fix(double v)
+{
+    if (std::isnan(v))
+        return 0;
+    return int(std::clamp(std::trunc(v), double(INT_MIN), double(INT_MAX)));
+}
+
+const QString kSampleText = QStringLiteral("Sample Text");
+
+template <typename Change>
+void changeFont(Surface &surface, Change change)
+{
+    QFont font = surface.font();
+    change(font);
+    surface.setFont(font);
+}
+
+} // namespace
+
+Editeur::Editeur(Surface &picture2, QObject *parent)
+    : QObject(parent)
+    , m_picture2(picture2)
+{
+    QFont canvasFont(QStringLiteral("MS Serif"));
+    canvasFont.setPointSizeF(6);
+    m_picture2.setFont(canvasFont);
+    QFont previewFont(QStringLiteral("MS Serif"));
+    previewFont.setPointSizeF(6.75);
+    m_picture4.setFont(previewFont);
+    m_prev.font.setStyleStrategy(QFont::NoAntialias);
+    m_prev.font.setFamily(m_picture4.font().family());
+    m_picture2.setDrawWidth(m_text5.value());
+    m_line1.borderWidth = m_text5.value();
+    taillePlus();
+}
+
+QString Editeur::messageErreurTaille()
+{
+    return QStringLiteral("Erreur à la selection de la taille de la police...");
+}
+
+QStringList Editeur::prevLines() const
+{
+    QString caption = m_prev.caption;
+    caption.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    caption.replace(u'\r', u'\n');
+    return caption.split(u'\n');
+}
+
+QRectF Editeur::prevRect() const
+{
+    if (m_prev.caption.isEmpty())
+        return {};
+    const QFontMetrics metrics(m_prev.font);
+    const QStringList lines = prevLines();
+    int width = 0;
+    for (const QString &line : lines)
+        width = std::max(width, metrics.horizontalAdvance(line));
+    return QRectF(std::round(m_prev.left), std::round(m_prev.top), width,
+                  double(metrics.height()) * lines.size());
+}
+
+// ---- Canvas events ----
+
+void Editeur::mouseDown(int button, double x, double y)
+{
+    if (button == 0)
+        return;
+    switch (m_outil) {
+    case Outil::PixelOn: paintSquare(x, y, kNoir); break;
+    case Outil::PixelOff: paintSquare(x, y, kBlanc); break;
+    case Outil::Ligne: startLine(x, y); break;
+    case Outil::Ellipse: startOrCancelEllipse(x, y); break;
+    default: break;
+    }
+}
+
+void Editeur::mouseMove(int button, double x, double y)
+{
+    emit coordonnees(QStringLiteral("%1x%2").arg(fix(x)).arg(fix(y)));
+    if (button == 0)
+        return;
+    switch (m_outil) {
+    case Outil::PixelOn: paintSquare(x, y, kNoir); break;
+    case Outil::PixelOff: paintSquare(x, y, kBlanc); break;
+    case Outil::Ligne: dragLine(x, y); break;
+    case Outil::Ellipse: dragEllipse(x, y); break;
+    default: break;
+    }
+}
+
+void Editeur::mouseUp(int button, double x, double y)
+{
+    if (button != 0 && m_outil == Outil::Texte)
+        placeOrHidePrev(x, y);
+}
+
+void Editeur::keyDown(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        validerTexte();
+        validerLigne();
+        break;
+    case Qt::Key_Left: nudge(-1, 0); break;
+    case Qt::Key_Right: nudge(1, 0); break;
+    case Qt::Key_Up: nudge(0, -1); break;
+    case Qt::Key_Down: nudge(0, 1); break;
+    case Qt::Key_F1: emit aProposDemande(); break;
+    default: break;
+    }
+}
+
+void Editeur::nudge(int dx, int dy)
+{
+    if (m_outil == Outil::Texte) {
+        m_prev.left += dx;
+        m_prev.top += dy;
+    } else if (m_outil == Outil::Ligne) {
+        m_line1.x1 += dx;
+        m_line1.x2 += dx;
+        m_line1.y1 += dy;
+        m_line1.y2 += dy;
+    } else {
+        return;
+    }
+    emit overlaysChanged();
+}
+
+void Editeur::choisirOutil(int index)
+{
+    m_outil = index >= 0 && index <= 4 ? Outil(index) : Outil::Aucun;
+    // A pending shape of another tool is dropped undrawn.
+    if (index != int(Outil::Ligne))
+        m_line1.visible = false;
+    if (index != int(Outil::Texte))
+        m_prev.visible = false;
+    if (index != int(Outil::Ellipse))
+        m_shape1.visible = false;
+    emit overlaysChanged();
+}
+
+void Editeur::labelClick(int index)
+{
+    if (index == 2)
+        emit focusCanevasDemande();
+}
+
+void Editeur::prevClick()
+{
+    m_prev.visible = false;
+    emit overlaysChanged();
+    emit focusCanevasDemande();
+}
+
+void Editeur::prevMouseMove()
+{
+    emit focusCanevasDemande();
+}
+
+// ---- Pixel tools ----
+
+void Editeur::paintSquare(double x, double y, Couleur colour)
+{
+    // Only the part of the n x n square inside the picture is visited: the rest
+    // would be dropped anyway, and a huge pixel size stays cheap.
+    const long long n = m_text6.value();
+    const long long left = fix(x), top = fix(y);
+    const long long i0 = std::max(0LL, -left), i1 = std::min(n, m_picture2.width() - left);
+    const long long j0 = std::max(0LL, -top), j1 = std::min(n, m_picture2.height() - top);
+    for (long long i = i0; i < i1; ++i)
+        for (long long j = j0; j < j1; ++j)
+            m_picture2.setPixel(int(left + i), int(top + j), colour);
+    m_picture2.refresh();
+}
+
+// ---- Line ----
+
+void Editeur::startLine(double x, double y)
+{
+    m_line1.visible = true;
+    m_line1.x1 = m_line1.x2 = x;
+    m_line1.y1 = m_line1.y2 = y;
+    emit overlaysChanged();
+}
+
+void Editeur::dragLine(double x, double y)
+{
+    m_line1.x2 = x;
+    m_line1.y2 = y;
+    emit overlaysChanged();
+}
+
+void Editeur::validerLigne()
+{
+    if (!m_line1.visible)
+        return;
+    m_picture2.line(QPointF(m_line1.x1, m_line1.y1), QPointF(m_line1.x2, m_line1.y2), kNoir);
+    m_line1.visible = false;
+    m_picture2.refresh();
+    emit overlaysChanged();
+}
+
+// ---- Ellipse ----
+
+void Editeur::startOrCancelEllipse(double x, double y)
+{
+    if (!m_shape1.visible) {
+        m_shape1.visible = true;
+        m_shape1.top = fix(y);
+        m_shape1.left = fix(x);
+    } else {
+        m_shape1.visible = false;
+    }
+    m_shape1.width = m_shape1.height = 0;
+    emit overlaysChanged();
+}
+
+void Editeur::dragEllipse(double x, double y)
+{
+    // The box keeps its top-left corner and only grows right and down.
+    const double w = x - m_shape1.left;
+    const double h = y - m_shape1.top;
+    m_shape1.width = w > 0 ? w : 0;
+    m_shape1.height = h > 0 ? h : 0;
+    emit overlaysChanged();
+}
+
+void Editeur::validerEllipse()
+{
+    if (!m_shape1.visible)
+        return;
+    m_shape1.visible = false;
+    const float width = float(m_shape1.width), height = float(m_shape1.height);
+    const float cx = width / 2 + float(m_shape1.left), cy = height / 2 + float(m_shape1.top);
+    const float rx = width / 2, ry = height / 2;
+    // 1257 samples, t from 0 to 6.28; the bound is 6.282, not 2 pi, so the
+    // outline stops one row short of the bottom of its box.
+    for (double t = 0; t <= 6.282; t += 0.005)
+        m_picture2.setPixel(fix(rx * std::cos(t) + cx), fix(ry * std::sin(t) + cy), kNoir);
+    m_picture2.refresh();
+    m_line1.visible = false;
+    emit overlaysChanged();
+}
+
+// ---- Text ----
+
+void Editeur::setTexte(const QString &text)
+{
+    m_text3 = text;
+    m_prev.caption = text;
+    emit overlaysChanged();
+}
+
+void Editeur::placeOrHidePrev(double x, double y)
+{
+    if (m_prev.visible) {
+        m_prev.visible = false;
+    } else {
+        m_prev.visible = true;
+        m_prev.font.setFamily(m_picture4.font().family());
+        m_prev.caption = m_text3;
+        m_prev.left = x;
+        m_prev.top = y;
+    }
+    emit overlaysChanged();
+}
+
+void Editeur::validerTexte()
+{
+    if (!m_prev.visible)
+        return;
+    changeFont(m_picture2, [&](QFont &f) { f.setFamily(m_prev.font.family()); });
+    m_picture2.setForeColor(kNoir);
+    // Every line starts at the label's left edge, one under the other.
+    m_picture2.setCurrentY(m_prev.top);
+    for (const QString &line : prevLines()) {
+        m_picture2.setCurrentX(m_prev.left);
+        m_picture2.print(line);
+    }
+    m_picture2.refresh();
+    m_prev.visible = false;
+    emit overlaysChanged();
+}
+
+void Editeur::redrawPreview()
+{
+    m_picture4.cls();
+    m_picture4.print(kSampleText);
+    m_picture4.refresh();
+}
+
+void Editeur::choisirPolice(const QString &name)
+{
+    changeFont(m_picture2, [&](QFont &f) { f.setFamily(name); });
+    changeFont(m_picture4, [&](QFont &f) { f.setFamily(name); });
+    m_prev.font.setFamily(name);
+    redrawPreview();
+    m_prev.font.setFamily(m_picture4.font().family());
+    emit overlaysChanged();
+}
+
+void Editeur::applyStyle(void (QFont::*set)(bool), bool (QFont::*get)() const, bool checked)
+{
+    changeFont(m_picture2, [&](QFont &f) { (f.*set)(checked); });
+    changeFont(m_picture4, [&](QFont &f) { (f.*set)(checked); });
+    (m_prev.font.*set)((m_picture4.font().*get)());
+    redrawPreview();
+    emit overlaysChanged();
+}
+
+void Editeur::setSouligne(bool checked) { applyStyle(&QFont::setUnderline, &QFont::underline, checked); }
+void Editeur::setGras(bool checked) { applyStyle(&QFont::setBold, &QFont::bold, checked); }
+void Editeur::setItalique(bool checked) { applyStyle(&QFont::setItalic, &QFont::italic, checked); }
+void Editeur::setRaye(bool checked) { applyStyle(&QFont::setStrikeOut, &QFont::strikeOut, checked); }
+
+void Editeur::tailleMoins() { applySize(m_text4.nextDown()); }
+void Editeur::taillePlus() { applySize(m_text4.nextUp()); }
+
+void Editeur::applySize(std::optional<int> size)
+{
+    if (!size)
+        return;
+    // A size the fonts cannot take stops here, before anything changed.
+    if (*size < 1 || *size > kTaillePoliceMax) {
+        emit messageBanniere(messageErreurTaille());
+        return;
+    }
+    changeFont(m_picture2, [&](QFont &f) { f.setPointSize(*size); });
+    m_text4.setValue(*size);
+    emit text4Changed(m_text4.text());
+    changeFont(m_picture4, [&](QFont &f) { f.setPointSize(*size); });
+    m_prev.font.setPointSize(*size);
+    m_prev.font.setFamily(m_picture4.font().family());
+    redrawPreview();
+    emit overlaysChanged();
+}
+
+// ---- Line width and pixel size ----
+
+void Editeur::epaisseurMoins()
+{
+    if (m_text5.down())
+        applyLineWidth();
+}
+
+void Editeur::epaisseurPlus()
+{
+    if (m_text5.up())
+        applyLineWidth();
+}
+
+void Editeur::applyLineWidth()
+{
+    m_line1.borderWidth = m_text5.value();
+    m_picture2.setDrawWidth(m_text5.value());
+    emit text5Changed(m_text5.text());
+    emit overlaysChanged();
+}
+
+void Editeur::pixelMoins()
+{
+    if (m_text6.down())
+        emit text6Changed(m_text6.text());
+}
+
+void Editeur::pixelPlus()
+{
+    if (m_text6.up())
+        emit text6Changed(m_text6.text());
+}
