@@ -3,7 +3,6 @@
 #include <QImage>
 
 #include <algorithm>
-#include <array>
 
 namespace traitement {
 
@@ -44,22 +43,24 @@ void SepareRVB(Couleur colour)
 
 void ViaGrayscale(Surface &picture, int level, int invert)
 {
-    // The result depends only on red + green + blue, so it is worked out once per sum.
-    std::array<QRgb, 3 * 255 + 1> result{};
+    // Black grows with red + green + blue, so one bound on that sum decides every
+    // pixel: blackSums is how many sums (0, 1, ...) give black.
     const qint64 limit = 255 * (qint64(level) + 50);
-    for (int sum = 0; sum < int(result.size()); ++sum) {
-        const int grey = (sum + 1) / 3; // the plain average, rounded
-        bool black = 100 * qint64(grey) <= limit; // the threshold itself is black
-        if (invert == -1)
-            black = !black;
-        result[size_t(sum)] = black ? kBlack : kWhite;
-    }
+    int blackSums = 0;
+    while (blackSums <= 3 * 255 && 100 * qint64((blackSums + 1) / 3) <= limit) // rounded average
+        ++blackSums;
+    // White is black with every colour bit set; inversion swaps the two.
+    const QRgb below = invert == -1 ? kWhite : kBlack;
+    const QRgb above = below ^ 0x00FFFFFFu;
+
     QImage &image = picture.image();
+    const int width = image.width();
     for (int y = 0; y < image.height(); ++y) {
         auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const QRgb c = row[x];
-            row[x] = result[qRed(c) + qGreen(c) + qBlue(c)];
+            const int sum = int((c >> 16) & 0xFF) + int((c >> 8) & 0xFF) + int(c & 0xFF);
+            row[x] = sum < blackSums ? below : above;
         }
     }
     finish(picture);

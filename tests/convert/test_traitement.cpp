@@ -55,6 +55,23 @@ TEST(Traitement, ThresholdIsInclusiveAtEveryLevel)
     }
 }
 
+TEST(Traitement, EveryColourSumAtEveryLevel)
+{
+    // One pixel per sum 0..765 of red + green + blue, checked against the rule
+    // "black exactly when 100 * grey <= 255 * (level + 50)", also past the slider's ends.
+    for (int level = -60; level <= 60; ++level) {
+        Surface s(766, 1, kBlanc);
+        for (int sum = 0; sum <= 765; ++sum)
+            s.setPixel(sum, 0, rgb(std::min(sum, 255), std::clamp(sum - 255, 0, 255),
+                                   std::max(sum - 510, 0)));
+        ViaGrayscale(s, level, 1);
+        for (int sum = 0; sum <= 765; ++sum) {
+            const bool black = 100 * ((sum + 1) / 3) <= 255 * (level + 50);
+            ASSERT_EQ(s.point(sum, 0), black ? kNoir : kBlanc) << "level " << level << " sum " << sum;
+        }
+    }
+}
+
 TEST(Traitement, GreyIsThePlainRoundedAverage)
 {
     // Pure red, green and blue: grey 85, black at level 0. (127,127,128) sums to
