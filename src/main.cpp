@@ -1,11 +1,29 @@
-#include <QApplication>
-#include <QLabel>
+#include "app/commandline.h"
+
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include <cstdio>
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Brivane"));
-    QLabel label(QStringLiteral("Brivane"));
-    label.show();
-    return QApplication::exec();
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (!CommandLine::handles(arguments))
+        return runGui(argc, argv, CommandLine::joinArguments(arguments));
+
+    // The converter needs fonts and pictures but no screen, and it reports its own
+    // failures in French: Qt's notes about the environment would only be noise.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Brivane"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return CommandLine(out, err).run(QCoreApplication::arguments());
 }

@@ -96,10 +96,15 @@ void ConversionState::ouvrirFichier(const QString &path)
         Dialogs::current().message(error, Dialogs::Icon::Exclamation);
 }
 
+bool ConversionState::estImage89i(const QString &path)
+{
+    return path.trimmed().endsWith(QStringLiteral("89i"), Qt::CaseInsensitive);
+}
+
 bool ConversionState::chargerFichier(const QString &path, QString *error)
 {
     const QString chemin = path.trimmed();
-    if (chemin.endsWith(QStringLiteral("89i"), Qt::CaseInsensitive))
+    if (estImage89i(chemin))
         return charger89i(chemin, error);
     // Decode first: a picture that cannot be read leaves the source as it was.
     const LoadedPicture loaded = loadPicture(chemin);

@@ -66,6 +66,9 @@ public:
 
     // "Ouvrir Fichier": the open dialog, then ouvrirFichier().
     void ouvrirImage();
+    // Whether the open command reads a file as a calculator picture: its name ends
+    // in "89i", in any case, with or without a dot.
+    static bool estImage89i(const QString &path);
     // Opens a chosen file: a name ending in "89i" (any case) is a calculator picture,
     // read into the work picture; anything else is decoded into the source frame and
     // shown in the preview. A failure shows a message and changes nothing.

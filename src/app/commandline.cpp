@@ -1,0 +1,463 @@
+#include "commandline.h"
+
+#include "convert/conversionstate.h"
+#include "picfile/lib89i.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTextStream>
+
+#include <cstring>
+#include <optional>
+
+struct ConvertOptions
+{
+    int largeur = ConversionState::kLargeurEcran;
+    int hauteur = ConversionState::kHauteurEcran;
+    int niveau = 0;
+    bool proportions = false;
+    bool simple = false;
+    bool inverser = false;
+    QString dossier = QStringLiteral("zfig");
+    std::optional<QString> variable;
+    std::optional<QString> outputFile;   // one source, a file name
+    std::optional<QString> outputFolder; // an existing folder
+};
+
+namespace {
+
+constexpr int kNameLength = 8;
+constexpr int kExportLimit = 4096;
+constexpr qint64 kHeaderLength = 92;
+constexpr qint64 kTrailerLength = 3;
+
+const QString kSuffix = QStringLiteral(".89i");
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// Messages meant for a message box go to the error stream instead.
+class StreamDialogs : public Dialogs
+{
+public:
+    explicit StreamDialogs(QTextStream &err) : m_err(err) { Dialogs::install(this); }
+    ~StreamDialogs() override { Dialogs::install(nullptr); }
+    StreamDialogs(const StreamDialogs &) = delete;
+    StreamDialogs &operator=(const StreamDialogs &) = delete;
+
+    void message(const QString &text, Icon) override { m_err << text << Qt::endl; }
+    std::optional<QString> chooseFile(QWidget *, const QList<Filter> &, const QString &,
+                                      const QString &) override
+    {
+        return std::nullopt;
+    }
+    void setTopmost(QWidget *, bool) override {}
+
+private:
+    QTextStream &m_err;
+};
+
+struct ConvertParser
+{
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("affiche cette aide")};
+    QCommandLineOption sortie{
+        {QStringLiteral("o"), QStringLiteral("sortie")},
+        QStringLiteral("fichier de sortie (une SOURCE) ou dossier existant, où\n"
+                       "chaque sortie prend le nom de sa source suivi de .89i ;\n"
+                       "sans cette option, chaque image est écrite sous le\n"
+                       "prochain nom automatique figNNNN.89i du dossier courant"),
+        QStringLiteral("CHEMIN")};
+    QCommandLineOption largeur{QStringLiteral("largeur"),
+                               QStringLiteral("largeur de l'image, de 1 à 160 (160 par défaut)"),
+                               QStringLiteral("N")};
+    QCommandLineOption hauteur{QStringLiteral("hauteur"),
+                               QStringLiteral("hauteur de l'image, de 1 à 100 (100 par défaut)"),
+                               QStringLiteral("N")};
+    QCommandLineOption proportions{QStringLiteral("proportions"),
+                                   QStringLiteral("« Conserver les proportions »")};
+    QCommandLineOption simple{QStringLiteral("simple"),
+                              QStringLiteral("« Noir & Blanc simple » au lieu de la méthode\n"
+                                             "des niveaux de gris")};
+    QCommandLineOption niveau{QStringLiteral("niveau"),
+                              QStringLiteral("correction des niveaux de gris, de -50 à 50\n"
+                                             "(0 par défaut)"),
+                              QStringLiteral("N")};
+    QCommandLineOption inverser{QStringLiteral("inverser"),
+                                QStringLiteral("« Inverser les couleurs »")};
+    QCommandLineOption dossier{QStringLiteral("dossier"),
+                               QStringLiteral("dossier de la calculatrice, 8 caractères au plus\n"
+                                              "(zfig par défaut)"),
+                               QStringLiteral("NOM")};
+    QCommandLineOption variable{
+        QStringLiteral("variable"),
+        QStringLiteral("nom de la variable, 8 caractères au plus (par défaut\n"
+                       "le nom automatique, ou le nom du fichier de sortie\n"
+                       "sans .89i, coupé à 8 caractères)"),
+        QStringLiteral("NOM")};
+
+    QList<QCommandLineOption> all() const
+    {
+        return {sortie, largeur, hauteur, proportions, simple, niveau, inverser, dossier, variable, help};
+    }
+};
+
+// One line per option, continuation lines indented under the description.
+QString optionsHelp(const QList<QCommandLineOption> &options)
+{
+    constexpr int kColumn = 24;
+    QString text;
+    for (const QCommandLineOption &option : options) {
+        QStringList names;
+        for (const QString &name : option.names())
+            names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        QString head = QStringLiteral("  ") + names.join(QStringLiteral(", "));
+        if (!option.valueName().isEmpty())
+            head += u' ' + option.valueName();
+        head = head.leftJustified(kColumn - 1) + u' ';
+        QString description = option.description();
+        description.replace(u'\n', u'\n' + QString(kColumn, u' '));
+        text += head + description + u'\n';
+    }
+    return text;
+}
+
+QString generalHelp()
+{
+    return QStringLiteral(
+        "Utilisation :\n"
+        "  brivane convertir [options] SOURCE...\n"
+        "      convertit des images (BMP, JPEG, GIF, icône, PNG ou .89i) en fichiers .89i\n"
+        "      pour TI-89/92+ ; « brivane convertir --help » détaille les options\n"
+        "  brivane exporter FICHIER.89i IMAGE.png\n"
+        "      écrit l'image d'un fichier .89i en PNG noir et blanc, à sa taille\n"
+        "  brivane --help | --version\n"
+        "  brivane [IMAGE]\n"
+        "      ouvre la fenêtre du programme sur une image\n"
+        "\n"
+        "Code de sortie : 0 si tout a réussi, 1 si un fichier n'a pu être lu ou écrit,\n"
+        "2 si la ligne de commande est incorrecte.\n");
+}
+
+QString convertHelp(const ConvertParser &p)
+{
+    return QStringLiteral("Utilisation : brivane convertir [options] SOURCE...\n\n"
+                          "Convertit chaque image SOURCE en fichier .89i pour TI-89/92+, comme la\n"
+                          "fenêtre du programme : ajustement à la taille choisie, méthode noir et\n"
+                          "blanc, puis « Sauver sous ».\n\nOptions :\n")
+        + optionsHelp(p.all())
+        + QStringLiteral("\nUne SOURCE .89i est reprise telle qu'elle est enregistrée, à sa taille\n"
+                         "(160 x 100 au plus) : seuls --dossier et --variable s'y appliquent.\n");
+}
+
+QString exportHelp()
+{
+    return QStringLiteral(
+        "Utilisation : brivane exporter FICHIER.89i IMAGE.png\n\n"
+        "Écrit l'image du fichier .89i en PNG noir et blanc, à sa taille (4096 x 4096 au plus).\n");
+}
+
+// A whole number within [min, max], or nothing.
+std::optional<int> integerValue(const QString &text, int min, int max)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok || value < min || value > max)
+        return std::nullopt;
+    return value;
+}
+
+bool endsWithSuffix(const QString &path)
+{
+    return path.endsWith(kSuffix, Qt::CaseInsensitive);
+}
+
+// The calculator picture of a file's bytes as a 1-bit picture of its own size.
+QImage monochrome(const QByteArray &file, QSize size)
+{
+    QImage image(size, QImage::Format_Mono);
+    image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    image.fill(0);
+    // Both lay a row out most significant bit first: rows copy as they are.
+    const qint64 rowBytes = (qint64(size.width()) + 7) / 8;
+    const qint64 bitmapLength = file.size() - kHeaderLength - kTrailerLength;
+    for (int y = 0; y < size.height(); ++y) {
+        const qint64 start = y * rowBytes;
+        const qint64 count = std::min(rowBytes, bitmapLength - start);
+        if (count <= 0)
+            break;
+        std::memcpy(image.scanLine(y), file.constData() + kHeaderLength + start, size_t(count));
+    }
+    return image;
+}
+
+} // namespace
+
+CommandLine::CommandLine(QTextStream &out, QTextStream &err)
+    : m_out(out)
+    , m_err(err)
+{
+}
+
+bool CommandLine::handles(const QStringList &arguments)
+{
+    if (arguments.isEmpty())
+        return false;
+    static const QStringList commands{QStringLiteral("convertir"), QStringLiteral("exporter"),
+                                      QStringLiteral("--help"), QStringLiteral("-h"),
+                                      QStringLiteral("--version")};
+    return commands.contains(arguments.first());
+}
+
+QString CommandLine::joinArguments(const QStringList &arguments)
+{
+    return arguments.join(u' ');
+}
+
+QString CommandLine::sourcePath(const QString &commandLineText)
+{
+    if (!commandLineText.contains(u'"'))
+        return commandLineText;
+    return commandLineText.size() < 2 ? QString() : commandLineText.mid(1, commandLineText.size() - 2);
+}
+
+int CommandLine::run(const QStringList &arguments)
+{
+    StreamDialogs dialogs(m_err);
+    const QString command = arguments.value(1);
+    QStringList rest = arguments.mid(2);
+    rest.prepend(arguments.value(0));
+    if (command == QLatin1String("convertir"))
+        return convertir(rest);
+    if (command == QLatin1String("exporter"))
+        return exporter(rest);
+    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+        m_out << generalHelp() << Qt::flush;
+        return Success;
+    }
+    if (command == QLatin1String("--version")) {
+        m_out << QStringLiteral("Brivane %1").arg(QStringLiteral(BRIVANE_VERSION)) << Qt::endl;
+        return Success;
+    }
+    return usageError(command.isEmpty() ? QStringLiteral("Aucune commande indiquée.")
+                                        : QStringLiteral("Commande inconnue : %1.").arg(command),
+                      QString());
+}
+
+int CommandLine::usageError(const QString &message, const QString &command)
+{
+    m_err << message << Qt::endl
+          << QStringLiteral("Voir « brivane %1--help ».")
+                 .arg(command.isEmpty() ? QString() : command + u' ')
+          << Qt::endl;
+    return UsageError;
+}
+
+int CommandLine::parseError(const QCommandLineParser &parser, const QString &command)
+{
+    QStringList unknown;
+    for (const QString &name : parser.unknownOptionNames())
+        unknown << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    if (!unknown.isEmpty())
+        return usageError(QStringLiteral("Option inconnue : %1.").arg(unknown.join(QStringLiteral(", "))),
+                          command);
+    // Qt words its other parsing errors in English; say them in French.
+    static const QRegularExpression missing(QStringLiteral("^Missing value after '(.*)'\\.$"));
+    static const QRegularExpression unexpected(QStringLiteral("^Unexpected value after '(.*)'\\.$"));
+    const QString text = parser.errorText();
+    if (const auto m = missing.match(text); m.hasMatch())
+        return usageError(QStringLiteral("Valeur manquante après %1.").arg(m.captured(1)), command);
+    if (const auto m = unexpected.match(text); m.hasMatch())
+        return usageError(QStringLiteral("L'option %1 ne prend pas de valeur.").arg(m.captured(1)),
+                          command);
+    return usageError(QStringLiteral("Ligne de commande incorrecte : %1").arg(text), command);
+}
+
+int CommandLine::convertir(const QStringList &arguments)
+{
+    const QString command = QStringLiteral("convertir");
+    const ConvertParser p;
+    QCommandLineParser parser;
+    parser.addOptions(p.all());
+    if (!parser.parse(arguments))
+        return parseError(parser, command);
+    if (parser.isSet(p.help)) {
+        m_out << convertHelp(p) << Qt::flush;
+        return Success;
+    }
+
+    ConvertOptions options;
+    const auto integer = [&](const QCommandLineOption &option, int min, int max, int *target) {
+        if (!parser.isSet(option))
+            return true;
+        const auto value = integerValue(parser.value(option), min, max);
+        if (value)
+            *target = *value;
+        return value.has_value();
+    };
+    if (!integer(p.largeur, 1, ConversionState::kLargeurEcran, &options.largeur))
+        return usageError(QStringLiteral("--largeur attend un nombre entier de 1 à 160, pas « %1 ».")
+                              .arg(parser.value(p.largeur)), command);
+    if (!integer(p.hauteur, 1, ConversionState::kHauteurEcran, &options.hauteur))
+        return usageError(QStringLiteral("--hauteur attend un nombre entier de 1 à 100, pas « %1 ».")
+                              .arg(parser.value(p.hauteur)), command);
+    if (!integer(p.niveau, -50, 50, &options.niveau))
+        return usageError(QStringLiteral("--niveau attend un nombre entier de -50 à 50, pas « %1 ».")
+                              .arg(parser.value(p.niveau)), command);
+    options.proportions = parser.isSet(p.proportions);
+    options.simple = parser.isSet(p.simple);
+    options.inverser = parser.isSet(p.inverser);
+    if (parser.isSet(p.dossier))
+        options.dossier = parser.value(p.dossier);
+    if (parser.isSet(p.variable))
+        options.variable = parser.value(p.variable);
+    if (options.dossier.size() > kNameLength || options.variable.value_or(QString()).size() > kNameLength)
+        return usageError(QStringLiteral("Les noms de dossier et de variable ont 8 caractères au plus."),
+                          command);
+
+    const QStringList sources = parser.positionalArguments();
+    if (sources.isEmpty())
+        return usageError(QStringLiteral("Aucune image à convertir."), command);
+    if (parser.isSet(p.sortie)) {
+        const QString sortie = parser.value(p.sortie);
+        const bool namesFolder = sortie.endsWith(u'/') || sortie.endsWith(QDir::separator());
+        if (QFileInfo(sortie).isDir())
+            options.outputFolder = sortie;
+        else if (sources.size() > 1 || namesFolder)
+            return usageError(QStringLiteral("Le dossier de sortie %1 n'existe pas.").arg(shown(sortie)),
+                              command);
+        else
+            options.outputFile = endsWithSuffix(sortie) ? sortie : sortie + kSuffix;
+    }
+
+    // One failure does not stop the others; the status tells that one failed.
+    int status = Success;
+    for (const QString &source : sources)
+        if (!convertOne(source, options))
+            status = FileFailure;
+    return status;
+}
+
+bool CommandLine::convertOne(const QString &source, const ConvertOptions &options)
+{
+    ConversionState state;
+    state.setCheminAppli(QDir::currentPath());
+    state.text7 = options.largeur;
+    state.text8 = options.hauteur;
+    state.check2 = options.proportions;
+    state.option1 = options.simple;
+    state.slider1 = options.niveau;
+    state.check3 = options.inverser;
+
+    QString error;
+    if (!state.chargerFichier(source, &error)) {
+        m_err << error << Qt::endl;
+        return false;
+    }
+    // A calculator picture is already black and white; converting it would start
+    // from the blank source frame.
+    if (!ConversionState::estImage89i(source))
+        state.convertir();
+
+    QString path;
+    QString variable;
+    if (options.outputFolder) {
+        path = QDir(*options.outputFolder).filePath(QFileInfo(source.trimmed()).completeBaseName() + kSuffix);
+    } else if (options.outputFile) {
+        path = *options.outputFile;
+    } else {
+        variable = ConversionState::nomAutomatique(state.prochainNumero());
+        path = state.cheminAppli() + variable + kSuffix;
+    }
+    if (variable.isEmpty())
+        variable = QFileInfo(path).fileName().chopped(kSuffix.size()).left(kNameLength);
+    variable = options.variable.value_or(variable);
+
+    if (!state.ecrireImageAjustee(path, options.dossier, variable, false, &error)) {
+        m_err << error << Qt::endl;
+        return false;
+    }
+    m_out << shown(source) << QStringLiteral(" -> ") << shown(path) << Qt::endl;
+    return true;
+}
+
+int CommandLine::exporter(const QStringList &arguments)
+{
+    const QString command = QStringLiteral("exporter");
+    QCommandLineParser parser;
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    parser.addOption(help);
+    if (!parser.parse(arguments))
+        return parseError(parser, command);
+    if (parser.isSet(help)) {
+        m_out << exportHelp() << Qt::flush;
+        return Success;
+    }
+    const QStringList paths = parser.positionalArguments();
+    if (paths.size() != 2)
+        return usageError(QStringLiteral("« exporter » attend un fichier .89i et une image PNG."),
+                          command);
+    const QString &source = paths.at(0);
+    const QString &target = paths.at(1);
+
+    // No picture the export accepts needs more than this: a huge file is read no further.
+    const qint64 limit = kHeaderLength + qint64(kExportLimit) * (kExportLimit / 8) + kTrailerLength;
+    QString error;
+    const auto file = files::readAll(source, &error, limit);
+    if (!file) {
+        m_err << error << Qt::endl;
+        return FileFailure;
+    }
+    const QSize size = lib89i::taille89i(*file);
+    if (file->size() < kHeaderLength || size.isEmpty()) {
+        m_err << QStringLiteral("Le fichier %1 ne contient aucune image.").arg(shown(source))
+              << Qt::endl;
+        return FileFailure;
+    }
+    if (size.width() > kExportLimit || size.height() > kExportLimit) {
+        m_err << QStringLiteral("L'image du fichier %1 mesure %2 x %3 pixels : au-delà de "
+                                "4096 x 4096, elle n'est pas exportée.")
+                     .arg(shown(source))
+                     .arg(size.width())
+                     .arg(size.height())
+              << Qt::endl;
+        return FileFailure;
+    }
+
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(monochrome(*file, size))) {
+        m_err << QStringLiteral("Impossible de créer l'image PNG : %1.").arg(writer.errorString())
+              << Qt::endl;
+        return FileFailure;
+    }
+    if (!files::replaceWith(target, png, &error)) {
+        m_err << error << Qt::endl;
+        return FileFailure;
+    }
+    m_out << shown(source) << QStringLiteral(" -> ") << shown(target) << Qt::endl;
+    return Success;
+}
+
+int runGui(int argc, char **argv, const QString &commandLineText)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Brivane"));
+    // Stands in for the main window until it exists.
+    Q_UNUSED(commandLineText);
+    QLabel label(QStringLiteral("Brivane pour TI-89/92+ "));
+    label.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QCommandLineParser;
+class QTextStream;
+struct ConvertOptions;
+
+// The command-line converter: the window's conversions without a window.
+//   brivane convertir [options] SOURCE...
+//   brivane exporter FICHIER.89i IMAGE.png
+//   brivane --help | --version
+class CommandLine
+{
+public:
+    enum Status { Success = 0, FileFailure = 1, UsageError = 2 };
+
+    // Messages go to the two streams (French), so tests can read them.
+    CommandLine(QTextStream &out, QTextStream &err);
+
+    // Whether the arguments (without the program's name) are for the converter;
+    // anything else starts the window.
+    static bool handles(const QStringList &arguments);
+    // The window's command-line text: the arguments joined by blanks.
+    static QString joinArguments(const QStringList &arguments);
+    // The picture path in a command-line text: a text holding a double quote
+    // anywhere loses its first and its last character.
+    static QString sourcePath(const QString &commandLineText);
+
+    // Runs a command; arguments as QCoreApplication::arguments() gives them, the
+    // program first. Returns the exit status.
+    int run(const QStringList &arguments);
+
+private:
+    int convertir(const QStringList &arguments);
+    int exporter(const QStringList &arguments);
+    bool convertOne(const QString &source, const ConvertOptions &options);
+    int usageError(const QString &message, const QString &command);
+    int parseError(const QCommandLineParser &parser, const QString &command);
+
+    QTextStream &m_out;
+    QTextStream &m_err;
+};
+
+// Starts the program's window with the command-line text.
+int runGui(int argc, char **argv, const QString &commandLineText);
