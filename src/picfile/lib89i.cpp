@@ -42,7 +42,7 @@ QByteArray ansi(const QString &text)
         char byte = '?';
         if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
             byte = char(c);
-        else if (c != 0)
+        else
             for (int i = 0; i < 32; ++i)
                 if (kCp1252High[i] == c)
                     byte = char(0x80 + i);

@@ -32,8 +32,9 @@ bool Ecrire89i(const QString &path, const Surface &picture, int height, int widt
 // keep): each set bit in black, from the top-left corner. Never reads past the end.
 void dessine89i(const QByteArray &file, Surface &picture, bool keep);
 
-// Reads the file and draws it as above. A file that cannot be read leaves the
-// picture as it was and returns false with the error text (French) in *error.
+// Reads the file and draws it as above, reading no more of a large file than the
+// picture can show. A file that cannot be read leaves the picture as it was and
+// returns false with the error text (French) in *error.
 bool Lire89i(const QString &path, Surface &picture, bool keep, QString *error = nullptr);
 
 // The height and width a file's header gives (0 x 0 when it is too short).

@@ -1,0 +1,57 @@
+#include "convert/traitement.h"
+#include "platform/surface.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A 160 x 100 work picture with every grey level and colour mixed in.
+Surface colourPicture(int width = 160, int height = 100)
+{
+    Surface s(width, height, kBlanc);
+    QImage &image = s.image();
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb((x * 37 + y) & 0xFF, (x * y) & 0xFF, (y * 11 + x * 3) & 0xFF));
+    return s;
+}
+
+// Every pixel costs the same whatever its colour, so the picture is converted in
+// place again and again.
+void BM_ViaGrayscale(benchmark::State &state)
+{
+    Surface picture = colourPicture();
+    for (auto _ : state) {
+        traitement::ViaGrayscale(picture, 0, 1);
+        benchmark::DoNotOptimize(picture.image().constBits());
+    }
+}
+BENCHMARK(BM_ViaGrayscale)->Unit(benchmark::kMicrosecond);
+
+// Includes restoring the colour picture each time (a 64 KB copy), so it is an upper bound.
+void BM_NoirEtBlanc(benchmark::State &state)
+{
+    const Surface source = colourPicture();
+    Surface picture = source;
+    picture.image().detach();
+    for (auto _ : state) {
+        bitBlt(picture, 0, 0, 160, 100, source, 0, 0);
+        traitement::NoirEtBlanc(picture);
+        benchmark::DoNotOptimize(picture.image().constBits());
+    }
+}
+BENCHMARK(BM_NoirEtBlanc)->Unit(benchmark::kMicrosecond);
+
+// The fit of a 24-megapixel photo into the work picture.
+void BM_StretchBlt(benchmark::State &state)
+{
+    const Surface source = colourPicture(6000, 4000);
+    Surface picture(160, 100, kBlanc);
+    for (auto _ : state) {
+        stretchBlt(picture, QRect(0, 0, 160, 100), source, QRect(0, 0, 6000, 4000));
+        benchmark::DoNotOptimize(picture.image().constBits());
+    }
+}
+BENCHMARK(BM_StretchBlt)->Unit(benchmark::kMillisecond);
+
+} // namespace
