@@ -56,9 +56,9 @@ QByteArray pictureData(const Surface &picture, int height, int width)
 {
     const int rowBytes = (std::max(width, 0) + 7) / 8;
     height = std::max(height, 0);
-    QByteArray data;
-    data.reserve(4 + height * rowBytes + 1);
-    data.append(bytes({(height >> 8) & 0xFF, height & 0xFF, (width >> 8) & 0xFF, width & 0xFF}));
+    QByteArray data = bytes({(height >> 8) & 0xFF, height & 0xFF, (width >> 8) & 0xFF, width & 0xFF});
+    data.resize(4 + qsizetype(height) * rowBytes);
+    char *out = data.data() + 4;
 
     const QImage &image = picture.image();
     const int surfaceWidth = image.width();
@@ -74,7 +74,7 @@ QByteArray pictureData(const Surface &picture, int height, int width)
                 const bool white = row && x < surfaceWidth && (row[x] | 0xFF000000u) == kWhite;
                 byte = (byte << 1) | (white ? 0u : 1u);
             }
-            data.append(char(byte));
+            *out++ = char(byte);
         }
     }
     data.append(kPictureTag);
