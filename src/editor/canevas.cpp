@@ -81,6 +81,8 @@ QPointF Canevas::canvasPoint(const QMouseEvent *event) const
 void Canevas::paintEvent(QPaintEvent *event)
 {
     SurfaceWidget::paintEvent(event);
+    if (!surface())
+        return;
     QPainter painter(this);
     painter.translate(origin());
     painter.setClipRect(QRect(QPoint(0, 0), surface()->size()));

@@ -76,29 +76,23 @@ QRectF Editeur::prevRect() const
 
 void Editeur::mouseDown(int button, double x, double y)
 {
-    if (button == 0)
+    if (button == 0 || paintWithPixelTool(x, y))
         return;
-    switch (m_outil) {
-    case Outil::PixelOn: paintSquare(x, y, kNoir); break;
-    case Outil::PixelOff: paintSquare(x, y, kBlanc); break;
-    case Outil::Ligne: startLine(x, y); break;
-    case Outil::Ellipse: startOrCancelEllipse(x, y); break;
-    default: break;
-    }
+    if (m_outil == Outil::Ligne)
+        startLine(x, y);
+    else if (m_outil == Outil::Ellipse)
+        startOrCancelEllipse(x, y);
 }
 
 void Editeur::mouseMove(int button, double x, double y)
 {
     emit coordonnees(QStringLiteral("%1x%2").arg(fix(x)).arg(fix(y)));
-    if (button == 0)
+    if (button == 0 || paintWithPixelTool(x, y))
         return;
-    switch (m_outil) {
-    case Outil::PixelOn: paintSquare(x, y, kNoir); break;
-    case Outil::PixelOff: paintSquare(x, y, kBlanc); break;
-    case Outil::Ligne: dragLine(x, y); break;
-    case Outil::Ellipse: dragEllipse(x, y); break;
-    default: break;
-    }
+    if (m_outil == Outil::Ligne)
+        dragLine(x, y);
+    else if (m_outil == Outil::Ellipse)
+        dragEllipse(x, y);
 }
 
 void Editeur::mouseUp(int button, double x, double y)
@@ -172,6 +166,14 @@ void Editeur::prevMouseMove()
 }
 
 // ---- Pixel tools ----
+
+bool Editeur::paintWithPixelTool(double x, double y)
+{
+    if (m_outil != Outil::PixelOn && m_outil != Outil::PixelOff)
+        return false;
+    paintSquare(x, y, m_outil == Outil::PixelOn ? kNoir : kBlanc);
+    return true;
+}
 
 void Editeur::paintSquare(double x, double y, Couleur colour)
 {

@@ -117,6 +117,7 @@ signals:
     void text6Changed(const QString &text);
 
 private:
+    bool paintWithPixelTool(double x, double y);
     void paintSquare(double x, double y, Couleur colour);
     void startLine(double x, double y);
     void dragLine(double x, double y);
