@@ -50,8 +50,13 @@ QString shown(const QString &path)
 class StreamDialogs : public Dialogs
 {
 public:
-    explicit StreamDialogs(QTextStream &err) : m_err(err) { Dialogs::install(this); }
-    ~StreamDialogs() override { Dialogs::install(nullptr); }
+    explicit StreamDialogs(QTextStream &err)
+        : m_err(err)
+        , m_previous(&Dialogs::current())
+    {
+        Dialogs::install(this);
+    }
+    ~StreamDialogs() override { Dialogs::install(m_previous); }
     StreamDialogs(const StreamDialogs &) = delete;
     StreamDialogs &operator=(const StreamDialogs &) = delete;
 
@@ -65,6 +70,7 @@ public:
 
 private:
     QTextStream &m_err;
+    Dialogs *m_previous;
 };
 
 struct ConvertParser
