@@ -1,0 +1,73 @@
+// The main window's start-up sequence.
+#include "form1.h"
+
+#include "apparence.h"
+#include "btnxp.h"
+#include "commandline.h"
+#include "dotmatrix/matricewidget.h"
+#include "form4.h"
+#include "geometrie.h"
+#include "platform/numberederror.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace {
+
+const char *const kBoutons[] = {"btnXP1", "btnXP2", "btnXP3", "btnXP4", "btnXP5",
+                                "btnXP6", "btnXP7", "btnXP8", "btnXP9"};
+
+} // namespace
+
+QString Form1::texteBienvenue()
+{
+    return QStringLiteral("Bienvenue sur Brivane programmé par Ostrelin Vardeck...")
+           + QString(31, u' ');
+}
+
+void Form1::Form_Load(const QString &ligneCommande)
+{
+    // The program's folder is the state's from its creation.
+    QStringList polices = QFontDatabase::families();
+    polices.sort(Qt::CaseInsensitive);
+    Combo1->addItems(polices);
+    Combo1->setCurrentIndex(-1);
+    // The editor sets the fonts up itself: the preview's name goes to the text
+    // label and the size goes up once, to 7 points.
+    Text4->setText(editeur.text4().text());
+    Text5->setText(editeur.text5().text());
+    Text6->setText(editeur.text6().text());
+
+    apparence::fond(this, couleurs::fond);
+    for (QLabel *label : Label)
+        apparence::fond(label, couleurs::entete);
+    for (QWidget *w : std::initializer_list<QWidget *>{Check1, Check2, Check3, Option1, Option2})
+        apparence::fond(w, couleurs::fond);
+
+    try {
+        Matrice1->setBackcolor(couleurs::fond);
+        Matrice1->setForecolor(couleurs::banniere);
+        Matrice1->setPixelSize(2);
+        Matrice1->maketext(texteBienvenue());
+    } catch (const NumberedError &) {
+        // The banner stays as it is; the program works without it.
+    }
+
+    Form4 splash;
+    splash.show();
+    splash.repaint();
+
+    Option2->setChecked(true);
+    Option2_Click();
+    for (int i = 1; i <= 9; ++i)
+        btnXP[size_t(i)]->text(geometrie::texte(kBoutons[i - 1]));
+
+    // Sizes, source, stretch, conversion at level 0 and the first free name.
+    const QString source = ligneCommande.isEmpty() ? QString() : CommandLine::sourcePath(ligneCommande);
+    etat.demarrer(source);
+    splash.hide();
+}
