@@ -8,9 +8,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <unordered_set>
 
 namespace {
 
@@ -35,6 +38,38 @@ int arrondiPair(double v)
 QString dossierInitial()
 {
     return QDir::toNativeSeparators(QDir::homePath());
+}
+
+// The numbers k of the ordinary files "fig" + k (at least four digits) + ".89i" in a folder.
+std::unordered_set<int> numerosPris(const QString &folder)
+{
+    namespace fs = std::filesystem;
+#ifdef Q_OS_WIN
+    const fs::path native(folder.toStdWString());
+#else
+    const fs::path native(QFile::encodeName(folder).toStdString());
+#endif
+    std::unordered_set<int> taken;
+    std::error_code error;
+    try {
+        for (fs::directory_iterator it(native, error), end; !error && it != end; it.increment(error)) {
+            const std::string name = it->path().filename().string();
+            if (name.size() < 11 || name.compare(0, 3, "fig") != 0
+                || name.compare(name.size() - 4, 4, ".89i") != 0)
+                continue;
+            const std::string digits = name.substr(3, name.size() - 7);
+            // Four digits, or more without a leading zero: the way the names are written.
+            if (digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos
+                || (digits.size() > 4 && digits[0] == '0'))
+                continue;
+            std::error_code typeError;
+            if (it->is_regular_file(typeError))
+                taken.insert(std::stoi(digits));
+        }
+    } catch (const std::exception &) {
+        // A name the platform cannot convert: the checks by name decide from here.
+    }
+    return taken;
 }
 
 } // namespace
@@ -225,10 +260,19 @@ void ConversionState::convertir()
 
 int ConversionState::prochainNumero() const
 {
+    // One listing of the folder says which numbers are taken, so the search does
+    // not query the file system once per number; each free number it finds is still
+    // checked by name, which leaves the last word to the file system (names that
+    // differ only in case, a file that just appeared).
+    const std::unordered_set<int> taken = numerosPris(m_cheminAppli);
     int k = 0;
-    while (files::isOrdinaryFile(m_cheminAppli + nomAutomatique(k) + QStringLiteral(".89i")))
+    while (true) {
+        while (taken.count(k))
+            ++k;
+        if (!files::isOrdinaryFile(m_cheminAppli + nomAutomatique(k) + QStringLiteral(".89i")))
+            return k;
         ++k;
-    return k;
+    }
 }
 
 QString ConversionState::nomAutomatique(int k)

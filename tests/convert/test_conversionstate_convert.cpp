@@ -103,8 +103,17 @@ TEST_F(ConversionTest, NextAutomaticName)
     // Folders and other names do not count.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("fig0002.89i")));
     write(QStringLiteral("fig2.89i"), "x");
+    write(QStringLiteral("fig00002.89i"), "x");
     write(QStringLiteral("fig0002.89i.bak"), "x");
+    write(QStringLiteral("FIG0002.89I"), "x");
     EXPECT_EQ(state.prochainNumero(), 2);
+
+    // A link to a file counts, a link to a folder does not.
+    ASSERT_TRUE(QFile::link(path(QStringLiteral("fig0002.89i")), path(QStringLiteral("fig0003.89i"))));
+    EXPECT_EQ(state.prochainNumero(), 2);
+    ASSERT_TRUE(QDir(dir.path()).rmdir(QStringLiteral("fig0002.89i")));
+    ASSERT_TRUE(QFile::link(path(QStringLiteral("fig2.89i")), path(QStringLiteral("fig0002.89i"))));
+    EXPECT_EQ(state.prochainNumero(), 4);
 }
 
 // Past fig9999 comes fig10000.

@@ -1,0 +1,124 @@
+#include "convert/conversionstate.h"
+#include "picfile/lib89i.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <fstream>
+#include <string>
+
+namespace {
+
+// A photograph-like picture: gradients with fine detail.
+QImage photo(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            row[x] = qRgb((x * 255) / width, (y * 255) / height, ((x ^ y) * 7) & 0xFF);
+    }
+    return image;
+}
+
+// The largest resident size since the last reset, in megabytes (Linux).
+double peakMegabytes()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::stod(line.substr(6)) / 1024.0;
+    return 0;
+}
+
+void resetPeak()
+{
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+// Convert from the preview: fit, grey levels, and the next name among 1000 files.
+void BM_Convertir(benchmark::State &bench)
+{
+    QTemporaryDir dir;
+    for (int k = 0; k < 1000; ++k)
+        QFile(dir.filePath(ConversionState::nomAutomatique(k) + QStringLiteral(".89i")))
+            .open(QIODevice::WriteOnly);
+    ConversionState state;
+    state.setCheminAppli(dir.path());
+    state.importerImage(photo(640, 480));
+    for (auto _ : bench)
+        state.convertir();
+    if (state.fich != QStringLiteral("fig1000"))
+        bench.SkipWithError("wrong automatic name");
+}
+BENCHMARK(BM_Convertir)->Unit(benchmark::kMillisecond);
+
+// The name search alone, among 1000 files.
+void BM_ProchainNumero(benchmark::State &bench)
+{
+    QTemporaryDir dir;
+    for (int k = 0; k < 1000; ++k)
+        QFile(dir.filePath(ConversionState::nomAutomatique(k) + QStringLiteral(".89i")))
+            .open(QIODevice::WriteOnly);
+    ConversionState state;
+    state.setCheminAppli(dir.path());
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(state.prochainNumero());
+}
+BENCHMARK(BM_ProchainNumero)->Unit(benchmark::kMillisecond);
+
+// Convert keeping the proportions: the fit stretches the whole 6000 x 4000 source.
+void BM_ConvertirProportions(benchmark::State &bench)
+{
+    QTemporaryDir dir;
+    ConversionState state;
+    state.setCheminAppli(dir.path());
+    state.importerImage(photo(6000, 4000));
+    state.check2 = true;
+    for (auto _ : bench)
+        state.convertir();
+}
+BENCHMARK(BM_ConvertirProportions)->Unit(benchmark::kMillisecond);
+
+// Opening a 6000 x 4000 JPEG: decoding and the preview. Reports the peak memory of
+// the process during the openings.
+void BM_OuvrirJpeg6000x4000(benchmark::State &bench)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("photo.jpg"));
+    if (!photo(6000, 4000).save(path, "JPEG", 90)) {
+        bench.SkipWithError("cannot write the JPEG");
+        return;
+    }
+    ConversionState state;
+    resetPeak();
+    for (auto _ : bench)
+        state.ouvrirFichier(path);
+    bench.counters["peak_MB"] = peakMegabytes();
+    if (state.picture1.size() != QSize(6000, 4000))
+        bench.SkipWithError("not opened");
+}
+BENCHMARK(BM_OuvrirJpeg6000x4000)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Opening a 160 x 100 calculator picture.
+void BM_Ouvrir89i(benchmark::State &bench)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("fig0000.89i"));
+    Surface picture(160, 100);
+    picture.setPicture(photo(160, 100));
+    if (!lib89i::Ecrire89i(path, picture, 100, 160, QStringLiteral("zfig"), QStringLiteral("fig0000"),
+                           false)) {
+        bench.SkipWithError("cannot write the file");
+        return;
+    }
+    ConversionState state;
+    for (auto _ : bench)
+        state.ouvrirFichier(path);
+}
+BENCHMARK(BM_Ouvrir89i)->Unit(benchmark::kMicrosecond);
+
+} // namespace
