@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "app/lancerinterface.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -11,7 +12,7 @@ int main(int argc, char **argv)
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     if (!CommandLine::handles(arguments))
-        return runGui(argc, argv, CommandLine::joinArguments(arguments));
+        return lancerInterface(argc, argv, CommandLine::joinArguments(arguments));
 
     // The converter needs fonts and pictures but no screen, and it reports its own
     // failures in French: Qt's notes about the environment would only be noise.

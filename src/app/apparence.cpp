@@ -13,9 +13,8 @@ namespace {
 
 QString premiereFamille(const QStringList &voulues, QFont::StyleHint repli)
 {
-    const QStringList presentes = QFontDatabase::families();
     for (const QString &f : voulues)
-        if (presentes.contains(f, Qt::CaseInsensitive))
+        if (QFontDatabase::hasFamily(f))
             return f;
     QFont f;
     f.setStyleHint(repli);
@@ -67,7 +66,8 @@ QLabel *entete(QWidget *parent, std::string_view nom)
 
 QWidget *ligne(QWidget *parent, std::string_view nom)
 {
-    auto *trait = new QWidget(parent);
+    // A label, so that it stands with the other drawn controls under the windowed ones.
+    auto *trait = new QLabel(parent);
     trait->setObjectName(QString::fromUtf8(nom.data(), qsizetype(nom.size())));
     const QLine l = geometrie::ligne(nom);
     trait->setGeometry(QRect(l.p1(), l.p2()).normalized());
@@ -92,7 +92,7 @@ QFont policeControles()
     static const QString famille = premiereFamille(
         {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
          QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-         QStringLiteral("DejaVu Sans")},
+         QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")},
         QFont::SansSerif);
     QFont f(famille);
     f.setPixelSize(11);

@@ -35,6 +35,12 @@ Form1::Form1(QWidget *parent)
     creerApercus();
     creerEnregistrement();
     creerOutils();
+    // Windowed controls stand above the drawn ones (labels, pictures, lines),
+    // whatever their order of creation.
+    for (QWidget *conteneur : {static_cast<QWidget *>(this), static_cast<QWidget *>(Frame1)})
+        for (QWidget *w : conteneur->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (!qobject_cast<QLabel *>(w))
+                w->raise();
     lierCommandes();
     lierOptions();
     lierOutils();

@@ -12,28 +12,46 @@
 
 namespace {
 
-// Ends the program just after the window's first paint, printing when it was.
-class MesureDemarrage : public QObject
+// Acts on the window's first paint for the scripts, then ends the program.
+class PremierAffichage : public QObject
 {
 public:
-    using QObject::QObject;
+    PremierAffichage(QWidget *window, QString capture, bool mesure)
+        : m_window(window)
+        , m_capture(std::move(capture))
+        , m_mesure(mesure)
+    {
+        if (!m_capture.isEmpty() || m_mesure)
+            window->installEventFilter(this);
+    }
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint && !m_fait) {
             m_fait = true;
-            QTimer::singleShot(0, qApp, [] {
-                const auto maintenant = std::chrono::system_clock::now().time_since_epoch();
-                std::printf("%lld\n", static_cast<long long>(
-                                          std::chrono::duration_cast<std::chrono::nanoseconds>(maintenant).count()));
-                std::fflush(stdout);
-                QCoreApplication::quit();
-            });
+            // Once the paint is over.
+            QTimer::singleShot(0, this, &PremierAffichage::agir);
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    void agir()
+    {
+        if (m_mesure) {
+            const auto maintenant = std::chrono::system_clock::now().time_since_epoch();
+            std::printf("%lld\n", static_cast<long long>(
+                std::chrono::duration_cast<std::chrono::nanoseconds>(maintenant).count()));
+            std::fflush(stdout);
+        }
+        if (!m_capture.isEmpty() && !m_window->grab().save(m_capture))
+            std::fprintf(stderr, "Impossible d'enregistrer %s\n", qPrintable(m_capture));
+        QCoreApplication::quit();
+    }
+
+    QWidget *m_window;
+    QString m_capture;
+    bool m_mesure;
     bool m_fait = false;
 };
 
@@ -49,12 +67,11 @@ int lancerInterface(int argc, char **argv, const QString &ligneCommande)
     form1->setAttribute(Qt::WA_DeleteOnClose);
     // Closing the main window ends the program, whatever else is open.
     QObject::connect(form1, &Form1::fermee, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    MesureDemarrage mesure;
-    if (qEnvironmentVariableIsSet("BRIVANE_MESURE_DEMARRAGE"))
-        form1->installEventFilter(&mesure);
+    PremierAffichage premier(form1, qEnvironmentVariable("BRIVANE_CAPTURE"),
+                             qEnvironmentVariableIsSet("BRIVANE_MESURE_DEMARRAGE"));
     form1->Form_Load(ligneCommande);
     form1->show();
     const int code = QApplication::exec();
-    delete form1; // still there when the measurement ended the program
+    delete form1; // still there when a script's hook ended the program
     return code;
 }

@@ -6,7 +6,9 @@
 // start-up with the command-line text (the arguments without the program's
 // name) and returns when the main window is closed.
 //
-// With BRIVANE_MESURE_DEMARRAGE set, the program prints the wall-clock time in
-// nanoseconds at which its window was first painted, then ends: a script
-// compares it with the time it started the process.
+// Two environment variables serve the project's scripts; each makes the program
+// end right after the window's first paint:
+//   BRIVANE_MESURE_DEMARRAGE   prints the wall-clock time of that paint, in
+//                              nanoseconds since 1970, for the start-up timing;
+//   BRIVANE_CAPTURE=file.png   saves a picture of the window, for the screenshot.
 int lancerInterface(int argc, char **argv, const QString &ligneCommande);
