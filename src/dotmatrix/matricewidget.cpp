@@ -1,0 +1,6 @@
+#include "matricewidget.h"
+
+MatriceWidget::MatriceWidget(QWidget *parent)
+    : DotMatrixWidget(DotMatrixPolicy::matrice, parent)
+{
+}
