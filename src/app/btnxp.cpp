@@ -1,0 +1,78 @@
+#include "btnxp.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+
+BtnXP::BtnXP(QWidget *parent)
+    : QWidget(parent)
+    , m_face(new QLabel(this))
+    , m_caption(new QLabel(QStringLiteral("btnXP"), this))
+{
+    for (BtnXPLook look : {BtnXPLook::Normal, BtnXPLook::Hover, BtnXPLook::Pressed})
+        m_pictures[size_t(look)] = QPixmap::fromImage(btnxpfaces::face(look));
+
+    m_face->setGeometry(QRect(kFaceOrigin, btnxpfaces::kSize));
+    m_caption->setGeometry(kCaptionRect);
+    m_caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_caption->setTextFormat(Qt::PlainText);
+    m_caption->setForegroundRole(QPalette::ButtonText);
+    // The face and the caption react alike, so the button takes their events.
+    for (QLabel *child : {m_face, m_caption})
+        child->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    setMouseTracking(true);
+    setFixedSize(kSize);
+    m_face->setPixmap(m_pictures[size_t(BtnXPLook::Normal)]);
+}
+
+void BtnXP::text(const QVariant &texte)
+{
+    m_caption->setText(texte.toString());
+}
+
+QString BtnXP::caption() const
+{
+    return m_caption->text();
+}
+
+void BtnXP::retour()
+{
+    showLook(BtnXPLook::Normal);
+}
+
+void BtnXP::showLook(BtnXPLook look)
+{
+    if (look == m_look)
+        return;
+    m_look = look;
+    m_face->setPixmap(m_pictures[size_t(look)]);
+}
+
+void BtnXP::mouseMoveEvent(QMouseEvent *)
+{
+    showLook(BtnXPLook::Hover);
+}
+
+void BtnXP::mousePressEvent(QMouseEvent *)
+{
+    m_pressed = true;
+    showLook(BtnXPLook::Pressed);
+}
+
+void BtnXP::mouseReleaseEvent(QMouseEvent *event)
+{
+    // The release comes here even outside the button: it shows the hover
+    // picture, and only a release over the button is a click.
+    showLook(BtnXPLook::Hover);
+    const bool click = m_pressed && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        emit Click();
+}
+
+void BtnXP::mouseDoubleClickEvent(QMouseEvent *)
+{
+    // The second press of a double click is no new press: no pressed picture,
+    // and its release raises no second Click.
+    m_pressed = false;
+}
