@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QStorageInfo>
@@ -70,7 +71,8 @@ QStringList explo::lecteurs()
 {
     QStringList racines;
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes())
-        if (volume.isValid() && !racines.contains(volume.rootPath()))
+        if (volume.isValid() && QFileInfo(volume.rootPath()).isDir()
+            && !racines.contains(volume.rootPath()))
             racines << volume.rootPath();
     racines.removeAll(QDir::rootPath());
     racines.sort();

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QStorageInfo>
 #include <QTest>
 #include <QTimer>
 
@@ -140,6 +141,14 @@ TEST_F(Visualisateur, FoldersThatCannotBeReadAreIgnored)
     QCoreApplication::processEvents(); // the folder opens once the click is over
     EXPECT_EQ(v.dossier(), images + QStringLiteral("/sous-dossier"));
     EXPECT_EQ(v.File1->count(), 0);
+    EXPECT_EQ(v.Drive1->currentText(), QStorageInfo(images).rootPath());
+
+    // Choosing the first drive shows its root.
+    if (v.Drive1->currentIndex() != 0) {
+        v.Drive1->setFocus();
+        QTest::keyClick(v.Drive1, Qt::Key_Home);
+        EXPECT_EQ(v.dossier(), QStringLiteral("/"));
+    }
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
