@@ -21,9 +21,9 @@ explo::explo(Ouverture ouvrir, QWidget *parent)
     : QDialog(parent)
     , m_ouvrir(std::move(ouvrir))
 {
-    // Topmost before anything else, as the window loads.
-    Dialogs::current().setTopmost(this, true);
     fenetres::fixe(this, "explo");
+    // Topmost as the window loads; after its flags are set, which would undo it.
+    Dialogs::current().setTopmost(this, true);
     setWindowIcon(images::icone());
     apparence::fond(this, couleurs::fond);
     setFont(apparence::policeControles());

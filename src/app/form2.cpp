@@ -12,9 +12,9 @@
 Form2::Form2(QWidget *parent)
     : QWidget(parent)
 {
-    // Topmost before anything else, as the window loads.
-    Dialogs::current().setTopmost(this, true);
     fenetres::fixe(this, "Form2");
+    // Topmost as the window loads; after its flags are set, which would undo it.
+    Dialogs::current().setTopmost(this, true);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon());
     apparence::fond(this, couleurs::fond);

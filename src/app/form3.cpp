@@ -10,9 +10,9 @@
 Form3::Form3(QWidget *parent)
     : QWidget(parent)
 {
-    // Topmost before anything else, as the window loads.
-    Dialogs::current().setTopmost(this, true);
     fenetres::fixe(this, "Form3");
+    // Topmost as the window loads; after its flags are set, which would undo it.
+    Dialogs::current().setTopmost(this, true);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon());
     afflcd1 = new AfflcdWidget(this);

@@ -2,6 +2,7 @@
 
 #include "app/btnxp.h"
 #include "app/form2.h"
+#include "app/explo.h"
 #include "app/form3.h"
 #include "app/imagecliquable.h"
 #include "dotmatrix/afflcdwidget.h"
@@ -147,4 +148,17 @@ TEST_F(FenetrePrincipale, ClosingTheMainWindowClosesEveryOtherWindow)
     EXPECT_TRUE(zoom.isNull());
     EXPECT_TRUE(apropos.isNull());
     EXPECT_FALSE(form->Timer1->isActive());
+}
+
+TEST(FenetresAuDessus, StayAboveOtherWindowsWithTheRealDialogs)
+{
+    Form2 apropos;
+    Form3 zoom;
+    explo visualisateur([](const QString &, QString *) { return true; });
+    for (QWidget *w : std::initializer_list<QWidget *>{&apropos, &zoom, &visualisateur}) {
+        EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint) << w->objectName().toStdString();
+        EXPECT_FALSE(w->windowFlags() & Qt::WindowMinimizeButtonHint);
+        EXPECT_FALSE(w->windowFlags() & Qt::WindowMaximizeButtonHint);
+        EXPECT_FALSE(w->isVisible()); // made topmost, not shown
+    }
 }
