@@ -39,13 +39,19 @@ void resetPeak()
     std::ofstream("/proc/self/clear_refs") << "5";
 }
 
+// Automatic files fig0000.89i to fig0999.89i in the folder.
+void thousandAutomaticFiles(const QTemporaryDir &dir)
+{
+    for (int k = 0; k < 1000; ++k)
+        QFile(dir.filePath(ConversionState::nomAutomatique(k) + QStringLiteral(".89i")))
+            .open(QIODevice::WriteOnly);
+}
+
 // Convert from the preview: fit, grey levels, and the next name among 1000 files.
 void BM_Convertir(benchmark::State &bench)
 {
     QTemporaryDir dir;
-    for (int k = 0; k < 1000; ++k)
-        QFile(dir.filePath(ConversionState::nomAutomatique(k) + QStringLiteral(".89i")))
-            .open(QIODevice::WriteOnly);
+    thousandAutomaticFiles(dir);
     ConversionState state;
     state.setCheminAppli(dir.path());
     state.importerImage(photo(640, 480));
@@ -60,9 +66,7 @@ BENCHMARK(BM_Convertir)->Unit(benchmark::kMillisecond);
 void BM_ProchainNumero(benchmark::State &bench)
 {
     QTemporaryDir dir;
-    for (int k = 0; k < 1000; ++k)
-        QFile(dir.filePath(ConversionState::nomAutomatique(k) + QStringLiteral(".89i")))
-            .open(QIODevice::WriteOnly);
+    thousandAutomaticFiles(dir);
     ConversionState state;
     state.setCheminAppli(dir.path());
     for (auto _ : bench)

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "app/commandline.h"
+#include "convert/conversionfixture.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -34,17 +34,10 @@ protected:
 
     QString path(const QString &name) const { return dir.filePath(name); }
 
-    QByteArray bytes(const QString &name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
+    QByteArray bytes(const QString &name) const { return readBytes(path(name)); }
     void write(const QString &name, const QByteArray &content) const
     {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
+        ASSERT_TRUE(writeBytes(path(name), content));
     }
 
     // The folder for many small files: in memory where the system offers it.

@@ -9,6 +9,19 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+// A whole file, or nothing when it cannot be read.
+inline QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool writeBytes(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
 // A conversion state whose program folder is a fresh temporary folder, with the
 // dialogs recorded.
 class ConversionTest : public ::testing::Test
@@ -22,17 +35,10 @@ protected:
 
     QString path(const QString &name) const { return dir.filePath(name); }
 
-    QByteArray bytes(const QString &name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
+    QByteArray bytes(const QString &name) const { return readBytes(path(name)); }
     void write(const QString &name, const QByteArray &content) const
     {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
+        ASSERT_TRUE(writeBytes(path(name), content));
     }
 
     QStringList messageTexts() const
