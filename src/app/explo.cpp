@@ -21,9 +21,7 @@ explo::explo(Ouverture ouvrir, QWidget *parent)
     : QDialog(parent)
     , m_ouvrir(std::move(ouvrir))
 {
-    fenetres::fixe(this, "explo");
-    // Topmost as the window loads; after its flags are set, which would undo it.
-    Dialogs::current().setTopmost(this, true);
+    fenetres::auDessus(this, "explo");
     setWindowIcon(images::icone());
     apparence::fond(this, couleurs::fond);
     setFont(apparence::policeControles());

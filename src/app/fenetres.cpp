@@ -1,6 +1,7 @@
 #include "fenetres.h"
 
 #include "geometrie.h"
+#include "platform/dialogs.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -15,6 +16,13 @@ void fixe(QWidget *window, const char *nom)
     window->setObjectName(QString::fromLatin1(nom));
     window->setWindowTitle(geometrie::texte(nom));
     window->setFixedSize(geometrie::rect(nom).size());
+}
+
+void auDessus(QWidget *window, const char *nom)
+{
+    fixe(window, nom);
+    // After the flags are set, which would undo it.
+    Dialogs::current().setTopmost(window, true);
 }
 
 void centrer(QWidget *window)

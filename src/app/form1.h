@@ -112,6 +112,8 @@ private:
     void Image10_Click();
     void Image11_Click();
     void afficherNiveau();
+    // One arrow of the width or height spinner: the box and the state follow.
+    void fleche(Spinner &compteur, bool monte, QLineEdit *boite, int &valeur);
 
     // Hover, banner, secondary windows (form1.cpp).
     void survolFond();

@@ -35,32 +35,31 @@ void Form1::Option2_Click()
     slider1->setEnabled(true);
 }
 
+void Form1::fleche(Spinner &compteur, bool monte, QLineEdit *boite, int &valeur)
+{
+    if (monte ? compteur.up() : compteur.down())
+        boite->setText(compteur.text());
+    valeur = compteur.value();
+}
+
 void Form1::Image8_Click()
 {
-    if (m_text7.down())
-        Text7->setText(m_text7.text());
-    etat.text7 = m_text7.value();
+    fleche(m_text7, false, Text7, etat.text7);
 }
 
 void Form1::Image9_Click()
 {
-    if (m_text7.up())
-        Text7->setText(m_text7.text());
-    etat.text7 = m_text7.value();
+    fleche(m_text7, true, Text7, etat.text7);
 }
 
 void Form1::Image10_Click()
 {
-    if (m_text8.down())
-        Text8->setText(m_text8.text());
-    etat.text8 = m_text8.value();
+    fleche(m_text8, false, Text8, etat.text8);
 }
 
 void Form1::Image11_Click()
 {
-    if (m_text8.up())
-        Text8->setText(m_text8.text());
-    etat.text8 = m_text8.value();
+    fleche(m_text8, true, Text8, etat.text8);
 }
 
 void Form1::Image1_Click()

@@ -4,7 +4,6 @@
 #include "fenetres.h"
 #include "geometrie.h"
 #include "images.h"
-#include "platform/dialogs.h"
 
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -12,9 +11,7 @@
 Form2::Form2(QWidget *parent)
     : QWidget(parent)
 {
-    fenetres::fixe(this, "Form2");
-    // Topmost as the window loads; after its flags are set, which would undo it.
-    Dialogs::current().setTopmost(this, true);
+    fenetres::auDessus(this, "Form2");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon());
     apparence::fond(this, couleurs::fond);

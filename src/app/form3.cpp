@@ -3,16 +3,13 @@
 #include "apparence.h"
 #include "dotmatrix/afflcdwidget.h"
 #include "fenetres.h"
-#include "platform/dialogs.h"
 #include "platform/numberederror.h"
 #include "platform/surface.h"
 
 Form3::Form3(QWidget *parent)
     : QWidget(parent)
 {
-    fenetres::fixe(this, "Form3");
-    // Topmost as the window loads; after its flags are set, which would undo it.
-    Dialogs::current().setTopmost(this, true);
+    fenetres::auDessus(this, "Form3");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon());
     afflcd1 = new AfflcdWidget(this);

@@ -35,22 +35,24 @@ QRect partie(QScrollBar *bar, QStyle::SubControl sc)
     return bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, sc, bar);
 }
 
-bool toutNoir(const QImage &image, const QRect &r)
+// Every pixel of the rectangle has this colour.
+bool uni(const QImage &image, const QRect &r, QRgb couleur)
 {
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
-            if ((image.pixel(x, y) & 0xFFFFFF) != 0)
+            if ((image.pixel(x, y) & 0xFFFFFF) != (couleur & 0xFFFFFF))
                 return false;
     return true;
 }
 
+bool toutNoir(const QImage &image, const QRect &r)
+{
+    return uni(image, r, 0);
+}
+
 bool toutBlanc(const QImage &image, const QRect &r)
 {
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
-                return false;
-    return true;
+    return uni(image, r, 0xFFFFFF);
 }
 
 } // namespace
