@@ -1,5 +1,7 @@
 #include "btnxp.h"
 
+#include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -11,6 +13,8 @@ BtnXP::BtnXP(QWidget *parent)
     for (BtnXPLook look : {BtnXPLook::Normal, BtnXPLook::Hover, BtnXPLook::Pressed})
         m_pictures[size_t(look)] = QPixmap::fromImage(btnxpfaces::face(look));
 
+    m_face->setObjectName(QStringLiteral("Image1"));
+    m_caption->setObjectName(QStringLiteral("imageb"));
     m_face->setGeometry(QRect(kFaceOrigin, btnxpfaces::kSize));
     m_caption->setGeometry(kCaptionRect);
     m_caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -28,6 +32,31 @@ BtnXP::BtnXP(QWidget *parent)
 void BtnXP::text(const QVariant &texte)
 {
     m_caption->setText(texte.toString());
+    fitCaption();
+}
+
+void BtnXP::fitCaption()
+{
+    // The button's font, a little smaller where the caption would not fit
+    // between its edges (a wide substitute for the usual small face).
+    QFont f = font();
+    const QString caption = m_caption->text();
+    while (QFontMetrics(f).horizontalAdvance(caption) > kSize.width()) {
+        if (f.pixelSize() > kSmallestPixels)
+            f.setPixelSize(f.pixelSize() - 1);
+        else if (f.pixelSize() <= 0 && f.pointSizeF() > kSmallestPoints)
+            f.setPointSizeF(f.pointSizeF() - 0.5);
+        else
+            break;
+    }
+    m_caption->setFont(f);
+}
+
+void BtnXP::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        fitCaption();
+    QWidget::changeEvent(event);
 }
 
 QString BtnXP::caption() const

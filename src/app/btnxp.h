@@ -40,13 +40,18 @@ signals:
     void Click();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    static constexpr int kSmallestPixels = 8;
+    static constexpr double kSmallestPoints = 6.0;
+
     void showLook(BtnXPLook look);
+    void fitCaption();
 
     QLabel *m_face;
     QLabel *m_caption;

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -133,6 +135,27 @@ TEST(BtnXP, TextTakesAnyValue)
     EXPECT_EQ(button.caption(), QStringLiteral("42"));
     button.text(QStringLiteral("<b>&Ouvrir</b>"));
     EXPECT_EQ(button.caption(), QStringLiteral("<b>&Ouvrir</b>"));
+}
+
+TEST(BtnXP, LongCaptionStaysReadable)
+{
+    QWidget window;
+    QFont wide(QStringLiteral("DejaVu Sans"));
+    wide.setPixelSize(11);
+    window.setFont(wide);
+    auto *button = new BtnXP(&window);
+    auto *caption = button->findChild<QLabel *>(QStringLiteral("imageb"));
+    ASSERT_NE(caption, nullptr);
+    const QString longText = QStringLiteral("Sauver fich. automatiquement");
+    button->text(longText);
+    EXPECT_LE(QFontMetrics(caption->font()).horizontalAdvance(longText), 143);
+    EXPECT_LT(caption->font().pixelSize(), 11);
+    button->text(QStringLiteral("Convertir"));
+    EXPECT_EQ(caption->font().pixelSize(), 11);
+    // A later change of the window's face reaches the caption too.
+    wide.setPixelSize(10);
+    window.setFont(wide);
+    EXPECT_EQ(caption->font().pixelSize(), 10);
 }
 
 TEST_F(ShownButton, LooksFollowTheMouse)
