@@ -5,13 +5,11 @@
 #include "platform/dialogs.h"
 #include "platform/files.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QLabel>
 #include <QRegularExpression>
 #include <QTextStream>
 
@@ -455,15 +453,4 @@ int CommandLine::exporter(const QStringList &arguments)
     }
     m_out << shown(source) << QStringLiteral(" -> ") << shown(target) << Qt::endl;
     return Success;
-}
-
-int runGui(int argc, char **argv, const QString &commandLineText)
-{
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Brivane"));
-    // Stands in for the main window until it exists.
-    Q_UNUSED(commandLineText);
-    QLabel label(QStringLiteral("Brivane pour TI-89/92+ "));
-    label.show();
-    return QApplication::exec();
 }

@@ -42,6 +42,3 @@ private:
     QTextStream &m_out;
     QTextStream &m_err;
 };
-
-// Starts the program's window with the command-line text.
-int runGui(int argc, char **argv, const QString &commandLineText);
