@@ -65,6 +65,12 @@ explo::explo(Ouverture ouvrir, QWidget *parent)
     connect(File1, &QListWidget::itemDoubleClicked, this, &explo::File1_DblClick);
 }
 
+explo::~explo()
+{
+    // The preview widget shows a member surface: it goes first.
+    delete Picture1;
+}
+
 QStringList explo::lecteurs()
 {
     QStringList racines;

@@ -26,6 +26,7 @@ public:
     using Ouverture = std::function<bool(const QString &path, QString *error)>;
 
     explicit explo(Ouverture ouvrir, QWidget *parent = nullptr);
+    ~explo() override;
 
     // The volumes the drive list offers: the root first, then the other mounted ones.
     static QStringList lecteurs();

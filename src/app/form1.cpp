@@ -69,6 +69,9 @@ Form1::~Form1()
 {
     traitement::setAfterConversion({});
     etat.setChangeHandler({});
+    // The picture widgets show the state's and the editor's surfaces: they must go
+    // before those members do.
+    qDeleteAll(findChildren<QWidget *>(Qt::FindDirectChildrenOnly));
 }
 
 Form2 *Form1::form2() const
