@@ -85,4 +85,9 @@ void setAfterConversion(std::function<void()> hook)
     afterConversion() = std::move(hook);
 }
 
+void finConversion(Surface &picture)
+{
+    finish(picture);
+}
+
 } // namespace traitement

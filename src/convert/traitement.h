@@ -24,5 +24,7 @@ void NoirEtBlanc(Surface &picture);
 
 // Run at the end of both methods; the main window uses it to close the about window.
 void setAfterConversion(std::function<void()> hook);
+// The end of every method: the picture is refreshed, then the hook runs.
+void finConversion(Surface &picture);
 
 } // namespace traitement

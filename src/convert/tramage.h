@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/surface.h"
+
+#include <QRect>
+#include <QString>
+
+#include <optional>
+
+// Dithering for the grey-level method: photographs keep their half-tones instead
+// of turning into blotches.
+//
+// Every pixel of the output area is rendered from its tone, a whole number 0..255
+// that the slider's threshold shapes (ton()): the plain grey (r + g + b + 1) div 3
+// stretched so that the threshold t = 255 * (level + 50) / 100 falls exactly
+// between 127 and 128. A tone of 127 or less renders black, 128 or more white, so a
+// pixel that receives no error comes out exactly as the plain grey-level method
+// makes it; and as the level rises, every grey gets a darker tone, so the slider
+// keeps working as a brightness control (error diffusion alone would give the same
+// average darkness whatever the threshold).
+//
+// - Floyd-Steinberg: serpentine scan, rows of the area from its top, even rows
+//   left to right, odd rows right to left. The value of a pixel is its tone plus
+//   the error it received; black when that value <= 127. The error (value - 0 or
+//   value - 255) goes 7/16 to the next pixel of the row, 3/16 below behind, 5/16
+//   below, and the rest (about 1/16) below ahead, "ahead" following the scan; each
+//   share but the last is rounded towards zero, so the whole error travels.
+// - Atkinson: the same serpentine scan and rule; one eighth of the error, rounded
+//   towards zero, goes to each of the two next pixels of the row, the three pixels
+//   below (behind, under, ahead) and the pixel two rows under. The other quarter is
+//   dropped on purpose: it keeps highlights and shadows clean.
+// - Bayer: the standard 8 x 8 ordered matrix M (values 0..63), indexed from the
+//   area's top-left corner; a pixel is black when 128 * tone < 255 * (2 * M + 1),
+//   that is, when its tone lies below (M + 1/2) * 255 / 64: the 64 cells spread the
+//   cut evenly across the tones around the middle one.
+//
+// Errors never leave the area. Outside it, the plain grey-level rule applies. The
+// inversion swaps black and white at the end, after every decision.
+namespace traitement {
+
+enum class Tramage { Aucun, FloydSteinberg, Atkinson, Bayer };
+
+// Command-line names: "floyd-steinberg", "atkinson", "bayer"; Aucun has none.
+QString nomTramage(Tramage methode);
+std::optional<Tramage> tramageDepuisNom(const QString &nom);
+
+// The tone of a grey (0..255) at a level (-50..50): 127 or less exactly when
+// 100 * grey <= 255 * (level + 50). The identity at level 0.
+int ton(int grey, int level);
+
+// The grey-level method with dithering over zone (clipped to the picture):
+// level -50..50 (clamped for the tones), invert -1 to invert. With Aucun it is
+// ViaGrayscale. Ends like every method (refresh, after-conversion hook).
+void Tramer(Surface &picture, const QRect &zone, int level, int invert, Tramage methode);
+
+} // namespace traitement
