@@ -41,7 +41,7 @@ explo::explo(Ouverture ouvrir, QWidget *parent)
     Dir1->setFrameStyle(QFrame::Box | QFrame::Plain);
     Label1 = new QLabel(geometrie::texte("explo.Label1"), this);
     apparence::placer(Label1, "explo.Label1");
-    Picture1->lower();
+    Label5->lower(); // a drawn control: under the preview it overlaps
 
     // The user's home folder stands for the first drive's root.
     setDossier(QDir::homePath());
