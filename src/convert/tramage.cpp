@@ -38,9 +38,12 @@ using SumTable = std::array<int, kSums>;
 
 SumTable toneTable(int level)
 {
+    std::array<int, 256> ofGrey{};
+    for (int g = 0; g < 256; ++g)
+        ofGrey[g] = ton(g, level);
     SumTable table{};
     for (int sum = 0; sum < kSums; ++sum)
-        table[sum] = ton((sum + 1) / 3, level);
+        table[sum] = ofGrey[(sum + 1) / 3];
     return table;
 }
 
@@ -51,79 +54,115 @@ struct Colours
     QRgb light;
 };
 
-// Error diffusion kernels. Rows[0] is the row being scanned, rows[1] the next one
-// and so on; dir is +1 or -1, the direction of the scan.
-struct FloydSteinberg
+// One row of error diffusion, scanned in direction Dir (+1 or -1). The error for
+// the next pixel of the row stays in a register: it is the only chain from one
+// pixel to the next. Rows below take theirs in buffers with spare cells at both
+// ends for the shares that leave the area.
+template <int Dir>
+void floydSteinbergRow(QRgb *line, int width, const SumTable &tones, Colours colours, const int *here,
+                       int *below)
 {
-    static constexpr int kRows = 2;
-    static void spread(int error, int dir, int *const *rows, int i)
-    {
-        const int ahead = error * 7 / 16;
-        const int behindBelow = error * 3 / 16;
-        const int below = error * 5 / 16;
-        rows[0][i + dir] += ahead;
-        rows[1][i - dir] += behindBelow;
-        rows[1][i] += below;
-        rows[1][i + dir] += error - ahead - behindBelow - below;
+    int ahead = 0;
+    for (int n = 0, i = Dir > 0 ? 0 : width - 1; n < width; ++n, i += Dir) {
+        const int value = tones[colourSum(line[i])] + here[i] + ahead;
+        const bool dark = value <= kDarkest;
+        line[i] = dark ? colours.dark : colours.light;
+        const int error = dark ? value : value - 255;
+        // Arithmetic shifts round down; the last share takes what they leave.
+        ahead = (error * 7) >> 4;
+        const int behindBelow = (error * 3) >> 4;
+        const int under = (error * 5) >> 4;
+        below[i - Dir] += behindBelow;
+        below[i] += under;
+        below[i + Dir] += error - ahead - behindBelow - under;
     }
-};
+}
 
-struct Atkinson
+template <int Dir>
+void atkinsonRow(QRgb *line, int width, const SumTable &tones, Colours colours, const int *here,
+                 int *below, int *farBelow)
 {
-    static constexpr int kRows = 3;
-    static void spread(int error, int dir, int *const *rows, int i)
-    {
-        const int share = error / 8;
-        rows[0][i + dir] += share;
-        rows[0][i + 2 * dir] += share;
-        rows[1][i - dir] += share;
-        rows[1][i] += share;
-        rows[1][i + dir] += share;
-        rows[2][i] += share;
+    int next = 0;
+    int afterNext = 0;
+    for (int n = 0, i = Dir > 0 ? 0 : width - 1; n < width; ++n, i += Dir) {
+        const int value = tones[colourSum(line[i])] + here[i] + next;
+        const bool dark = value <= kDarkest;
+        line[i] = dark ? colours.dark : colours.light;
+        const int share = (dark ? value : value - 255) / 8;
+        next = afterNext + share;
+        afterNext = share;
+        below[i - Dir] += share;
+        below[i] += share;
+        below[i + Dir] += share;
+        farBelow[i] += share;
     }
-};
+}
 
-template <class Kernel>
-void diffuse(QImage &image, const QRect &zone, const SumTable &tones, Colours colours)
+// Serpentine scan of the area: even rows left to right, odd rows right to left.
+// Rows counts the error buffers the method needs: the row itself and those below.
+template <int Rows, class Row>
+void diffuse(QImage &image, const QRect &zone, Row row)
 {
-    // Two spare cells on each side take the errors that leave the area.
     constexpr int kMargin = 2;
-    const int width = zone.width();
-    const int stride = width + 2 * kMargin;
-    std::vector<int> errors(size_t(Kernel::kRows) * size_t(stride), 0);
-    int *rows[Kernel::kRows];
-    for (int r = 0; r < Kernel::kRows; ++r)
+    const int stride = zone.width() + 2 * kMargin;
+    std::vector<int> errors(static_cast<std::size_t>(Rows * stride), 0);
+    int *rows[Rows];
+    for (int r = 0; r < Rows; ++r)
         rows[r] = errors.data() + r * stride + kMargin;
-
     for (int r = 0; r < zone.height(); ++r) {
         QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(zone.top() + r)) + zone.left();
-        const int dir = r % 2 == 0 ? 1 : -1;
-        for (int n = 0, i = dir > 0 ? 0 : width - 1; n < width; ++n, i += dir) {
-            const int value = tones[colourSum(line[i])] + rows[0][i];
-            const bool dark = value <= kDarkest;
-            line[i] = dark ? colours.dark : colours.light;
-            Kernel::spread(dark ? value : value - 255, dir, rows, i);
-        }
+        row(line, r % 2 == 0, rows);
         // The finished row, cleared, becomes the farthest one.
         int *done = rows[0];
         std::fill(done - kMargin, done - kMargin + stride, 0);
-        std::rotate(rows, rows + 1, rows + Kernel::kRows);
-        rows[Kernel::kRows - 1] = done;
+        std::rotate(rows, rows + 1, rows + Rows);
     }
+}
+
+void floydSteinberg(QImage &image, const QRect &zone, const SumTable &tones, Colours colours)
+{
+    const int width = zone.width();
+    diffuse<2>(image, zone, [&](QRgb *line, bool forward, int **rows) {
+        if (forward)
+            floydSteinbergRow<1>(line, width, tones, colours, rows[0], rows[1]);
+        else
+            floydSteinbergRow<-1>(line, width, tones, colours, rows[0], rows[1]);
+    });
+}
+
+void atkinson(QImage &image, const QRect &zone, const SumTable &tones, Colours colours)
+{
+    const int width = zone.width();
+    diffuse<3>(image, zone, [&](QRgb *line, bool forward, int **rows) {
+        if (forward)
+            atkinsonRow<1>(line, width, tones, colours, rows[0], rows[1], rows[2]);
+        else
+            atkinsonRow<-1>(line, width, tones, colours, rows[0], rows[1], rows[2]);
+    });
 }
 
 void ordered(QImage &image, const QRect &zone, const SumTable &tones, Colours colours)
 {
-    // 128 * tone < 255 * (2M + 1), per cell of the matrix.
-    std::array<std::array<int, 8>, 8> bound{};
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x)
-            bound[y][x] = 255 * (2 * kBayer[y][x] + 1);
+    // 128 * tone < 255 * (2M + 1) never meets equality: it is tone < ceil(255 * (2M + 1) / 128).
+    // Tones never fall as the colour sum grows, so each cell's test becomes "sum below a
+    // bound", and the bounds of one row of the matrix, repeated across the area, make the
+    // loop over the pixels a plain comparison.
+    const int width = zone.width();
+    std::vector<int> bounds(static_cast<std::size_t>(8 * width));
+    for (int y = 0; y < 8; ++y) {
+        std::array<int, 8> cells{};
+        for (int x = 0; x < 8; ++x) {
+            const int toneBound = (255 * (2 * kBayer[y][x] + 1) + 127) / 128;
+            cells[x] = int(std::lower_bound(tones.begin(), tones.end(), toneBound) - tones.begin());
+        }
+        for (int i = 0; i < width; ++i)
+            bounds[std::size_t(y * width + i)] = cells[i % 8];
+    }
     for (int r = 0; r < zone.height(); ++r) {
         QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(zone.top() + r)) + zone.left();
-        const auto &cells = bound[r % 8];
-        for (int i = 0; i < zone.width(); ++i)
-            line[i] = 128 * tones[colourSum(line[i])] < cells[i % 8] ? colours.dark : colours.light;
+        const int *bound = bounds.data() + (r % 8) * width;
+        for (int i = 0; i < width; ++i)
+            line[i] = colourSum(line[i]) < bound[i] ? colours.dark : colours.light;
     }
 }
 
@@ -193,15 +232,16 @@ void Tramer(Surface &picture, const QRect &zone, int level, int invert, Tramage 
     QImage &image = picture.image();
     const QRect area = zone.intersected(image.rect());
     const Colours colours = invert == -1 ? Colours{kWhite, kBlack} : Colours{kBlack, kWhite};
-    thresholdOutside(image, area, level, colours);
+    if (area != image.rect())
+        thresholdOutside(image, area, level, colours);
     if (!area.isEmpty()) {
         const SumTable tones = toneTable(level);
         switch (methode) {
         case Tramage::FloydSteinberg:
-            diffuse<FloydSteinberg>(image, area, tones, colours);
+            floydSteinberg(image, area, tones, colours);
             break;
         case Tramage::Atkinson:
-            diffuse<Atkinson>(image, area, tones, colours);
+            atkinson(image, area, tones, colours);
             break;
         case Tramage::Bayer:
             ordered(image, area, tones, colours);

@@ -24,7 +24,8 @@
 //   the error it received; black when that value <= 127. The error (value - 0 or
 //   value - 255) goes 7/16 to the next pixel of the row, 3/16 below behind, 5/16
 //   below, and the rest (about 1/16) below ahead, "ahead" following the scan; each
-//   share but the last is rounded towards zero, so the whole error travels.
+//   share but the last is rounded down (towards minus infinity), and the last one
+//   takes what is left, so the whole error travels.
 // - Atkinson: the same serpentine scan and rule; one eighth of the error, rounded
 //   towards zero, goes to each of the two next pixels of the row, the three pixels
 //   below (behind, under, ahead) and the pixel two rows under. The other quarter is

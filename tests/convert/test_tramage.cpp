@@ -97,14 +97,15 @@ TEST(Tramage, ToneKeepsTheThresholdAndFollowsTheLevel)
 
 TEST(Tramage, FloydSteinbergWorkedOutOnAFlatGrey)
 {
-    // Grey 96 at level 0, 3 x 2. Row 0, left to right:
-    //  (0,0) 96 black, error 96: right +42, below +30, below right +6 (3/16 falls off).
-    //  (0,1) 96+42 = 138 white, error -117: right -51, below left -21, below -36,
-    //        below right -117+51+21+36 = -9.
-    //  (0,2) 96-51 = 45 black, error 45: below left +8, below +14 (the rest falls off).
-    // Row 1 holds 30-21 = 9, 6-36+8 = -22, -9+14 = 5 and runs right to left:
-    //  (1,2) 101 black, error 101: 101*7/16 = 44 to (1,1); (1,1) 96-22+44 = 118 black,
-    //  118*7/16 = 51 to (1,0); (1,0) 96+9+51 = 156 white.
+    // Grey 96 at level 0, 3 x 2; shares rounded down. Row 0, left to right:
+    //  (0,0) 96 black, error 96: right +42, below +30, below right 96-42-18-30 = 6
+    //        (the 18 below left falls off).
+    //  (0,1) 96+42 = 138 white, error -117: right -52 (-51.2 rounded down), below
+    //        left -22, below -37, below right -117+52+22+37 = -6.
+    //  (0,2) 96-52 = 44 black, error 44: below left +8, below +13 (the rest falls off).
+    // Row 1 holds 30-22 = 8, 6-37+8 = -23, -6+13 = 7 and runs right to left:
+    //  (1,2) 103 black, error 103: 103*7/16 = 45 to (1,1); (1,1) 96-23+45 = 118 black,
+    //  118*7/16 = 51 to (1,0); (1,0) 96+8+51 = 155 white.
     // A left-to-right second row would give "##." instead.
     EXPECT_TRUE(sameImage(imageFromAscii({QStringLiteral("#.#"), QStringLiteral(".##")}),
                           dithered(flat(3, 2, 96), Tramage::FloydSteinberg)));
@@ -113,10 +114,10 @@ TEST(Tramage, FloydSteinbergWorkedOutOnAFlatGrey)
 TEST(Tramage, GoldenRampsForEachMethod)
 {
     // 16 x 2 ramp 0, 17, ..., 255 at level 0. Floyd-Steinberg: the first row's values
-    // 0 17 41 68 97 127 157(w) 77 169(w) 116 220(w) 172(w) 168(w) ...; its second row runs
-    // right to left (left to right would give "####.#.#..#.....").
+    // 0 17 41 68 97 127 157(w) 76 169(w) 115 220(w) 171(w) 167(w) ...; its second row
+    // runs right to left (left to right would give "####.#.#..#.#...").
     EXPECT_TRUE(sameImage(imageFromAscii({QStringLiteral("######.#.#......"),
-                                          QStringLiteral("###.#.#.#.#.#...")}),
+                                          QStringLiteral("#####.#.#.#.#...")}),
                           dithered(ramp(16, 2), Tramage::FloydSteinberg)));
     // Atkinson, 8 x 2 ramp 0, 36, 72, 109, 145, 182, 218, 255: first row values
     // 0 36 76 122 169(w) 187(w) 200(w) 241(w); the second row, right to left,

@@ -1,0 +1,55 @@
+#include "convert/niveauauto.h"
+#include "convert/tramage.h"
+#include "platform/surface.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+
+namespace {
+
+// A 160 x 100 photograph-like picture: smooth shading with some texture.
+Surface photo()
+{
+    Surface s(160, 100, kBlanc);
+    QImage &image = s.image();
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 160; ++x) {
+            const int shade = (x * 255) / 160;
+            const int texture = ((x * 7) ^ (y * 13)) & 0x1F;
+            image.setPixel(x, y, qRgb(std::min(255, shade + texture), (y * 255) / 100, (shade + y) & 0xFF));
+        }
+    return s;
+}
+
+// Each run restores the picture (a 64 KB copy) and dithers the whole work picture,
+// so the copy is included: the figure is an upper bound.
+void BM_Tramage(benchmark::State &state)
+{
+    const auto method = static_cast<traitement::Tramage>(state.range(0));
+    const Surface source = photo();
+    Surface picture = source;
+    picture.image().detach();
+    for (auto _ : state) {
+        bitBlt(picture, 0, 0, 160, 100, source, 0, 0);
+        traitement::Tramer(picture, QRect(0, 0, 160, 100), 0, 1, method);
+        benchmark::DoNotOptimize(picture.image().constBits());
+    }
+    state.SetLabel(traitement::nomTramage(method).toStdString());
+}
+BENCHMARK(BM_Tramage)
+    ->Arg(int(traitement::Tramage::FloydSteinberg))
+    ->Arg(int(traitement::Tramage::Atkinson))
+    ->Arg(int(traitement::Tramage::Bayer))
+    ->Unit(benchmark::kMicrosecond);
+
+// "Niveau automatique" on the preview.
+void BM_NiveauAutomatique(benchmark::State &state)
+{
+    const Surface source = photo();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(traitement::niveauAutomatique(source.image()));
+}
+BENCHMARK(BM_NiveauAutomatique)->Unit(benchmark::kMicrosecond);
+
+} // namespace
