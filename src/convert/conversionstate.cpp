@@ -101,6 +101,8 @@ void ConversionState::demarrer(const QString &cheminSource)
         const LoadedPicture loaded = loadPicture(cheminSource);
         if (!loaded.ok())
             Dialogs::current().message(loaded.error, Dialogs::Icon::Exclamation);
+        else if (!loaded.warning.isEmpty())
+            Dialogs::current().message(loaded.warning, Dialogs::Icon::Exclamation);
         importerImage(loaded.image);
     }
     picture2.cls();
@@ -127,8 +129,11 @@ void ConversionState::ouvrirImage()
 void ConversionState::ouvrirFichier(const QString &path)
 {
     QString error;
-    if (!chargerFichier(path, &error))
+    QString warning;
+    if (!chargerFichier(path, &error, &warning))
         Dialogs::current().message(error, Dialogs::Icon::Exclamation);
+    else if (!warning.isEmpty())
+        Dialogs::current().message(warning, Dialogs::Icon::Exclamation);
 }
 
 bool ConversionState::estImage89i(const QString &path)
@@ -136,8 +141,10 @@ bool ConversionState::estImage89i(const QString &path)
     return path.trimmed().endsWith(QStringLiteral("89i"), Qt::CaseInsensitive);
 }
 
-bool ConversionState::chargerFichier(const QString &path, QString *error)
+bool ConversionState::chargerFichier(const QString &path, QString *error, QString *warning)
 {
+    if (warning)
+        warning->clear();
     const QString chemin = path.trimmed();
     if (estImage89i(chemin))
         return charger89i(chemin, error);
@@ -148,6 +155,8 @@ bool ConversionState::chargerFichier(const QString &path, QString *error)
             *error = loaded.error;
         return false;
     }
+    if (warning)
+        *warning = loaded.warning;
     picture1.setPicture(loaded.image);
     picture1.refresh();
     stretchSourceIntoPreview();

@@ -73,8 +73,10 @@ public:
     // read into the work picture; anything else is decoded into the source frame and
     // shown in the preview. A failure shows a message and changes nothing.
     void ouvrirFichier(const QString &path);
-    // The same without messages: false and the French reason in *error.
-    bool chargerFichier(const QString &path, QString *error = nullptr);
+    // The same without messages: false and the French reason in *error. A picture
+    // that opens only in part (damaged or cut short) opens with a French remark in
+    // *warning.
+    bool chargerFichier(const QString &path, QString *error = nullptr, QString *warning = nullptr);
     // The calculator-picture branch of the open command: the file into the work
     // picture, source frame and preview cleared, largeur x hauteur the file's
     // picture size (at most 160 x 100) from (0, 0).

@@ -3,29 +3,131 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QLoggingCategory>
+
+#include <cstring>
 
 namespace {
 
-// A decoded picture bigger than this is refused rather than allowed to eat memory.
-constexpr int kAllocationLimitMb = 256;
+// What the decoder may allocate for its own picture, whatever its format: with the
+// RGB32 copy of at most kPixelsMax pixels, a picture never takes more than twice this.
+constexpr int kAllocationLimitMb = 100;
 
-LoadedPicture decode(QImageReader &reader, const QString &what)
+bool tooLarge(QSize size)
+{
+    return size.isValid() && qint64(size.width()) * size.height() > kPixelsMax;
+}
+
+QString tooLargeError(const QString &what, QSize size)
+{
+    return QStringLiteral("L'image %1 est trop grande (%2 x %3 pixels) : au-delà de 25 millions "
+                          "de pixels, elle n'est pas ouverte.")
+        .arg(what)
+        .arg(size.width())
+        .arg(size.height());
+}
+
+// Qt's own texts are in English: say why in French.
+QString reason(const QImageReader &reader)
+{
+    switch (reader.error()) {
+    case QImageReader::FileNotFoundError:
+        return QStringLiteral("fichier introuvable");
+    case QImageReader::DeviceError:
+        return QStringLiteral("le fichier ne peut pas être lu");
+    case QImageReader::UnsupportedFormatError:
+        return QStringLiteral("ce n'est pas une image BMP, GIF, JPEG, icône ou PNG");
+    case QImageReader::InvalidDataError:
+        return QStringLiteral("les données de l'image sont abîmées, incomplètes ou trop grandes");
+    case QImageReader::UnknownError:
+        break;
+    }
+    return QStringLiteral("erreur inconnue");
+}
+
+// A GIF's logical screen, from the file's first bytes: its decoder allocates the
+// whole screen although the reader reports only the first frame's size.
+QSize gifScreen(const QByteArray &head)
+{
+    if (head.size() < 10 || !(head.startsWith("GIF87a") || head.startsWith("GIF89a")))
+        return QSize();
+    const auto le16 = [&](int i) { return int(quint8(head[i])) | int(quint8(head[i + 1])) << 8; };
+    return QSize(le16(6), le16(8));
+}
+
+// The JPEG decoder reports damaged or missing data only as log warnings, and then
+// fills the missing part in: they are counted while a picture is decoded.
+class DamageWatch
+{
+public:
+    DamageWatch()
+    {
+        s_count = 0;
+        s_previous = qInstallMessageHandler(&DamageWatch::handler);
+    }
+    ~DamageWatch() { qInstallMessageHandler(s_previous); }
+    DamageWatch(const DamageWatch &) = delete;
+    DamageWatch &operator=(const DamageWatch &) = delete;
+
+    bool damaged() const { return s_count > 0; }
+
+private:
+    static void handler(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        if (type == QtWarningMsg && context.category
+            && std::strcmp(context.category, "qt.gui.imageio.jpeg") == 0) {
+            ++s_count;
+            return;
+        }
+        if (s_previous)
+            s_previous(type, context, text);
+    }
+
+    static inline int s_count = 0;
+    static inline QtMessageHandler s_previous = nullptr;
+};
+
+LoadedPicture decode(QImageReader &reader, const QString &what, const QByteArray &head)
 {
     reader.setAllocationLimit(kAllocationLimitMb);
     reader.setAutoTransform(true);
     LoadedPicture result;
-    QImage image = reader.read();
+    // Sizes in the header refuse a huge picture before anything is decoded.
+    for (const QSize declared : {gifScreen(head), reader.size()}) {
+        if (tooLarge(declared)) {
+            result.error = tooLargeError(what, declared);
+            return result;
+        }
+    }
+    QImage image;
+    bool damaged = false;
+    {
+        const DamageWatch watch;
+        image = reader.read();
+        damaged = watch.damaged();
+    }
     if (image.isNull()) {
-        result.error = QStringLiteral("Impossible de lire l'image %1 : %2.")
-                           .arg(what, reader.errorString());
+        result.error = QStringLiteral("Impossible de lire l'image %1 : %2.").arg(what, reason(reader));
         return result;
     }
-    result.image = image.convertToFormat(QImage::Format_RGB32);
-    if (result.image.isNull())
+    if (tooLarge(image.size())) {
+        result.error = tooLargeError(what, image.size());
+        return result;
+    }
+    // In place where the formats allow it, so the picture is not held twice.
+    result.image = std::move(image).convertToFormat(QImage::Format_RGB32);
+    if (result.image.isNull()) {
         result.error = QStringLiteral("Mémoire insuffisante pour l'image %1.").arg(what);
+        return result;
+    }
+    if (damaged)
+        result.warning = QStringLiteral("L'image %1 est abîmée ou incomplète : seule la partie "
+                                        "lisible est montrée.")
+                             .arg(what);
     return result;
 }
 
@@ -34,15 +136,22 @@ LoadedPicture decode(QImageReader &reader, const QString &what)
 LoadedPicture loadPicture(const QString &path)
 {
     const QString shown = QDir::toNativeSeparators(path);
-    if (!QFileInfo(path).isFile()) {
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        // Nor is a pipe or a device read: it could block the program for good.
         LoadedPicture result;
-        result.error = QStringLiteral("Le fichier %1 est introuvable.").arg(shown);
+        result.error = !info.exists() ? QStringLiteral("Le fichier %1 est introuvable.").arg(shown)
+            : info.isDir()            ? QStringLiteral("%1 est un dossier, pas une image.").arg(shown)
+                           : QStringLiteral("%1 n'est pas un fichier ordinaire.").arg(shown);
         return result;
     }
+    QByteArray head;
+    if (QFile file(path); file.open(QIODevice::ReadOnly))
+        head = file.read(10);
     QImageReader reader(path);
     // Trust the content over the extension: a PNG named .jpg still opens.
     reader.setDecideFormatFromContent(true);
-    return decode(reader, shown);
+    return decode(reader, shown, head);
 }
 
 LoadedPicture loadPictureData(const QByteArray &data)
@@ -51,7 +160,7 @@ LoadedPicture loadPictureData(const QByteArray &data)
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    return decode(reader, QStringLiteral("collée"));
+    return decode(reader, QStringLiteral("collée"), data.left(10));
 }
 
 QImage clipboardPicture()

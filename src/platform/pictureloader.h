@@ -3,16 +3,24 @@
 #include <QImage>
 #include <QString>
 
+// The largest picture the program opens, in pixels: 100 MB once in RGB32. With the
+// decoder's own copy of the picture, opening one stays well under 300 MB.
+inline constexpr qint64 kPixelsMax = 25'000'000;
+
 // A decoded picture, or the reason it could not be decoded (in French).
 struct LoadedPicture
 {
     QImage image; // RGB32, natural size
     QString error;
+    // Set when the picture opened but its data was damaged or cut short: what could
+    // be decoded is there, the rest is filled in by the decoder (in French).
+    QString warning;
     bool ok() const { return error.isEmpty(); }
 };
 
 // Decodes a BMP, JPEG, GIF, icon or PNG file (anything Qt reads). Never throws;
-// an unreadable file gives an error text and a null image.
+// an unreadable file, or one larger than kPixelsMax, gives an error text and a
+// null image, in bounded memory and time.
 LoadedPicture loadPicture(const QString &path);
 
 // Decodes a picture held in memory (dropped or pasted data).
