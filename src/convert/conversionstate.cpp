@@ -1,5 +1,6 @@
 #include "conversionstate.h"
 
+#include "convert/niveauauto.h"
 #include "convert/traitement.h"
 #include "picfile/lib89i.h"
 #include "platform/dialogs.h"
@@ -9,6 +10,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <cmath>
@@ -76,12 +79,32 @@ std::unordered_set<int> numerosPris(const QString &folder)
 
 ConversionState::ConversionState()
 {
-    setCheminAppli(QCoreApplication::applicationDirPath());
+    m_cheminAppli = avecSeparateur(QCoreApplication::applicationDirPath());
 }
 
 void ConversionState::setCheminAppli(const QString &folder)
 {
     m_cheminAppli = avecSeparateur(folder);
+    m_dossierExecutable = false;
+}
+
+void ConversionState::setDossierRepli(const QString &folder)
+{
+    m_dossierRepli = folder;
+}
+
+QString ConversionState::dossierAutomatique() const
+{
+    if (!m_dossierExecutable)
+        return m_cheminAppli;
+    const bool inscriptible = m_ecriture ? m_ecriture(m_cheminAppli) : QFileInfo(m_cheminAppli).isWritable();
+    if (inscriptible)
+        return m_cheminAppli;
+    if (!m_dossierRepli.isEmpty())
+        return avecSeparateur(m_dossierRepli);
+    const QString images = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    // Without a home there is nowhere better: the saves report the failure.
+    return images.isEmpty() ? m_cheminAppli : avecSeparateur(images + QStringLiteral("/Brivane"));
 }
 
 void ConversionState::changed() const
@@ -95,6 +118,16 @@ void ConversionState::demarrer(const QString &cheminSource)
     hauteur = kHauteurEcran;
     largeur = kLargeurEcran;
     x0 = y0 = 0;
+    if (!cheminSource.isEmpty() && estImage89i(cheminSource)) {
+        // A calculator picture opened from the desktop: read as the open command
+        // reads it, already black and white.
+        QString error;
+        if (!charger89i(cheminSource.trimmed(), &error))
+            Dialogs::current().message(error, Dialogs::Icon::Exclamation);
+        fich = text1 = nomAutomatique(prochainNumero());
+        changed();
+        return;
+    }
     if (cheminSource.isEmpty()) {
         importerImage(clipboardPicture());
     } else {
@@ -258,7 +291,7 @@ void ConversionState::convertir()
     ajusteImage();
     if (!option1) {
         conv = QStringLiteral("Via Grayscale 1");
-        traitement::ViaGrayscale(picture2, slider1, check3 ? -1 : 1);
+        traitement::Tramer(picture2, QRect(x0, y0, largeur, hauteur), slider1, check3 ? -1 : 1, tramage);
     } else {
         conv = QStringLiteral("Noir et Blanc Simple");
         traitement::NoirEtBlanc(picture2);
@@ -267,18 +300,29 @@ void ConversionState::convertir()
     changed();
 }
 
+int ConversionState::niveauAutomatique() const
+{
+    const Surface &fitted = check2 ? picture1 : picture3;
+    return traitement::niveauAutomatique(fitted.image()).value_or(slider1);
+}
+
 int ConversionState::prochainNumero() const
+{
+    return numeroLibre(dossierAutomatique());
+}
+
+int ConversionState::numeroLibre(const QString &dossier) const
 {
     // One listing of the folder says which numbers are taken, so the search does
     // not query the file system once per number; each free number it finds is still
     // checked by name, which leaves the last word to the file system (names that
     // differ only in case, a file that just appeared).
-    const std::unordered_set<int> taken = numerosPris(m_cheminAppli);
+    const std::unordered_set<int> taken = numerosPris(dossier);
     int k = 0;
     while (true) {
         while (taken.count(k))
             ++k;
-        if (!files::isOrdinaryFile(m_cheminAppli + nomAutomatique(k) + QStringLiteral(".89i")))
+        if (!files::isOrdinaryFile(dossier + nomAutomatique(k) + QStringLiteral(".89i")))
             return k;
         ++k;
     }
@@ -328,9 +372,20 @@ void ConversionState::sauverSous()
 
 void ConversionState::sauverAutomatiquement()
 {
-    const int k = prochainNumero();
-    const QString path = m_cheminAppli + nomAutomatique(k) + QStringLiteral(".89i");
+    const QString dossier = dossierAutomatique();
+    const int k = numeroLibre(dossier);
+    const QString fileName = nomAutomatique(k) + QStringLiteral(".89i");
+    const QString path = dossier + fileName;
     avertirOptionsAvancees();
+    // The fallback folder is made when first needed; the program's own folder never
+    // is (gone, it is a failure to report).
+    if (dossier != m_cheminAppli && !QDir().mkpath(dossier)) {
+        Dialogs::current().message(
+            QStringLiteral("Impossible de créer le dossier %1 pour y enregistrer %2.")
+                .arg(QDir::toNativeSeparators(QDir::cleanPath(dossier)), fileName),
+            Dialogs::Icon::Exclamation);
+        return;
+    }
     const QString folder = check1 ? text2 : QStringLiteral("zfig");
     const QString name = check1 ? text1 : nomAutomatique(k);
     QString error;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/tramage.h"
 #include "platform/surface.h"
 
 #include <QImage>
@@ -42,6 +43,9 @@ public:
     bool option1 = false;       // "Noir & Blanc simple"; false: "Via Grayscale 1" (Option2)
     int slider1 = 0;            // grey-level correction, -50 to 50
     bool check3 = false;        // "Inverser les couleurs"
+    // "Tramage": the grey-level method dithers the fitted picture (the check box
+    // gives FloydSteinberg; the command line any method).
+    traitement::Tramage tramage = traitement::Tramage::Aucun;
     bool check1 = false;        // "Options avancées"
     QString text1;              // variable name of the advanced options (8 characters at most)
     QString text2 = QStringLiteral("zfig"); // folder name of the advanced options
@@ -51,7 +55,18 @@ public:
     // The program's folder, always ending with the platform's separator; by
     // default the folder of the executable.
     const QString &cheminAppli() const { return m_cheminAppli; }
+    // A folder given here is used as it is for the automatic files, writable or not.
     void setCheminAppli(const QString &folder);
+    // Where the automatic files go and fich looks: the program's folder, except
+    // when it is the executable's own folder and cannot be written to (an
+    // installed program); then the fallback folder, created by the first
+    // automatic save. Ends with the platform's separator.
+    QString dossierAutomatique() const;
+    // The fallback folder; by default the user's pictures folder + "Brivane".
+    void setDossierRepli(const QString &folder);
+    // How the executable's folder is checked for writing (by default
+    // QFileInfo::isWritable(); tests decide, as root can write everywhere).
+    void setTestEcriture(std::function<bool(const QString &)> test) { m_ecriture = std::move(test); }
 
     // The window that owns the file dialogs.
     void setDialogOwner(QWidget *owner) { m_owner = owner; }
@@ -96,14 +111,20 @@ public:
     void ajusteImage();
     // "Convertir": fit, the chosen method, then fich shows the next automatic name.
     void convertir();
-    // The smallest k for which no ordinary file cheminAppli + nomAutomatique(k) + ".89i" exists.
+    // "Niveau automatique": the slider level that best separates the dark and light
+    // greys of what the fit stretches (the preview, or with "Conserver les
+    // proportions" the source frame), by Otsu's method; slider1 when the picture
+    // has a single grey. Changes nothing: the window sets the slider, whose
+    // change converts.
+    int niveauAutomatique() const;
+    // The smallest k for which no ordinary file dossierAutomatique() + nomAutomatique(k) + ".89i" exists.
     int prochainNumero() const;
     // "fig" and k in at least four digits.
     static QString nomAutomatique(int k);
 
     // "Sauver sous": asks for a name and writes the fitted picture.
     void sauverSous();
-    // "Sauver fich. automatiquement": writes the next numbered file in the program's folder.
+    // "Sauver fich. automatiquement": writes the next numbered file in dossierAutomatique().
     void sauverAutomatiquement();
     // The file "Sauver sous" writes for a chosen name: the file name (not the folders)
     // in lower case, ".89i" appended unless it already ends so.
@@ -118,10 +139,15 @@ public:
 
 private:
     void stretchSourceIntoPreview();
+    // The smallest free automatic number in a folder.
+    int numeroLibre(const QString &dossier) const;
     void avertirOptionsAvancees() const;
     void changed() const;
 
     QString m_cheminAppli;
+    bool m_dossierExecutable = true; // m_cheminAppli is the executable's folder
+    QString m_dossierRepli;          // empty: the pictures folder + "Brivane"
+    std::function<bool(const QString &)> m_ecriture;
     QWidget *m_owner = nullptr;
     std::function<void()> m_changed;
 };
