@@ -99,6 +99,8 @@ void Editeur::mouseUp(int button, double x, double y)
 {
     if (button != 0 && m_outil == Outil::Texte)
         placeOrHidePrev(x, y);
+    // A pixel-tool stroke ends here.
+    emit etapeTerminee();
 }
 
 void Editeur::keyDown(int qtKey)
@@ -214,6 +216,7 @@ void Editeur::validerLigne()
     m_line1.visible = false;
     m_picture2.refresh();
     emit overlaysChanged();
+    emit etapeTerminee();
 }
 
 // ---- Ellipse ----
@@ -256,6 +259,7 @@ void Editeur::validerEllipse()
     m_picture2.refresh();
     m_line1.visible = false;
     emit overlaysChanged();
+    emit etapeTerminee();
 }
 
 // ---- Text ----
@@ -296,6 +300,7 @@ void Editeur::validerTexte()
     m_picture2.refresh();
     m_prev.visible = false;
     emit overlaysChanged();
+    emit etapeTerminee();
 }
 
 void Editeur::redrawPreview()

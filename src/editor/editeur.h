@@ -115,6 +115,9 @@ signals:
     void text4Changed(const QString &text);
     void text5Changed(const QString &text);
     void text6Changed(const QString &text);
+    // A change of the work picture ended: a pixel-tool stroke (press to release)
+    // or a validation. What it changed is one undo step.
+    void etapeTerminee();
 
 private:
     bool paintWithPixelTool(double x, double y);

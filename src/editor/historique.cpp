@@ -1,0 +1,128 @@
+#include "historique.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// The smallest rectangle holding every pixel that differs; empty when none does.
+// Both pictures have the same size.
+QRect rectangleModifie(const QImage &avant, const QImage &apres)
+{
+    const QImage a = avant.convertToFormat(QImage::Format_RGB32);
+    const QImage b = apres.convertToFormat(QImage::Format_RGB32);
+    const size_t octets = size_t(a.width()) * sizeof(QRgb);
+    int gauche = a.width(), droite = -1, haut = -1, bas = -1;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto *la = reinterpret_cast<const QRgb *>(a.constScanLine(y));
+        const auto *lb = reinterpret_cast<const QRgb *>(b.constScanLine(y));
+        if (std::memcmp(la, lb, octets) == 0)
+            continue;
+        if (haut < 0)
+            haut = y;
+        bas = y;
+        int x = 0;
+        while (la[x] == lb[x])
+            ++x;
+        gauche = std::min(gauche, x);
+        x = a.width() - 1;
+        while (la[x] == lb[x])
+            --x;
+        droite = std::max(droite, x);
+    }
+    if (haut < 0)
+        return {};
+    return QRect(QPoint(gauche, haut), QPoint(droite, bas));
+}
+
+// Copies pixels into the picture at the top-left corner of rect.
+void poser(QImage &picture, const QImage &pixels, QPoint coin)
+{
+    const QImage source = pixels.convertToFormat(picture.format());
+    // Steps follow one another: a step's rectangle always lies in the picture.
+    Q_ASSERT(picture.rect().contains(QRect(coin, source.size())));
+    if (!picture.rect().contains(QRect(coin, source.size())))
+        return;
+    const size_t octets = size_t(source.width()) * size_t(source.depth() / 8);
+    const size_t decalage = size_t(coin.x()) * size_t(source.depth() / 8);
+    for (int y = 0; y < source.height(); ++y)
+        std::memcpy(picture.scanLine(coin.y() + y) + decalage, source.constScanLine(y), octets);
+}
+
+} // namespace
+
+Historique::Historique(Surface &picture, int profondeur)
+    : m_picture(picture)
+    , m_profondeur(std::max(1, profondeur))
+    , m_reference(picture.image())
+{
+}
+
+void Historique::reinitialiser()
+{
+    m_reference = m_picture.image();
+    m_aAnnuler.clear();
+    m_aRetablir.clear();
+}
+
+bool Historique::enregistrer()
+{
+    const QImage &actuelle = m_picture.image();
+    Etape etape;
+    if (actuelle.size() != m_reference.size()) {
+        etape = {actuelle.rect(), m_reference, actuelle, true};
+    } else {
+        const QRect rect = rectangleModifie(m_reference, actuelle);
+        if (rect.isEmpty())
+            return false;
+        etape = {rect, m_reference.copy(rect), actuelle.copy(rect), false};
+    }
+    // Shares the picture's data until the picture is next written to.
+    m_reference = actuelle;
+    m_aAnnuler.push_back(std::move(etape));
+    while (int(m_aAnnuler.size()) > m_profondeur)
+        m_aAnnuler.pop_front();
+    m_aRetablir.clear();
+    return true;
+}
+
+bool Historique::annuler()
+{
+    enregistrer();
+    if (m_aAnnuler.empty())
+        return false;
+    Etape etape = std::move(m_aAnnuler.back());
+    m_aAnnuler.pop_back();
+    appliquer(etape, etape.avant);
+    m_aRetablir.push_back(std::move(etape));
+    return true;
+}
+
+bool Historique::retablir()
+{
+    // A change made since the last step is newer than anything undone.
+    enregistrer();
+    if (m_aRetablir.empty())
+        return false;
+    Etape etape = std::move(m_aRetablir.back());
+    m_aRetablir.pop_back();
+    appliquer(etape, etape.apres);
+    m_aAnnuler.push_back(std::move(etape));
+    return true;
+}
+
+bool Historique::peutAnnuler() const
+{
+    return !m_aAnnuler.empty() || m_picture.image() != m_reference;
+}
+
+void Historique::appliquer(const Etape &etape, const QImage &pixels)
+{
+    QImage &image = m_picture.image();
+    if (etape.entiere)
+        image = pixels;
+    else
+        poser(image, pixels, etape.rect.topLeft());
+    m_reference = image;
+    m_picture.refresh();
+}
