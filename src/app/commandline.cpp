@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "convert/conversionstate.h"
+#include "convert/tramage.h"
 #include "picfile/lib89i.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
@@ -21,6 +22,8 @@ struct ConvertOptions
     int largeur = ConversionState::kLargeurEcran;
     int hauteur = ConversionState::kHauteurEcran;
     int niveau = 0;
+    bool niveauAuto = false; // "--niveau auto": Otsu's level of each picture
+    traitement::Tramage tramage = traitement::Tramage::Aucun;
     bool proportions = false;
     bool simple = false;
     bool inverser = false;
@@ -95,8 +98,14 @@ struct ConvertParser
                                              "des niveaux de gris")};
     QCommandLineOption niveau{QStringLiteral("niveau"),
                               QStringLiteral("correction des niveaux de gris, de -50 à 50\n"
-                                             "(0 par défaut)"),
+                                             "(0 par défaut), ou auto : le niveau qui sépare le\n"
+                                             "mieux les gris foncés des gris clairs de l'image"),
                               QStringLiteral("N")};
+    QCommandLineOption tramage{QStringLiteral("tramage"),
+                               QStringLiteral("diffuse l'erreur de seuil pour rendre les\n"
+                                              "demi-teintes des photos : floyd-steinberg,\n"
+                                              "atkinson ou bayer (sans tramage par défaut)"),
+                               QStringLiteral("METHODE")};
     QCommandLineOption inverser{QStringLiteral("inverser"),
                                 QStringLiteral("« Inverser les couleurs »")};
     QCommandLineOption dossier{QStringLiteral("dossier"),
@@ -112,7 +121,8 @@ struct ConvertParser
 
     QList<QCommandLineOption> all() const
     {
-        return {sortie, largeur, hauteur, proportions, simple, niveau, inverser, dossier, variable, help};
+        return {sortie,   largeur,  hauteur, proportions, simple, niveau,
+                tramage,  inverser, dossier, variable,    help};
     }
 };
 
@@ -315,9 +325,19 @@ int CommandLine::convertir(const QStringList &arguments)
     if (!integer(p.hauteur, 1, ConversionState::kHauteurEcran, &options.hauteur))
         return usageError(QStringLiteral("--hauteur attend un nombre entier de 1 à 100, pas « %1 ».")
                               .arg(parser.value(p.hauteur)), command);
-    if (!integer(p.niveau, -50, 50, &options.niveau))
-        return usageError(QStringLiteral("--niveau attend un nombre entier de -50 à 50, pas « %1 ».")
-                              .arg(parser.value(p.niveau)), command);
+    options.niveauAuto = parser.isSet(p.niveau) && parser.value(p.niveau) == QLatin1String("auto");
+    if (!options.niveauAuto && !integer(p.niveau, -50, 50, &options.niveau))
+        return usageError(
+            QStringLiteral("--niveau attend un nombre entier de -50 à 50 ou auto, pas « %1 ».")
+                .arg(parser.value(p.niveau)), command);
+    if (parser.isSet(p.tramage)) {
+        const auto methode = traitement::tramageDepuisNom(parser.value(p.tramage));
+        if (!methode)
+            return usageError(
+                QStringLiteral("--tramage attend floyd-steinberg, atkinson ou bayer, pas « %1 ».")
+                    .arg(parser.value(p.tramage)), command);
+        options.tramage = *methode;
+    }
     options.proportions = parser.isSet(p.proportions);
     options.simple = parser.isSet(p.simple);
     options.inverser = parser.isSet(p.inverser);
@@ -362,6 +382,7 @@ bool CommandLine::convertOne(const QString &source, const ConvertOptions &option
     state.option1 = options.simple;
     state.slider1 = options.niveau;
     state.check3 = options.inverser;
+    state.tramage = options.tramage;
 
     QString error;
     if (!state.chargerFichier(source, &error)) {
@@ -370,8 +391,11 @@ bool CommandLine::convertOne(const QString &source, const ConvertOptions &option
     }
     // A calculator picture is already black and white; converting it would start
     // from the blank source frame.
-    if (!ConversionState::estImage89i(source))
+    if (!ConversionState::estImage89i(source)) {
+        if (options.niveauAuto)
+            state.slider1 = state.niveauAutomatique();
         state.convertir();
+    }
 
     QString path;
     QString variable;
