@@ -2,6 +2,7 @@
 
 #include "convert/conversionstate.h"
 #include "editor/editeur.h"
+#include "editor/historique.h"
 #include "editor/spinner.h"
 
 #include <QPointer>
@@ -52,11 +53,20 @@ public:
 
     ConversionState etat;
     Editeur editeur{etat.picture2};
+    // Undo and redo of the work picture: every command and edit that ends is a step.
+    Historique historique{etat.picture2};
+
+    // "Niveau automatique": the slider goes to the level that best separates the
+    // dark and light greys of what the fit stretches, and its Change converts.
+    void niveauAutomatique();
+    // The about window, as F1 on the canvas shows it.
+    void afficherAPropos();
 
     std::array<QLabel *, 10> Label{};
     QLabel *lbl = nullptr;
     QScrollBar *slider1 = nullptr;
     QCheckBox *Check1 = nullptr, *Check2 = nullptr, *Check3 = nullptr;
+    QCheckBox *Check8 = nullptr; // "Tramage"
     QRadioButton *Option1 = nullptr, *Option2 = nullptr;
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr;
     QLineEdit *Text1 = nullptr, *Text2 = nullptr;
@@ -84,6 +94,10 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // A picture file or a calculator picture is opened, an image imported
+    // (form1_glisser.cpp).
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // Building the controls (form1_controles.cpp).
@@ -119,7 +133,6 @@ private:
     void survolFond();
     void Timer1_Timer();
     void btnXP9_Click();
-    void afficherAPropos();
     void fermerAPropos();
     void banniere(const QString &texte);
 

@@ -78,6 +78,8 @@ void Form1::creerOptions()
     slider1->setFocusPolicy(Qt::StrongFocus);
     Check2 = controle<QCheckBox>("Check2", this);
     Check3 = controle<QCheckBox>("Check3", this);
+    Check8 = controle<QCheckBox>("Check8", this);
+    apparence::fond(Check8, couleurs::fond);
     Option1 = controle<QRadioButton>("Option1", this);
     Option2 = controle<QRadioButton>("Option2", this);
     Label[9] = apparence::entete(this, "Label(9)");

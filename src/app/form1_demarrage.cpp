@@ -69,5 +69,7 @@ void Form1::Form_Load(const QString &ligneCommande)
     // Sizes, source, stretch, conversion at level 0 and the first free name.
     const QString source = ligneCommande.isEmpty() ? QString() : CommandLine::sourcePath(ligneCommande);
     etat.demarrer(source);
+    // The first picture is where undoing stops.
+    historique.reinitialiser();
     splash.hide();
 }

@@ -45,6 +45,9 @@ void Form1::lierOptions()
     });
     connect(Check2, &QCheckBox::toggled, this, [this](bool on) { etat.check2 = on; });
     connect(Check3, &QCheckBox::toggled, this, [this](bool on) { etat.check3 = on; });
+    connect(Check8, &QCheckBox::toggled, this, [this](bool on) {
+        etat.tramage = on ? traitement::Tramage::FloydSteinberg : traitement::Tramage::Aucun;
+    });
     connect(Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
     connect(Option1, &QRadioButton::toggled, this, [this](bool on) { etat.option1 = on; });
@@ -80,13 +83,16 @@ void Form1::lierOutils()
     connect(&editeur, &Editeur::coordonnees, Label2, &QLabel::setText);
     connect(&editeur, &Editeur::aProposDemande, this, &Form1::afficherAPropos);
     connect(&editeur, &Editeur::messageBanniere, this, &Form1::banniere);
+    connect(&editeur, &Editeur::etapeTerminee, this, [this] { historique.enregistrer(); });
     for (int i = 0; i < int(Label.size()); ++i)
         Label[size_t(i)]->installEventFilter(this);
 }
 
 void Form1::actualiser()
 {
-    // Shows what a command changed in the state.
+    // Shows what a command changed in the state; what it changed in the work
+    // picture is one undo step.
+    historique.enregistrer();
     fich->setText(etat.fich);
     conv->setText(etat.conv);
     if (Text1->text() != etat.text1)

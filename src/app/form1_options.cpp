@@ -24,6 +24,15 @@ void Form1::slider1_Change()
     etat.convertir();
 }
 
+void Form1::niveauAutomatique()
+{
+    const int niveau = etat.niveauAutomatique();
+    if (niveau == slider1->value())
+        slider1_Change(); // the slider would not move, so would not convert
+    else
+        slider1->setValue(niveau); // its Change converts
+}
+
 void Form1::Option1_Click()
 {
     // The level means nothing to the simple method.

@@ -24,6 +24,8 @@ constexpr std::array kTable = {
     Controle{"Check2", "Form1", 360, 525, 2175, 225, "Conserver les proportions",
              "Il est conseillé de desactiver cette option le temps de regler les niveaux de gris."},
     Controle{"Check3", "Form1", 360, 750, 2055, 255, "Inverser les couleurs"},
+    Controle{"Check8", "Form1", 3240, 480, 2145, 225, "Tramage",
+             "Diffuse l'erreur de seuil pour rendre les demi-teintes des photos"},
     Controle{"Option1", "Form1", 360, 975, 2055, 255, "Noir && Blanc simple"},
     Controle{"Option2", "Form1", 360, 1200, 2055, 240, "Via Grayscale 1"},
     Controle{"Label(9)", "Form1", 240, 1470, 2415, 630, " Largueur", "Plein ecran 160x100"},

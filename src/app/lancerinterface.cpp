@@ -1,5 +1,6 @@
 #include "lancerinterface.h"
 
+#include "cadre.h"
 #include "form1.h"
 #include "images.h"
 
@@ -63,15 +64,17 @@ int lancerInterface(int argc, char **argv, const QString &ligneCommande)
     QApplication::setApplicationName(QStringLiteral("Brivane"));
     QApplication::setWindowIcon(images::icone());
 
-    QPointer<Form1> form1 = new Form1;
-    form1->setAttribute(Qt::WA_DeleteOnClose);
+    auto *form1 = new Form1;
     // Closing the main window ends the program, whatever else is open.
     QObject::connect(form1, &Form1::fermee, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    PremierAffichage premier(form1, qEnvironmentVariable("BRIVANE_CAPTURE"),
-                             qEnvironmentVariableIsSet("BRIVANE_MESURE_DEMARRAGE"));
     form1->Form_Load(ligneCommande);
-    form1->show();
+    // The menu bar stands above the window, which the frame takes in.
+    QPointer<Cadre> cadre = new Cadre(form1);
+    cadre->setAttribute(Qt::WA_DeleteOnClose);
+    PremierAffichage premier(cadre, qEnvironmentVariable("BRIVANE_CAPTURE"),
+                             qEnvironmentVariableIsSet("BRIVANE_MESURE_DEMARRAGE"));
+    cadre->show();
     const int code = QApplication::exec();
-    delete form1; // still there when a script's hook ended the program
+    delete cadre; // still there when a script's hook ended the program
     return code;
 }

@@ -1,0 +1,112 @@
+#include "menus.h"
+
+#include "btnxp.h"
+#include "form1.h"
+#include "geometrie.h"
+
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+
+namespace {
+
+QAction *article(QMenu *menu, const QString &texte, const QList<QKeySequence> &raccourcis = {})
+{
+    QAction *action = menu->addAction(texte);
+    action->setShortcuts(raccourcis);
+    return action;
+}
+
+// Triggering the item raises the button's Click: whatever the button runs, the item runs.
+QAction *bouton(QMenu *menu, const QString &texte, BtnXP *btn, const QList<QKeySequence> &raccourcis = {})
+{
+    QAction *action = article(menu, texte, raccourcis);
+    QObject::connect(action, &QAction::triggered, btn, &BtnXP::Click);
+    return action;
+}
+
+// A checkable item that clicks the option button and shows its state.
+QAction *option(QMenu *menu, QActionGroup *groupe, const char *nom, QRadioButton *radio)
+{
+    QAction *action = article(menu, geometrie::texte(nom));
+    action->setCheckable(true);
+    action->setChecked(radio->isChecked());
+    groupe->addAction(action);
+    QObject::connect(action, &QAction::triggered, radio, &QAbstractButton::click);
+    QObject::connect(radio, &QAbstractButton::toggled, action, &QAction::setChecked);
+    return action;
+}
+
+} // namespace
+
+Menus::Menus(Form1 &form, QMenuBar *barre)
+    : QObject(barre)
+    , m_form(form)
+{
+    creerFichier(barre);
+    creerEdition(barre);
+    creerConversion(barre);
+    creerAide(barre);
+}
+
+void Menus::creerFichier(QMenuBar *barre)
+{
+    fichier = barre->addMenu(QStringLiteral("Fichier"));
+    ouvrir = bouton(fichier, QStringLiteral("Ouvrir..."), m_form.btnXP[6], {QKeySequence(Qt::CTRL | Qt::Key_O)});
+    // A text box with the focus takes Ctrl+V for itself and pastes text.
+    importer = bouton(fichier, QStringLiteral("Importer le presse-papier"), m_form.btnXP[2],
+                      {QKeySequence(Qt::CTRL | Qt::Key_V)});
+    fichier->addSeparator();
+    sauverSous = bouton(fichier, QStringLiteral("Sauver sous..."), m_form.btnXP[8],
+                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
+    sauverAuto = bouton(fichier, QStringLiteral("Sauver automatiquement"), m_form.btnXP[3],
+                        {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    fichier->addSeparator();
+    visualisateur = bouton(fichier, QStringLiteral("Visualisateur d'images"), m_form.btnXP[9]);
+    fichier->addSeparator();
+    quitter = article(fichier, QStringLiteral("Quitter"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+    connect(quitter, &QAction::triggered, this, [this] { m_form.window()->close(); });
+}
+
+void Menus::creerEdition(QMenuBar *barre)
+{
+    edition = barre->addMenu(QStringLiteral("Édition"));
+    annuler = article(edition, QStringLiteral("Annuler"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    retablir = article(edition, QStringLiteral("Rétablir"),
+                       {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(annuler, &QAction::triggered, this, [this] { m_form.historique.annuler(); });
+    connect(retablir, &QAction::triggered, this, [this] { m_form.historique.retablir(); });
+    // Greyed while there is nothing to undo or redo; the keys then do nothing anyway.
+    connect(edition, &QMenu::aboutToShow, this, [this] {
+        annuler->setEnabled(m_form.historique.peutAnnuler());
+        retablir->setEnabled(m_form.historique.peutRetablir());
+    });
+    // Out of the menu, the keys always reach the history.
+    connect(edition, &QMenu::aboutToHide, this, [this] {
+        annuler->setEnabled(true);
+        retablir->setEnabled(true);
+    });
+}
+
+void Menus::creerConversion(QMenuBar *barre)
+{
+    conversion = barre->addMenu(QStringLiteral("Conversion"));
+    convertir = bouton(conversion, QStringLiteral("Convertir"), m_form.btnXP[1], {QKeySequence(Qt::Key_F5)});
+    niveauAuto = article(conversion, QStringLiteral("Niveau automatique"));
+    connect(niveauAuto, &QAction::triggered, this, [this] { m_form.niveauAutomatique(); });
+    // Like the slider, it means nothing to the simple method.
+    niveauAuto->setEnabled(m_form.Option2->isChecked());
+    connect(m_form.Option2, &QAbstractButton::toggled, niveauAuto, &QAction::setEnabled);
+    conversion->addSeparator();
+    auto *methodes = new QActionGroup(this);
+    option1 = option(conversion, methodes, "Option1", m_form.Option1);
+    option2 = option(conversion, methodes, "Option2", m_form.Option2);
+}
+
+void Menus::creerAide(QMenuBar *barre)
+{
+    aide = barre->addMenu(QStringLiteral("Aide"));
+    aPropos = article(aide, QStringLiteral("À propos"), {QKeySequence(Qt::Key_F1)});
+    connect(aPropos, &QAction::triggered, this, [this] { m_form.afficherAPropos(); });
+}

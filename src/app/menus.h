@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+
+class Form1;
+class QAction;
+class QMenu;
+class QMenuBar;
+
+// The main window's menu bar: every item runs the command of the matching button,
+// option button or key of the window, plus undo and redo of the work picture.
+class Menus : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Fills the bar; the menus live as long as it.
+    Menus(Form1 &form, QMenuBar *barre);
+
+    QMenu *fichier = nullptr;
+    QAction *ouvrir = nullptr;
+    QAction *importer = nullptr;
+    QAction *sauverSous = nullptr;
+    QAction *sauverAuto = nullptr;
+    QAction *visualisateur = nullptr;
+    QAction *quitter = nullptr;
+
+    QMenu *edition = nullptr;
+    QAction *annuler = nullptr;
+    QAction *retablir = nullptr;
+
+    QMenu *conversion = nullptr;
+    QAction *convertir = nullptr;
+    QAction *niveauAuto = nullptr;
+    QAction *option1 = nullptr;
+    QAction *option2 = nullptr;
+
+    QMenu *aide = nullptr;
+    QAction *aPropos = nullptr;
+
+private:
+    void creerFichier(QMenuBar *barre);
+    void creerEdition(QMenuBar *barre);
+    void creerConversion(QMenuBar *barre);
+    void creerAide(QMenuBar *barre);
+
+    Form1 &m_form;
+};
