@@ -30,6 +30,7 @@ Form1::Form1(QWidget *parent)
     setFont(apparence::policeControles());
     apparence::fond(this, couleurs::fond);
     setMouseTracking(true);
+    setAcceptDrops(true);
 
     creerOptions();
     creerApercus();
