@@ -35,7 +35,7 @@ QRect rectangleModifie(const QImage &avant, const QImage &apres)
     return QRect(QPoint(gauche, haut), QPoint(droite, bas));
 }
 
-// Copies pixels into the picture at the top-left corner of rect.
+// Copies pixels into the picture, their top-left corner at coin.
 void poser(QImage &picture, const QImage &pixels, QPoint coin)
 {
     const QImage source = pixels.convertToFormat(picture.format());
@@ -88,32 +88,37 @@ bool Historique::enregistrer()
 
 bool Historique::annuler()
 {
-    enregistrer();
-    if (m_aAnnuler.empty())
-        return false;
-    Etape etape = std::move(m_aAnnuler.back());
-    m_aAnnuler.pop_back();
-    appliquer(etape, etape.avant);
-    m_aRetablir.push_back(std::move(etape));
-    return true;
+    return deplacer(m_aAnnuler, m_aRetablir, &Etape::avant);
 }
 
 bool Historique::retablir()
 {
-    // A change made since the last step is newer than anything undone.
+    return deplacer(m_aRetablir, m_aAnnuler, &Etape::apres);
+}
+
+bool Historique::deplacer(std::deque<Etape> &de, std::deque<Etape> &vers, QImage Etape::*pixels)
+{
+    // A change made since the last step comes first: it is the first to undo, and
+    // newer than anything undone.
     enregistrer();
-    if (m_aRetablir.empty())
+    if (de.empty())
         return false;
-    Etape etape = std::move(m_aRetablir.back());
-    m_aRetablir.pop_back();
-    appliquer(etape, etape.apres);
-    m_aAnnuler.push_back(std::move(etape));
+    Etape etape = std::move(de.back());
+    de.pop_back();
+    appliquer(etape, etape.*pixels);
+    vers.push_back(std::move(etape));
     return true;
 }
 
 bool Historique::peutAnnuler() const
 {
     return !m_aAnnuler.empty() || m_picture.image() != m_reference;
+}
+
+bool Historique::peutRetablir() const
+{
+    // A change not recorded yet would become a step and drop what was undone.
+    return !m_aRetablir.empty() && m_picture.image() == m_reference;
 }
 
 void Historique::appliquer(const Etape &etape, const QImage &pixels)

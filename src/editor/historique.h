@@ -6,7 +6,6 @@
 #include <QRect>
 
 #include <deque>
-#include <vector>
 
 // Undo and redo of the work picture's pixels. The history keeps a copy of the
 // picture as it stood after the last step; enregistrer() ends a step by comparing
@@ -36,7 +35,7 @@ public:
 
     // Whether annuler() and retablir() would do something.
     bool peutAnnuler() const;
-    bool peutRetablir() const { return !m_aRetablir.empty(); }
+    bool peutRetablir() const;
     int etapesAAnnuler() const { return int(m_aAnnuler.size()); }
 
 private:
@@ -48,11 +47,13 @@ private:
         bool entiere = false; // the picture changed size: the images are whole pictures
     };
 
+    // Takes the last step of one list to the other, the picture as before or after it.
+    bool deplacer(std::deque<Etape> &de, std::deque<Etape> &vers, QImage Etape::*pixels);
     void appliquer(const Etape &etape, const QImage &pixels);
 
     Surface &m_picture;
     int m_profondeur;
     QImage m_reference; // the picture after the last step
     std::deque<Etape> m_aAnnuler;
-    std::vector<Etape> m_aRetablir;
+    std::deque<Etape> m_aRetablir;
 };

@@ -43,6 +43,12 @@ QImage FenetrePrincipale::gris128()
     return image;
 }
 
+QImage FenetrePrincipale::moitiesEcran(bool gaucheNoire)
+{
+    const QImage gauche = moitieNoire(160, 100);
+    return gaucheNoire ? gauche : gauche.mirrored(true, false);
+}
+
 QImage FenetrePrincipale::moitieNoire(int w, int h)
 {
     QImage image(w, h, QImage::Format_RGB32);

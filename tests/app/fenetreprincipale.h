@@ -47,6 +47,8 @@ protected:
     static QImage gris128();
     // Left half black, right half white.
     static QImage moitieNoire(int w, int h);
+    // 160 x 100, one half black (the left one or the right one), the other white.
+    static QImage moitiesEcran(bool gaucheNoire);
 
     QTemporaryDir dossier;
     RecordingDialogs dialogs;

@@ -22,15 +22,6 @@ std::unique_ptr<QMimeData> fichiers(const QStringList &paths)
     return mime;
 }
 
-QImage moitiesEcran(bool gaucheNoire)
-{
-    QImage image(160, 100, QImage::Format_RGB32);
-    for (int y = 0; y < 100; ++y)
-        for (int x = 0; x < 160; ++x)
-            image.setPixel(x, y, (x < 80) == gaucheNoire ? 0xFF000000 : 0xFFFFFFFF);
-    return image;
-}
-
 } // namespace
 
 // Drops sent to the window as the platform sends them: enter, then drop.

@@ -39,15 +39,6 @@ QImage deuxGris(int gauche, int droite)
     return image;
 }
 
-QImage moitiesEcran(bool gaucheNoire)
-{
-    QImage image(160, 100, QImage::Format_RGB32);
-    for (int y = 0; y < 100; ++y)
-        for (int x = 0; x < 160; ++x)
-            image.setPixel(x, y, (x < 80) == gaucheNoire ? 0xFF000000 : 0xFFFFFFFF);
-    return image;
-}
-
 int noirs(const Surface &picture)
 {
     int n = 0;

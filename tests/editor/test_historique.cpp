@@ -78,6 +78,7 @@ TEST(Historique, ANewStepDropsWhatCouldBeRedone)
     // nothing left to apply, and undo takes that change back first.
     historique.annuler();
     picture.setPixel(5, 5, kNoir);
+    EXPECT_FALSE(historique.peutRetablir());
     EXPECT_FALSE(historique.retablir());
     EXPECT_EQ(picture.point(5, 5), kNoir);
     EXPECT_TRUE(historique.annuler());
