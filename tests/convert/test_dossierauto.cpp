@@ -35,11 +35,7 @@ protected:
             return inscriptible;
         });
         state.setDossierRepli(repli);
-        QImage source(160, 100, QImage::Format_RGB32);
-        source.fill(Qt::white);
-        for (int i = 0; i < 100; ++i)
-            source.setPixel(i, i, 0xFF000000u);
-        state.importerImage(source);
+        state.importerImage(whiteWithBlack(160, 100, QRect(20, 30, 40, 10)));
     }
 
     QStringList messageTexts() const
