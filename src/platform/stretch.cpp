@@ -50,22 +50,46 @@ void stretchAnd(QImage &dst, const QRect &dstRect, const QImage &src, const QRec
     const int x0 = visible.left() - dstRect.left();
     const int x1 = visible.right() - dstRect.left();
 
-    std::vector<QRgb> acc(size_t(dstRect.width()));
+    // Neighbouring columns that take the same source columns (all of them when a
+    // picture is enlarged) share one value, worked out once: each source pixel is
+    // then read once per row run, whatever the shape of the picture. A picture of
+    // 25 million x 1 pixels would otherwise be read once per destination row.
+    std::vector<int> runFirst;
+    std::vector<int> runLast;
+    std::vector<int> runOfColumn(size_t(x1 - x0 + 1));
+    for (int dx = x0; dx <= x1; ++dx) {
+        if (runFirst.empty() || runFirst.back() != ax.first[dx] || runLast.back() != ax.last[dx]) {
+            runFirst.push_back(ax.first[dx]);
+            runLast.push_back(ax.last[dx]);
+        }
+        runOfColumn[size_t(dx - x0)] = int(runFirst.size()) - 1;
+    }
+
+    const uchar *srcBits = src.constBits();
+    const qsizetype srcLine = src.bytesPerLine();
+    std::vector<QRgb> acc(runFirst.size());
+    int doneFirst = -1;
+    int doneLast = -1;
     for (int y = visible.top(); y <= visible.bottom(); ++y) {
         const int dy = y - dstRect.top();
-        std::fill(acc.begin() + x0, acc.begin() + x1 + 1, ~QRgb(0));
-        for (int r = ay.first[dy]; r <= ay.last[dy]; ++r) {
-            const auto *row = reinterpret_cast<const QRgb *>(src.constScanLine(srcRect.top() + r))
-                + srcRect.left();
-            for (int dx = x0; dx <= x1; ++dx) {
-                QRgb a = acc[dx];
-                for (int c = ax.first[dx]; c <= ax.last[dx]; ++c)
-                    a &= row[c];
-                acc[dx] = a;
+        // Rows that take the same source rows (an enlarged picture) reuse the values.
+        if (ay.first[dy] != doneFirst || ay.last[dy] != doneLast) {
+            std::fill(acc.begin(), acc.end(), ~QRgb(0));
+            for (int r = ay.first[dy]; r <= ay.last[dy]; ++r) {
+                const auto *row = reinterpret_cast<const QRgb *>(srcBits + (srcRect.top() + r) * srcLine)
+                    + srcRect.left();
+                for (size_t u = 0; u < acc.size(); ++u) {
+                    QRgb a = acc[u];
+                    for (int c = runFirst[u]; c <= runLast[u]; ++c)
+                        a &= row[c];
+                    acc[u] = a;
+                }
             }
+            doneFirst = ay.first[dy];
+            doneLast = ay.last[dy];
         }
         auto *out = reinterpret_cast<QRgb *>(dst.scanLine(y)) + dstRect.left();
         for (int dx = x0; dx <= x1; ++dx)
-            out[dx] = acc[dx] | 0xFF000000u;
+            out[dx] = acc[size_t(runOfColumn[size_t(dx - x0)])] | 0xFF000000u;
     }
 }

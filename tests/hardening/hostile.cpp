@@ -120,6 +120,49 @@ QByteArray bmp(int width, int height)
     return out;
 }
 
+namespace {
+
+QByteArray bmpFile(int width, int height, int bits, int compression, const QByteArray &palette,
+                   const QByteArray &pixels)
+{
+    const quint32 offset = 14 + 40 + quint32(palette.size());
+    QByteArray out("BM");
+    le32(out, offset + quint32(pixels.size()));
+    le32(out, 0);
+    le32(out, offset);
+    le32(out, 40);
+    le32(out, quint32(width));
+    le32(out, quint32(height));
+    le16(out, 1);
+    le16(out, quint32(bits));
+    le32(out, quint32(compression));
+    le32(out, quint32(pixels.size()));
+    le32(out, 0);
+    le32(out, 0);
+    le32(out, quint32(palette.size() / 4));
+    le32(out, 0);
+    return out + palette + pixels;
+}
+
+const QByteArray kBlackWhite = QByteArray::fromHex("00000000ffffff00");
+
+} // namespace
+
+QByteArray bmpLine(int width)
+{
+    // Rows are padded to four bytes; alternate black and white pixels.
+    return bmpFile(width, 1, 1, 0, kBlackWhite, QByteArray((width + 31) / 32 * 4, char(0xAA)));
+}
+
+QByteArray bmpRleColumn(int height)
+{
+    QByteArray pixels;
+    for (int rows = 0; rows + 255 < height; rows += 255)
+        pixels.append(QByteArray::fromHex("000200ff")); // move 255 rows up
+    pixels.append(QByteArray::fromHex("0001")); // end of the picture
+    return bmpFile(1, height, 8, 1, kBlackWhite, pixels);
+}
+
 QImage jpegSource(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);

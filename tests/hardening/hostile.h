@@ -22,6 +22,12 @@ QByteArray icon(int width, int height, quint32 offset = 22);
 // A BMP header declaring width x height pixels of one bit, with no pixel data.
 QByteArray bmp(int width, int height);
 
+// Thin pictures of the largest size allowed, in small files: a one-bit BMP line
+// of width x 1 pixels, and an RLE-compressed BMP column of 1 x height pixels
+// (its rows skipped four bytes per 255).
+QByteArray bmpLine(int width);
+QByteArray bmpRleColumn(int height);
+
 // A genuine JPEG of a patterned picture, whole.
 QByteArray jpeg(int width, int height);
 
