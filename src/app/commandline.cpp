@@ -385,10 +385,14 @@ bool CommandLine::convertOne(const QString &source, const ConvertOptions &option
     state.tramage = options.tramage;
 
     QString error;
-    if (!state.chargerFichier(source, &error)) {
+    QString warning;
+    if (!state.chargerFichier(source, &error, &warning)) {
         m_err << error << Qt::endl;
         return false;
     }
+    // A damaged picture is converted as far as it could be read, and said so.
+    if (!warning.isEmpty())
+        m_err << warning << Qt::endl;
     // A calculator picture is already black and white; converting it would start
     // from the blank source frame.
     if (!ConversionState::estImage89i(source)) {

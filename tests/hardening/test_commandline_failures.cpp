@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -139,4 +140,25 @@ TEST_F(CommandLineFailures, TargetIsAFolder)
     EXPECT_TRUE(stdErr.contains(QStringLiteral("un dossier porte ce nom"))) << stdErr.toStdString();
     EXPECT_TRUE(QFileInfo(out + QStringLiteral("/image.png")).isDir());
     expectBothWork();
+}
+
+// A JPEG cut short is converted as far as it could be read, with the remark on the
+// error stream and a success status.
+TEST_F(CommandLineFailures, TruncatedJpegIsConvertedWithARemark)
+{
+    QImage photo(320, 200, QImage::Format_RGB32);
+    photo.fill(Qt::white);
+    QByteArray jpeg;
+    {
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(photo.save(&buffer, "jpg"));
+    }
+    const QString cut = dir.filePath(QStringLiteral("coupee.jpg"));
+    writeFile(cut, jpeg.left(jpeg.size() / 2));
+    const QString target = out + QStringLiteral("/coupee.89i");
+    EXPECT_EQ(run({QStringLiteral("convertir"), QStringLiteral("-o"), target, cut}), CommandLine::Success);
+    EXPECT_TRUE(stdErr.contains(QStringLiteral("coupee.jpg"))) << stdErr.toStdString();
+    EXPECT_TRUE(stdErr.contains(QStringLiteral("abîmée ou incomplète"))) << stdErr.toStdString();
+    EXPECT_EQ(readFile(target).size(), 2095);
 }
