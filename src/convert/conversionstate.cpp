@@ -238,6 +238,17 @@ void ConversionState::importerPressePapier()
 
 void ConversionState::importerImage(const QImage &image)
 {
+    // A pasted or dropped picture has the bound of an opened one: beyond it, its
+    // copy and every fit would cost too much memory and time.
+    if (qint64(image.width()) * image.height() > kPixelsMax) {
+        Dialogs::current().message(
+            QStringLiteral("L'image importée est trop grande (%1 x %2 pixels) : au-delà de 25 "
+                           "millions de pixels, elle n'est pas importée.")
+                .arg(image.width())
+                .arg(image.height()),
+            Dialogs::Icon::Exclamation);
+        return;
+    }
     // No picture: a blank source, keeping the frame's size.
     if (image.isNull())
         picture1.cls();

@@ -17,6 +17,13 @@ namespace {
 // RGB32 copy of at most kPixelsMax pixels, a picture never takes more than twice this.
 constexpr int kAllocationLimitMb = 100;
 
+// The limit is Qt's, for every decoder: also the clipboard's and a drop's pictures,
+// which Qt decodes itself.
+void limitDecoders()
+{
+    QImageReader::setAllocationLimit(kAllocationLimitMb);
+}
+
 bool tooLarge(QSize size)
 {
     return size.isValid() && qint64(size.width()) * size.height() > kPixelsMax;
@@ -93,7 +100,7 @@ private:
 
 LoadedPicture decode(QImageReader &reader, const QString &what, const QByteArray &head)
 {
-    reader.setAllocationLimit(kAllocationLimitMb);
+    limitDecoders();
     reader.setAutoTransform(true);
     LoadedPicture result;
     // Sizes in the header refuse a huge picture before anything is decoded.
@@ -165,11 +172,15 @@ LoadedPicture loadPictureData(const QByteArray &data)
 
 QImage clipboardPicture()
 {
+    limitDecoders();
     const QClipboard *clipboard = QGuiApplication::clipboard();
     if (!clipboard)
         return {};
     const QImage image = clipboard->image();
     if (image.isNull())
         return {};
+    // Not converted when too large: the RGB32 copy is what would cost too much.
+    if (tooLarge(image.size()))
+        return image;
     return image.convertToFormat(QImage::Format_RGB32);
 }

@@ -26,5 +26,6 @@ LoadedPicture loadPicture(const QString &path);
 // Decodes a picture held in memory (dropped or pasted data).
 LoadedPicture loadPictureData(const QByteArray &data);
 
-// The clipboard's picture; a null image when it holds none.
+// The clipboard's picture; a null image when it holds none. One of more than
+// kPixelsMax pixels comes back as it is (not RGB32), for the caller to refuse.
 QImage clipboardPicture();

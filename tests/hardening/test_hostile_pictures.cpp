@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -132,6 +134,37 @@ TEST_F(HostilePictures, RefusedInFrenchAndEverythingStays)
         state.convertir();
         EXPECT_TRUE(sameImage(p2, state.picture2.image()));
     }
+}
+
+// A pasted or dropped picture beyond the limit is refused in French, before its
+// RGB32 copy is made, and the pictures stay as they were.
+TEST_F(HostilePictures, PastedOrDroppedPictureBeyondTheLimit)
+{
+    const QImage p1 = state.picture1.image().copy();
+    const QImage p3 = state.picture3.image().copy();
+    // One bit per pixel: 4 MB here, 120 MB once in RGB32.
+    QImage huge(6000, 5000, QImage::Format_Mono);
+    huge.fill(0);
+    state.importerImage(huge);
+    QGuiApplication::clipboard()->setImage(huge);
+    state.importerPressePapier();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    for (const auto &m : dialogs.messages) {
+        EXPECT_EQ(m.icon, Dialogs::Icon::Exclamation);
+        EXPECT_TRUE(m.text.contains(QStringLiteral("6000 x 5000"))) << m.text.toStdString();
+        EXPECT_TRUE(m.text.contains(QStringLiteral("trop grande"))) << m.text.toStdString();
+    }
+    EXPECT_TRUE(sameImage(p1, state.picture1.image()));
+    EXPECT_TRUE(sameImage(p3, state.picture3.image()));
+
+    // At the limit it still comes in.
+    dialogs.messages.clear();
+    QImage largest(5000, 5000, QImage::Format_Mono);
+    largest.fill(1);
+    state.importerImage(largest);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(state.picture1.size(), QSize(5000, 5000));
+    QGuiApplication::clipboard()->clear();
 }
 
 // A declared size is refused before decoding, and says how large the picture is.
