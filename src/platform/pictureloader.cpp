@@ -125,8 +125,7 @@ LoadedPicture decode(QImageReader &reader, const QString &what, const QByteArray
         result.error = tooLargeError(what, image.size());
         return result;
     }
-    // In place where the formats allow it, so the picture is not held twice.
-    result.image = std::move(image).convertToFormat(QImage::Format_RGB32);
+    result.image = opaqueOnWhite(std::move(image));
     if (result.image.isNull()) {
         result.error = QStringLiteral("Mémoire insuffisante pour l'image %1.").arg(what);
         return result;
@@ -182,5 +181,25 @@ QImage clipboardPicture()
     // Not converted when too large: the RGB32 copy is what would cost too much.
     if (tooLarge(image.size()))
         return image;
-    return image.convertToFormat(QImage::Format_RGB32);
+    return opaqueOnWhite(image);
+}
+
+QImage opaqueOnWhite(QImage image)
+{
+    if (image.hasAlphaChannel()) {
+        // Blended in place where the format allows it, so the picture is not held twice.
+        image = std::move(image).convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb p = row[x];
+                const int a = qAlpha(p);
+                if (a == 255)
+                    continue;
+                const auto over = [a](int c) { return (c * a + 255 * (255 - a) + 127) / 255; };
+                row[x] = qRgb(over(qRed(p)), over(qGreen(p)), over(qBlue(p)));
+            }
+        }
+    }
+    return std::move(image).convertToFormat(QImage::Format_RGB32);
 }

@@ -26,6 +26,10 @@ LoadedPicture loadPicture(const QString &path);
 // Decodes a picture held in memory (dropped or pasted data).
 LoadedPicture loadPictureData(const QByteArray &data);
 
+// The picture as opaque RGB32, its transparent parts laid over white: a
+// transparent background is blank paper, not black ink.
+QImage opaqueOnWhite(QImage image);
+
 // The clipboard's picture; a null image when it holds none. One of more than
 // kPixelsMax pixels comes back as it is (not RGB32), for the caller to refuse.
 QImage clipboardPicture();

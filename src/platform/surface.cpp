@@ -1,5 +1,6 @@
 #include "surface.h"
 
+#include "pictureloader.h"
 #include "stretch.h"
 
 #include <QFontMetrics>
@@ -40,7 +41,7 @@ void Surface::resize(int width, int height)
 
 void Surface::setPicture(const QImage &picture)
 {
-    m_image = picture.convertToFormat(QImage::Format_RGB32);
+    m_image = opaqueOnWhite(picture);
     m_currentX = m_currentY = 0;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/files.h"
 #include "platform/numberederror.h"
 #include "platform/pictureloader.h"
+#include "platform/surface.h"
 
 #include <gtest/gtest.h>
 
@@ -103,4 +104,29 @@ TEST(NumberedError, CarriesItsNumberAndFrenchText)
     EXPECT_EQ(e.description(), QStringLiteral("Propriété Inaccessible à l'exécution"));
     EXPECT_EQ(NumberedError(6).description(), QStringLiteral("Dépassement de capacité"));
     EXPECT_STREQ(NumberedError(9, "x").what(), "9 : x");
+}
+
+TEST(PictureLoader, TransparentPartsBecomeWhitePaper)
+{
+    QImage logo(4, 1, QImage::Format_ARGB32);
+    logo.setPixel(0, 0, qRgba(0, 0, 0, 0));       // fully transparent
+    logo.setPixel(1, 0, qRgba(0, 0, 0, 255));     // opaque black
+    logo.setPixel(2, 0, qRgba(0, 0, 0, 128));     // half-transparent black
+    logo.setPixel(3, 0, qRgba(200, 10, 30, 255)); // opaque colour, kept exactly
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("logo.png");
+    ASSERT_TRUE(logo.save(path, "png"));
+    for (const QImage &opened : {loadPicture(path).image, opaqueOnWhite(logo)}) {
+        ASSERT_EQ(opened.format(), QImage::Format_RGB32);
+        EXPECT_EQ(opened.pixel(0, 0), qRgb(255, 255, 255));
+        EXPECT_EQ(opened.pixel(1, 0), qRgb(0, 0, 0));
+        EXPECT_EQ(opened.pixel(2, 0), qRgb(127, 127, 127));
+        EXPECT_EQ(opened.pixel(3, 0), qRgb(200, 10, 30));
+    }
+    // A dropped or pasted picture becomes the source the same way.
+    Surface source;
+    source.setPicture(logo);
+    EXPECT_EQ(source.point(0, 0), kBlanc);
+    EXPECT_EQ(source.point(1, 0), kNoir);
 }
