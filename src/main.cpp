@@ -4,10 +4,14 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include <csignal>
 #include <cstdio>
 
 int main(int argc, char **argv)
 {
+    // Beyond a file-size limit (ulimit -f) a write must fail and be reported like a
+    // full disk, not end the program with the picture unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

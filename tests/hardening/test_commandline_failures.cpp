@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -161,4 +162,28 @@ TEST_F(CommandLineFailures, TruncatedJpegIsConvertedWithARemark)
     EXPECT_TRUE(stdErr.contains(QStringLiteral("coupee.jpg"))) << stdErr.toStdString();
     EXPECT_TRUE(stdErr.contains(QStringLiteral("abîmée ou incomplète"))) << stdErr.toStdString();
     EXPECT_EQ(readFile(target).size(), 2095);
+}
+
+// The program itself under a file-size limit (ulimit -f), with the signal that
+// would end it left as the system sets it: the write fails and is reported like a
+// full disk, and the old file stays.
+TEST_F(CommandLineFailures, ProgramUnderAFileSizeLimitReportsTheFailure)
+{
+    const QString target = out + QStringLiteral("/ancien.89i");
+    QProcess program;
+    program.setChildProcessModifier([] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 1000;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    program.start(QStringLiteral(BRIVANE_EXECUTABLE),
+                  {QStringLiteral("convertir"), QStringLiteral("-o"), target, source});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), CommandLine::FileFailure);
+    const QString errors = QString::fromUtf8(program.readAllStandardError());
+    EXPECT_TRUE(errors.contains(QStringLiteral("le fichier dépasse la taille permise"))) << errors.toStdString();
+    EXPECT_EQ(readFile(target), QByteArray("ancien 89i"));
 }
