@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kBlack = 0xFF000000;
 
 // Grey 127 on the left half, grey 128 on the right, pure red in the top rows.
