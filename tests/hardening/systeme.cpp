@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <gtest/gtest.h>
+
 #include <fcntl.h>
 
 bool canCreateIn(const QString &folder)
@@ -13,4 +15,17 @@ bool canCreateIn(const QString &folder)
     ::close(fd);
     ::unlink(name.constData());
     return true;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <csignal>
@@ -71,3 +72,8 @@ private:
 // Whether a new file can be made in the folder right now (for the checks that
 // permissions really apply).
 bool canCreateIn(const QString &folder);
+
+// The whole file, or nothing when it cannot be read.
+QByteArray readFile(const QString &path);
+// Writes the bytes, failing the current test when it cannot.
+void writeFile(const QString &path, const QByteArray &bytes);
