@@ -2,11 +2,21 @@
 
 #include "geometrie.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
+#include <QFontMetrics>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPalette>
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace apparence {
 namespace {
@@ -37,6 +47,8 @@ void fond(QWidget *widget, Couleur couleur)
     QPalette pal = widget->palette();
     pal.setColor(QPalette::Window, QColor::fromRgb(toQRgb(couleur)));
     widget->setPalette(pal);
+    // Buttons (check boxes, option buttons) fill with the Button role otherwise.
+    widget->setBackgroundRole(QPalette::Window);
     widget->setAutoFillBackground(true);
 }
 
@@ -60,6 +72,10 @@ QLabel *entete(QWidget *parent, std::string_view nom)
     label->setLineWidth(1);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
+    // Capitals one pixel under the border, whatever room the face keeps above them:
+    // the control under a header (the slider under the first one) leaves it little.
+    const QFontMetrics fm(label->font());
+    label->setContentsMargins(0, std::min(0, 1 - (fm.ascent() - int(fm.capHeight()))), 0, 0);
     fond(label, couleurs::entete);
     return label;
 }
@@ -74,6 +90,35 @@ QWidget *ligne(QWidget *parent, std::string_view nom)
     fond(trait, kNoir);
     trait->setAttribute(Qt::WA_TransparentForMouseEvents);
     return trait;
+}
+
+QTranslator *traduireQt()
+{
+    static QPointer<QTranslator> traduction; // goes with the application
+    if (traduction)
+        return traduction;
+    auto *t = new QTranslator(QCoreApplication::instance());
+    if (!t->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
+                 QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete t;
+        return nullptr;
+    }
+    QCoreApplication::installTranslator(t);
+    traduction = t;
+    return t;
+}
+
+void peindreCadre(QGroupBox *cadre)
+{
+    QPainter p(cadre);
+    const QFontMetrics fm(cadre->font());
+    const QString titre = cadre->title();
+    const QRect legende(6, 0, fm.horizontalAdvance(titre) + 4, fm.height());
+    p.setPen(cadre->palette().color(QPalette::Mid));
+    p.drawRect(QRect(0, fm.height() / 2, cadre->width() - 1, cadre->height() - fm.height() / 2 - 1));
+    p.fillRect(legende, cadre->palette().color(QPalette::Window));
+    p.setPen(cadre->palette().color(QPalette::WindowText));
+    p.drawText(legende, Qt::AlignCenter, titre);
 }
 
 QFont policeSerif(double points)
@@ -91,8 +136,8 @@ QFont policeControles()
 {
     static const QString famille = premiereFamille(
         {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-         QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-         QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")},
+         QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("Liberation Sans Narrow"),
+         QStringLiteral("Arial Narrow"), QStringLiteral("DejaVu Sans Condensed")},
         QFont::SansSerif);
     QFont f(famille);
     f.setPixelSize(11);

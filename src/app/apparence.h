@@ -7,7 +7,9 @@
 
 #include <string_view>
 
+class QGroupBox;
 class QLabel;
+class QTranslator;
 class QWidget;
 
 // Small helpers the windows share to build their controls from the geometry table.
@@ -28,9 +30,19 @@ QLabel *entete(QWidget *parent, std::string_view nom);
 // events.
 QWidget *ligne(QWidget *parent, std::string_view nom);
 
+// Qt's own texts (dialog buttons, key names) in French, whatever the system's
+// language. The translator in force, owned by the application; null when Qt's
+// French translation is not installed.
+QTranslator *traduireQt();
+
+// A frame drawn the classic way: a one-pixel border whose top runs at mid-height
+// of the caption, above the controls inside, the caption cutting it.
+void peindreCadre(QGroupBox *cadre);
+
 // "MS Serif" where the system has it, else the nearest small serif face.
 QFont policeSerif(double points);
-// The controls' ordinary face ("MS Sans Serif" 8.25 pt or its nearest match).
+// The controls' ordinary face: a condensed sans serif whose widths come close to
+// "MS Sans Serif" 8.25 pt, so that every caption fits the room it was given.
 QFont policeControles();
 
 } // namespace apparence

@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QShortcut>
 
 Cadre::Cadre(Form1 *form1, QWidget *parent)
     : QMainWindow(parent)
@@ -19,6 +20,12 @@ Cadre::Cadre(Form1 *form1, QWidget *parent)
     auto *barre = new QMenuBar(this);
     setMenuBar(barre);
     m_menus = new Menus(*form1, barre);
+    // F10 opens the menu bar on its first menu, as on other desktops.
+    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, barre, [barre] {
+        if (!barre->actions().isEmpty())
+            barre->setActiveAction(barre->actions().constFirst());
+    });
     setCentralWidget(form1);
     setFixedSize(form1->width(), barre->sizeHint().height() + form1->height());
     fenetres::centrer(this);

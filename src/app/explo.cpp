@@ -17,7 +17,7 @@
 #include <QListWidget>
 #include <QStorageInfo>
 
-explo::explo(Ouverture ouvrir, QWidget *parent)
+explo::explo(Ouverture ouvrir, QWidget *parent, const QString &depart)
     : QDialog(parent)
     , m_ouvrir(std::move(ouvrir))
 {
@@ -43,8 +43,9 @@ explo::explo(Ouverture ouvrir, QWidget *parent)
     apparence::placer(Label1, "explo.Label1");
     Label5->lower(); // a drawn control: under the preview it overlaps
 
-    // The user's home folder stands for the first drive's root.
-    setDossier(QDir::homePath());
+    // The folder of the automatic files, else the home folder.
+    if (depart.isEmpty() || !setDossier(depart))
+        setDossier(QDir::homePath());
 
     connect(Drive1, &QComboBox::activated, this, &explo::Drive1_Change);
     connect(Dir1, &ListeDossiers::Change, this, &explo::Dir1_Change);
@@ -111,6 +112,9 @@ QString explo::cheminSelection() const
 
 void explo::Drive1_Change()
 {
+    // Picking the drive already shown again changes nothing.
+    if (Drive1->currentIndex() == m_lecteur)
+        return;
     // A volume that cannot be read is passed over: the lists keep their folder.
     if (!setDossier(Drive1->currentText()))
         Drive1->setCurrentIndex(m_lecteur);
@@ -118,6 +122,10 @@ void explo::Drive1_Change()
 
 void explo::Dir1_Change()
 {
+    {
+        const QSignalBlocker bloque(File1);
+        File1->clear(); // no selection carries over to another folder
+    }
     afficherLecteur(dossier());
     remplirFichiers();
 }
@@ -133,10 +141,22 @@ void explo::afficherLecteur(const QString &folder)
 void explo::remplirFichiers()
 {
     const QSignalBlocker bloque(File1);
+    const QList<QListWidgetItem *> choisis = File1->selectedItems();
+    const QString choisi = choisis.isEmpty() ? QString() : choisis.constFirst()->text();
     File1->clear();
     const QDir dir(dossier());
     File1->addItems(dir.entryList({QStringLiteral("*.89i")}, QDir::Files,
                                   QDir::Name | QDir::IgnoreCase));
+    // A file still there stays selected.
+    const QList<QListWidgetItem *> memes = File1->findItems(choisi, Qt::MatchExactly);
+    if (!choisi.isEmpty() && !memes.isEmpty())
+        File1->setCurrentItem(memes.constFirst());
+}
+
+void explo::showEvent(QShowEvent *event)
+{
+    remplirFichiers();
+    QDialog::showEvent(event);
 }
 
 void explo::File1_Click()

@@ -25,7 +25,8 @@ public:
     // file cannot be read (the main window's pictures are then left as they were).
     using Ouverture = std::function<bool(const QString &path, QString *error)>;
 
-    explicit explo(Ouverture ouvrir, QWidget *parent = nullptr);
+    // depart: the folder shown first (the home folder when empty or unreadable).
+    explicit explo(Ouverture ouvrir, QWidget *parent = nullptr, const QString &depart = QString());
     ~explo() override;
 
     // The volumes the drive list offers: the root first, then the other mounted ones.
@@ -47,6 +48,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Files saved since the last showing appear.
+    void showEvent(QShowEvent *event) override;
 
 private:
     void Drive1_Change();

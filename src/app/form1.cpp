@@ -9,6 +9,7 @@
 #include "form2.h"
 #include "form3.h"
 #include "geometrie.h"
+#include "imagecliquable.h"
 #include "images.h"
 #include "platform/numberederror.h"
 
@@ -45,6 +46,12 @@ Form1::Form1(QWidget *parent)
     lierCommandes();
     lierOptions();
     lierOutils();
+
+    molettePourCompteur(Text4, Image[3], Image[2]);
+    molettePourCompteur(Text5, Image[4], Image[5]);
+    molettePourCompteur(Text6, Image[7], Image[6]);
+    molettePourCompteur(Text7, Image[8], Image[9]);
+    molettePourCompteur(Text8, Image[10], Image[11]);
 
     Frame1->setMouseTracking(true);
     Frame1->installEventFilter(this);
@@ -107,6 +114,10 @@ void Form1::mouseMoveEvent(QMouseEvent *event)
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == Frame1 && event->type() == QEvent::Paint) {
+        apparence::peindreCadre(Frame1);
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto label = std::find(Label.begin(), Label.end(), watched);
         if (label != Label.end())
@@ -157,7 +168,7 @@ void Form1::btnXP9_Click()
     if (!m_explo)
         m_explo = new explo([this](const QString &path, QString *error) {
             return etat.ouvrirDuVisualisateur(path, error);
-        }, this);
+        }, this, etat.dossierAutomatique());
     m_explo->exec();
 }
 

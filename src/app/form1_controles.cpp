@@ -18,6 +18,8 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
 
 namespace {
 
@@ -50,6 +52,7 @@ ImageCliquable *Form1::creerFleche(int index, bool plus, const char *nom, QWidge
 {
     auto *image = new ImageCliquable(plus ? images::plus() : images::moins(), parent);
     apparence::placer(image, nom);
+    image->setRepetable(true);
     Image[size_t(index)] = image;
     return image;
 }
@@ -76,6 +79,12 @@ void Form1::creerOptions()
     // The arrow keys move it like its arrows: Right and Up towards the maximum.
     slider1->setInvertedControls(false);
     slider1->setFocusPolicy(Qt::StrongFocus);
+    // A raised thumb on a stippled groove: the flat one of the default style hardly
+    // shows on this window.
+    if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows"))) {
+        style->setParent(slider1);
+        slider1->setStyle(style);
+    }
     Check2 = controle<QCheckBox>("Check2", this);
     Check3 = controle<QCheckBox>("Check3", this);
     Check8 = controle<QCheckBox>("Check8", this);
@@ -104,8 +113,10 @@ void Form1::creerApercus()
     Picture2 = new Canevas(editeur, this);
     apparence::placer(Picture2, "Picture2");
     Picture2->setCursor(Qt::CrossCursor);
-    Label2 = controle<QLabel>("Label2", this);
-    Label2->setFont(apparence::policeSerif(6));
+    // The coordinate readout, empty until the pointer moves over the canvas.
+    Label2 = new QLabel(this);
+    apparence::placer(Label2, "Label2");
+    Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     apparence::fond(Label2, couleurs::entete);
     Image[1] = new ImageCliquable(images::loupe(), this);
     apparence::placer(Image[1], "Image1");
@@ -147,6 +158,7 @@ void Form1::creerOutils()
     Frame1 = controle<QGroupBox>("Frame1", this);
     Frame1->setFlat(true);
     apparence::fond(Frame1, couleurs::fond);
+
     Optio[0] = controle<QRadioButton>("Optio(0)", Frame1);
     Optio[1] = controle<QRadioButton>("Optio(1)", Frame1);
     Label[8] = apparence::entete(Frame1, "Label(8)");

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -35,7 +36,9 @@ void Form1::Form_Load(const QString &ligneCommande)
     QStringList polices = QFontDatabase::families();
     polices.sort(Qt::CaseInsensitive);
     Combo1->addItems(polices);
-    Combo1->setCurrentIndex(-1);
+    // The list shows the font the text tool uses (the face the system put in
+    // place of the preview's).
+    Combo1->setCurrentIndex(Combo1->findText(QFontInfo(editeur.prev().font).family()));
     // The editor sets the fonts up itself: the preview's name goes to the text
     // label and the size goes up once, to 7 points.
     Text4->setText(editeur.text4().text());

@@ -22,7 +22,8 @@ Form2::Form2(QWidget *parent)
     Text1->setReadOnly(true);
     Text1->setFrameStyle(QFrame::Box | QFrame::Plain);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The text is longer than the box: the rest is reached by scrolling.
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Text1->document()->setDocumentMargin(1);
     Text1->setPlainText(texteAPropos());
     fenetres::centrer(this);

@@ -1,5 +1,6 @@
 #include "lancerinterface.h"
 
+#include "apparence.h"
 #include "cadre.h"
 #include "form1.h"
 #include "images.h"
@@ -63,6 +64,8 @@ int lancerInterface(int argc, char **argv, const QString &ligneCommande)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brivane"));
     QApplication::setWindowIcon(images::icone());
+    if (!apparence::traduireQt())
+        std::fprintf(stderr, "Traduction française de Qt introuvable (paquet qt6-translations-l10n).\n");
 
     auto *form1 = new Form1;
     // Closing the main window ends the program, whatever else is open.

@@ -29,7 +29,8 @@ QAction *bouton(QMenu *menu, const QString &texte, BtnXP *btn, const QList<QKeyS
 // A checkable item that clicks the option button and shows its state.
 QAction *option(QMenu *menu, QActionGroup *groupe, const char *nom, QRadioButton *radio)
 {
-    QAction *action = article(menu, geometrie::texte(nom));
+    // The caption's first letter is the item's mnemonic.
+    QAction *action = article(menu, u'&' + geometrie::texte(nom));
     action->setCheckable(true);
     action->setChecked(radio->isChecked());
     groupe->addAction(action);
@@ -52,28 +53,28 @@ Menus::Menus(Form1 &form, QMenuBar *barre)
 
 void Menus::creerFichier(QMenuBar *barre)
 {
-    fichier = barre->addMenu(QStringLiteral("Fichier"));
-    ouvrir = bouton(fichier, QStringLiteral("Ouvrir..."), m_form.btnXP[6], {QKeySequence(Qt::CTRL | Qt::Key_O)});
+    fichier = barre->addMenu(QStringLiteral("&Fichier"));
+    ouvrir = bouton(fichier, QStringLiteral("&Ouvrir..."), m_form.btnXP[6], {QKeySequence(Qt::CTRL | Qt::Key_O)});
     // A text box with the focus takes Ctrl+V for itself and pastes text.
-    importer = bouton(fichier, QStringLiteral("Importer le presse-papier"), m_form.btnXP[2],
+    importer = bouton(fichier, QStringLiteral("&Importer le presse-papier"), m_form.btnXP[2],
                       {QKeySequence(Qt::CTRL | Qt::Key_V)});
     fichier->addSeparator();
-    sauverSous = bouton(fichier, QStringLiteral("Sauver sous..."), m_form.btnXP[8],
+    sauverSous = bouton(fichier, QStringLiteral("Sauver so&us..."), m_form.btnXP[8],
                         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
-    sauverAuto = bouton(fichier, QStringLiteral("Sauver automatiquement"), m_form.btnXP[3],
+    sauverAuto = bouton(fichier, QStringLiteral("&Sauver automatiquement"), m_form.btnXP[3],
                         {QKeySequence(Qt::CTRL | Qt::Key_S)});
     fichier->addSeparator();
-    visualisateur = bouton(fichier, QStringLiteral("Visualisateur d'images"), m_form.btnXP[9]);
+    visualisateur = bouton(fichier, QStringLiteral("&Visualisateur d'images"), m_form.btnXP[9]);
     fichier->addSeparator();
-    quitter = article(fichier, QStringLiteral("Quitter"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+    quitter = article(fichier, QStringLiteral("&Quitter"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
     connect(quitter, &QAction::triggered, this, [this] { m_form.window()->close(); });
 }
 
 void Menus::creerEdition(QMenuBar *barre)
 {
-    edition = barre->addMenu(QStringLiteral("Édition"));
-    annuler = article(edition, QStringLiteral("Annuler"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    retablir = article(edition, QStringLiteral("Rétablir"),
+    edition = barre->addMenu(QStringLiteral("&Édition"));
+    annuler = article(edition, QStringLiteral("&Annuler"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    retablir = article(edition, QStringLiteral("&Rétablir"),
                        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(annuler, &QAction::triggered, this, [this] { m_form.historique.annuler(); });
     connect(retablir, &QAction::triggered, this, [this] { m_form.historique.retablir(); });
@@ -91,9 +92,9 @@ void Menus::creerEdition(QMenuBar *barre)
 
 void Menus::creerConversion(QMenuBar *barre)
 {
-    conversion = barre->addMenu(QStringLiteral("Conversion"));
-    convertir = bouton(conversion, QStringLiteral("Convertir"), m_form.btnXP[1], {QKeySequence(Qt::Key_F5)});
-    niveauAuto = article(conversion, QStringLiteral("Niveau automatique"));
+    conversion = barre->addMenu(QStringLiteral("&Conversion"));
+    convertir = bouton(conversion, QStringLiteral("&Convertir"), m_form.btnXP[1], {QKeySequence(Qt::Key_F5)});
+    niveauAuto = article(conversion, QStringLiteral("Niveau a&utomatique"));
     connect(niveauAuto, &QAction::triggered, this, [this] { m_form.niveauAutomatique(); });
     // Like the slider, it means nothing to the simple method.
     niveauAuto->setEnabled(m_form.Option2->isChecked());
@@ -106,7 +107,7 @@ void Menus::creerConversion(QMenuBar *barre)
 
 void Menus::creerAide(QMenuBar *barre)
 {
-    aide = barre->addMenu(QStringLiteral("Aide"));
-    aPropos = article(aide, QStringLiteral("À propos"), {QKeySequence(Qt::Key_F1)});
+    aide = barre->addMenu(QStringLiteral("&Aide"));
+    aPropos = article(aide, QStringLiteral("À &propos"), {QKeySequence(Qt::Key_F1)});
     connect(aPropos, &QAction::triggered, this, [this] { m_form.afficherAPropos(); });
 }

@@ -38,10 +38,6 @@ int arrondiPair(double v)
 }
 
 // The dialogs' initial folder: the user's home folder.
-QString dossierInitial()
-{
-    return QDir::toNativeSeparators(QDir::homePath());
-}
 
 // The numbers k of the ordinary files "fig" + k (at least four digits) + ".89i" in a folder.
 std::unordered_set<int> numerosPris(const QString &folder)
@@ -149,14 +145,29 @@ void ConversionState::demarrer(const QString &cheminSource)
 void ConversionState::ouvrirImage()
 {
     const QList<Dialogs::Filter> filters{
+        // Every format the decoder reads, whatever the letter case (the dialog
+        // matches patterns without regard to case).
         {QStringLiteral("Images files (*.89i;*.bmp;*.jpg;*.gif;*.ico)"),
-         QStringLiteral("*.89i;*.bmp;*.jpg;*.gif;*.ico")},
-        {QStringLiteral("All Files (*.*)"), QStringLiteral("*.*")},
+         QStringLiteral("*.89i;*.bmp;*.jpg;*.jpeg;*.gif;*.ico;*.png")},
+        {QStringLiteral("All Files (*.*)"), QStringLiteral("*")},
     };
-    const auto chosen = Dialogs::current().chooseFile(m_owner, filters, dossierInitial(),
+    const auto chosen = Dialogs::current().chooseFile(m_owner, filters, dossierDialogues(),
                                                       QStringLiteral("Ouvrir une Image."));
-    if (chosen)
-        ouvrirFichier(*chosen);
+    if (!chosen)
+        return;
+    retenirDossier(*chosen);
+    ouvrirFichier(*chosen);
+}
+
+QString ConversionState::dossierDialogues() const
+{
+    return QDir::toNativeSeparators(m_dossierDialogues.isEmpty() ? QDir::homePath()
+                                                                 : m_dossierDialogues);
+}
+
+void ConversionState::retenirDossier(const QString &chemin)
+{
+    m_dossierDialogues = QFileInfo(QDir::fromNativeSeparators(chemin.trimmed())).absolutePath();
 }
 
 void ConversionState::ouvrirFichier(const QString &path)
@@ -368,10 +379,11 @@ void ConversionState::sauverSous()
 {
     const QList<Dialogs::Filter> filters{
         {QStringLiteral("Images files (*.89i)"), QStringLiteral("*.89i")}};
-    const auto chosen = Dialogs::current().chooseFile(m_owner, filters, dossierInitial(),
-                                                      QStringLiteral("Enregistrer une Image."));
+    const auto chosen = Dialogs::current().chooseSaveFile(m_owner, filters, dossierDialogues(),
+                                                          QStringLiteral("Enregistrer une Image."));
     if (!chosen)
         return;
+    retenirDossier(*chosen);
     const QString path = cheminSauverSous(*chosen);
     avertirOptionsAvancees();
     const QString folder = check1 ? text2 : QStringLiteral("zfig");

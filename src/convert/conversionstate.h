@@ -149,5 +149,9 @@ private:
     QString m_dossierRepli;          // empty: the pictures folder + "Brivane"
     std::function<bool(const QString &)> m_ecriture;
     QWidget *m_owner = nullptr;
+    // Where the open and save dialogs start: the folder last chosen in either.
+    QString m_dossierDialogues;
+    QString dossierDialogues() const;
+    void retenirDossier(const QString &chemin);
     std::function<void()> m_changed;
 };

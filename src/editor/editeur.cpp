@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <cmath>
 
 namespace {
@@ -76,6 +77,7 @@ QRectF Editeur::prevRect() const
 
 void Editeur::mouseDown(int button, double x, double y)
 {
+    m_dernierCarre.reset(); // a press starts a new stroke
     if (button == 0 || paintWithPixelTool(x, y))
         return;
     if (m_outil == Outil::Ligne)
@@ -87,6 +89,8 @@ void Editeur::mouseDown(int button, double x, double y)
 void Editeur::mouseMove(int button, double x, double y)
 {
     emit coordonnees(QStringLiteral("%1x%2").arg(fix(x)).arg(fix(y)));
+    if (button == 0)
+        m_dernierCarre.reset();
     if (button == 0 || paintWithPixelTool(x, y))
         return;
     if (m_outil == Outil::Ligne)
@@ -99,6 +103,7 @@ void Editeur::mouseUp(int button, double x, double y)
 {
     if (button != 0 && m_outil == Outil::Texte)
         placeOrHidePrev(x, y);
+    m_dernierCarre.reset();
     // A pixel-tool stroke ends here.
     emit etapeTerminee();
 }
@@ -139,6 +144,7 @@ void Editeur::nudge(int dx, int dy)
 void Editeur::choisirOutil(int index)
 {
     m_outil = index >= 0 && index <= 4 ? Outil(index) : Outil::Aucun;
+    m_dernierCarre.reset();
     // A pending shape of another tool is dropped undrawn.
     if (index != int(Outil::Ligne))
         m_line1.visible = false;
@@ -173,11 +179,39 @@ bool Editeur::paintWithPixelTool(double x, double y)
 {
     if (m_outil != Outil::PixelOn && m_outil != Outil::PixelOff)
         return false;
-    paintSquare(x, y, m_outil == Outil::PixelOn ? kNoir : kBlanc);
+    const Couleur colour = m_outil == Outil::PixelOn ? kNoir : kBlanc;
+    const QPoint fin(fix(x), fix(y));
+    // Between two positions of a drag, every square along the segment is painted
+    // (Bresenham), so a fast stroke stays continuous.
+    const long long dx = m_dernierCarre ? std::llabs((long long)fin.x() - m_dernierCarre->x()) : 0;
+    const long long dy = m_dernierCarre ? -std::llabs((long long)fin.y() - m_dernierCarre->y()) : 0;
+    // No pointer jumps that far between two events: such a pair is not a drag.
+    constexpr long long kSautMax = 1 << 16;
+    if ((dx != 0 || dy != 0) && dx - dy < kSautMax) {
+        const QPoint debut = *m_dernierCarre;
+        const int sx = debut.x() < fin.x() ? 1 : -1, sy = debut.y() < fin.y() ? 1 : -1;
+        long long erreur = dx + dy;
+        for (QPoint p = debut; p != fin;) {
+            const long long e2 = 2 * erreur;
+            if (e2 >= dy) {
+                erreur += dy;
+                p.rx() += sx;
+            }
+            if (e2 <= dx) {
+                erreur += dx;
+                p.ry() += sy;
+            }
+            paintSquare(p.x(), p.y(), colour, false);
+        }
+    } else {
+        paintSquare(fin.x(), fin.y(), colour, false);
+    }
+    m_dernierCarre = fin;
+    m_picture2.refresh();
     return true;
 }
 
-void Editeur::paintSquare(double x, double y, Couleur colour)
+void Editeur::paintSquare(double x, double y, Couleur colour, bool rafraichir)
 {
     // Only the part of the n x n square inside the picture is visited: the rest
     // would be dropped anyway, and a huge pixel size stays cheap.
@@ -188,7 +222,8 @@ void Editeur::paintSquare(double x, double y, Couleur colour)
     for (long long i = i0; i < i1; ++i)
         for (long long j = j0; j < j1; ++j)
             m_picture2.setPixel(int(left + i), int(top + j), colour);
-    m_picture2.refresh();
+    if (rafraichir)
+        m_picture2.refresh();
 }
 
 // ---- Line ----

@@ -6,9 +6,12 @@
 
 #include <QFont>
 #include <QObject>
+#include <QPoint>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // The editing tools, numbered like the option buttons Optio(0) to Optio(4).
 enum class Outil { Aucun = -1, PixelOn = 0, PixelOff = 1, Texte = 2, Ligne = 3, Ellipse = 4 };
@@ -121,7 +124,7 @@ signals:
 
 private:
     bool paintWithPixelTool(double x, double y);
-    void paintSquare(double x, double y, Couleur colour);
+    void paintSquare(double x, double y, Couleur colour, bool rafraichir = true);
     void startLine(double x, double y);
     void dragLine(double x, double y);
     void startOrCancelEllipse(double x, double y);
@@ -143,4 +146,6 @@ private:
     Spinner m_text5{1, 1, 1, std::nullopt};
     Spinner m_text6{1, 1, 1, std::nullopt};
     QString m_text3;
+    // The square a pixel-tool drag painted last (none outside a drag).
+    std::optional<QPoint> m_dernierCarre;
 };

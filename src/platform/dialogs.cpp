@@ -34,12 +34,15 @@ void QtDialogs::message(const QString &text, Icon icon)
     box.exec();
 }
 
-std::optional<QString> QtDialogs::chooseFile(QWidget *owner, const QList<Filter> &filters,
-                                             const QString &initialFolder, const QString &title)
+namespace {
+
+std::optional<QString> choisirFichier(QWidget *owner, const QList<Dialogs::Filter> &filters,
+                                      const QString &initialFolder, const QString &title,
+                                      bool enregistrer)
 {
     // Qt writes patterns separated by blanks inside the parentheses.
     QStringList nameFilters;
-    for (const Filter &f : filters) {
+    for (const Dialogs::Filter &f : filters) {
         QString patterns = f.patterns;
         patterns.replace(u';', u' ');
         QString description = f.description;
@@ -49,12 +52,31 @@ std::optional<QString> QtDialogs::chooseFile(QWidget *owner, const QList<Filter>
         nameFilters << QStringLiteral("%1 (%2)").arg(description, patterns);
     }
     QFileDialog dialog(owner, title, initialFolder);
+    // Qt's own dialog everywhere: the same texts (in French), the same filtering.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive); // PHOTO.JPG is a .jpg
     dialog.setNameFilters(nameFilters);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setAcceptMode(enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+}
+
+} // namespace
+
+std::optional<QString> QtDialogs::chooseFile(QWidget *owner, const QList<Filter> &filters,
+                                             const QString &initialFolder, const QString &title)
+{
+    return choisirFichier(owner, filters, initialFolder, title, false);
+}
+
+std::optional<QString> QtDialogs::chooseSaveFile(QWidget *owner, const QList<Filter> &filters,
+                                                 const QString &initialFolder,
+                                                 const QString &title)
+{
+    return choisirFichier(owner, filters, initialFolder, title, true);
 }
 
 void QtDialogs::setTopmost(QWidget *window, bool topmost)

@@ -30,6 +30,14 @@ public:
     virtual std::optional<QString> chooseFile(QWidget *owner, const QList<Filter> &filters,
                                               const QString &initialFolder,
                                               const QString &title) = 0;
+    // The same dialog for "Sauver sous": its button says it saves; an existing file
+    // is still taken without a question.
+    virtual std::optional<QString> chooseSaveFile(QWidget *owner, const QList<Filter> &filters,
+                                                  const QString &initialFolder,
+                                                  const QString &title)
+    {
+        return chooseFile(owner, filters, initialFolder, title);
+    }
     // Keeps a window above all others (or lets it go back), without moving,
     // sizing or showing it.
     virtual void setTopmost(QWidget *window, bool topmost) = 0;
@@ -47,6 +55,9 @@ public:
     void message(const QString &text, Icon icon) override;
     std::optional<QString> chooseFile(QWidget *owner, const QList<Filter> &filters,
                                       const QString &initialFolder, const QString &title) override;
+    std::optional<QString> chooseSaveFile(QWidget *owner, const QList<Filter> &filters,
+                                          const QString &initialFolder,
+                                          const QString &title) override;
     void setTopmost(QWidget *window, bool topmost) override;
 };
 

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -113,7 +114,9 @@ TEST_F(FenetrePrincipale, StartUpSetsCaptionsColoursBannerAndFonts)
     ASSERT_EQ(form->Combo1->count(), QFontDatabase::families().size());
     for (int i = 1; i < form->Combo1->count(); ++i)
         EXPECT_LE(form->Combo1->itemText(i - 1).compare(form->Combo1->itemText(i), Qt::CaseInsensitive), 0);
-    EXPECT_EQ(form->Combo1->currentIndex(), -1); // no font chosen yet
+    // The list shows the face the text tool really uses.
+    EXPECT_EQ(form->Combo1->currentText(), QFontInfo(form->editeur.prev().font).family());
+    EXPECT_NE(form->Combo1->currentIndex(), -1);
 }
 
 TEST_F(FenetrePrincipale, WindowLayoutFollowsTheTable)

@@ -63,23 +63,23 @@ TEST_F(FenetreMenus, MenuBarStandsAboveTheUnchangedWindow)
     EXPECT_EQ(f->Picture2->geometry(), QRect(208, 160, 162, 102));
     EXPECT_EQ(f->Matrice1->geometry(), QRect(0, 432, 593, 25));
 
-    EXPECT_EQ(titres(cadre->menuBar()), (QStringList{QStringLiteral("Fichier"), QStringLiteral("Édition"),
-                                                      QStringLiteral("Conversion"), QStringLiteral("Aide")}));
+    EXPECT_EQ(titres(cadre->menuBar()), (QStringList{QStringLiteral("&Fichier"), QStringLiteral("&Édition"),
+                                                      QStringLiteral("&Conversion"), QStringLiteral("&Aide")}));
     const auto ctrl = [](int key) { return QKeySequence(Qt::CTRL | key); };
     const Article articles[] = {
-        {menus().ouvrir, "Ouvrir...", {ctrl(Qt::Key_O)}},
-        {menus().importer, "Importer le presse-papier", {ctrl(Qt::Key_V)}},
-        {menus().sauverSous, "Sauver sous...", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}},
-        {menus().sauverAuto, "Sauver automatiquement", {ctrl(Qt::Key_S)}},
-        {menus().visualisateur, "Visualisateur d'images", {}},
-        {menus().quitter, "Quitter", {ctrl(Qt::Key_Q)}},
-        {menus().annuler, "Annuler", {ctrl(Qt::Key_Z)}},
-        {menus().retablir, "Rétablir", {ctrl(Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
-        {menus().convertir, "Convertir", {QKeySequence(Qt::Key_F5)}},
-        {menus().niveauAuto, "Niveau automatique", {}},
-        {menus().option1, "Noir && Blanc simple", {}},
-        {menus().option2, "Via Grayscale 1", {}},
-        {menus().aPropos, "À propos", {QKeySequence(Qt::Key_F1)}},
+        {menus().ouvrir, "&Ouvrir...", {ctrl(Qt::Key_O)}},
+        {menus().importer, "&Importer le presse-papier", {ctrl(Qt::Key_V)}},
+        {menus().sauverSous, "Sauver so&us...", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}},
+        {menus().sauverAuto, "&Sauver automatiquement", {ctrl(Qt::Key_S)}},
+        {menus().visualisateur, "&Visualisateur d'images", {}},
+        {menus().quitter, "&Quitter", {ctrl(Qt::Key_Q)}},
+        {menus().annuler, "&Annuler", {ctrl(Qt::Key_Z)}},
+        {menus().retablir, "&Rétablir", {ctrl(Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
+        {menus().convertir, "&Convertir", {QKeySequence(Qt::Key_F5)}},
+        {menus().niveauAuto, "Niveau a&utomatique", {}},
+        {menus().option1, "&Noir && Blanc simple", {}},
+        {menus().option2, "&Via Grayscale 1", {}},
+        {menus().aPropos, "À &propos", {QKeySequence(Qt::Key_F1)}},
     };
     for (const Article &a : articles) {
         ASSERT_NE(a.action, nullptr) << a.texte;

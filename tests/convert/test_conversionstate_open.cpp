@@ -61,14 +61,27 @@ TEST_F(ConversionTest, OpenDialogAndCancel)
     ASSERT_EQ(request.filters.size(), 2);
     EXPECT_EQ(request.filters[0].description,
               QStringLiteral("Images files (*.89i;*.bmp;*.jpg;*.gif;*.ico)"));
-    EXPECT_EQ(request.filters[0].patterns, QStringLiteral("*.89i;*.bmp;*.jpg;*.gif;*.ico"));
     EXPECT_EQ(request.filters[1].description, QStringLiteral("All Files (*.*)"));
-    EXPECT_EQ(request.filters[1].patterns, QStringLiteral("*.*"));
+    const QStringList images = request.filters[0].patterns.split(u';');
+    for (const char *name : {"a.89i", "b.BMP", "photo.jpeg", "PHOTO.JPG", "c.gif", "d.Ico", "e.png"})
+        EXPECT_TRUE(QDir::match(images, QString::fromLatin1(name))) << name;
+    EXPECT_FALSE(QDir::match(images, QStringLiteral("notes.txt")));
+    EXPECT_TRUE(QDir::match(request.filters[1].patterns, QStringLiteral("LISEZMOI")));
 
     EXPECT_TRUE(sameImage(p1, state.picture1.image()));
     EXPECT_TRUE(sameImage(p2, state.picture2.image()));
     EXPECT_TRUE(sameImage(p3, state.picture3.image()));
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(ConversionTest, DialogsStartInTheFolderLastChosen)
+{
+    dialogs.answerNextFileDialog(QDir::toNativeSeparators(dir.path() + "/sous/x.89i"));
+    state.sauverSous();
+    dialogs.cancelNextFileDialog();
+    state.ouvrirImage();
+    ASSERT_EQ(dialogs.fileRequests.size(), 2u);
+    EXPECT_EQ(dialogs.fileRequests[1].initialFolder, QDir::toNativeSeparators(dir.path() + "/sous"));
 }
 
 // A picture written by the program comes back into the work picture; the source

@@ -97,17 +97,19 @@ TEST_F(CanevasTest, ClicksPaintSquaresAtTheCanvasPixelUnderThePointer)
     EXPECT_EQ(blackPixels(picture), expected);
 }
 
-TEST_F(CanevasTest, DragPaintsOneSquarePerMoveAndKeepsGoingPastTheTopLeft)
+TEST_F(CanevasTest, DragPaintsAContinuousStrokeAndKeepsGoingPastTheTopLeft)
 {
     editeur.choisirOutil(0);
     pixelSize(3);
     press(at(40, 40));
     drag(at(60, 40));
-    drag(at(0, 0) - QPoint(1, 2)); // outside the canvas, button held
+    release(at(60, 40));
+    press(at(1, 0));
+    drag(at(0, 0) - QPoint(1, 2)); // outside the canvas, button held: via (0, -1)
     release(at(0, 0) - QPoint(1, 2));
-    auto expected = block(40, 40, 3, 3);
-    expected.merge(block(60, 40, 3, 3));
-    expected.merge(block(0, 0, 2, 1)); // the square from (-1, -2)
+    auto expected = block(40, 40, 23, 3);
+    expected.merge(block(1, 0, 3, 3));
+    expected.merge(block(0, 0, 3, 2));
     EXPECT_EQ(blackPixels(picture), expected);
     EXPECT_EQ(label2.text().toStdString(), "-1x-2");
 }

@@ -30,6 +30,7 @@ TEST_F(EditeurTools, SquaresAreClippedAtEveryEdge)
     pixelSize(3);
     press(158.5, 98.2); // right and bottom
     EXPECT_EQ(blackPixels(picture), block(158, 98, 2, 2));
+    release(158.5, 98.2);
 
     picture.cls();
     QSignalSpy readout(&editeur, &Editeur::coordonnees);
@@ -39,23 +40,37 @@ TEST_F(EditeurTools, SquaresAreClippedAtEveryEdge)
     EXPECT_EQ(readout.at(0).at(0).toString(), "-1x-1");
 
     picture.cls();
+    release(-1.5, -1);
     drag(-40, 50); // wholly outside: nothing, and no crash
     drag(1e12, -1e12);
     EXPECT_TRUE(blackPixels(picture).empty());
 }
 
-TEST_F(EditeurTools, DragPaintsOneSquarePerMoveWithoutFillingTheGap)
+TEST_F(EditeurTools, DragPaintsEverySquareBetweenTwoPositions)
 {
     editeur.choisirOutil(0);
     pixelSize(2);
     press(10, 10);
-    drag(20, 10);
-    drag(30.5, 40.5);
-    auto expected = block(10, 10, 2, 2);
-    expected.merge(block(20, 10, 2, 2));
-    expected.merge(block(30, 40, 2, 2));
+    drag(14.9, 10);  // along x: squares at 10..14
+    drag(14, 13.2);  // down one column: 14, 10..13
+    drag(11, 10.5);  // back on a diagonal: (13,12), (12,11), (11,10)
+    auto expected = block(10, 10, 6, 2);
+    expected.merge(block(14, 10, 2, 5));
+    for (int i : {11, 12, 13})
+        expected.merge(block(i, i - 1, 2, 2));
     EXPECT_EQ(blackPixels(picture), expected);
-    EXPECT_EQ(refreshes, 3);
+    EXPECT_EQ(refreshes, 4); // once per event, not per square
+
+    // A release ends the stroke: the next one does not join it.
+    release(11, 10);
+    picture.cls();
+    press(100, 50);
+    EXPECT_EQ(blackPixels(picture), block(100, 50, 2, 2));
+    editeur.mouseMove(0, 120, 50); // a move with no button in between
+    drag(140, 50);
+    expected = block(100, 50, 2, 2);
+    expected.merge(block(140, 50, 2, 2));
+    EXPECT_EQ(blackPixels(picture), expected);
 }
 
 TEST_F(EditeurTools, PixelOffClearsToWhiteWhateverWasThere)
