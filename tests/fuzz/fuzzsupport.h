@@ -1,14 +1,13 @@
 #pragma once
 
 #include <QByteArray>
-#include <QImage>
 #include <QString>
 
 #include <cstddef>
 #include <cstdint>
 
-// What the fuzz targets share: Qt without a screen, a private folder for the files
-// they write, and the plain reference drawing of a calculator picture.
+// What the fuzz targets share: Qt without a screen and a private folder for the
+// files they write.
 namespace fuzz {
 
 // Creates, once, the application object that pictures and fonts need, without a
@@ -31,14 +30,5 @@ inline void verifier(bool ok, const char *what, const QString &detail = QString(
     if (!ok)
         echec(what, detail);
 }
-
-// The picture a calculator picture file shows on a white surface of width x height
-// pixels (RGB32), worked out pixel by pixel from the file layout: height and width
-// big-endian at offset 88, rows of ceil(width / 8) bytes from offset 92, most
-// significant bit leftmost, 1 for black, the last three bytes (tag, checksum) no
-// pixels, the bits beyond the width drawn too, nothing outside the surface.
-QImage reference89i(const QByteArray &file, int width, int height);
-// The same into an image kept from one input to the next (no allocation).
-void reference89i(const QByteArray &file, QImage &image);
 
 } // namespace fuzz

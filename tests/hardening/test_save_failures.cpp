@@ -1,48 +1,83 @@
-#include "systeme.h"
-
+// Saves that fail, from the window's commands and from the command line: reported
+// in French, naming the file, and nothing that was on disk is lost.
 #include "convert/conversionstate.h"
 #include "picfile/lib89i.h"
+#include "support/commandrunner.h"
+#include "support/files.h"
+#include "support/imagediff.h"
 #include "support/recordingdialogs.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
+#include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
+
+#include <csignal>
+#include <memory>
 
 namespace {
 
 const QString kConfirmation = QStringLiteral("Fichier enregistré");
 const QString kWarning = QStringLiteral("Vous avez choisi d'utiliser des options complémentaires");
 
-QStringList listing(const QString &folder)
+// What makes writing in a folder fail while the returned guard lives.
+struct Failure
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    const char *name;
+    QString reason;
+    std::function<std::shared_ptr<void>(const QString &folder)> make;
+};
+
+std::shared_ptr<void> readOnly(const QString &folder)
+{
+    auto guard = std::make_shared<ReadOnlyFolder>(folder);
+    EXPECT_TRUE(guard->applies());
+    return guard;
+}
+
+std::shared_ptr<void> fullDisk(const QString &)
+{
+    auto guard = std::make_shared<FileSizeLimit>(50);
+    EXPECT_TRUE(guard->active());
+    return guard;
+}
+
+// Folders under the names the saves are given, each holding a file.
+std::shared_ptr<void> foldersInTheWay(const QString &folder)
+{
+    for (const char *name : {"fig0000.89i", "dossier.89i", "dossier.png"}) {
+        QDir(folder).mkdir(QString::fromLatin1(name));
+        writeFile(folder + u'/' + QString::fromLatin1(name) + QStringLiteral("/garde"), "garde");
+    }
+    return nullptr;
+}
+
+const Failure kFailures[] = {
+    {"ReadOnlyFolder", QStringLiteral("accès refusé"), readOnly},
+    {"FullDisk", QStringLiteral("le fichier dépasse la taille permise"), fullDisk},
+    {"TargetIsAFolder", QStringLiteral("un dossier porte ce nom"), foldersInTheWay},
+};
+
+std::string failureName(const ::testing::TestParamInfo<Failure> &info)
+{
+    return info.param.name;
 }
 
 // A message of failure: French, naming the file, with the reason expected.
-::testing::AssertionResult failureMessage(const RecordingDialogs::Message &m, const QString &file,
-                                          const QString &reason)
+::testing::AssertionResult failureMessage(const QString &text, const QString &file, const QString &reason)
 {
-    const auto fail = [&](const char *why) {
-        return ::testing::AssertionFailure() << why << ": " << m.text.toStdString();
-    };
-    if (m.icon != Dialogs::Icon::Exclamation)
-        return fail("not an exclamation");
-    if (!m.text.startsWith(QStringLiteral("Impossible d'enregistrer le fichier")))
-        return fail("not the French failure");
-    if (!m.text.contains(file))
-        return fail("does not name the file");
-    if (!m.text.contains(reason))
-        return fail("not the reason expected");
+    if (!text.startsWith(QStringLiteral("Impossible d'enregistrer le fichier")) || !text.contains(file)
+        || !text.contains(reason))
+        return ::testing::AssertionFailure() << text.toStdString();
     for (const char *english : {"denied", "No such", "space", "too large", "Is a directory"})
-        if (m.text.contains(QString::fromLatin1(english)))
-            return fail("English shows through");
+        if (text.contains(QString::fromLatin1(english)))
+            return ::testing::AssertionFailure() << "English shows through: " << text.toStdString();
     return ::testing::AssertionSuccess();
 }
 
-// The program's folder and a converted picture, with the dialogs recorded.
-class SaveFailures : public ::testing::Test
+class SaveFailure : public ::testing::TestWithParam<Failure>
 {
 protected:
     void SetUp() override
@@ -51,43 +86,16 @@ protected:
         folder = dir.filePath(QStringLiteral("programme"));
         ASSERT_TRUE(QDir().mkpath(folder));
         state.setCheminAppli(folder);
-        QImage source(160, 100, QImage::Format_RGB32);
-        source.fill(Qt::white);
-        for (int i = 0; i < 100; ++i)
-            source.setPixel(i, i, 0xFF000000u);
-        state.importerImage(source);
+        state.importerImage(diagonal(160, 100));
         state.convertir();
         state.fich = state.text1 = QStringLiteral("fig0000");
-        // A picture saved earlier, which no failure may touch.
-        writeFile(file(QStringLiteral("photo.89i")), old);
+        writeFile(file(QStringLiteral("photo.89i")), old); // no failure may touch it
+        writeFile(file(QStringLiteral("dessin.89i")),
+                  lib89i::encode89i(state.picture2, 100, 160, QStringLiteral("zfig"), QStringLiteral("dessin")));
+        ASSERT_TRUE(diagonal(300, 200).save(file(QStringLiteral("photo.png"))));
     }
 
     QString file(const QString &name) const { return folder + u'/' + name; }
-
-    // A failed save leaves the folder as it was, the names too.
-    void expectNothingChanged(const QStringList &before)
-    {
-        EXPECT_EQ(listing(folder), before);
-        EXPECT_EQ(readFile(file(QStringLiteral("photo.89i"))), old);
-        EXPECT_EQ(state.fich, QStringLiteral("fig0000"));
-        EXPECT_EQ(state.text1, QStringLiteral("fig0000"));
-    }
-
-    // The program goes on: both saves work again.
-    void expectSavingWorks()
-    {
-        dialogs.messages.clear();
-        state.sauverAutomatiquement();
-        dialogs.answerNextFileDialog(file(QStringLiteral("photo")));
-        state.sauverSous();
-        ASSERT_EQ(dialogs.messages.size(), 2u);
-        EXPECT_EQ(dialogs.messages[0].text, kConfirmation);
-        EXPECT_EQ(dialogs.messages[1].text, kConfirmation);
-        EXPECT_EQ(readFile(file(QStringLiteral("fig0000.89i"))),
-                  lib89i::encode89i(state.picture2, 100, 160, QStringLiteral("zfig"), QStringLiteral("fig0000")));
-        EXPECT_EQ(readFile(file(QStringLiteral("photo.89i"))).size(), 2095);
-        EXPECT_EQ(state.fich, QStringLiteral("fig0001"));
-    }
 
     const QByteArray old = QByteArray(5000, 'z');
     QTemporaryDir dir;
@@ -98,59 +106,92 @@ protected:
 
 } // namespace
 
-// A folder where nothing may be written, also when the tests run as root.
-TEST_F(SaveFailures, ReadOnlyFolder)
+TEST_P(SaveFailure, WindowCommandsLoseNothing)
 {
-    const QStringList before = listing(folder);
-    ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
-                                                  | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
+    const bool folders = QByteArray(GetParam().name) == "TargetIsAFolder";
+    const QString saveAs = folders ? QStringLiteral("dossier.89i") : QStringLiteral("photo.89i");
+    QStringList before;
     {
-        const PermissionsApply permissions;
-        if (canCreateIn(folder)) {
-            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            GTEST_SKIP() << "file permissions do not apply to this process";
-        }
+        const auto guard = GetParam().make(folder);
+        before = listing(folder);
         state.sauverAutomatiquement();
-        dialogs.answerNextFileDialog(file(QStringLiteral("photo.89i")));
+        dialogs.answerNextFileDialog(file(saveAs.chopped(4)));
         state.sauverSous();
-    }
-    ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_TRUE(failureMessage(dialogs.messages[0], QStringLiteral("fig0000.89i"), QStringLiteral("accès refusé")));
-    EXPECT_TRUE(failureMessage(dialogs.messages[1], QStringLiteral("photo.89i"), QStringLiteral("accès refusé")));
-    expectNothingChanged(before);
-    expectSavingWorks();
-}
-
-// A disk that fills up while the file is written: the new file does not fit.
-TEST_F(SaveFailures, FullDisk)
-{
-    const QStringList before = listing(folder);
-    {
-        const FileSizeLimit limit(1000);
-        ASSERT_TRUE(limit.active());
-        state.sauverAutomatiquement();
-        dialogs.answerNextFileDialog(file(QStringLiteral("photo.89i")));
-        state.sauverSous();
-        // Both save commands after a failure, the advanced options on.
-        state.check1 = true;
+        state.check1 = true; // with the advanced options, after the warning
         state.sauverAutomatiquement();
         state.check1 = false;
     }
     ASSERT_EQ(dialogs.messages.size(), 4u);
-    const QString reason = QStringLiteral("le fichier dépasse la taille permise");
-    EXPECT_TRUE(failureMessage(dialogs.messages[0], QStringLiteral("fig0000.89i"), reason));
-    EXPECT_TRUE(failureMessage(dialogs.messages[1], QStringLiteral("photo.89i"), reason));
+    EXPECT_TRUE(failureMessage(dialogs.messages[0].text, QStringLiteral("fig0000.89i"), GetParam().reason));
+    EXPECT_TRUE(failureMessage(dialogs.messages[1].text, saveAs, GetParam().reason));
     EXPECT_EQ(dialogs.messages[2].text, kWarning);
-    EXPECT_TRUE(failureMessage(dialogs.messages[3], QStringLiteral("fig0000.89i"), reason));
-    expectNothingChanged(before);
-    expectSavingWorks();
+    EXPECT_TRUE(failureMessage(dialogs.messages[3].text, QStringLiteral("fig0000.89i"), GetParam().reason));
+    EXPECT_EQ(dialogs.messages[3].icon, Dialogs::Icon::Exclamation);
+    EXPECT_EQ(listing(folder), before);
+    EXPECT_EQ(readFile(file(QStringLiteral("photo.89i"))), old);
+    EXPECT_EQ(state.fich, QStringLiteral("fig0000"));
+    EXPECT_EQ(state.text1, QStringLiteral("fig0000"));
+    if (folders) {
+        EXPECT_EQ(readFile(file(QStringLiteral("fig0000.89i/garde"))), "garde");
+        QDir(file(QStringLiteral("fig0000.89i"))).removeRecursively();
+    }
+    // The program goes on: both saves work again.
+    dialogs.messages.clear();
+    state.sauverAutomatiquement();
+    dialogs.answerNextFileDialog(file(QStringLiteral("photo")));
+    state.sauverSous();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text, kConfirmation);
+    EXPECT_EQ(dialogs.messages[1].text, kConfirmation);
+    EXPECT_EQ(readFile(file(QStringLiteral("fig0000.89i"))),
+              lib89i::encode89i(state.picture2, 100, 160, QStringLiteral("zfig"), QStringLiteral("fig0000")));
+    EXPECT_EQ(readFile(file(QStringLiteral("photo.89i"))).size(), 2095);
+    EXPECT_EQ(state.fich, QStringLiteral("fig0001"));
 }
+
+TEST_P(SaveFailure, CommandLineLosesNothing)
+{
+    const bool folders = QByteArray(GetParam().name) == "TargetIsAFolder";
+    const QString png = file(folders ? QStringLiteral("dossier.png") : QStringLiteral("photo-ancienne.png"));
+    const QString calc = file(folders ? QStringLiteral("dossier.89i") : QStringLiteral("photo.89i"));
+    writeFile(file(QStringLiteral("photo-ancienne.png")), "ancien png");
+    const QStringList runs[] = {
+        {QStringLiteral("exporter"), file(QStringLiteral("dessin.89i")), png},
+        {QStringLiteral("convertir"), QStringLiteral("-o"), calc, file(QStringLiteral("photo.png"))},
+        {QStringLiteral("convertir"), QStringLiteral("-o"), calc, file(QStringLiteral("dessin.89i"))},
+    };
+    {
+        const auto guard = GetParam().make(folder);
+        const QStringList before = listing(folder);
+        for (const QStringList &arguments : runs) {
+            if (folders && arguments[0] != "exporter")
+                continue; // "-o" naming a folder writes into it
+            SCOPED_TRACE(arguments.join(u' ').toStdString());
+            const CommandRun run = runCommandLine(arguments);
+            EXPECT_EQ(run.status, CommandLine::FileFailure);
+            EXPECT_TRUE(failureMessage(run.err, arguments[2], GetParam().reason)); // the target
+            EXPECT_TRUE(run.out.isEmpty());
+        }
+        EXPECT_EQ(listing(folder), before);
+    }
+    EXPECT_EQ(readFile(file(QStringLiteral("photo-ancienne.png"))), "ancien png");
+    EXPECT_EQ(readFile(file(QStringLiteral("photo.89i"))), old);
+    // The next runs write as usual.
+    for (const QStringList &arguments : runs) {
+        QStringList again = arguments;
+        again[2] = file(arguments[0] == "exporter" ? QStringLiteral("nouveau.png") : QStringLiteral("nouveau.89i"));
+        EXPECT_EQ(runCommandLine(again).status, CommandLine::Success) << again.join(u' ').toStdString();
+    }
+    EXPECT_EQ(QImage(file(QStringLiteral("nouveau.png"))).size(), QSize(160, 100));
+    EXPECT_EQ(readFile(file(QStringLiteral("nouveau.89i"))).size(), 2095);
+}
+
+INSTANTIATE_TEST_SUITE_P(, SaveFailure, ::testing::ValuesIn(kFailures), failureName);
 
 namespace {
 
-// Deletes a folder when the advanced-options warning is shown: between the choice
-// of the name and the write.
+// Deletes the folder when the advanced-options warning shows: after the name was
+// chosen, before the write.
 class VanishingDialogs : public RecordingDialogs
 {
 public:
@@ -171,71 +212,50 @@ private:
 
 } // namespace
 
-// The folder disappears after ProchainNumero chose the name, before the write.
-TEST_F(SaveFailures, FolderVanishesBeforeTheWrite)
+TEST(SaveFailures, FolderVanishesBeforeTheWrite)
 {
-    {
-        VanishingDialogs vanishing(folder);
-        state.check1 = true;
-        state.text1 = QStringLiteral("velo");
-        state.sauverAutomatiquement();
-        ASSERT_EQ(vanishing.messages.size(), 2u);
-        EXPECT_EQ(vanishing.messages[0].text, kWarning);
-        EXPECT_TRUE(failureMessage(vanishing.messages[1], QStringLiteral("fig0000.89i"),
-                                   QStringLiteral("n'existe pas")));
-        EXPECT_FALSE(QFileInfo::exists(folder));
-        EXPECT_EQ(state.fich, QStringLiteral("fig0000"));
-        EXPECT_EQ(state.text1, QStringLiteral("velo"));
-
-        // The same for "Sauver sous", whose folder goes after the dialog.
-        ASSERT_TRUE(QDir().mkpath(folder));
-        vanishing.messages.clear();
-        vanishing.answerNextFileDialog(file(QStringLiteral("photo")));
-        state.sauverSous();
-        ASSERT_EQ(vanishing.messages.size(), 2u);
-        EXPECT_TRUE(failureMessage(vanishing.messages[1], QStringLiteral("photo.89i"),
-                                   QStringLiteral("n'existe pas")));
-        EXPECT_FALSE(QFileInfo::exists(folder));
-    }
-    // With the folder back, everything works.
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("programme"));
     ASSERT_TRUE(QDir().mkpath(folder));
-    writeFile(file(QStringLiteral("photo.89i")), old);
-    RecordingDialogs recording;
-    state.check1 = false;
-    state.text1 = QStringLiteral("fig0000");
+    VanishingDialogs vanishing(folder);
+    ConversionState state;
+    state.setCheminAppli(folder);
+    state.importerImage(diagonal(160, 100));
+    state.convertir();
+    state.check1 = true;
+    state.text1 = QStringLiteral("velo");
     state.sauverAutomatiquement();
-    ASSERT_EQ(recording.messages.size(), 1u);
-    EXPECT_EQ(recording.messages[0].text, kConfirmation);
-    EXPECT_TRUE(QFileInfo(file(QStringLiteral("fig0000.89i"))).isFile());
+    ASSERT_TRUE(QDir().mkpath(folder));
+    vanishing.answerNextFileDialog(folder + QStringLiteral("/photo"));
+    state.sauverSous();
+    ASSERT_EQ(vanishing.messages.size(), 4u);
+    EXPECT_TRUE(failureMessage(vanishing.messages[1].text, QStringLiteral("fig0000.89i"), QStringLiteral("n'existe pas")));
+    EXPECT_TRUE(failureMessage(vanishing.messages[3].text, QStringLiteral("photo.89i"), QStringLiteral("n'existe pas")));
+    EXPECT_EQ(state.fich, QStringLiteral("fig0000"));
+    EXPECT_EQ(state.text1, QStringLiteral("velo"));
 }
 
-// A folder under the name to write: reported, the folder and what it holds kept.
-TEST_F(SaveFailures, TargetIsAFolder)
+// The program itself under ulimit -f, SIGXFSZ left as the system sets it: the
+// write is reported like a full disk and the old file stays.
+TEST(SaveFailures, ProgramUnderAFileSizeLimit)
 {
-    for (const QString &name : {QStringLiteral("fig0000.89i"), QStringLiteral("dossier.89i")}) {
-        ASSERT_TRUE(QDir(folder).mkdir(name));
-        writeFile(file(name + QStringLiteral("/garde")), "garde");
-    }
-    const QStringList before = listing(folder);
-    state.sauverAutomatiquement();
-    dialogs.answerNextFileDialog(file(QStringLiteral("dossier")));
-    state.sauverSous();
-    ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_TRUE(failureMessage(dialogs.messages[0], QStringLiteral("fig0000.89i"),
-                               QStringLiteral("un dossier porte ce nom")));
-    EXPECT_TRUE(failureMessage(dialogs.messages[1], QStringLiteral("dossier.89i"),
-                               QStringLiteral("un dossier porte ce nom")));
-    expectNothingChanged(before);
-    for (const QString &name : {QStringLiteral("fig0000.89i"), QStringLiteral("dossier.89i")}) {
-        EXPECT_TRUE(QFileInfo(file(name)).isDir());
-        EXPECT_EQ(readFile(file(name + QStringLiteral("/garde"))), QByteArray("garde"));
-    }
-
-    // The program goes on: a save under another name works.
-    dialogs.messages.clear();
-    dialogs.answerNextFileDialog(file(QStringLiteral("ailleurs")));
-    state.sauverSous();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, kConfirmation);
-    EXPECT_EQ(readFile(file(QStringLiteral("ailleurs.89i"))).size(), 2095);
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("ancien.89i"));
+    writeFile(target, "ancien 89i");
+    const QString source = dir.filePath(QStringLiteral("photo.png"));
+    ASSERT_TRUE(diagonal(300, 200).save(source));
+    QProcess program;
+    program.setChildProcessModifier([] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 1000;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    program.start(QStringLiteral(BRIVANE_EXECUTABLE), {QStringLiteral("convertir"), QStringLiteral("-o"), target, source});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), CommandLine::FileFailure);
+    EXPECT_TRUE(QString::fromUtf8(program.readAllStandardError()).contains(QStringLiteral("le fichier dépasse la taille permise")));
+    EXPECT_EQ(readFile(target), "ancien 89i");
 }

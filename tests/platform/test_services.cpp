@@ -2,6 +2,7 @@
 #include "platform/numberederror.h"
 #include "platform/pictureloader.h"
 #include "platform/surface.h"
+#include "support/files.h"
 
 #include <gtest/gtest.h>
 
@@ -9,17 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
-namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-} // namespace
 
 TEST(Files, OnlyOrdinaryFilesCount)
 {

@@ -18,14 +18,16 @@ TEST(Colour, ConvertsBetweenBgrAndQRgbBothWays)
 TEST(Surface, PixelsOutsideTheDrawingAreaAreNeitherReadNorWritten)
 {
     Surface s(4, 3);
-    EXPECT_EQ(s.point(0, 0), kBlanc);
-    EXPECT_NE(s.point(4, 0), kBlanc);
-    EXPECT_NE(s.point(0, 3), kBlanc);
-    EXPECT_NE(s.point(-1, 0), kBlanc);
-    s.setPixel(4, 0, kNoir);
-    s.setPixel(-1, -1, kNoir);
     s.setPixel(3, 2, 0x0000FE);
+    const QImage before = s.image().copy();
+    for (const QPoint p : {QPoint(4, 0), QPoint(0, 3), QPoint(-1, 0), QPoint(0, -1), QPoint(4, 3)}) {
+        SCOPED_TRACE(p.x() * 10 + p.y());
+        EXPECT_NE(s.point(p.x(), p.y()), kBlanc);
+        s.setPixel(p.x(), p.y(), kNoir);
+    }
+    EXPECT_EQ(s.image(), before);
     EXPECT_EQ(s.point(3, 2), 0x0000FEu);
+    EXPECT_EQ(s.point(0, 0), kBlanc);
 }
 
 TEST(Surface, ClsFillsWithTheBackgroundAndResetsThePrintPosition)
@@ -44,15 +46,26 @@ TEST(Surface, ClsFillsWithTheBackgroundAndResetsThePrintPosition)
 
 TEST(Surface, ThinLinesLeaveTheirEndPixelOut)
 {
-    Surface s(8, 3);
-    s.line({1, 1}, {6, 1}, kNoir);
-    EXPECT_TRUE(sameImage(imageFromAscii({"........", ".#####..", "........"}), s.image()));
-    Surface d(4, 4);
-    d.line({0, 0}, {3, 3}, kNoir);
-    EXPECT_TRUE(sameImage(imageFromAscii({"#...", ".#..", "..#.", "...."}), d.image()));
-    Surface z(3, 3);
-    z.line({1, 1}, {1, 1}, kNoir);
-    EXPECT_TRUE(sameImage(imageFromAscii({"...", ".#.", "..."}), z.image()));
+    const struct
+    {
+        QPoint from, to;
+        QStringList expected;
+    } cases[] = {
+        {{1, 1}, {6, 1}, {"........", ".#####..", "........"}},
+        {{6, 1}, {1, 1}, {"........", "..#####.", "........"}},
+        {{0, 0}, {3, 3}, {"#...", ".#..", "..#.", "...."}},
+        {{3, 3}, {0, 0}, {"....", ".#..", "..#.", "...#"}},
+        {{1, 1}, {1, 1}, {"...", ".#.", "..."}},
+        {{1, 1}, {2, 1}, {"...", ".#.", "..."}},
+        {{1, 2}, {1, 1}, {"...", "...", ".#."}},
+        {{2, 1}, {1, 1}, {"...", "..#", "..."}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.expected.join(u'/').toStdString());
+        Surface s(int(c.expected[0].size()), int(c.expected.size()));
+        s.line(c.from, c.to, kNoir);
+        EXPECT_TRUE(sameImage(imageFromAscii(c.expected), s.image()));
+    }
 }
 
 TEST(Surface, WideLinesCoverTheirWidthInThePlainColour)

@@ -50,3 +50,20 @@ QImage imageFromAscii(const QStringList &rows)
            << asciiArt(expected).toStdString() << "actual:\n"
            << asciiArt(actual).toStdString();
 }
+
+QImage blackAt(QSize size, const QList<QPoint> &points)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(0xFFFFFFFFu);
+    for (const QPoint &p : points)
+        image.setPixel(p, 0xFF000000u);
+    return image;
+}
+
+QImage diagonal(int width, int height)
+{
+    QImage image = blackAt(QSize(width, height), {});
+    for (int i = 0; i < qMin(width, height); ++i)
+        image.setPixel(i, i, 0xFF000000u);
+    return image;
+}
