@@ -95,13 +95,16 @@ TEST_F(CommandLineTest, FuzzedCalculatorPictures)
         QElapsedTimer timer;
         timer.start();
 
-        ASSERT_TRUE(i % 2 ? state.chargerFichier(name) : state.ouvrirDuVisualisateur(name));
-        ASSERT_EQ(QSize(state.largeur, state.hauteur),
-                  QSize(std::min(size.width(), 160), std::min(size.height(), 100)))
+        // A file with no picture (cut short in its header, or 0 wide or high) is refused.
+        const bool holdsPicture = file.size() >= 92 && !size.isEmpty();
+        ASSERT_EQ(i % 2 ? state.chargerFichier(name) : state.ouvrirDuVisualisateur(name), holdsPicture)
             << "file " << i;
+        if (holdsPicture)
+            ASSERT_EQ(QSize(state.largeur, state.hauteur),
+                      QSize(std::min(size.width(), 160), std::min(size.height(), 100)))
+                << "file " << i;
 
-        const bool exportable = file.size() >= 92 && !size.isEmpty() && size.width() <= 4096
-            && size.height() <= 4096;
+        const bool exportable = holdsPicture && size.width() <= 4096 && size.height() <= 4096;
         ASSERT_EQ(run({QStringLiteral("exporter"), name, QStringLiteral("f.png")}),
                   exportable ? CommandLine::Success : CommandLine::FileFailure)
             << "file " << i << ": " << err.toStdString();
