@@ -99,10 +99,11 @@ TEST_F(CommandLineTest, FuzzedCalculatorPictures)
         const bool holdsPicture = file.size() >= 92 && !size.isEmpty();
         ASSERT_EQ(i % 2 ? state.chargerFichier(name) : state.ouvrirDuVisualisateur(name), holdsPicture)
             << "file " << i;
-        if (holdsPicture)
+        if (holdsPicture) {
             ASSERT_EQ(QSize(state.largeur, state.hauteur),
                       QSize(std::min(size.width(), 160), std::min(size.height(), 100)))
                 << "file " << i;
+        }
 
         const bool exportable = holdsPicture && size.width() <= 4096 && size.height() <= 4096;
         ASSERT_EQ(run({QStringLiteral("exporter"), name, QStringLiteral("f.png")}),
