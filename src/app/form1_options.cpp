@@ -43,11 +43,12 @@ void Form1::retablir()
 
 void Form1::afficherReglages()
 {
-    {
+    // The label keeps its start-up text until the level changes.
+    if (slider1->value() != etat.slider1) {
         const QSignalBlocker bloque(slider1);
         slider1->setValue(etat.slider1);
+        afficherNiveau();
     }
-    afficherNiveau();
     (etat.option1 ? Option1 : Option2)->setChecked(true);
     slider1->setEnabled(!etat.option1);
     Check3->setChecked(etat.check3);
