@@ -138,4 +138,9 @@ TEST_F(ConversionTest, ClipboardImport)
     EXPECT_TRUE(sameImage(solid(50, 40, kWhite), state.picture1.image()));
     EXPECT_TRUE(sameImage(solid(160, 100, kWhite), state.picture3.image()));
     EXPECT_TRUE(sameImage(before, state.picture2.image())); // untouched
+
+    // A phone photo of 30 megapixels is taken too.
+    state.importerImage(solid(6000, 5000, kBlack));
+    EXPECT_EQ(state.picture1.size(), QSize(6000, 5000));
+    EXPECT_EQ(dialogs.messages.size(), 1u);
 }
