@@ -107,6 +107,32 @@ void BM_OuvrirJpeg6000x4000(benchmark::State &bench)
 }
 BENCHMARK(BM_OuvrirJpeg6000x4000)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// A 48-megapixel phone photo (8000 x 6000 JPEG) opened and converted keeping the
+// proportions, as "brivane convertir --proportions" does. Reports the peak memory
+// (the target: under 700 MB).
+void BM_OuvrirConvertirJpeg48Mpx(benchmark::State &bench)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("photo.jpg"));
+    if (!photo(8000, 6000).save(path, "JPEG", 90)) {
+        bench.SkipWithError("cannot write the JPEG");
+        return;
+    }
+    resetPeak();
+    for (auto _ : bench) {
+        ConversionState state;
+        state.setCheminAppli(dir.path());
+        state.check2 = true;
+        if (!state.chargerFichier(path)) {
+            bench.SkipWithError("not opened");
+            return;
+        }
+        state.convertir();
+    }
+    bench.counters["peak_MB"] = peakMegabytes();
+}
+BENCHMARK(BM_OuvrirConvertirJpeg48Mpx)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 // Opening a 160 x 100 calculator picture.
 void BM_Ouvrir89i(benchmark::State &bench)
 {

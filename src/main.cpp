@@ -16,7 +16,7 @@ int main(int argc, char **argv)
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     if (!CommandLine::handles(arguments))
-        return lancerInterface(argc, argv, CommandLine::joinArguments(arguments));
+        return lancerInterface(argc, argv, arguments);
 
     // The converter needs fonts and pictures but no screen, and it reports its own
     // failures in French: Qt's notes about the environment would only be noise.

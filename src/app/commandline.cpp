@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTextStream>
 
 #include <cstring>
@@ -109,14 +110,17 @@ struct ConvertParser
     QCommandLineOption inverser{QStringLiteral("inverser"),
                                 QStringLiteral("« Inverser les couleurs »")};
     QCommandLineOption dossier{QStringLiteral("dossier"),
-                               QStringLiteral("dossier de la calculatrice, 8 caractères au plus\n"
-                                              "(zfig par défaut)"),
+                               QStringLiteral("dossier de la calculatrice (zfig par défaut) ;\n"
+                                              "un nom de la calculatrice : 1 à 8 caractères,\n"
+                                              "une lettre minuscule d'abord, puis des lettres\n"
+                                              "minuscules, des chiffres ou _"),
                                QStringLiteral("NOM")};
     QCommandLineOption variable{
         QStringLiteral("variable"),
-        QStringLiteral("nom de la variable, 8 caractères au plus (par défaut\n"
-                       "le nom automatique, ou le nom du fichier de sortie\n"
-                       "sans .89i, coupé à 8 caractères)"),
+        QStringLiteral("nom de la variable, un nom de la calculatrice (par\n"
+                       "défaut le nom automatique, ou le nom du fichier de\n"
+                       "sortie sans .89i, en minuscules, sans accents ni\n"
+                       "autres signes, coupé à 8 caractères)"),
         QStringLiteral("NOM")};
 
     QList<QCommandLineOption> all() const
@@ -191,6 +195,26 @@ std::optional<int> integerValue(const QString &text, int min, int max)
     return value;
 }
 
+// A calculator name: 1 to 8 characters, a lower-case letter first, then
+// lower-case letters, digits or "_".
+bool isCalculatorName(const QString &name)
+{
+    static const QRegularExpression rule(QStringLiteral("^[a-z][a-z0-9_]{0,7}$"));
+    return rule.match(name).hasMatch();
+}
+
+// The calculator name made from a file name: lower case, accents dropped, other
+// characters left out, cut to 8; empty when no valid name is left.
+QString calculatorName(const QString &fileName)
+{
+    QString name;
+    for (const QChar c : fileName.normalized(QString::NormalizationForm_D).toLower())
+        if ((c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'_')
+            name += c;
+    name.truncate(kNameLength);
+    return isCalculatorName(name) ? name : QString();
+}
+
 bool endsWithSuffix(const QString &path)
 {
     return path.endsWith(kSuffix, Qt::CaseInsensitive);
@@ -243,6 +267,23 @@ QString CommandLine::sourcePath(const QString &commandLineText)
     if (!commandLineText.contains(u'"'))
         return commandLineText;
     return commandLineText.size() < 2 ? QString() : commandLineText.mid(1, commandLineText.size() - 2);
+}
+
+QString CommandLine::sourcePath(const QStringList &arguments, QStringList *notOpened)
+{
+    notOpened->clear();
+    const QString joined = sourcePath(joinArguments(arguments));
+    // A path with blanks may come in pieces: the whole line is tried first.
+    if (arguments.size() < 2 || QFileInfo::exists(joined))
+        return joined;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (QFileInfo(arguments.at(i)).isFile()) {
+            *notOpened = arguments;
+            notOpened->removeAt(i);
+            return arguments.at(i);
+        }
+    }
+    return joined;
 }
 
 int CommandLine::run(const QStringList &arguments)
@@ -345,9 +386,13 @@ int CommandLine::convertir(const QStringList &arguments)
         options.dossier = parser.value(p.dossier);
     if (parser.isSet(p.variable))
         options.variable = parser.value(p.variable);
-    if (options.dossier.size() > kNameLength || options.variable.value_or(QString()).size() > kNameLength)
-        return usageError(QStringLiteral("Les noms de dossier et de variable ont 8 caractères au plus."),
-                          command);
+    for (const QString &name : {options.dossier, options.variable.value_or(QStringLiteral("a"))})
+        if (!isCalculatorName(name))
+            return usageError(QStringLiteral("« %1 » n'est pas un nom de la calculatrice : 1 à 8 "
+                                             "caractères, une lettre minuscule d'abord, puis "
+                                             "des lettres minuscules, des chiffres ou « _ ».")
+                                  .arg(name),
+                              command);
 
     const QStringList sources = parser.positionalArguments();
     if (sources.isEmpty())
@@ -366,13 +411,15 @@ int CommandLine::convertir(const QStringList &arguments)
 
     // One failure does not stop the others; the status tells that one failed.
     int status = Success;
+    QSet<QString> written;
     for (const QString &source : sources)
-        if (!convertOne(source, options))
+        if (!convertOne(source, options, written))
             status = FileFailure;
     return status;
 }
 
-bool CommandLine::convertOne(const QString &source, const ConvertOptions &options)
+bool CommandLine::convertOne(const QString &source, const ConvertOptions &options,
+                             QSet<QString> &written)
 {
     ConversionState state;
     state.setCheminAppli(QDir::currentPath());
@@ -404,7 +451,18 @@ bool CommandLine::convertOne(const QString &source, const ConvertOptions &option
     QString path;
     QString variable;
     if (options.outputFolder) {
-        path = QDir(*options.outputFolder).filePath(QFileInfo(source.trimmed()).completeBaseName() + kSuffix);
+        // Two sources of the same name: the later one takes a free name, so no
+        // output of this run replaces another (files from before are replaced).
+        const QDir folder(*options.outputFolder);
+        const QString base = QFileInfo(source.trimmed()).completeBaseName();
+        const QString first = folder.filePath(base + kSuffix);
+        path = first;
+        for (int n = 2; written.contains(QFileInfo(path).absoluteFilePath()); ++n)
+            path = folder.filePath(QStringLiteral("%1-%2").arg(base).arg(n) + kSuffix);
+        if (path != first)
+            m_err << QStringLiteral("%1 a déjà été écrit par cette commande : %2 est enregistré sous %3.")
+                         .arg(shown(first), shown(source), shown(path))
+                  << Qt::endl;
     } else if (options.outputFile) {
         path = *options.outputFile;
     } else {
@@ -412,13 +470,16 @@ bool CommandLine::convertOne(const QString &source, const ConvertOptions &option
         path = state.cheminAppli() + variable + kSuffix;
     }
     if (variable.isEmpty())
-        variable = QFileInfo(path).fileName().chopped(kSuffix.size()).left(kNameLength);
+        variable = calculatorName(QFileInfo(path).fileName().chopped(kSuffix.size()));
+    if (variable.isEmpty())
+        variable = ConversionState::nomAutomatique(state.prochainNumero());
     variable = options.variable.value_or(variable);
 
     if (!state.ecrireImageAjustee(path, options.dossier, variable, false, &error)) {
         m_err << error << Qt::endl;
         return false;
     }
+    written.insert(QFileInfo(path).absoluteFilePath());
     m_out << shown(source) << QStringLiteral(" -> ") << shown(path) << Qt::endl;
     return true;
 }

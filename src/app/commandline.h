@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +28,10 @@ public:
     // The picture path in a command-line text: a text holding a double quote
     // anywhere loses its first and its last character.
     static QString sourcePath(const QString &commandLineText);
+    // The picture path in the window's arguments: the joined text as above when
+    // it names an existing file (or when each argument fails too); otherwise the
+    // first argument that is a file, the others going to *notOpened.
+    static QString sourcePath(const QStringList &arguments, QStringList *notOpened);
 
     // Runs a command; arguments as QCoreApplication::arguments() gives them, the
     // program first. Returns the exit status.
@@ -35,7 +40,8 @@ public:
 private:
     int convertir(const QStringList &arguments);
     int exporter(const QStringList &arguments);
-    bool convertOne(const QString &source, const ConvertOptions &options);
+    // written: the outputs of this run so far, as absolute paths.
+    bool convertOne(const QString &source, const ConvertOptions &options, QSet<QString> &written);
     int usageError(const QString &message, const QString &command);
     int parseError(const QCommandLineParser &parser, const QString &command);
 

@@ -43,6 +43,9 @@ public:
     // The start-up sequence, run before the window is first shown, with the
     // command-line text (the arguments without the program's name).
     void Form_Load(const QString &ligneCommande);
+    // The same from the arguments: several pictures (a file manager's way) open
+    // the first one, and a remark says the others were not opened.
+    void Form_Load(const QStringList &arguments);
     // The banner's welcome text.
     static QString texteBienvenue();
 
@@ -53,8 +56,13 @@ public:
 
     ConversionState etat;
     Editeur editeur{etat.picture2};
-    // Undo and redo of the work picture: every command and edit that ends is a step.
-    Historique historique{etat.picture2};
+    // Undo and redo of the work picture with its fit and settings: every command
+    // and edit that ends is a step.
+    Historique historique{etat};
+    // Édition > Annuler and Rétablir: the history, then the controls show the
+    // settings that came back.
+    void annuler();
+    void retablir();
 
     // "Niveau automatique": the slider goes to the level that best separates the
     // dark and light greys of what the fit stretches, and its Change converts.
@@ -100,6 +108,9 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // The start-up sequence with the source picture's path (empty: the clipboard).
+    void demarrer(const QString &source);
+
     // Building the controls (form1_controles.cpp).
     void creerOptions();
     void creerApercus();
@@ -126,6 +137,8 @@ private:
     void Image10_Click();
     void Image11_Click();
     void afficherNiveau();
+    // The option controls show the state's settings, without converting.
+    void afficherReglages();
     // One arrow of the width or height spinner: the box and the state follow.
     void fleche(Spinner &compteur, bool monte, QLineEdit *boite, int &valeur);
 
@@ -139,6 +152,7 @@ private:
     Spinner m_text7{ConversionState::kLargeurEcran, 16, 16, ConversionState::kLargeurEcran};
     Spinner m_text8{ConversionState::kHauteurEcran, 2, 2, ConversionState::kHauteurEcran};
     int m_niveauAuClic = 0; // slider1's value when its thumb was taken
+    bool m_parCurseur = false; // the slider's conversion runs: its step joins the previous one
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;
     explo *m_explo = nullptr;

@@ -7,10 +7,12 @@
 #include "dotmatrix/matricewidget.h"
 #include "form4.h"
 #include "geometrie.h"
+#include "platform/dialogs.h"
 #include "platform/numberederror.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
@@ -30,7 +32,31 @@ QString Form1::texteBienvenue()
            + QString(31, u' ');
 }
 
+void Form1::Form_Load(const QStringList &arguments)
+{
+    QStringList autres;
+    const QString source = CommandLine::sourcePath(arguments, &autres);
+    demarrer(source);
+    if (!autres.isEmpty()) {
+        QStringList noms;
+        for (const QString &autre : autres)
+            noms << QDir::toNativeSeparators(autre);
+        Dialogs::current().message(
+            (autres.size() == 1 ? QStringLiteral("Une seule image s'ouvre à la fois ; ce fichier n'a pas "
+                                                 "été ouvert : %1.")
+                                : QStringLiteral("Une seule image s'ouvre à la fois ; ces fichiers n'ont "
+                                                 "pas été ouverts : %1."))
+                .arg(noms.join(QStringLiteral(", "))),
+            Dialogs::Icon::Information);
+    }
+}
+
 void Form1::Form_Load(const QString &ligneCommande)
+{
+    demarrer(ligneCommande.isEmpty() ? QString() : CommandLine::sourcePath(ligneCommande));
+}
+
+void Form1::demarrer(const QString &source)
 {
     // The program's folder is the state's from its creation.
     QStringList polices = QFontDatabase::families();
@@ -70,7 +96,6 @@ void Form1::Form_Load(const QString &ligneCommande)
         btnXP[size_t(i)]->text(geometrie::texte(kBoutons[i - 1]));
 
     // Sizes, source, stretch, conversion at level 0 and the first free name.
-    const QString source = ligneCommande.isEmpty() ? QString() : CommandLine::sourcePath(ligneCommande);
     etat.demarrer(source);
     // The first picture is where undoing stops.
     historique.reinitialiser();

@@ -92,7 +92,7 @@ void Form1::actualiser()
 {
     // Shows what a command changed in the state; what it changed in the work
     // picture is one undo step.
-    historique.enregistrer();
+    historique.enregistrer(m_parCurseur);
     fich->setText(etat.fich);
     conv->setText(etat.conv);
     if (Text1->text() != etat.text1)

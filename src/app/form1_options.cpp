@@ -3,9 +3,12 @@
 
 #include "form3.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 void Form1::afficherNiveau()
 {
@@ -21,7 +24,37 @@ void Form1::slider1_Change()
 {
     afficherNiveau();
     etat.slider1 = slider1->value();
+    m_parCurseur = true;
     etat.convertir();
+    m_parCurseur = false;
+}
+
+void Form1::annuler()
+{
+    if (historique.annuler())
+        afficherReglages();
+}
+
+void Form1::retablir()
+{
+    if (historique.retablir())
+        afficherReglages();
+}
+
+void Form1::afficherReglages()
+{
+    // The label keeps its start-up text until the level changes.
+    if (slider1->value() != etat.slider1) {
+        const QSignalBlocker bloque(slider1);
+        slider1->setValue(etat.slider1);
+        afficherNiveau();
+    }
+    (etat.option1 ? Option1 : Option2)->setChecked(true);
+    slider1->setEnabled(!etat.option1);
+    Check3->setChecked(etat.check3);
+    // The box stands for one dithering method; the state keeps the one it had.
+    const QSignalBlocker bloque(Check8);
+    Check8->setChecked(etat.tramage != traitement::Tramage::Aucun);
 }
 
 void Form1::niveauAutomatique()

@@ -59,7 +59,7 @@ private:
 
 } // namespace
 
-int lancerInterface(int argc, char **argv, const QString &ligneCommande)
+int lancerInterface(int argc, char **argv, const QStringList &arguments)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brivane"));
@@ -70,7 +70,7 @@ int lancerInterface(int argc, char **argv, const QString &ligneCommande)
     auto *form1 = new Form1;
     // Closing the main window ends the program, whatever else is open.
     QObject::connect(form1, &Form1::fermee, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    form1->Form_Load(ligneCommande);
+    form1->Form_Load(arguments);
     // The menu bar stands above the window, which the frame takes in.
     QPointer<Cadre> cadre = new Cadre(form1);
     cadre->setAttribute(Qt::WA_DeleteOnClose);

@@ -76,8 +76,8 @@ void Menus::creerEdition(QMenuBar *barre)
     annuler = article(edition, QStringLiteral("&Annuler"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     retablir = article(edition, QStringLiteral("&Rétablir"),
                        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    connect(annuler, &QAction::triggered, this, [this] { m_form.historique.annuler(); });
-    connect(retablir, &QAction::triggered, this, [this] { m_form.historique.retablir(); });
+    connect(annuler, &QAction::triggered, this, [this] { m_form.annuler(); });
+    connect(retablir, &QAction::triggered, this, [this] { m_form.retablir(); });
     // Greyed while there is nothing to undo or redo; the keys then do nothing anyway.
     connect(edition, &QMenu::aboutToShow, this, [this] {
         annuler->setEnabled(m_form.historique.peutAnnuler());

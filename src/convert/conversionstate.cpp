@@ -103,6 +103,29 @@ QString ConversionState::dossierAutomatique() const
     return images.isEmpty() ? m_cheminAppli : avecSeparateur(images + QStringLiteral("/Brivane"));
 }
 
+Reglages ConversionState::reglages() const
+{
+    return {slider1, option1, check3, tramage};
+}
+
+void ConversionState::setReglages(const Reglages &r)
+{
+    slider1 = r.slider1;
+    option1 = r.option1;
+    check3 = r.check3;
+    tramage = r.tramage;
+}
+
+void ConversionState::restaurer(const EtatImage &etat)
+{
+    largeur = etat.largeur;
+    hauteur = etat.hauteur;
+    x0 = etat.x0;
+    y0 = etat.y0;
+    m_reglagesImage = etat.reglages;
+    setReglages(etat.reglages);
+}
+
 void ConversionState::changed() const
 {
     if (m_changed)
@@ -138,6 +161,7 @@ void ConversionState::demarrer(const QString &cheminSource)
     stretchBlt(picture2, QRect(0, 0, largeur, hauteur), picture1, picture1.rect());
     conv = QStringLiteral("Methode avancée");
     traitement::ViaGrayscale(picture2, 0, 1);
+    m_reglagesImage = Reglages{};
     fich = text1 = nomAutomatique(prochainNumero());
     changed();
 }
@@ -207,9 +231,28 @@ bool ConversionState::chargerFichier(const QString &path, QString *error, QStrin
     return true;
 }
 
+namespace {
+
+// The header of a calculator picture that holds a picture; nothing, with the
+// reason in *error, for an unreadable file or one with no picture (shorter than
+// its header, or a width or height of 0).
+std::optional<QByteArray> entete89i(const QString &path, QString *error)
+{
+    auto entete = files::readAll(path, error, kEntete89i);
+    if (entete && (entete->size() < kEntete89i || lib89i::taille89i(*entete).isEmpty())) {
+        if (error)
+            *error = QStringLiteral("Le fichier %1 ne contient aucune image.")
+                         .arg(QDir::toNativeSeparators(path));
+        return std::nullopt;
+    }
+    return entete;
+}
+
+} // namespace
+
 bool ConversionState::charger89i(const QString &path, QString *error)
 {
-    const auto entete = files::readAll(path, error, kEntete89i);
+    const auto entete = entete89i(path, error);
     if (!entete || !lib89i::Lire89i(path, picture2, false, error))
         return false;
     picture1.cls();
@@ -222,7 +265,7 @@ bool ConversionState::charger89i(const QString &path, QString *error)
 
 bool ConversionState::ouvrirDuVisualisateur(const QString &path, QString *error)
 {
-    const auto entete = files::readAll(path, error, kEntete89i);
+    const auto entete = entete89i(path, error);
     if (!entete || !lib89i::Lire89i(path, picture2, false, error))
         return false;
     picture1.resize(kLargeurEcran, kHauteurEcran);
@@ -244,7 +287,14 @@ void ConversionState::adopterTaille89i(QSize tailleFichier)
 
 void ConversionState::importerPressePapier()
 {
-    importerImage(clipboardPicture());
+    const QImage image = clipboardPicture();
+    // Nothing to import: the picture in place stays.
+    if (image.isNull()) {
+        Dialogs::current().message(QStringLiteral("Le presse-papier ne contient aucune image."),
+                                   Dialogs::Icon::Exclamation);
+        return;
+    }
+    importerImage(image);
 }
 
 void ConversionState::importerImage(const QImage &image)
@@ -253,7 +303,7 @@ void ConversionState::importerImage(const QImage &image)
     // copy and every fit would cost too much memory and time.
     if (qint64(image.width()) * image.height() > kPixelsMax) {
         Dialogs::current().message(
-            QStringLiteral("L'image importée est trop grande (%1 x %2 pixels) : au-delà de 25 "
+            QStringLiteral("L'image importée est trop grande (%1 x %2 pixels) : au-delà de 100 "
                            "millions de pixels, elle n'est pas importée.")
                 .arg(image.width())
                 .arg(image.height()),
@@ -318,6 +368,7 @@ void ConversionState::convertir()
         conv = QStringLiteral("Noir et Blanc Simple");
         traitement::NoirEtBlanc(picture2);
     }
+    m_reglagesImage = reglages();
     fich = nomAutomatique(prochainNumero());
     changed();
 }
@@ -358,13 +409,15 @@ QString ConversionState::nomAutomatique(int k)
 QString ConversionState::cheminSauverSous(const QString &chosen)
 {
     QString path = chosen.trimmed();
-    // Only the file name is lower-cased: on a case-sensitive file system the
+    if (!path.endsWith(QStringLiteral(".89i"), Qt::CaseInsensitive))
+        path += QStringLiteral(".89i");
+    // An existing file is the one the user picked: it is replaced, whatever its case.
+    if (QFileInfo(path).isFile())
+        return path;
+    // Only a new file's name is lower-cased: on a case-sensitive file system the
     // folders must keep their case.
     const qsizetype cut = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(QDir::separator()));
-    path = path.left(cut + 1) + path.mid(cut + 1).toLower();
-    if (!path.endsWith(QStringLiteral(".89i")))
-        path += QStringLiteral(".89i");
-    return path;
+    return path.left(cut + 1) + path.mid(cut + 1).toLower();
 }
 
 void ConversionState::avertirOptionsAvancees() const

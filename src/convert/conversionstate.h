@@ -11,6 +11,29 @@
 
 class QWidget;
 
+// The conversion settings: with the fit, what gives a conversion its pixels. A new
+// setting is one more field here and one more line in reglages() and setReglages().
+struct Reglages
+{
+    int slider1 = 0;
+    bool option1 = false;
+    bool check3 = false;
+    traitement::Tramage tramage = traitement::Tramage::Aucun;
+    bool operator==(const Reglages &) const = default;
+};
+
+// What goes with the work picture's pixels: where the fitted picture lies in it,
+// and the settings it was converted with.
+struct EtatImage
+{
+    int largeur = 0;
+    int hauteur = 0;
+    int x0 = 0;
+    int y0 = 0;
+    Reglages reglages;
+    bool operator==(const EtatImage &) const = default;
+};
+
 // The main window's conversion state and its commands, without widgets: loading a
 // source, fitting it, converting, naming and saving. The window binds its controls
 // to the public members and runs the commands on clicks; the command line and the
@@ -51,6 +74,14 @@ public:
     QString text2 = QStringLiteral("zfig"); // folder name of the advanced options
     QString conv = QStringLiteral("Noir et blanc simple"); // name of the method that ran last
     QString fich = QStringLiteral("Label4"); // next automatic name
+
+    // The settings as the controls stand, and setting them all at once.
+    Reglages reglages() const;
+    void setReglages(const Reglages &r);
+    // The fit and the settings of the work picture as it stands; restaurer() puts
+    // them back (undo, redo), the controls' settings included.
+    EtatImage etatImage() const { return {largeur, hauteur, x0, y0, m_reglagesImage}; }
+    void restaurer(const EtatImage &etat);
 
     // The program's folder, always ending with the platform's separator; by
     // default the folder of the executable.
@@ -102,7 +133,8 @@ public:
     // largeur x hauteur become a calculator picture's size, at most 160 x 100, from (0, 0).
     void adopterTaille89i(QSize tailleFichier);
 
-    // "Importer presse-papier".
+    // "Importer presse-papier"; without a picture on the clipboard, says so and
+    // changes nothing.
     void importerPressePapier();
     // A picture as the source (a null image: a blank source of the same size).
     void importerImage(const QImage &image);
@@ -126,8 +158,9 @@ public:
     void sauverSous();
     // "Sauver fich. automatiquement": writes the next numbered file in dossierAutomatique().
     void sauverAutomatiquement();
-    // The file "Sauver sous" writes for a chosen name: the file name (not the folders)
-    // in lower case, ".89i" appended unless it already ends so.
+    // The file "Sauver sous" writes for a chosen name, ".89i" appended unless it
+    // already ends so (in any case): an existing file as it is, else with the file
+    // name (not the folders) in lower case.
     static QString cheminSauverSous(const QString &chosen);
 
     // The fitted picture: largeur x hauteur pixels of the work picture from (x0, y0),
@@ -144,6 +177,7 @@ private:
     void avertirOptionsAvancees() const;
     void changed() const;
 
+    Reglages m_reglagesImage; // those of the last conversion
     QString m_cheminAppli;
     bool m_dossierExecutable = true; // m_cheminAppli is the executable's folder
     QString m_dossierRepli;          // empty: the pictures folder + "Brivane"

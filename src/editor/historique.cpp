@@ -58,45 +58,74 @@ Historique::Historique(Surface &picture, int profondeur)
 {
 }
 
+Historique::Historique(ConversionState &etat, int profondeur)
+    : Historique(etat.picture2, profondeur)
+{
+    m_etat = &etat;
+    m_etatReference = etatActuel();
+}
+
+EtatImage Historique::etatActuel() const
+{
+    return m_etat ? m_etat->etatImage() : EtatImage{};
+}
+
 void Historique::reinitialiser()
 {
     m_reference = m_picture.image();
+    m_etatReference = etatActuel();
     m_aAnnuler.clear();
     m_aRetablir.clear();
+    m_fusionnable = false;
 }
 
-bool Historique::enregistrer()
+bool Historique::enregistrer(bool fusionner)
 {
+    if (fusionner && m_fusionnable && !m_aAnnuler.empty()) {
+        // Back to the starting point of the last step, which this one extends.
+        Etape derniere = std::move(m_aAnnuler.back());
+        m_aAnnuler.pop_back();
+        if (derniere.entiere) {
+            m_reference = derniere.avant;
+        } else {
+            poser(m_reference, derniere.avant, derniere.rect.topLeft());
+        }
+        m_etatReference = derniere.etatAvant;
+    }
+    m_fusionnable = false;
     const QImage &actuelle = m_picture.image();
+    const EtatImage etat = etatActuel();
     Etape etape;
     if (actuelle.size() != m_reference.size()) {
-        etape = {actuelle.rect(), m_reference, actuelle, true};
+        etape = {actuelle.rect(), m_reference, actuelle, true, m_etatReference, etat};
     } else {
         const QRect rect = rectangleModifie(m_reference, actuelle);
-        if (rect.isEmpty())
+        if (rect.isEmpty() && etat == m_etatReference)
             return false;
-        etape = {rect, m_reference.copy(rect), actuelle.copy(rect), false};
+        etape = {rect, m_reference.copy(rect), actuelle.copy(rect), false, m_etatReference, etat};
     }
     // Shares the picture's data until the picture is next written to.
     m_reference = actuelle;
+    m_etatReference = etat;
     m_aAnnuler.push_back(std::move(etape));
     while (int(m_aAnnuler.size()) > m_profondeur)
         m_aAnnuler.pop_front();
     m_aRetablir.clear();
+    m_fusionnable = fusionner;
     return true;
 }
 
 bool Historique::annuler()
 {
-    return deplacer(m_aAnnuler, m_aRetablir, &Etape::avant);
+    return deplacer(m_aAnnuler, m_aRetablir, true);
 }
 
 bool Historique::retablir()
 {
-    return deplacer(m_aRetablir, m_aAnnuler, &Etape::apres);
+    return deplacer(m_aRetablir, m_aAnnuler, false);
 }
 
-bool Historique::deplacer(std::deque<Etape> &de, std::deque<Etape> &vers, QImage Etape::*pixels)
+bool Historique::deplacer(std::deque<Etape> &de, std::deque<Etape> &vers, bool avant)
 {
     // A change made since the last step comes first: it is the first to undo, and
     // newer than anything undone.
@@ -105,29 +134,33 @@ bool Historique::deplacer(std::deque<Etape> &de, std::deque<Etape> &vers, QImage
         return false;
     Etape etape = std::move(de.back());
     de.pop_back();
-    appliquer(etape, etape.*pixels);
+    appliquer(etape, avant);
     vers.push_back(std::move(etape));
     return true;
 }
 
 bool Historique::peutAnnuler() const
 {
-    return !m_aAnnuler.empty() || m_picture.image() != m_reference;
+    return !m_aAnnuler.empty() || m_picture.image() != m_reference || etatActuel() != m_etatReference;
 }
 
 bool Historique::peutRetablir() const
 {
     // A change not recorded yet would become a step and drop what was undone.
-    return !m_aRetablir.empty() && m_picture.image() == m_reference;
+    return !m_aRetablir.empty() && m_picture.image() == m_reference && etatActuel() == m_etatReference;
 }
 
-void Historique::appliquer(const Etape &etape, const QImage &pixels)
+void Historique::appliquer(const Etape &etape, bool avant)
 {
     QImage &image = m_picture.image();
+    const QImage &pixels = avant ? etape.avant : etape.apres;
     if (etape.entiere)
         image = pixels;
-    else
+    else if (!etape.rect.isEmpty())
         poser(image, pixels, etape.rect.topLeft());
     m_reference = image;
+    m_etatReference = avant ? etape.etatAvant : etape.etatApres;
+    if (m_etat)
+        m_etat->restaurer(m_etatReference);
     m_picture.refresh();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/conversionstate.h"
 #include "platform/surface.h"
 
 #include <QImage>
@@ -12,7 +13,9 @@
 // the picture with that copy: the bounding rectangle of the pixels that changed,
 // with their old and new values, becomes one step (nothing changed: no step).
 // A change made without a step of its own is therefore never lost: it joins the
-// next step, or becomes one before an undo. Only pixels are restored.
+// next step, or becomes one before an undo. Built on a conversion state, each
+// step also keeps the fit and the settings that went with its pixels, and undo
+// and redo give them back with the pixels.
 class Historique
 {
 public:
@@ -20,12 +23,15 @@ public:
 
     // The picture as it stands is the starting point.
     explicit Historique(Surface &picture, int profondeur = kProfondeur);
+    explicit Historique(ConversionState &etat, int profondeur = kProfondeur);
 
     // Forgets every step: the picture as it stands is the new starting point.
     void reinitialiser();
-    // Ends a step; true when it changed pixels. A new step drops the steps to redo,
-    // and the oldest step once there are more than the depth.
-    bool enregistrer();
+    // Ends a step; true when it changed pixels (or the fit). A new step drops the
+    // steps to redo, and the oldest step once there are more than the depth. With
+    // fusionner, a step that directly follows another such step joins it (the
+    // slider's notches: one step for consecutive moves).
+    bool enregistrer(bool fusionner = false);
 
     // Puts the picture back as it was before the last step (after making a step of
     // any change not recorded yet); false when there is nothing to undo.
@@ -45,15 +51,21 @@ private:
         QImage avant;  // the pixels of rect before the step
         QImage apres;  // and after it
         bool entiere = false; // the picture changed size: the images are whole pictures
+        EtatImage etatAvant;  // the fit and settings before the step
+        EtatImage etatApres;  // and after it
     };
 
     // Takes the last step of one list to the other, the picture as before or after it.
-    bool deplacer(std::deque<Etape> &de, std::deque<Etape> &vers, QImage Etape::*pixels);
-    void appliquer(const Etape &etape, const QImage &pixels);
+    bool deplacer(std::deque<Etape> &de, std::deque<Etape> &vers, bool avant);
+    void appliquer(const Etape &etape, bool avant);
+    EtatImage etatActuel() const;
 
     Surface &m_picture;
+    ConversionState *m_etat = nullptr;
     int m_profondeur;
     QImage m_reference; // the picture after the last step
+    EtatImage m_etatReference; // and its fit and settings
+    bool m_fusionnable = false; // the last step may take in the next one
     std::deque<Etape> m_aAnnuler;
     std::deque<Etape> m_aRetablir;
 };

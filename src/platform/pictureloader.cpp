@@ -13,9 +13,9 @@
 
 namespace {
 
-// What the decoder may allocate for its own picture, whatever its format: with the
-// RGB32 copy of at most kPixelsMax pixels, a picture never takes more than twice this.
-constexpr int kAllocationLimitMb = 100;
+// What the decoder may allocate for its own picture, whatever its format: a picture
+// of kPixelsMax pixels in RGB32, which is what the JPEG and BMP decoders give.
+constexpr int kAllocationLimitMb = int(kPixelsMax * 4 / (1024 * 1024)) + 1;
 
 // The limit is Qt's, for every decoder: also the clipboard's and a drop's pictures,
 // which Qt decodes itself.
@@ -31,7 +31,7 @@ bool tooLarge(QSize size)
 
 QString tooLargeError(const QString &what, QSize size)
 {
-    return QStringLiteral("L'image %1 est trop grande (%2 x %3 pixels) : au-delà de 25 millions "
+    return QStringLiteral("L'image %1 est trop grande (%2 x %3 pixels) : au-delà de 100 millions "
                           "de pixels, elle n'est pas ouverte.")
         .arg(what)
         .arg(size.width())

@@ -79,8 +79,12 @@ TEST_F(CommandLineTest, UsageErrors)
         {{QStringLiteral("convertir"), QStringLiteral("--gris"), QStringLiteral("a.png")}, "Option inconnue : --gris"},
         {{QStringLiteral("convertir"), QStringLiteral("a.png"), QStringLiteral("-o")}, "Valeur manquante après -o"},
         {{QStringLiteral("convertir"), QStringLiteral("--simple=oui"), QStringLiteral("a.png")}, "ne prend pas de valeur"},
-        {{QStringLiteral("convertir"), QStringLiteral("--dossier"), QStringLiteral("neufcarac"), QStringLiteral("a.png")}, "8 caractères"},
-        {{QStringLiteral("convertir"), QStringLiteral("--variable"), QStringLiteral("neufcarac"), QStringLiteral("a.png")}, "8 caractères"},
+        {{QStringLiteral("convertir"), QStringLiteral("--dossier"), QStringLiteral("neufcarac"), QStringLiteral("a.png")}, "1 à 8 caractères"},
+        {{QStringLiteral("convertir"), QStringLiteral("--variable"), QStringLiteral("neufcarac"), QStringLiteral("a.png")}, "1 à 8 caractères"},
+        {{QStringLiteral("convertir"), QStringLiteral("--dossier="), QStringLiteral("a.png")}, "nom de la calculatrice"},
+        {{QStringLiteral("convertir"), QStringLiteral("--variable"), QStringLiteral("Var"), QStringLiteral("a.png")}, "« Var »"},
+        {{QStringLiteral("convertir"), QStringLiteral("--variable"), QStringLiteral("1a"), QStringLiteral("a.png")}, "une lettre minuscule d'abord"},
+        {{QStringLiteral("convertir"), QStringLiteral("--dossier"), QStringLiteral("été"), QStringLiteral("a.png")}, "« été »"},
         {{QStringLiteral("convertir"), QStringLiteral("-o"), QStringLiteral("absent"), QStringLiteral("a.png"), QStringLiteral("a.png")}, "n'existe pas"},
         {{QStringLiteral("convertir"), QStringLiteral("-o"), QStringLiteral("absent/"), QStringLiteral("a.png")}, "n'existe pas"},
         {{QStringLiteral("exporter"), QStringLiteral("a.89i")}, "attend un fichier .89i et une image PNG"},
@@ -123,8 +127,8 @@ TEST_F(CommandLineTest, SameBytesAsSaveAs)
         const QString cli = QStringLiteral("cli%1.89i").arg(n);
         const QString window = QStringLiteral("fenetre%1.89i").arg(n++);
         ASSERT_EQ(run(QStringList{QStringLiteral("convertir"), QStringLiteral("photo.png"), QStringLiteral("-o"),
-                                  cli, QStringLiteral("--dossier"), QStringLiteral("Dos"),
-                                  QStringLiteral("--variable"), QStringLiteral("Var")}
+                                  cli, QStringLiteral("--dossier"), QStringLiteral("dos"),
+                                  QStringLiteral("--variable"), QStringLiteral("var")}
                       + c.options),
                   0)
             << err.toStdString();
@@ -140,8 +144,8 @@ TEST_F(CommandLineTest, SameBytesAsSaveAs)
         state.check3 = c.inverser;
         state.convertir();
         state.check1 = true;
-        state.text2 = QStringLiteral("Dos");
-        state.text1 = QStringLiteral("Var");
+        state.text2 = QStringLiteral("dos");
+        state.text1 = QStringLiteral("var");
         dialogs.answerNextFileDialog(path(window));
         state.sauverSous();
         ASSERT_EQ(dialogs.messages.size(), 2u);
@@ -151,7 +155,7 @@ TEST_F(CommandLineTest, SameBytesAsSaveAs)
 }
 
 // Names: the automatic ones, an output file (".89i" added), an output folder; the
-// variable name follows the output name.
+// variable name is the calculator name made from the output name.
 TEST_F(CommandLineTest, OutputNames)
 {
     ASSERT_TRUE(photo(64, 48).save(path(QStringLiteral("chat.png"))));
@@ -166,7 +170,23 @@ TEST_F(CommandLineTest, OutputNames)
     EXPECT_EQ(run({QStringLiteral("convertir"), QStringLiteral("--sortie"), QStringLiteral("MonChatTigre"),
                    QStringLiteral("chat.png")}),
               0);
-    EXPECT_EQ(bytes(QStringLiteral("MonChatTigre.89i")).mid(64, 8), QByteArray("MonChatT"));
+    EXPECT_EQ(bytes(QStringLiteral("MonChatTigre.89i")).mid(64, 8), QByteArray("monchatt"));
+    const struct
+    {
+        const char *sortie;
+        QByteArray variable;
+    } noms[] = {
+        {"Vacances été 2024", "vacances"},
+        {"Été-2.Noël", "ete2noel"},
+        {"2024 été", QByteArray("fig0002\0", 8)}, // a digit first: the automatic name
+        {"___", QByteArray("fig0002\0", 8)},
+    };
+    for (const auto &n : noms) {
+        SCOPED_TRACE(n.sortie);
+        const QString sortie = QString::fromUtf8(n.sortie);
+        ASSERT_EQ(run({QStringLiteral("convertir"), QStringLiteral("-o"), sortie, QStringLiteral("chat.png")}), 0);
+        EXPECT_EQ(bytes(sortie + QStringLiteral(".89i")).mid(64, 8), n.variable);
+    }
     EXPECT_EQ(run({QStringLiteral("convertir"), QStringLiteral("-o"), QStringLiteral("x.89I"),
                    QStringLiteral("chat.png")}),
               0);
@@ -199,9 +219,10 @@ TEST_F(CommandLineTest, BatchWithOneBadFile)
     ASSERT_TRUE(photo(64, 48).save(path(QStringLiteral("a.png"))));
     ASSERT_TRUE(photo(80, 60).save(path(QStringLiteral("c.jpg"))));
     write(QStringLiteral("b.png"), "pas une image");
+    write(QStringLiteral("vide.89i"), QByteArray(91, '\0'));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sortie")));
     const QStringList sources{QStringLiteral("a.png"), QStringLiteral("b.png"), QStringLiteral("absent.gif"),
-                              QStringLiteral("c.jpg")};
+                              QStringLiteral("vide.89i"), QStringLiteral("c.jpg")};
 
     EXPECT_EQ(run(QStringList{QStringLiteral("convertir"), QStringLiteral("-o"), QStringLiteral("sortie")} + sources),
               CommandLine::FileFailure);
@@ -209,6 +230,7 @@ TEST_F(CommandLineTest, BatchWithOneBadFile)
               (QStringList{QStringLiteral("a.89i"), QStringLiteral("c.89i")}));
     EXPECT_TRUE(err.contains(QStringLiteral("b.png")));
     EXPECT_TRUE(err.contains(QStringLiteral("absent.gif")));
+    EXPECT_TRUE(err.contains(QStringLiteral("vide.89i ne contient aucune image")));
     EXPECT_FALSE(err.contains(QStringLiteral("a.png")));
     EXPECT_EQ(out.count(u'\n'), 2);
 
@@ -217,6 +239,20 @@ TEST_F(CommandLineTest, BatchWithOneBadFile)
     EXPECT_EQ(bytes(QStringLiteral("fig0000.89i")).mid(64, 8), QByteArray("fig0000\0", 8));
     EXPECT_EQ(bytes(QStringLiteral("fig0001.89i")).mid(64, 8), QByteArray("fig0001\0", 8));
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("fig0002.89i"))));
+
+    // Two sources of the same name into one folder: the later one takes a free
+    // name and says so; an output that was there before is replaced.
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("b")));
+    ASSERT_TRUE(QFile::copy(path(QStringLiteral("c.jpg")), path(QStringLiteral("b/a.png"))));
+    EXPECT_EQ(run({QStringLiteral("convertir"), QStringLiteral("-o"), QStringLiteral("sortie"), QStringLiteral("a.png"),
+                   QStringLiteral("b/a.png"), QStringLiteral("./a.png")}),
+              0);
+    EXPECT_EQ(QDir(path(QStringLiteral("sortie"))).entryList(QDir::Files),
+              (QStringList{QStringLiteral("a-2.89i"), QStringLiteral("a-3.89i"), QStringLiteral("a.89i"),
+                           QStringLiteral("c.89i")}));
+    EXPECT_NE(bytes(QStringLiteral("sortie/a.89i")), bytes(QStringLiteral("sortie/a-2.89i")));
+    EXPECT_EQ(bytes(QStringLiteral("sortie/a.89i")), bytes(QStringLiteral("sortie/a-3.89i")).replace(64, 8, QByteArray("a\0\0\0\0\0\0\0", 8)));
+    EXPECT_TRUE(err.contains(QStringLiteral("a-2.89i"))) << err.toStdString();
 
     // A file that cannot be written.
     write(QStringLiteral("fichier"), "x");

@@ -160,7 +160,7 @@ TEST_F(FenetrePrincipale, WindowLayoutFollowsTheTable)
     EXPECT_EQ(geometrie::pixels(1960), 131);
 }
 
-TEST_F(FenetrePrincipale, CommandLineQuotesAreRemoved)
+TEST_F(FenetrePrincipale, CommandLineQuotesAndSeveralPictures)
 {
     const QString path = ecrireImage(moitieNoire(160, 100), QStringLiteral("une image.png"));
     demarrer(u'"' + path + u'"');
@@ -170,6 +170,32 @@ TEST_F(FenetrePrincipale, CommandLineQuotesAreRemoved)
     demarrer(path); // the same path without quotes, blanks and all
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(sameImage(moitieNoireEcran(), form->etat.picture3.image()));
+
+    // As arguments: a path with blanks in pieces opens whole; of several pictures
+    // (a file manager's way) the first opens and a remark names the others.
+    const QString autre = ecrireImage(moitieNoire(16, 16), QStringLiteral("autre.png"));
+    const struct
+    {
+        QStringList arguments;
+        const char *remarque;
+    } cas[] = {
+        {path.split(u' '), nullptr},
+        {{QStringLiteral("absent.png"), path, autre}, "ces fichiers n'ont pas été ouverts : absent.png, "},
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.arguments.join(u'|').toStdString());
+        dialogs.messages.clear();
+        form = std::make_unique<Form1>();
+        form->etat.setCheminAppli(dossier.path());
+        form->Form_Load(c.arguments);
+        EXPECT_TRUE(sameImage(moitieNoireEcran(), form->etat.picture3.image()));
+        ASSERT_EQ(dialogs.messages.size(), c.remarque ? 1u : 0u);
+        if (c.remarque) {
+            EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral("Une seule image s'ouvre à la fois ; ")
+                                                            + QString::fromUtf8(c.remarque)))
+                << dialogs.messages[0].text.toStdString();
+        }
+    }
 }
 
 TEST_F(FenetrePrincipale, UnreadableCommandLinePictureGivesAMessageAndAnEmptySource)

@@ -1,5 +1,6 @@
 #include "fenetremenus.h"
 
+#include "convert/conversionfixture.h"
 #include "picfile/lib89i.h"
 #include "support/imagediff.h"
 
@@ -54,9 +55,9 @@ TEST_F(FenetreMenus, ConversionsAndOpenedFilesAreUndoneAndRedone)
     EXPECT_TRUE(sameImage(noire, f->etat.picture2.image()));
     touche(Qt::Key_Z);
     EXPECT_TRUE(sameImage(depart, f->etat.picture2.image()));
-    // Only pixels go back: the sources and the settings stay.
-    EXPECT_EQ(f->slider1->value(), 10);
-    EXPECT_EQ(f->etat.slider1, 10);
+    // The settings go back with the pixels; the sources stay.
+    EXPECT_EQ(f->slider1->value(), 0);
+    EXPECT_EQ(f->etat.slider1, 0);
     EXPECT_TRUE(sameImage(cadreSource, f->etat.picture1.image()));
     EXPECT_TRUE(sameImage(apercu, f->etat.picture3.image()));
 
@@ -65,6 +66,55 @@ TEST_F(FenetreMenus, ConversionsAndOpenedFilesAreUndoneAndRedone)
     touche(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_TRUE(sameImage(fichier.image(), f->etat.picture2.image()));
     EXPECT_FALSE(f->historique.peutRetablir());
+}
+
+// Undo and redo bring back the fit and the settings with the pixels: "Sauver sous"
+// writes the picture shown, the controls show its settings, and consecutive
+// notches of the slider are one step.
+TEST_F(FenetreMenus, UndoBringsBackTheFitAndTheSettings)
+{
+    ouvrirAvec(moitieNoire(320, 175));
+    const auto tailleSauvee = [&](const char *nom) {
+        dialogs.answerNextFileDialog(dossier.filePath(QString::fromLatin1(nom)));
+        cliquer(f->btnXP[8]);
+        return lib89i::taille89i(readBytes(dossier.filePath(QString::fromLatin1(nom))));
+    };
+    cliquer(f->btnXP[1]);
+    const QImage entiere = f->etat.picture2.image().copy();
+    f->Check2->setChecked(true);
+    f->Check3->setChecked(true);
+    cliquer(f->btnXP[1]); // 160 x 87 from row 6, inverted
+    ASSERT_EQ(QRect(f->etat.x0, f->etat.y0, f->etat.largeur, f->etat.hauteur), QRect(0, 6, 160, 87));
+
+    activer();
+    touche(Qt::Key_Z);
+    EXPECT_TRUE(sameImage(entiere, f->etat.picture2.image()));
+    EXPECT_FALSE(f->Check3->isChecked());
+    EXPECT_EQ(tailleSauvee("annule.89i"), QSize(160, 100));
+    touche(Qt::Key_Y);
+    EXPECT_TRUE(f->Check3->isChecked());
+    EXPECT_EQ(tailleSauvee("retabli.89i"), QSize(160, 87));
+
+    // Three notches, one step; undoing it moves the slider back.
+    const QImage avantCurseur = f->etat.picture2.image().copy();
+    f->slider1->setFocus();
+    for (int i = 0; i < 3; ++i)
+        touche(Qt::Key_Right, Qt::NoModifier);
+    ASSERT_EQ(f->etat.slider1, 3);
+    touche(Qt::Key_Z);
+    EXPECT_EQ(f->slider1->value(), 0);
+    EXPECT_EQ(f->lbl->text(), QStringLiteral("50 %"));
+    EXPECT_TRUE(sameImage(avantCurseur, f->etat.picture2.image()));
+
+    // An opened calculator picture, undone: its size goes with it.
+    Surface petite(64, 30);
+    const QString chemin = dossier.filePath(QStringLiteral("petite.89i"));
+    ASSERT_TRUE(lib89i::Ecrire89i(chemin, petite, 30, 64, QStringLiteral("zfig"), QStringLiteral("p"), false));
+    dialogs.answerNextFileDialog(chemin);
+    cliquer(f->btnXP[6]);
+    activer();
+    touche(Qt::Key_Z);
+    EXPECT_EQ(tailleSauvee("apres89i.89i"), QSize(160, 87));
 }
 
 TEST_F(FenetreMenus, StrokesAndValidatedShapesAreStepsOfTheirOwn)

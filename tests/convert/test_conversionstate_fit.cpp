@@ -121,11 +121,15 @@ TEST_F(ConversionTest, OpeningAnIconRepeatsItsPixels)
     EXPECT_TRUE(sameImage(expected, state.picture3.image()));
 }
 
-// The clipboard's picture becomes the source; no picture gives a blank source.
+// The clipboard's picture becomes the source; an empty clipboard is said and
+// changes nothing; a null picture (start-up) gives a blank source.
 TEST_F(ConversionTest, ClipboardImport)
 {
     QGuiApplication::clipboard()->setImage(solid(50, 40, kBlack));
     state.importerPressePapier();
+    QGuiApplication::clipboard()->clear();
+    state.importerPressePapier();
+    ASSERT_EQ(messageTexts(), QStringList{QStringLiteral("Le presse-papier ne contient aucune image.")});
     EXPECT_TRUE(sameImage(solid(50, 40, kBlack), state.picture1.image()));
     EXPECT_TRUE(sameImage(solid(160, 100, kBlack), state.picture3.image()));
     const QImage before = state.picture2.image().copy();
@@ -134,4 +138,9 @@ TEST_F(ConversionTest, ClipboardImport)
     EXPECT_TRUE(sameImage(solid(50, 40, kWhite), state.picture1.image()));
     EXPECT_TRUE(sameImage(solid(160, 100, kWhite), state.picture3.image()));
     EXPECT_TRUE(sameImage(before, state.picture2.image())); // untouched
+
+    // A phone photo of 30 megapixels is taken too.
+    state.importerImage(solid(6000, 5000, kBlack));
+    EXPECT_EQ(state.picture1.size(), QSize(6000, 5000));
+    EXPECT_EQ(dialogs.messages.size(), 1u);
 }

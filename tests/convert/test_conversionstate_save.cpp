@@ -164,6 +164,12 @@ TEST_F(ConversionTest, SaveAsReplacesOrReportsFailure)
     dialogs.answerNextFileDialog(path(QStringLiteral("ancien.89i")));
     state.sauverSous();
     EXPECT_EQ(bytes(QStringLiteral("ancien.89i")).size(), 2095);
+    // The file picked is the one replaced, whatever the case of its name.
+    write(QStringLiteral("Photo.89i"), QByteArray(5000, 'z'));
+    dialogs.answerNextFileDialog(path(QStringLiteral("Photo.89i")));
+    state.sauverSous();
+    EXPECT_EQ(bytes(QStringLiteral("Photo.89i")).size(), 2095);
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*.89i")}, QDir::Files).size(), 2);
 
     dialogs.messages.clear();
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("dossier.89i")));
