@@ -139,7 +139,7 @@ void ConversionState::demarrer(const QString &cheminSource)
         importerImage(loaded.image);
     }
     picture2.cls();
-    stretchBlt(picture2, QRect(0, 0, largeur, hauteur), picture1, picture1.rect());
+    stretchBlt(picture2, QRect(0, 0, largeur, hauteur), picture1, picture1.rect(), reduction);
     conv = QStringLiteral("Methode avancée");
     traitement::ViaGrayscale(picture2, 0, 1);
     fich = text1 = nomAutomatique(prochainNumero());
@@ -260,7 +260,7 @@ void ConversionState::importerImage(const QImage &image)
 
 void ConversionState::stretchSourceIntoPreview()
 {
-    stretchBlt(picture3, QRect(0, 0, kLargeurEcran, kHauteurEcran), picture1, picture1.rect());
+    stretchBlt(picture3, QRect(0, 0, kLargeurEcran, kHauteurEcran), picture1, picture1.rect(), reduction);
     picture3.refresh();
 }
 
@@ -273,7 +273,7 @@ void ConversionState::ajusteImage()
     if (!check2) {
         // From the preview: the source is resampled twice on this path.
         stretchBlt(picture2, QRect(0, 0, largeur, hauteur), picture3,
-                   QRect(0, 0, kLargeurEcran, kHauteurEcran));
+                   QRect(0, 0, kLargeurEcran, kHauteurEcran), reduction);
         picture2.refresh();
         return;
     }
@@ -293,7 +293,7 @@ void ConversionState::ajusteImage()
             x0 = arrondiPair(w7 / 2.0 - largeur / 2.0);
         }
     }
-    stretchBlt(picture2, QRect(x0, y0, largeur, hauteur), picture1, picture1.rect());
+    stretchBlt(picture2, QRect(x0, y0, largeur, hauteur), picture1, picture1.rect(), reduction);
     picture2.refresh();
 }
 
@@ -309,6 +309,13 @@ void ConversionState::convertir()
     }
     fich = nomAutomatique(prochainNumero());
     changed();
+}
+
+void ConversionState::changerReduction(Reduction choix)
+{
+    reduction = choix;
+    stretchSourceIntoPreview();
+    convertir();
 }
 
 int ConversionState::niveauAutomatique() const
