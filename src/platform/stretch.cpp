@@ -63,39 +63,43 @@ void andBlocks(Runs &runs, const uchar *bits, qsizetype line, int r0, int r1)
 }
 
 // value[u] = the rounded mean colour of rows [r0, r1] over run u's columns.
-void meanBlocks(Runs &runs, std::vector<quint64> &sums, const uchar *bits, qsizetype line, int r0, int r1)
+void meanBlocks(Runs &runs, const uchar *bits, qsizetype line, int r0, int r1)
 {
     // Up to 256 pixels are summed at a time with red and blue in two 16-bit lanes
     // of one word and green in another, which cannot overflow; each chunk then goes
-    // into 64-bit sums (a block may hold 25 million pixels).
+    // into 64-bit sums (a block may hold 25 million pixels). A chunk spans rows, so
+    // a narrow block (a picture one pixel wide) costs little per row.
     constexpr int kChunk = 256;
-    std::fill(sums.begin(), sums.end(), 0);
-    for (int r = r0; r <= r1; ++r) {
-        const auto *row = reinterpret_cast<const QRgb *>(bits + r * line);
-        for (size_t u = 0; u < runs.value.size(); ++u) {
-            quint64 red = 0, green = 0, blue = 0;
-            for (int c = runs.first[u]; c <= runs.last[u]; c += kChunk) {
-                const int end = std::min(runs.last[u] + 1, c + kChunk);
-                quint32 redBlue = 0;
-                quint32 greenShifted = 0;
+    for (size_t u = 0; u < runs.value.size(); ++u) {
+        const int width = runs.last[u] - runs.first[u] + 1;
+        quint64 red = 0, green = 0, blue = 0;
+        quint32 redBlue = 0, greenShifted = 0;
+        int pending = 0;
+        const auto flush = [&] {
+            red += redBlue >> 16;
+            blue += redBlue & 0xFFFFu;
+            green += greenShifted >> 8;
+            redBlue = greenShifted = 0;
+            pending = 0;
+        };
+        for (int r = r0; r <= r1; ++r) {
+            const auto *row = reinterpret_cast<const QRgb *>(bits + r * line) + runs.first[u];
+            for (int c = 0; c < width;) {
+                const int end = c + std::min(width - c, kChunk - pending);
                 for (int k = c; k < end; ++k) {
                     redBlue += row[k] & 0x00FF00FFu;
                     greenShifted += row[k] & 0x0000FF00u;
                 }
-                red += redBlue >> 16;
-                blue += redBlue & 0xFFFFu;
-                green += greenShifted >> 8;
+                pending += end - c;
+                c = end;
+                if (pending == kChunk)
+                    flush();
             }
-            sums[3 * u] += red;
-            sums[3 * u + 1] += green;
-            sums[3 * u + 2] += blue;
         }
-    }
-    const auto rows = quint64(r1 - r0 + 1);
-    for (size_t u = 0; u < runs.value.size(); ++u) {
-        const quint64 n = rows * quint64(runs.last[u] - runs.first[u] + 1);
-        const auto mean = [&](quint64 sum) { return QRgb((sum + n / 2) / n); };
-        runs.value[u] = (mean(sums[3 * u]) << 16) | (mean(sums[3 * u + 1]) << 8) | mean(sums[3 * u + 2]);
+        flush();
+        const quint64 n = quint64(r1 - r0 + 1) * quint64(width);
+        const auto mean = [n](quint64 sum) { return QRgb((sum + n / 2) / n); };
+        runs.value[u] = (mean(red) << 16) | (mean(green) << 8) | mean(blue);
     }
 }
 
@@ -131,7 +135,6 @@ void stretchImage(QImage &dst, const QRect &dstRect, const QImage &src, const QR
         runOfColumn[size_t(dx - x0)] = int(runs.first.size()) - 1;
     }
     runs.value.resize(runs.first.size());
-    std::vector<quint64> sums(reduction == Reduction::Moyenne ? 3 * runs.first.size() : 0);
 
     const qsizetype srcLine = src.bytesPerLine();
     const uchar *srcBits = src.constBits() + srcRect.left() * qsizetype(sizeof(QRgb))
@@ -145,7 +148,7 @@ void stretchImage(QImage &dst, const QRect &dstRect, const QImage &src, const QR
             if (reduction == Reduction::Et)
                 andBlocks(runs, srcBits, srcLine, ay.first[dy], ay.last[dy]);
             else
-                meanBlocks(runs, sums, srcBits, srcLine, ay.first[dy], ay.last[dy]);
+                meanBlocks(runs, srcBits, srcLine, ay.first[dy], ay.last[dy]);
             doneFirst = ay.first[dy];
             doneLast = ay.last[dy];
         }
