@@ -42,16 +42,21 @@ void BM_NoirEtBlanc(benchmark::State &state)
 }
 BENCHMARK(BM_NoirEtBlanc)->Unit(benchmark::kMicrosecond);
 
-// The fit of a 24-megapixel photo into the work picture.
+// The fit of a 24-megapixel photo into the work picture, by each reduction.
 void BM_StretchBlt(benchmark::State &state)
 {
+    const auto reduction = Reduction(state.range(0));
+    state.SetLabel(reduction == Reduction::Et ? "et" : "moyenne");
     const Surface source = colourPicture(6000, 4000);
     Surface picture(160, 100, kBlanc);
     for (auto _ : state) {
-        stretchBlt(picture, QRect(0, 0, 160, 100), source, QRect(0, 0, 6000, 4000));
+        stretchBlt(picture, QRect(0, 0, 160, 100), source, QRect(0, 0, 6000, 4000), reduction);
         benchmark::DoNotOptimize(picture.image().constBits());
     }
 }
-BENCHMARK(BM_StretchBlt)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StretchBlt)
+    ->Arg(int(Reduction::Moyenne))
+    ->Arg(int(Reduction::Et))
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -25,9 +25,13 @@ void BM_StretchIntoPreview(benchmark::State &state)
     const QImage source = striped(int(state.range(0)), int(state.range(1)));
     QImage preview(160, 100, QImage::Format_RGB32);
     for (auto _ : state)
-        stretchAnd(preview, preview.rect(), source, source.rect());
+        stretchImage(preview, preview.rect(), source, source.rect(), Reduction(state.range(2)));
 }
 
 } // namespace
 
-BENCHMARK(BM_StretchIntoPreview)->Args({2000, 2000})->Args({4'000'000, 1})->Args({1, 4'000'000})->Unit(benchmark::kMillisecond);
+// The third argument is the reduction: 0 the block mean, 1 the AND.
+BENCHMARK(BM_StretchIntoPreview)
+    ->Args({2000, 2000, 0})->Args({4'000'000, 1, 0})->Args({1, 4'000'000, 0})
+    ->Args({2000, 2000, 1})->Args({4'000'000, 1, 1})->Args({1, 4'000'000, 1})
+    ->Unit(benchmark::kMillisecond);

@@ -26,6 +26,7 @@ struct ConvertOptions
     bool niveauAuto = false; // "--niveau auto": Otsu's level of each picture
     traitement::Tramage tramage = traitement::Tramage::Aucun;
     bool proportions = false;
+    Reduction reduction = Reduction::Moyenne;
     bool simple = false;
     bool inverser = false;
     QString dossier = QStringLiteral("zfig");
@@ -94,6 +95,12 @@ struct ConvertParser
                                QStringLiteral("N")};
     QCommandLineOption proportions{QStringLiteral("proportions"),
                                    QStringLiteral("« Conserver les proportions »")};
+    QCommandLineOption reduction{QStringLiteral("reduction"),
+                                 QStringLiteral("comment une image réduite fond chaque bloc de\n"
+                                                "pixels : moyenne (par défaut, pour les photos)\n"
+                                                "ou et (ET logique, garde les traits fins des\n"
+                                                "dessins au trait)"),
+                                 QStringLiteral("MODE")};
     QCommandLineOption simple{QStringLiteral("simple"),
                               QStringLiteral("« Noir & Blanc simple » au lieu de la méthode\n"
                                              "des niveaux de gris")};
@@ -125,8 +132,8 @@ struct ConvertParser
 
     QList<QCommandLineOption> all() const
     {
-        return {sortie,   largeur,  hauteur, proportions, simple, niveau,
-                tramage,  inverser, dossier, variable,    help};
+        return {sortie, largeur,  hauteur, proportions, reduction, simple,
+                niveau, tramage,  inverser, dossier,  variable,  help};
     }
 };
 
@@ -379,6 +386,14 @@ int CommandLine::convertir(const QStringList &arguments)
                     .arg(parser.value(p.tramage)), command);
         options.tramage = *methode;
     }
+    if (parser.isSet(p.reduction)) {
+        const QString mode = parser.value(p.reduction);
+        if (mode == QLatin1String("et"))
+            options.reduction = Reduction::Et;
+        else if (mode != QLatin1String("moyenne"))
+            return usageError(QStringLiteral("--reduction attend moyenne ou et, pas « %1 ».").arg(mode),
+                              command);
+    }
     options.proportions = parser.isSet(p.proportions);
     options.simple = parser.isSet(p.simple);
     options.inverser = parser.isSet(p.inverser);
@@ -426,6 +441,7 @@ bool CommandLine::convertOne(const QString &source, const ConvertOptions &option
     state.text7 = options.largeur;
     state.text8 = options.hauteur;
     state.check2 = options.proportions;
+    state.reduction = options.reduction;
     state.option1 = options.simple;
     state.slider1 = options.niveau;
     state.check3 = options.inverser;

@@ -103,6 +103,30 @@ void Menus::creerConversion(QMenuBar *barre)
     auto *methodes = new QActionGroup(this);
     option1 = option(conversion, methodes, "Option1", m_form.Option1);
     option2 = option(conversion, methodes, "Option2", m_form.Option2);
+    conversion->addSeparator();
+    auto *reductions = new QActionGroup(this);
+    reductionMoyenne = reduction(conversion, reductions, QStringLiteral("Réduction : &moyenne (photos)"),
+                                 Reduction::Moyenne);
+    reductionEt = reduction(conversion, reductions, QStringLiteral("Réduction : &ET logique (dessins au trait)"),
+                            Reduction::Et);
+    // Undo and redo may have brought another reduction back.
+    connect(conversion, &QMenu::aboutToShow, this, [this] {
+        (m_form.etat.reduction == Reduction::Et ? reductionEt : reductionMoyenne)->setChecked(true);
+    });
+}
+
+QAction *Menus::reduction(QMenu *menu, QActionGroup *groupe, const QString &texte, Reduction choix)
+{
+    QAction *action = article(menu, texte);
+    action->setCheckable(true);
+    action->setChecked(m_form.etat.reduction == choix);
+    groupe->addAction(action);
+    // Like a committed move of the slider: the picture is fitted and converted again.
+    connect(action, &QAction::triggered, this, [this, choix] {
+        if (m_form.etat.reduction != choix)
+            m_form.etat.changerReduction(choix);
+    });
+    return action;
 }
 
 void Menus::creerAide(QMenuBar *barre)

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "platform/stretch.h"
+
 #include <QObject>
 
 class Form1;
 class QAction;
+class QActionGroup;
 class QMenu;
 class QMenuBar;
 
@@ -34,6 +37,8 @@ public:
     QAction *niveauAuto = nullptr;
     QAction *option1 = nullptr;
     QAction *option2 = nullptr;
+    QAction *reductionMoyenne = nullptr;
+    QAction *reductionEt = nullptr;
 
     QMenu *aide = nullptr;
     QAction *aPropos = nullptr;
@@ -43,6 +48,8 @@ private:
     void creerEdition(QMenuBar *barre);
     void creerConversion(QMenuBar *barre);
     void creerAide(QMenuBar *barre);
+    // A checkable item of the group that converts again with that reduction.
+    QAction *reduction(QMenu *menu, QActionGroup *groupe, const QString &texte, Reduction choix);
 
     Form1 &m_form;
 };

@@ -105,7 +105,7 @@ QString ConversionState::dossierAutomatique() const
 
 Reglages ConversionState::reglages() const
 {
-    return {slider1, option1, check3, tramage};
+    return {slider1, option1, check3, tramage, reduction};
 }
 
 void ConversionState::setReglages(const Reglages &r)
@@ -114,6 +114,11 @@ void ConversionState::setReglages(const Reglages &r)
     option1 = r.option1;
     check3 = r.check3;
     tramage = r.tramage;
+    if (reduction != r.reduction) {
+        // The preview shows the source as the work picture was made from it.
+        reduction = r.reduction;
+        stretchSourceIntoPreview();
+    }
 }
 
 void ConversionState::restaurer(const EtatImage &etat)
@@ -158,7 +163,7 @@ void ConversionState::demarrer(const QString &cheminSource)
         importerImage(loaded.image);
     }
     picture2.cls();
-    stretchBlt(picture2, QRect(0, 0, largeur, hauteur), picture1, picture1.rect());
+    stretchBlt(picture2, QRect(0, 0, largeur, hauteur), picture1, picture1.rect(), reduction);
     conv = QStringLiteral("Methode avancée");
     traitement::ViaGrayscale(picture2, 0, 1);
     m_reglagesImage = Reglages{};
@@ -321,7 +326,7 @@ void ConversionState::importerImage(const QImage &image)
 
 void ConversionState::stretchSourceIntoPreview()
 {
-    stretchBlt(picture3, QRect(0, 0, kLargeurEcran, kHauteurEcran), picture1, picture1.rect());
+    stretchBlt(picture3, QRect(0, 0, kLargeurEcran, kHauteurEcran), picture1, picture1.rect(), reduction);
     picture3.refresh();
 }
 
@@ -334,7 +339,7 @@ void ConversionState::ajusteImage()
     if (!check2) {
         // From the preview: the source is resampled twice on this path.
         stretchBlt(picture2, QRect(0, 0, largeur, hauteur), picture3,
-                   QRect(0, 0, kLargeurEcran, kHauteurEcran));
+                   QRect(0, 0, kLargeurEcran, kHauteurEcran), reduction);
         picture2.refresh();
         return;
     }
@@ -354,7 +359,7 @@ void ConversionState::ajusteImage()
             x0 = arrondiPair(w7 / 2.0 - largeur / 2.0);
         }
     }
-    stretchBlt(picture2, QRect(x0, y0, largeur, hauteur), picture1, picture1.rect());
+    stretchBlt(picture2, QRect(x0, y0, largeur, hauteur), picture1, picture1.rect(), reduction);
     picture2.refresh();
 }
 
@@ -371,6 +376,13 @@ void ConversionState::convertir()
     m_reglagesImage = reglages();
     fich = nomAutomatique(prochainNumero());
     changed();
+}
+
+void ConversionState::changerReduction(Reduction choix)
+{
+    reduction = choix;
+    stretchSourceIntoPreview();
+    convertir();
 }
 
 int ConversionState::niveauAutomatique() const

@@ -19,6 +19,7 @@ struct Reglages
     bool option1 = false;
     bool check3 = false;
     traitement::Tramage tramage = traitement::Tramage::Aucun;
+    Reduction reduction = Reduction::Moyenne;
     bool operator==(const Reglages &) const = default;
 };
 
@@ -69,6 +70,10 @@ public:
     // "Tramage": the grey-level method dithers the fitted picture (the check box
     // gives FloydSteinberg; the command line any method).
     traitement::Tramage tramage = traitement::Tramage::Aucun;
+    // How every stretch of the source merges a block of pixels when it shrinks:
+    // the mean for photographs, the AND for line drawings ("Réduction" in the
+    // "Conversion" menu, --reduction on the command line).
+    Reduction reduction = Reduction::Moyenne;
     bool check1 = false;        // "Options avancées"
     QString text1;              // variable name of the advanced options (8 characters at most)
     QString text2 = QStringLiteral("zfig"); // folder name of the advanced options
@@ -143,6 +148,9 @@ public:
     void ajusteImage();
     // "Convertir": fit, the chosen method, then fich shows the next automatic name.
     void convertir();
+    // Another reduction: the preview is stretched again from the source frame, then
+    // the picture is converted, as a move of the slider converts.
+    void changerReduction(Reduction choix);
     // "Niveau automatique": the slider level that best separates the dark and light
     // greys of what the fit stretches (the preview, or with "Conserver les
     // proportions" the source frame), by Otsu's method; slider1 when the picture

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
+
 StretchAxis stretchAxis(int sourceLength, int destinationLength)
 {
     StretchAxis axis;
@@ -35,7 +37,76 @@ StretchAxis stretchAxis(int sourceLength, int destinationLength)
     return axis;
 }
 
-void stretchAnd(QImage &dst, const QRect &dstRect, const QImage &src, const QRect &srcRect)
+namespace {
+
+// The column runs of a destination row and what one row group makes of them.
+struct Runs
+{
+    std::vector<int> first;
+    std::vector<int> last;
+    std::vector<QRgb> value;
+};
+
+// value[u] = the AND of rows [r0, r1] of the source over run u's columns.
+void andBlocks(Runs &runs, const uchar *bits, qsizetype line, int r0, int r1)
+{
+    std::fill(runs.value.begin(), runs.value.end(), ~QRgb(0));
+    for (int r = r0; r <= r1; ++r) {
+        const auto *row = reinterpret_cast<const QRgb *>(bits + r * line);
+        for (size_t u = 0; u < runs.value.size(); ++u) {
+            QRgb a = runs.value[u];
+            for (int c = runs.first[u]; c <= runs.last[u]; ++c)
+                a &= row[c];
+            runs.value[u] = a;
+        }
+    }
+}
+
+// value[u] = the rounded mean colour of rows [r0, r1] over run u's columns.
+void meanBlocks(Runs &runs, const uchar *bits, qsizetype line, int r0, int r1)
+{
+    // Up to 256 pixels are summed at a time with red and blue in two 16-bit lanes
+    // of one word and green in another, which cannot overflow; each chunk then goes
+    // into 64-bit sums (a block may hold 25 million pixels). A chunk spans rows, so
+    // a narrow block (a picture one pixel wide) costs little per row.
+    constexpr int kChunk = 256;
+    for (size_t u = 0; u < runs.value.size(); ++u) {
+        const int width = runs.last[u] - runs.first[u] + 1;
+        quint64 red = 0, green = 0, blue = 0;
+        quint32 redBlue = 0, greenShifted = 0;
+        int pending = 0;
+        const auto flush = [&] {
+            red += redBlue >> 16;
+            blue += redBlue & 0xFFFFu;
+            green += greenShifted >> 8;
+            redBlue = greenShifted = 0;
+            pending = 0;
+        };
+        for (int r = r0; r <= r1; ++r) {
+            const auto *row = reinterpret_cast<const QRgb *>(bits + r * line) + runs.first[u];
+            for (int c = 0; c < width;) {
+                const int end = c + std::min(width - c, kChunk - pending);
+                for (int k = c; k < end; ++k) {
+                    redBlue += row[k] & 0x00FF00FFu;
+                    greenShifted += row[k] & 0x0000FF00u;
+                }
+                pending += end - c;
+                c = end;
+                if (pending == kChunk)
+                    flush();
+            }
+        }
+        flush();
+        const quint64 n = quint64(r1 - r0 + 1) * quint64(width);
+        const auto mean = [n](quint64 sum) { return QRgb((sum + n / 2) / n); };
+        runs.value[u] = (mean(red) << 16) | (mean(green) << 8) | mean(blue);
+    }
+}
+
+} // namespace
+
+void stretchImage(QImage &dst, const QRect &dstRect, const QImage &src, const QRect &srcRect,
+                  Reduction reduction)
 {
     Q_ASSERT(dst.format() == QImage::Format_RGB32 || dst.format() == QImage::Format_ARGB32);
     Q_ASSERT(src.format() == QImage::Format_RGB32 || src.format() == QImage::Format_ARGB32);
@@ -54,42 +125,35 @@ void stretchAnd(QImage &dst, const QRect &dstRect, const QImage &src, const QRec
     // picture is enlarged) share one value, worked out once: each source pixel is
     // then read once per row run, whatever the shape of the picture. A picture of
     // 25 million x 1 pixels would otherwise be read once per destination row.
-    std::vector<int> runFirst;
-    std::vector<int> runLast;
+    Runs runs;
     std::vector<int> runOfColumn(size_t(x1 - x0 + 1));
     for (int dx = x0; dx <= x1; ++dx) {
-        if (runFirst.empty() || runFirst.back() != ax.first[dx] || runLast.back() != ax.last[dx]) {
-            runFirst.push_back(ax.first[dx]);
-            runLast.push_back(ax.last[dx]);
+        if (runs.first.empty() || runs.first.back() != ax.first[dx] || runs.last.back() != ax.last[dx]) {
+            runs.first.push_back(ax.first[dx]);
+            runs.last.push_back(ax.last[dx]);
         }
-        runOfColumn[size_t(dx - x0)] = int(runFirst.size()) - 1;
+        runOfColumn[size_t(dx - x0)] = int(runs.first.size()) - 1;
     }
+    runs.value.resize(runs.first.size());
 
-    const uchar *srcBits = src.constBits();
     const qsizetype srcLine = src.bytesPerLine();
-    std::vector<QRgb> acc(runFirst.size());
+    const uchar *srcBits = src.constBits() + srcRect.left() * qsizetype(sizeof(QRgb))
+        + srcRect.top() * srcLine;
     int doneFirst = -1;
     int doneLast = -1;
     for (int y = visible.top(); y <= visible.bottom(); ++y) {
         const int dy = y - dstRect.top();
         // Rows that take the same source rows (an enlarged picture) reuse the values.
         if (ay.first[dy] != doneFirst || ay.last[dy] != doneLast) {
-            std::fill(acc.begin(), acc.end(), ~QRgb(0));
-            for (int r = ay.first[dy]; r <= ay.last[dy]; ++r) {
-                const auto *row = reinterpret_cast<const QRgb *>(srcBits + (srcRect.top() + r) * srcLine)
-                    + srcRect.left();
-                for (size_t u = 0; u < acc.size(); ++u) {
-                    QRgb a = acc[u];
-                    for (int c = runFirst[u]; c <= runLast[u]; ++c)
-                        a &= row[c];
-                    acc[u] = a;
-                }
-            }
+            if (reduction == Reduction::Et)
+                andBlocks(runs, srcBits, srcLine, ay.first[dy], ay.last[dy]);
+            else
+                meanBlocks(runs, srcBits, srcLine, ay.first[dy], ay.last[dy]);
             doneFirst = ay.first[dy];
             doneLast = ay.last[dy];
         }
         auto *out = reinterpret_cast<QRgb *>(dst.scanLine(y)) + dstRect.left();
         for (int dx = x0; dx <= x1; ++dx)
-            out[dx] = acc[size_t(runOfColumn[size_t(dx - x0)])] | 0xFF000000u;
+            out[dx] = runs.value[size_t(runOfColumn[size_t(dx - x0)])] | 0xFF000000u;
     }
 }

@@ -6,8 +6,8 @@
 #include <vector>
 
 // For one axis, which source indices make each destination index. Shrinking
-// merges a run of source pixels into one destination pixel (their colours are
-// ANDed, so dark detail survives); enlarging repeats source pixels.
+// merges a run of source pixels into one destination pixel; enlarging repeats
+// source pixels.
 struct StretchAxis
 {
     // Destination index d takes source indices first[d] to last[d], both included.
@@ -21,7 +21,19 @@ struct StretchAxis
 // - enlarging or equal: destination i takes source ((2i + 1)·S − 1) div (2D).
 StretchAxis stretchAxis(int sourceLength, int destinationLength);
 
-// Stretches srcRect of src into dstRect of dst, both RGB32. Each destination pixel
-// is the bitwise AND of the source pixels its row and column take. Parts of dstRect
-// outside dst are left out; srcRect must lie inside src.
-void stretchAnd(QImage &dst, const QRect &dstRect, const QImage &src, const QRect &srcRect);
+// How the block of source pixels that a destination pixel takes (its row group
+// times its column group) becomes one colour.
+enum class Reduction {
+    // Red, green and blue each the rounded mean of the block, (sum + n div 2) div n:
+    // photographs keep their tones.
+    Moyenne,
+    // The bitwise AND of the block: a thin dark stroke on white survives
+    // shrinking, but the many colours of a photograph go black.
+    Et,
+};
+
+// Stretches srcRect of src into dstRect of dst, both RGB32, merging each block by
+// the reduction (a block of one pixel is copied by both). Parts of dstRect outside
+// dst are left out; srcRect must lie inside src.
+void stretchImage(QImage &dst, const QRect &dstRect, const QImage &src, const QRect &srcRect,
+                  Reduction reduction);

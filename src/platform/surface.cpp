@@ -161,12 +161,13 @@ void bitBlt(Surface &dst, int x, int y, int w, int h, const Surface &src, int sx
     }
 }
 
-void stretchBlt(Surface &dst, const QRect &dstRect, const Surface &src, const QRect &srcRect)
+void stretchBlt(Surface &dst, const QRect &dstRect, const Surface &src, const QRect &srcRect,
+                Reduction reduction)
 {
     if (&dst == &src) {
         const QImage copy = src.image();
-        stretchAnd(dst.image(), dstRect, copy, srcRect);
+        stretchImage(dst.image(), dstRect, copy, srcRect, reduction);
         return;
     }
-    stretchAnd(dst.image(), dstRect, src.image(), srcRect.intersected(src.rect()));
+    stretchImage(dst.image(), dstRect, src.image(), srcRect.intersected(src.rect()), reduction);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour.h"
+#include "stretch.h"
 
 #include <QFont>
 #include <QImage>
@@ -86,7 +87,8 @@ private:
 // Copies a w x h rectangle pixel for pixel; parts outside either surface are skipped.
 void bitBlt(Surface &dst, int x, int y, int w, int h, const Surface &src, int sx, int sy);
 
-// Copies the source rectangle into the destination rectangle at another size, with
-// the AND-combining shrink of stretchAnd(). Destination pixels outside the surface
-// are skipped.
-void stretchBlt(Surface &dst, const QRect &dstRect, const Surface &src, const QRect &srcRect);
+// Copies the source rectangle into the destination rectangle at another size, a
+// shrink merging each block of source pixels by the reduction (stretchImage()).
+// Destination pixels outside the surface are skipped.
+void stretchBlt(Surface &dst, const QRect &dstRect, const Surface &src, const QRect &srcRect,
+                Reduction reduction);

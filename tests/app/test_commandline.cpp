@@ -53,7 +53,7 @@ TEST_F(CommandLineTest, HelpAndVersion)
     EXPECT_EQ(out, QStringLiteral("Brivane 1.0.0\n"));
     EXPECT_EQ(run({QStringLiteral("convertir"), QStringLiteral("--help")}), 0);
     for (const char *option : {"-o, --sortie CHEMIN", "--largeur N", "--hauteur N", "--proportions",
-                               "--simple", "--niveau N", "--inverser", "--dossier NOM", "--variable NOM"})
+                               "--reduction MODE", "--simple", "--niveau N", "--inverser", "--dossier NOM", "--variable NOM"})
         EXPECT_TRUE(out.contains(QString::fromUtf8(option))) << option;
     EXPECT_EQ(run({QStringLiteral("exporter"), QStringLiteral("-h")}), 0);
     EXPECT_TRUE(out.contains(QStringLiteral("4096")));
@@ -76,6 +76,7 @@ TEST_F(CommandLineTest, UsageErrors)
         {{QStringLiteral("convertir"), QStringLiteral("--hauteur"), QStringLiteral("101"), QStringLiteral("a.png")}, "de 1 à 100"},
         {{QStringLiteral("convertir"), QStringLiteral("--niveau"), QStringLiteral("51"), QStringLiteral("a.png")}, "de -50 à 50"},
         {{QStringLiteral("convertir"), QStringLiteral("--niveau=-51"), QStringLiteral("a.png")}, "--niveau"},
+        {{QStringLiteral("convertir"), QStringLiteral("--reduction"), QStringLiteral("ET"), QStringLiteral("a.png")}, "--reduction attend moyenne ou et, pas « ET »."},
         {{QStringLiteral("convertir"), QStringLiteral("--gris"), QStringLiteral("a.png")}, "Option inconnue : --gris"},
         {{QStringLiteral("convertir"), QStringLiteral("a.png"), QStringLiteral("-o")}, "Valeur manquante après -o"},
         {{QStringLiteral("convertir"), QStringLiteral("--simple=oui"), QStringLiteral("a.png")}, "ne prend pas de valeur"},
@@ -110,6 +111,7 @@ TEST_F(CommandLineTest, SameBytesAsSaveAs)
         QStringList options;
         int largeur, hauteur, niveau;
         bool proportions, simple, inverser;
+        Reduction reduction = Reduction::Moyenne;
     } cases[] = {
         {{}, 160, 100, 0, false, false, false},
         {{QStringLiteral("--proportions")}, 160, 100, 0, true, false, false},
@@ -120,6 +122,9 @@ TEST_F(CommandLineTest, SameBytesAsSaveAs)
         {{QStringLiteral("--simple"), QStringLiteral("--largeur"), QStringLiteral("33"),
           QStringLiteral("--hauteur"), QStringLiteral("7")},
          33, 7, 0, false, true, false},
+        {{QStringLiteral("--reduction"), QStringLiteral("et")}, 160, 100, 0, false, false, false, Reduction::Et},
+        {{QStringLiteral("--reduction=et"), QStringLiteral("--proportions")}, 160, 100, 0, true, false, false,
+         Reduction::Et},
     };
     int n = 0;
     for (const auto &c : cases) {
@@ -135,6 +140,7 @@ TEST_F(CommandLineTest, SameBytesAsSaveAs)
 
         RecordingDialogs dialogs;
         ConversionState state;
+        state.reduction = c.reduction;
         state.ouvrirFichier(path(QStringLiteral("photo.png")));
         state.text7 = c.largeur;
         state.text8 = c.hauteur;

@@ -79,6 +79,8 @@ TEST_F(FenetreMenus, MenuBarStandsAboveTheUnchangedWindow)
         {menus().niveauAuto, "Niveau a&utomatique", {}},
         {menus().option1, "&Noir && Blanc simple", {}},
         {menus().option2, "&Via Grayscale 1", {}},
+        {menus().reductionMoyenne, "Réduction : &moyenne (photos)", {}},
+        {menus().reductionEt, "Réduction : &ET logique (dessins au trait)", {}},
         {menus().aPropos, "À &propos", {QKeySequence(Qt::Key_F1)}},
     };
     for (const Article &a : articles) {
@@ -220,6 +222,34 @@ TEST_F(FenetreMenus, MethodItemsMirrorTheOptionButtons)
     EXPECT_FALSE(menus().option1->isChecked());
     EXPECT_TRUE(f->slider1->isEnabled());
     EXPECT_TRUE(menus().niveauAuto->isEnabled());
+}
+
+// White and grey 100 in a fine checkerboard: their mean is light, their AND dark.
+TEST_F(FenetreMenus, ReductionItemsConvertAgainAsOneUndoStep)
+{
+    QImage damier(320, 200, QImage::Format_RGB32);
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 320; ++x)
+            damier.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(100, 100, 100));
+    ouvrirAvec(damier);
+    EXPECT_TRUE(menus().reductionMoyenne->isChecked());
+    EXPECT_EQ(noirs(f->etat.picture2), 0);
+    const int etapes = f->historique.etapesAAnnuler();
+
+    menus().reductionEt->trigger();
+    EXPECT_TRUE(menus().reductionEt->isChecked());
+    EXPECT_FALSE(menus().reductionMoyenne->isChecked());
+    EXPECT_EQ(f->etat.picture3.point(7, 7), rgb(100, 100, 100));
+    EXPECT_EQ(noirs(f->etat.picture2), 160 * 100);
+    EXPECT_EQ(f->historique.etapesAAnnuler(), etapes + 1);
+
+    // Undo brings back the picture, the reduction and the preview made with it.
+    touche(Qt::Key_Z);
+    EXPECT_EQ(noirs(f->etat.picture2), 0);
+    EXPECT_EQ(f->etat.reduction, Reduction::Moyenne);
+    EXPECT_EQ(f->etat.picture3.point(7, 7), rgb(178, 178, 178));
+    emit menus().conversion->aboutToShow();
+    EXPECT_TRUE(menus().reductionMoyenne->isChecked());
 }
 
 TEST_F(FenetreMenus, AutomaticLevelMovesTheSliderWhoseChangeConverts)

@@ -2,9 +2,15 @@
 
 #include "support/imagediff.h"
 
+#include "convert/traitement.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -81,10 +87,11 @@ TEST_F(ConversionTest, FitFromThePreview)
     EXPECT_EQ(state.hauteur, 50);
 }
 
-// Shrinking a 640 x 480 photograph into the preview ANDs four columns and about
-// five rows into each pixel, so a single dark pixel survives.
-TEST_F(ConversionTest, OpeningAPhotographAndsItsPixelsIntoThePreview)
+// In the "et" reduction, shrinking a 640 x 480 picture into the preview ANDs four
+// columns and about five rows into each pixel, so a single dark pixel survives.
+TEST_F(ConversionTest, OpeningAPictureAndsItsPixelsIntoThePreviewInEtMode)
 {
+    state.reduction = Reduction::Et;
     QImage photo = solid(640, 480, kWhite);
     photo.setPixel(5, 7, kBlack);                    // -> preview (1, 1)
     photo.setPixel(400, 0, qRgb(255, 0, 255));       // with the next one -> (100, 0)
@@ -100,6 +107,39 @@ TEST_F(ConversionTest, OpeningAPhotographAndsItsPixelsIntoThePreview)
     expected.setPixel(159, 99, qRgb(10, 20, 30));
     EXPECT_TRUE(sameImage(expected, state.picture3.image()));
     EXPECT_EQ(state.picture1.size(), QSize(640, 480));
+}
+
+// A photograph: light and shade under a fine colour texture, mean grey near one
+// half. By the mean it converts about as a plain box-filter downscale does; the
+// AND of its many colours makes it much darker.
+TEST_F(ConversionTest, PhotographKeepsItsTonesByTheMean)
+{
+    QImage photo(640, 480, QImage::Format_RGB32);
+    QRandomGenerator rng(11);
+    for (int y = 0; y < 480; ++y)
+        for (int x = 0; x < 640; ++x) {
+            const int base = 128 + int(80 * std::sin(x / 41.0) * std::cos(y / 29.0));
+            const auto texture = [&] { return std::clamp(base + rng.bounded(-80, 80), 0, 255); };
+            photo.setPixel(x, y, qRgb(texture(), texture(), texture()));
+        }
+    // Qt's smooth shrink averages the area each pixel covers.
+    Surface box;
+    box.setPicture(photo.scaled(160, 100, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    traitement::ViaGrayscale(box, 0, 1);
+    const auto blackShare = [](const Surface &s) {
+        return double(std::count(reinterpret_cast<const QRgb *>(s.image().constBits()),
+                                 reinterpret_cast<const QRgb *>(s.image().constBits()) + 160 * 100,
+                                 kBlack)) / (160 * 100);
+    };
+    const double reference = blackShare(box);
+    ASSERT_GT(reference, 0.3);
+    ASSERT_LT(reference, 0.7);
+
+    state.importerImage(photo);
+    state.convertir();
+    EXPECT_NEAR(blackShare(state.picture2), reference, 0.05);
+    state.changerReduction(Reduction::Et);
+    EXPECT_GT(blackShare(state.picture2), reference + 0.3);
 }
 
 // Enlarging a 32 x 32 icon repeats each of its columns 5 times across and each row
