@@ -48,6 +48,7 @@ Menus::Menus(Form1 &form, QMenuBar *barre)
     creerFichier(barre);
     creerEdition(barre);
     creerConversion(barre);
+    creerOutils(barre);
     creerAide(barre);
 }
 
@@ -103,6 +104,15 @@ void Menus::creerConversion(QMenuBar *barre)
     auto *methodes = new QActionGroup(this);
     option1 = option(conversion, methodes, "Option1", m_form.Option1);
     option2 = option(conversion, methodes, "Option2", m_form.Option2);
+}
+
+void Menus::creerOutils(QMenuBar *barre)
+{
+    outils = barre->addMenu(QStringLiteral("&Outils"));
+    // The tools, then the rectangle's validation.
+    outils->addActions(m_form.actionsOutils.first(kNombreOutils));
+    outils->addSeparator();
+    outils->addActions(m_form.actionsOutils.sliced(kNombreOutils));
 }
 
 void Menus::creerAide(QMenuBar *barre)

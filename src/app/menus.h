@@ -35,6 +35,8 @@ public:
     QAction *option1 = nullptr;
     QAction *option2 = nullptr;
 
+    QMenu *outils = nullptr;
+
     QMenu *aide = nullptr;
     QAction *aPropos = nullptr;
 
@@ -42,6 +44,7 @@ private:
     void creerFichier(QMenuBar *barre);
     void creerEdition(QMenuBar *barre);
     void creerConversion(QMenuBar *barre);
+    void creerOutils(QMenuBar *barre);
     void creerAide(QMenuBar *barre);
 
     Form1 &m_form;
