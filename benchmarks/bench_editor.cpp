@@ -1,4 +1,5 @@
 #include "editor/canevas.h"
+#include "editor/ecranzoom.h"
 #include "editor/editeur.h"
 
 #include <QApplication>
@@ -53,5 +54,44 @@ void BM_EllipseValidation(benchmark::State &state)
     }
 }
 BENCHMARK(BM_EllipseValidation)->Unit(benchmark::kMicrosecond);
+
+// A one-pixel stroke in the zoom window at its opening size (dots of 3), then
+// the repaint of both the zoom window and the work picture.
+void BM_ZoomStrokeRepaint(benchmark::State &state)
+{
+    ShownCanvas shown;
+    EcranZoom zoom(shown.editeur);
+    zoom.resize(zoom.sizeHint());
+    zoom.show();
+    QApplication::processEvents();
+    shown.editeur.choisirOutil(0);
+    int i = 0;
+    for (auto _ : state) {
+        const QPointF p = QPointF(zoom.origine()) + QPointF(3 * (i % 160) + 1, 3 * ((i / 160) % 100) + 1);
+        ++i;
+        QMouseEvent press(QEvent::MouseButtonPress, p, zoom.mapToGlobal(p), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&zoom, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, p, zoom.mapToGlobal(p), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&zoom, &release);
+        zoom.repaint();
+        shown.canvas.repaint();
+    }
+}
+BENCHMARK(BM_ZoomStrokeRepaint)->Unit(benchmark::kMicrosecond);
+
+// Filling the whole white 160 x 100 picture, and clearing it back.
+void BM_FillWholePicture(benchmark::State &state)
+{
+    Surface picture(160, 100);
+    Editeur editeur(picture);
+    bool noir = true;
+    for (auto _ : state) {
+        editeur.remplir(80, 50, noir ? kNoir : kBlanc);
+        noir = !noir;
+    }
+}
+BENCHMARK(BM_FillWholePicture)->Unit(benchmark::kMicrosecond);
 
 } // namespace

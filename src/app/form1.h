@@ -16,6 +16,8 @@ class Form2;
 class Form3;
 class ImageCliquable;
 class MatriceWidget;
+class QAction;
+class QActionGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -91,6 +93,9 @@ public:
     QTimer *Timer1 = nullptr;
     QGroupBox *Frame1 = nullptr;
     std::array<QRadioButton *, 5> Optio{};
+    // The seven tools as checkable actions with their keys (P O T L E R F), then
+    // "Valider le rectangle": shared by the "Outils" menu and the zoom window.
+    QList<QAction *> actionsOutils;
     QComboBox *Combo1 = nullptr;
     QCheckBox *Check4 = nullptr, *Check5 = nullptr, *Check6 = nullptr, *Check7 = nullptr;
 
@@ -124,6 +129,8 @@ private:
     void lierCommandes();
     void lierOptions();
     void lierOutils();
+    void creerActionsOutils();
+    void montrerOutil(int index);
     void actualiser();
 
     // The option panel (form1_options.cpp).

@@ -4,6 +4,8 @@
 #include "btnxp.h"
 #include "imagecliquable.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -73,6 +75,8 @@ void Form1::lierOutils()
 
     for (int i = 0; i < int(Optio.size()); ++i)
         connect(Optio[size_t(i)], &QRadioButton::clicked, &editeur, [this, i] { editeur.choisirOutil(i); });
+    creerActionsOutils();
+    connect(&editeur, &Editeur::outilChange, this, &Form1::montrerOutil);
     connect(Text3, &QPlainTextEdit::textChanged, this, [this] { editeur.setTexte(Text3->toPlainText()); });
     connect(Combo1, &QComboBox::activated, this, [this] { editeur.choisirPolice(Combo1->currentText()); });
     connect(Check4, &QCheckBox::clicked, &editeur, &Editeur::setSouligne);
@@ -86,6 +90,44 @@ void Form1::lierOutils()
     connect(&editeur, &Editeur::etapeTerminee, this, [this] { historique.enregistrer(); });
     for (int i = 0; i < int(Label.size()); ++i)
         Label[size_t(i)]->installEventFilter(this);
+}
+
+void Form1::creerActionsOutils()
+{
+    static const std::array<std::pair<const char *, Qt::Key>, kNombreOutils> outils{{
+        {"Pixel On", Qt::Key_P}, {"Pixel off", Qt::Key_O}, {"Texte", Qt::Key_T}, {"Ligne", Qt::Key_L},
+        {"Ellipse", Qt::Key_E}, {"Rectangle", Qt::Key_R}, {"Remplissage", Qt::Key_F},
+    }};
+    auto *groupe = new QActionGroup(this);
+    groupe->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (int i = 0; i < kNombreOutils; ++i) {
+        auto *action = new QAction(QString::fromUtf8(outils[size_t(i)].first), groupe);
+        action->setShortcut(QKeySequence(outils[size_t(i)].second));
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, &editeur, [this, i] { editeur.choisirOutil(i); });
+        actionsOutils.append(action);
+    }
+    auto *valider = new QAction(QStringLiteral("Valider le rectangle"), this);
+    connect(valider, &QAction::triggered, &editeur, &Editeur::validerRectangle);
+    actionsOutils.append(valider);
+    // The keys work in this window even without its menu bar.
+    addActions(actionsOutils);
+}
+
+void Form1::montrerOutil(int index)
+{
+    for (int i = 0; i < kNombreOutils; ++i)
+        actionsOutils[i]->setChecked(i == index);
+    if (index >= 0 && index < int(Optio.size())) {
+        Optio[size_t(index)]->setChecked(true);
+        return;
+    }
+    // A tool without an option button: none of them stays selected.
+    for (QRadioButton *option : Optio) {
+        option->setAutoExclusive(false);
+        option->setChecked(false);
+        option->setAutoExclusive(true);
+    }
 }
 
 void Form1::actualiser()

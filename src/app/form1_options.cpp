@@ -106,8 +106,8 @@ void Form1::Image11_Click()
 
 void Form1::Image1_Click()
 {
+    // The window follows the work picture by itself: the magnifier only opens it.
     if (!m_form3)
-        m_form3 = new Form3(this);
-    m_form3->copier(etat.picture2);
+        m_form3 = new Form3(editeur, actionsOutils, this);
     m_form3->show();
 }

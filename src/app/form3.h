@@ -1,23 +1,25 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
-class AfflcdWidget;
-class Surface;
+class EcranZoom;
+class Editeur;
+class QAction;
+class QToolBar;
 
 // The zoomed preview "Apercu Zoomé": the work picture enlarged on a simulated
-// calculator screen. It keeps itself above other windows and is destroyed when
-// closed.
+// calculator screen, followed live, on which every editing tool works. A small
+// tool bar holds the tools. It keeps itself above other windows, can be resized
+// (the dots keep a whole size) and is destroyed when closed.
 class Form3 : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Form3(QWidget *parent = nullptr);
+    // outils: the tool bar's actions, shared with the main window.
+    explicit Form3(Editeur &editeur, const QList<QAction *> &outils = {}, QWidget *parent = nullptr);
 
-    // Copies the 160 x 100 work picture onto the screen: one black dot of 3 pixels
-    // for every pixel that is not pure white.
-    void copier(const Surface &picture2);
-
-    AfflcdWidget *afflcd1 = nullptr;
+    QToolBar *barreOutils = nullptr;
+    EcranZoom *ecran = nullptr;
 };

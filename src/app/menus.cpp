@@ -48,6 +48,7 @@ Menus::Menus(Form1 &form, QMenuBar *barre)
     creerFichier(barre);
     creerEdition(barre);
     creerConversion(barre);
+    creerOutils(barre);
     creerAide(barre);
 }
 
@@ -127,6 +128,15 @@ QAction *Menus::reduction(QMenu *menu, QActionGroup *groupe, const QString &text
             m_form.etat.changerReduction(choix);
     });
     return action;
+}
+
+void Menus::creerOutils(QMenuBar *barre)
+{
+    outils = barre->addMenu(QStringLiteral("&Outils"));
+    // The tools, then the rectangle's validation.
+    outils->addActions(m_form.actionsOutils.first(kNombreOutils));
+    outils->addSeparator();
+    outils->addActions(m_form.actionsOutils.sliced(kNombreOutils));
 }
 
 void Menus::creerAide(QMenuBar *barre)

@@ -40,6 +40,8 @@ public:
     QAction *reductionMoyenne = nullptr;
     QAction *reductionEt = nullptr;
 
+    QMenu *outils = nullptr;
+
     QMenu *aide = nullptr;
     QAction *aPropos = nullptr;
 
@@ -47,6 +49,7 @@ private:
     void creerFichier(QMenuBar *barre);
     void creerEdition(QMenuBar *barre);
     void creerConversion(QMenuBar *barre);
+    void creerOutils(QMenuBar *barre);
     void creerAide(QMenuBar *barre);
     // A checkable item of the group that converts again with that reduction.
     QAction *reduction(QMenu *menu, QActionGroup *groupe, const QString &texte, Reduction choix);

@@ -39,6 +39,14 @@ void paintShape1(QPainter &painter, const Shape1State &shape)
     painter.drawEllipse(QRectF(shape.left + 0.5, shape.top + 0.5, shape.width, shape.height));
 }
 
+void paintRectangle(QPainter &painter, const RectangleState &rectangle)
+{
+    painter.setPen(dashedPen(1));
+    painter.setBrush(rectangle.plein ? QBrush(kOverlayColour, Qt::Dense4Pattern) : QBrush(Qt::NoBrush));
+    const QRect r = rectangle.rect();
+    painter.drawRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
 void paintPrev(QPainter &painter, const Editeur &editeur)
 {
     const PrevState &prev = editeur.prev();
@@ -53,11 +61,17 @@ void paintPrev(QPainter &painter, const Editeur &editeur)
     }
 }
 
+int shiftMask(const QMouseEvent *event)
+{
+    return event->modifiers() & Qt::ShiftModifier ? 1 : 0;
+}
+
 } // namespace
 
-Canevas::Canevas(Editeur &editeur, QWidget *parent)
-    : SurfaceWidget(&editeur.picture2(), parent)
+Canevas::Canevas(Editeur &editeur, QWidget *parent, bool border)
+    : SurfaceWidget(&editeur.picture2(), parent, border)
     , m_editeur(editeur)
+    , m_origine(origin())
 {
     setCursor(Qt::CrossCursor);
     setFocusPolicy(Qt::StrongFocus);
@@ -73,23 +87,44 @@ int Canevas::buttonMask(Qt::MouseButtons buttons)
         | (buttons & Qt::MiddleButton ? 4 : 0);
 }
 
+void Canevas::setEchelle(QPoint origine, int facteur)
+{
+    if (origine == m_origine && facteur == m_facteur)
+        return;
+    m_origine = origine;
+    m_facteur = facteur;
+    update();
+}
+
 QPointF Canevas::canvasPoint(const QMouseEvent *event) const
 {
-    return event->position() - QPointF(origin());
+    const QPointF p = event->position() - QPointF(m_origine);
+    if (m_facteur == 1)
+        return p;
+    // Enlarged, any point of a pixel's square is that pixel.
+    return QPointF(std::floor(p.x() / m_facteur), std::floor(p.y() / m_facteur));
+}
+
+void Canevas::peindreImage(QPaintEvent *event)
+{
+    SurfaceWidget::paintEvent(event);
 }
 
 void Canevas::paintEvent(QPaintEvent *event)
 {
-    SurfaceWidget::paintEvent(event);
+    peindreImage(event);
     if (!surface())
         return;
     QPainter painter(this);
-    painter.translate(origin());
+    painter.translate(m_origine);
+    painter.scale(m_facteur, m_facteur);
     painter.setClipRect(QRect(QPoint(0, 0), surface()->size()));
     if (m_editeur.line1().visible)
         paintLine1(painter, m_editeur.line1());
     if (m_editeur.shape1().visible)
         paintShape1(painter, m_editeur.shape1());
+    if (m_editeur.rectangle().visible)
+        paintRectangle(painter, m_editeur.rectangle());
     if (m_editeur.prev().visible)
         paintPrev(painter, m_editeur);
 }
@@ -101,7 +136,7 @@ void Canevas::mousePressEvent(QMouseEvent *event)
         m_pressOnPrev = true; // the label takes this click
         return;
     }
-    m_editeur.mouseDown(buttonMask(event->button()), p.x(), p.y());
+    m_editeur.mouseDown(buttonMask(event->button()), p.x(), p.y(), shiftMask(event));
 }
 
 void Canevas::mouseMoveEvent(QMouseEvent *event)
@@ -111,7 +146,7 @@ void Canevas::mouseMoveEvent(QMouseEvent *event)
     const QPointF p = canvasPoint(event);
     if (m_editeur.prev().visible && m_editeur.prevRect().contains(p))
         m_editeur.prevMouseMove();
-    m_editeur.mouseMove(buttonMask(event->buttons()), p.x(), p.y());
+    m_editeur.mouseMove(buttonMask(event->buttons()), p.x(), p.y(), shiftMask(event));
 }
 
 void Canevas::mouseReleaseEvent(QMouseEvent *event)

@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -75,7 +76,7 @@ QRectF Editeur::prevRect() const
 
 // ---- Canvas events ----
 
-void Editeur::mouseDown(int button, double x, double y)
+void Editeur::mouseDown(int button, double x, double y, int shift)
 {
     m_dernierCarre.reset(); // a press starts a new stroke
     if (button == 0 || paintWithPixelTool(x, y))
@@ -84,9 +85,13 @@ void Editeur::mouseDown(int button, double x, double y)
         startLine(x, y);
     else if (m_outil == Outil::Ellipse)
         startOrCancelEllipse(x, y);
+    else if (m_outil == Outil::Rectangle)
+        startRectangle(x, y, shift);
+    else if (m_outil == Outil::Remplissage && (button == 1 || button == 2))
+        remplir(fix(x), fix(y), button == 1 ? kNoir : kBlanc);
 }
 
-void Editeur::mouseMove(int button, double x, double y)
+void Editeur::mouseMove(int button, double x, double y, int shift)
 {
     emit coordonnees(QStringLiteral("%1x%2").arg(fix(x)).arg(fix(y)));
     if (button == 0)
@@ -97,6 +102,8 @@ void Editeur::mouseMove(int button, double x, double y)
         dragLine(x, y);
     else if (m_outil == Outil::Ellipse)
         dragEllipse(x, y);
+    else if (m_outil == Outil::Rectangle)
+        dragRectangle(x, y, shift);
 }
 
 void Editeur::mouseUp(int button, double x, double y)
@@ -115,6 +122,7 @@ void Editeur::keyDown(int qtKey)
     case Qt::Key_Enter:
         validerTexte();
         validerLigne();
+        validerRectangle();
         break;
     case Qt::Key_Left: nudge(-1, 0); break;
     case Qt::Key_Right: nudge(1, 0); break;
@@ -135,6 +143,11 @@ void Editeur::nudge(int dx, int dy)
         m_line1.x2 += dx;
         m_line1.y1 += dy;
         m_line1.y2 += dy;
+    } else if (m_outil == Outil::Rectangle) {
+        m_rectangle.x1 += dx;
+        m_rectangle.x2 += dx;
+        m_rectangle.y1 += dy;
+        m_rectangle.y2 += dy;
     } else {
         return;
     }
@@ -143,7 +156,7 @@ void Editeur::nudge(int dx, int dy)
 
 void Editeur::choisirOutil(int index)
 {
-    m_outil = index >= 0 && index <= 4 ? Outil(index) : Outil::Aucun;
+    m_outil = index >= 0 && index < kNombreOutils ? Outil(index) : Outil::Aucun;
     m_dernierCarre.reset();
     // A pending shape of another tool is dropped undrawn.
     if (index != int(Outil::Ligne))
@@ -152,7 +165,10 @@ void Editeur::choisirOutil(int index)
         m_prev.visible = false;
     if (index != int(Outil::Ellipse))
         m_shape1.visible = false;
+    if (index != int(Outil::Rectangle))
+        m_rectangle.visible = false;
     emit overlaysChanged();
+    emit outilChange(int(m_outil));
 }
 
 void Editeur::labelClick(int index)
@@ -294,6 +310,97 @@ void Editeur::validerEllipse()
     m_picture2.refresh();
     m_line1.visible = false;
     emit overlaysChanged();
+    emit etapeTerminee();
+}
+
+// ---- Rectangle ----
+
+void Editeur::startRectangle(double x, double y, int shift)
+{
+    // Like the ellipse, a second press cancels the pending rectangle.
+    m_rectangle.visible = !m_rectangle.visible;
+    m_rectangle.x1 = m_rectangle.x2 = fix(x);
+    m_rectangle.y1 = m_rectangle.y2 = fix(y);
+    m_rectangle.plein = shift & 1;
+    emit overlaysChanged();
+}
+
+void Editeur::dragRectangle(double x, double y, int shift)
+{
+    if (!m_rectangle.visible)
+        return;
+    m_rectangle.x2 = fix(x);
+    m_rectangle.y2 = fix(y);
+    // Shift at the press or during the drag fills it.
+    m_rectangle.plein = m_rectangle.plein || (shift & 1);
+    emit overlaysChanged();
+}
+
+void Editeur::fillRect(const QRect &rect)
+{
+    const QRect r = rect & m_picture2.rect();
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            m_picture2.setPixel(x, y, kNoir);
+}
+
+void Editeur::validerRectangle()
+{
+    if (!m_rectangle.visible)
+        return;
+    m_rectangle.visible = false;
+    const QRect r = m_rectangle.rect();
+    const int w = m_text5.value();
+    if (m_rectangle.plein || 2 * w >= std::min(r.width(), r.height())) {
+        fillRect(r);
+    } else {
+        fillRect(QRect(r.left(), r.top(), r.width(), w));
+        fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w));
+        fillRect(QRect(r.left(), r.top() + w, w, r.height() - 2 * w));
+        fillRect(QRect(r.right() - w + 1, r.top() + w, w, r.height() - 2 * w));
+    }
+    m_picture2.refresh();
+    emit overlaysChanged();
+    emit etapeTerminee();
+}
+
+// ---- Fill ----
+
+void Editeur::remplir(int x, int y, Couleur colour)
+{
+    QImage &image = m_picture2.image();
+    if (!image.rect().contains(x, y))
+        return;
+    const QRgb cible = image.pixel(x, y), nouvelle = toQRgb(colour);
+    if (cible == nouvelle)
+        return;
+    // Scan-line fill: each run of the area is painted once, and the rows above
+    // and below are searched along it for the runs that continue the area.
+    const int w = image.width(), h = image.height();
+    auto ligne = [&image](int row) { return reinterpret_cast<QRgb *>(image.scanLine(row)); };
+    std::vector<QPoint> pile{QPoint(x, y)};
+    while (!pile.empty()) {
+        const QPoint p = pile.back();
+        pile.pop_back();
+        QRgb *l = ligne(p.y());
+        if (l[p.x()] != cible)
+            continue;
+        int gauche = p.x(), droite = p.x();
+        while (gauche > 0 && l[gauche - 1] == cible)
+            --gauche;
+        while (droite < w - 1 && l[droite + 1] == cible)
+            ++droite;
+        std::fill(l + gauche, l + droite + 1, nouvelle);
+        for (int ny : {p.y() - 1, p.y() + 1}) {
+            if (ny < 0 || ny >= h)
+                continue;
+            const QRgb *voisine = ligne(ny);
+            for (int i = gauche; i <= droite; ++i)
+                if (voisine[i] == cible && (i == gauche || voisine[i - 1] != cible))
+                    pile.emplace_back(i, ny);
+        }
+    }
+    m_picture2.refresh();
     emit etapeTerminee();
 }
 

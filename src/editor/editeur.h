@@ -11,10 +11,15 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <optional>
 
-// The editing tools, numbered like the option buttons Optio(0) to Optio(4).
-enum class Outil { Aucun = -1, PixelOn = 0, PixelOff = 1, Texte = 2, Ligne = 3, Ellipse = 4 };
+// The editing tools, numbered like the option buttons Optio(0) to Optio(4), then
+// the two tools of the "Outils" menu.
+enum class Outil {
+    Aucun = -1, PixelOn = 0, PixelOff = 1, Texte = 2, Ligne = 3, Ellipse = 4, Rectangle = 5, Remplissage = 6
+};
+constexpr int kNombreOutils = 7;
 
 // Line1: the line tool's rubber band, end points in canvas pixels as they came.
 struct Line1State
@@ -29,6 +34,19 @@ struct Shape1State
 {
     bool visible = false;
     double left = 0, top = 0, width = 0, height = 0;
+};
+
+// The rectangle tool's rubber band: two opposite corner pixels, both inside the
+// rectangle; filled when Shift was held.
+struct RectangleState
+{
+    bool visible = false;
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    bool plein = false;
+    QRect rect() const
+    {
+        return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
+    }
 };
 
 // Prev: the text tool's floating label, top-left corner in canvas pixels.
@@ -65,6 +83,7 @@ public:
     const Line1State &line1() const { return m_line1; }
     const Shape1State &shape1() const { return m_shape1; }
     const PrevState &prev() const { return m_prev; }
+    const RectangleState &rectangle() const { return m_rectangle; }
     // The lines of Prev's caption, as the label shows and validation prints them.
     QStringList prevLines() const;
     // The area Prev's caption covers on the canvas (empty when the caption is).
@@ -79,9 +98,9 @@ public:
     static constexpr int kTaillePoliceMax = 1000;
     static QString messageErreurTaille();
 
-    // Canvas events (Picture2); x, y in canvas pixels.
-    void mouseDown(int button, double x, double y);
-    void mouseMove(int button, double x, double y);
+    // Canvas events (Picture2); x, y in canvas pixels; shift 1 while Shift is held.
+    void mouseDown(int button, double x, double y, int shift = 0);
+    void mouseMove(int button, double x, double y, int shift = 0);
     void mouseUp(int button, double x, double y);
     // A Qt key code (Qt::Key_Return, Qt::Key_Left, Qt::Key_F1...).
     void keyDown(int qtKey);
@@ -95,6 +114,11 @@ public:
     void validerLigne();   // btnXP4
     void validerEllipse(); // btnXP7
     void validerTexte();   // btnXP5
+    // Draws the pending rectangle in black: an outline of the line width, grown
+    // inwards from the rectangle's edge, or the whole area when filled.
+    void validerRectangle();
+    // Paints the 4-connected area of pixels of (x, y)'s colour in colour.
+    void remplir(int x, int y, Couleur colour);
 
     void setTexte(const QString &text);     // Text3 Change
     void choisirPolice(const QString &name); // Combo1 Click
@@ -121,6 +145,8 @@ signals:
     // A change of the work picture ended: a pixel-tool stroke (press to release)
     // or a validation. What it changed is one undo step.
     void etapeTerminee();
+    // The tool changed (index as choisirOutil's).
+    void outilChange(int index);
 
 private:
     bool paintWithPixelTool(double x, double y);
@@ -130,6 +156,9 @@ private:
     void startOrCancelEllipse(double x, double y);
     void dragEllipse(double x, double y);
     void placeOrHidePrev(double x, double y);
+    void startRectangle(double x, double y, int shift);
+    void dragRectangle(double x, double y, int shift);
+    void fillRect(const QRect &rect);
     void nudge(int dx, int dy);
     void redrawPreview();
     void applyStyle(void (QFont::*set)(bool), bool (QFont::*get)() const, bool checked);
@@ -142,6 +171,7 @@ private:
     Line1State m_line1;
     Shape1State m_shape1;
     PrevState m_prev;
+    RectangleState m_rectangle;
     Spinner m_text4{6, 1, 1, std::nullopt};
     Spinner m_text5{1, 1, 1, std::nullopt};
     Spinner m_text6{1, 1, 1, std::nullopt};

@@ -137,8 +137,17 @@ void Surface::print(const QString &text)
 
 void Surface::refresh() const
 {
-    if (m_refresh)
-        m_refresh();
+    // A copy: a handler may register or remove handlers.
+    const auto handlers = m_refresh;
+    for (const auto &entry : handlers)
+        entry.second();
+}
+
+void Surface::setRefreshHandler(const void *key, std::function<void()> handler)
+{
+    std::erase_if(m_refresh, [key](const auto &entry) { return entry.first == key; });
+    if (handler)
+        m_refresh.emplace_back(key, std::move(handler));
 }
 
 void bitBlt(Surface &dst, int x, int y, int w, int h, const Surface &src, int sx, int sy)

@@ -9,6 +9,8 @@
 #include <QRect>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 // A picture that keeps its drawing: W x H pixels, origin at the top-left pixel,
 // a background colour, a drawing width, a font, a fore colour and a print position.
@@ -71,7 +73,10 @@ public:
 
     // Tells whatever shows the surface that its content changed.
     void refresh() const;
-    void setRefreshHandler(std::function<void()> handler) { m_refresh = std::move(handler); }
+    void setRefreshHandler(std::function<void()> handler) { setRefreshHandler(nullptr, std::move(handler)); }
+    // Several views may show one surface: each registers under its own key, and an
+    // empty handler removes the key's registration.
+    void setRefreshHandler(const void *key, std::function<void()> handler);
 
 private:
     QImage m_image;
@@ -81,7 +86,7 @@ private:
     QFont m_font;
     double m_currentX = 0;
     double m_currentY = 0;
-    std::function<void()> m_refresh;
+    std::vector<std::pair<const void *, std::function<void()>>> m_refresh;
 };
 
 // Copies a w x h rectangle pixel for pixel; parts outside either surface are skipped.

@@ -14,16 +14,16 @@ SurfaceWidget::SurfaceWidget(Surface *surface, QWidget *parent, bool border)
 SurfaceWidget::~SurfaceWidget()
 {
     if (m_surface)
-        m_surface->setRefreshHandler({});
+        m_surface->setRefreshHandler(this, {});
 }
 
 void SurfaceWidget::setSurface(Surface *surface)
 {
     if (m_surface)
-        m_surface->setRefreshHandler({});
+        m_surface->setRefreshHandler(this, {});
     m_surface = surface;
     if (m_surface)
-        m_surface->setRefreshHandler([this] { update(); });
+        m_surface->setRefreshHandler(this, [this] { update(); });
     update();
 }
 

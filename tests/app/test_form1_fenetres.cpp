@@ -5,8 +5,8 @@
 #include "app/explo.h"
 #include "app/form3.h"
 #include "app/imagecliquable.h"
-#include "dotmatrix/afflcdwidget.h"
 #include "editor/canevas.h"
+#include "editor/ecranzoom.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -39,21 +39,20 @@ TEST_F(FenetrePrincipale, MagnifierShowsTheWorkPictureOnTheCalculatorScreen)
     EXPECT_TRUE(zoom->isVisible());
     EXPECT_FALSE(zoom->isModal());
     EXPECT_EQ(zoom->windowTitle(), QStringLiteral("Apercu Zoomé"));
-    EXPECT_EQ(zoom->size(), QSize(486, 304));
+    EXPECT_EQ(zoom->ecran->size(), QSize(486, 304));
     EXPECT_TRUE(topmost(dialogs, zoom));
 
-    const DotMatrix &lcd = zoom->afflcd1->matrix();
-    EXPECT_EQ(zoom->afflcd1->backcolor(), kBlanc);
-    EXPECT_EQ(zoom->afflcd1->forecolor(), kNoir);
-    EXPECT_EQ(zoom->afflcd1->PixelSize(), 3);
-    EXPECT_EQ(lcd.columnCount(), 160);
-    EXPECT_EQ(lcd.cell(1, 1), 1);
-    EXPECT_EQ(lcd.cell(100, 160), 1);
-    int allumes = 0;
-    for (int c = 0; c <= 161; ++c)
-        for (int r = 1; r <= 200; ++r)
-            allumes += lcd.cell(r, c);
-    EXPECT_EQ(allumes, 2);
+    // Every pixel but white is a 3 x 3 black dot, the last column included.
+    const QImage ecran = zoom->ecran->grab().toImage();
+    ASSERT_EQ(zoom->ecran->facteur(), 3);
+    const QPoint o = zoom->ecran->origine();
+    int noirs = 0;
+    for (int y = 0; y < ecran.height(); ++y)
+        for (int x = 0; x < ecran.width(); ++x)
+            noirs += ecran.pixel(x, y) == qRgb(0, 0, 0);
+    EXPECT_EQ(noirs, 18);
+    EXPECT_EQ(ecran.pixel(o + QPoint(2, 2)), qRgb(0, 0, 0));
+    EXPECT_EQ(ecran.pixel(o + QPoint(3 * 159, 3 * 99)), qRgb(0, 0, 0));
 
     // Closed, it is destroyed; the magnifier makes a new one from the current picture.
     QPointer<Form3> ancien = zoom;
@@ -63,7 +62,7 @@ TEST_F(FenetrePrincipale, MagnifierShowsTheWorkPictureOnTheCalculatorScreen)
     form->etat.picture2.cls();
     QTest::mouseClick(form->Image[1], Qt::LeftButton);
     ASSERT_NE(form->form3(), nullptr);
-    EXPECT_EQ(form->form3()->afflcd1->matrix().cell(1, 1), 0);
+    EXPECT_EQ(form->form3()->ecran->grab().toImage().pixel(form->form3()->ecran->origine()), qRgb(255, 255, 255));
 }
 
 TEST_F(FenetrePrincipale, F1ShowsTheAboutWindowAndAConversionClosesIt)
@@ -153,7 +152,9 @@ TEST_F(FenetrePrincipale, ClosingTheMainWindowClosesEveryOtherWindow)
 TEST(FenetresAuDessus, StayAboveOtherWindowsWithTheRealDialogs)
 {
     Form2 apropos;
-    Form3 zoom;
+    Surface picture(160, 100);
+    Editeur editeur(picture);
+    Form3 zoom(editeur);
     explo visualisateur([](const QString &, QString *) { return true; });
     for (QWidget *w : std::initializer_list<QWidget *>{&apropos, &zoom, &visualisateur}) {
         EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint) << w->objectName().toStdString();

@@ -64,7 +64,8 @@ TEST_F(FenetreMenus, MenuBarStandsAboveTheUnchangedWindow)
     EXPECT_EQ(f->Matrice1->geometry(), QRect(0, 432, 593, 25));
 
     EXPECT_EQ(titres(cadre->menuBar()), (QStringList{QStringLiteral("&Fichier"), QStringLiteral("&Édition"),
-                                                      QStringLiteral("&Conversion"), QStringLiteral("&Aide")}));
+                                                      QStringLiteral("&Conversion"), QStringLiteral("&Outils"),
+                                                      QStringLiteral("&Aide")}));
     const auto ctrl = [](int key) { return QKeySequence(Qt::CTRL | key); };
     const Article articles[] = {
         {menus().ouvrir, "&Ouvrir...", {ctrl(Qt::Key_O)}},
