@@ -318,9 +318,8 @@ TEST_F(LigneDeCommande, RunningTheProgram)
         process.start(QStringLiteral(BRIVANE_EXECUTABLE), mots(c.ligne));
         ASSERT_TRUE(process.waitForFinished(60000));
         EXPECT_EQ(process.exitCode(), c.status);
-        EXPECT_TRUE(QString::fromUtf8(process.readAllStandardOutput()).startsWith(QString::fromUtf8(c.out)));
-        const QString erreur = QString::fromUtf8(process.readAllStandardError());
-        EXPECT_TRUE(*c.err ? erreur.startsWith(QString::fromUtf8(c.err)) : erreur.isEmpty()) << erreur.toStdString();
+        for (const auto &[flux, attendu] : {std::pair{process.readAllStandardOutput(), c.out}, {process.readAllStandardError(), c.err}})
+            EXPECT_TRUE(*attendu ? flux.startsWith(attendu) : flux.isEmpty()) << flux.toStdString();
     }
     EXPECT_EQ(readFile(QStringLiteral("a.89i")).size(), 2095);
 }

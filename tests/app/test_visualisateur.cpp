@@ -43,8 +43,8 @@ class Visualisateur : public Fenetre
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(QDir(racine.path()).mkpath(QStringLiteral("images/sous-dossier")));
-        images = racine.filePath(QStringLiteral("images"));
+        ASSERT_TRUE(QDir(dossier.path()).mkpath(QStringLiteral("images/sous-dossier")));
+        images = dossier.filePath(QStringLiteral("images"));
         ecrire89i(images + QStringLiteral("/b-petit.89i"), 80, 50);
         ecrire89i(images + QStringLiteral("/a-plein.89I"), 160, 100);
         writeFile(images + QStringLiteral("/notes.txt"), "x");
@@ -53,9 +53,6 @@ protected:
     // The file is still listed but can no longer be read.
     void effacer() { ASSERT_TRUE(QFile::remove(images + QStringLiteral("/c-efface.89i"))); }
 
-    // On a volume of its own where the system has one, so that the drive list matters.
-    QTemporaryDir racine{QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/brivane-XXXXXX")
-                                                                    : QDir::tempPath() + QStringLiteral("/brivane-XXXXXX")};
     QString images;
 };
 
@@ -95,13 +92,14 @@ TEST_F(Visualisateur, ListsCalculatorPicturesAndPreviewsTheClickedOne)
     EXPECT_EQ(v.dossier(), images + QStringLiteral("/sous-dossier"));
     EXPECT_EQ(v.File1->count(), 0);
     EXPECT_EQ(v.Drive1->currentText(), QStorageInfo(images).rootPath());
-    // The drive shown, picked again: the folder stays; the first drive shows its root.
+    // The drive shown, picked again: the folder stays; another drive shows its root.
     emit v.Drive1->activated(v.Drive1->currentIndex());
     EXPECT_EQ(v.dossier(), images + QStringLiteral("/sous-dossier"));
-    if (QStorageInfo(images).rootPath() != QDir::rootPath()) {
-        v.Drive1->setFocus();
-        QTest::keyClick(v.Drive1, Qt::Key_Home);
-        EXPECT_EQ(v.dossier(), QDir::rootPath());
+    const int autre = v.Drive1->currentIndex() == 0 ? 1 : 0;
+    if (autre < v.Drive1->count()) {
+        v.Drive1->setCurrentIndex(autre);
+        emit v.Drive1->activated(autre);
+        EXPECT_EQ(v.dossier(), v.Drive1->itemText(autre));
     }
     EXPECT_EQ(dialogs.messages.size(), 1u);
 }
