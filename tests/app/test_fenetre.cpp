@@ -195,29 +195,6 @@ TEST_F(Fenetre, AConversionClosesTheAboutWindow)
     }
 }
 
-TEST_F(Fenetre, HoverLightsTextBoxesUntilThePointerCrossesTheBackground)
-{
-    ouvrirAvec(gris128());
-    const auto fond = [](const QWidget *w) { return w->palette().color(QPalette::Base); };
-    const QColor jaune(255, 255, 0), blanc(Qt::white);
-    QTest::mouseMove(f->Text1, QPoint(10, 5));
-    EXPECT_EQ(fond(f->Text1), jaune);
-    EXPECT_EQ(fond(f->Text2), blanc);
-    QTest::mouseMove(f->Text3->viewport(), QPoint(10, 5));
-    QTest::mouseMove(f->btnXP[6], QPoint(70, 12));
-    QTest::mouseMove(f->Picture3, QPoint(20, 20)); // not the background
-    EXPECT_EQ(fond(f->Text1), jaune);
-    EXPECT_EQ(fond(f->Text3), jaune);
-    EXPECT_EQ(f->btnXP[6]->look(), BtnXPLook::Hover);
-    QTest::mouseMove(f, QPoint(200, 60)); // the bare window
-    EXPECT_EQ(f->btnXP[6]->look(), BtnXPLook::Normal);
-    EXPECT_EQ(fond(f->Text1), blanc);
-    EXPECT_EQ(fond(f->Text3), blanc);
-    QTest::mouseMove(f->Text1, QPoint(10, 5));
-    QTest::mouseMove(f->Frame1, QPoint(180, 400)); // the bare tools frame
-    EXPECT_EQ(fond(f->Text1), blanc);
-}
-
 TEST_F(Fenetre, CtrlVImportsTheClipboardUnlessATextBoxHasTheFocus)
 {
     ouvrirAvec(gris128());

@@ -143,10 +143,6 @@ TEST_F(Fenetre, MethodButtonsAndItemsMirrorEachOther)
     choisir(f->Check8);
     touche(Qt::Key_F5, {});
     EXPECT_EQ(noirs(), 0);
-
-    f->Text2->selectAll();
-    QTest::keyClicks(f->Text2, QStringLiteral("dossier12"));
-    EXPECT_EQ(f->etat.text2, QStringLiteral("dossier1")); // 8 characters at most
 }
 
 // White and grey 100 in a fine checkerboard: their mean is light, their AND dark.
