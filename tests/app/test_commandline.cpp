@@ -99,7 +99,7 @@ TEST_F(LigneDeCommande, UsageAndItsErrors)
         {"convertir a.png --tramage", 2, "Valeur manquante après --tramage"},
         {"convertir --gris a.png", 2, "Option inconnue : --gris"},
         {"convertir a.png -o", 2, "Valeur manquante après -o"},
-        {"convertir --simple=oui a.png", 2, "ne prend pas de valeur"},
+        {"convertir --simple=oui a.png", 2, "L'option --simple ne prend pas de valeur."},
         {"convertir --dossier neufcarac a.png", 2, "1 à 8 caractères"},
         {"convertir --variable neufcarac a.png", 2, "1 à 8 caractères"},
         {"convertir --dossier= a.png", 2, "nom de la calculatrice"},

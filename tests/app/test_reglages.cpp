@@ -58,6 +58,8 @@ TEST_F(Fenetre, SliderDragShowsTheLevelAndReleaseConverts)
     QTest::keyClick(bar, Qt::Key_Right); // a key commits too
     EXPECT_EQ(f->lbl->text(), QStringLiteral("51 %"));
     EXPECT_EQ(noirs(), 16000);
+    QTest::keyClick(bar, Qt::Key_Home);
+    EXPECT_EQ(f->lbl->text(), QStringLiteral("0 %")); // the lightest level, -50
 }
 
 TEST_F(Fenetre, SpinnersStopAtTheirEnds)
