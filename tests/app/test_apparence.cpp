@@ -1,21 +1,16 @@
-// How the windows look: Qt's texts in French, captions that fit, backgrounds,
-// spinner arrows that repeat, a viewer that follows the files.
-#include "fenetreprincipale.h"
+// How the windows look: Qt's texts in French, captions that fit, backgrounds.
+#include "fenetre.h"
 
 #include "app/apparence.h"
 #include "app/explo.h"
 #include "app/form2.h"
 
 #include <QDialogButtonBox>
-#include <QDir>
-#include <QFile>
 #include <QFontMetrics>
-#include <QListWidget>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QStyle>
-#include <QTest>
 #include <QTranslator>
-#include <QWheelEvent>
 
 namespace {
 
@@ -90,86 +85,24 @@ TEST(Apparence, QtSpeaksFrench)
     delete traduction; // the other tests read Qt's English texts
 }
 
-TEST_F(FenetrePrincipale, NoCaptionIsCut)
+TEST_F(Fenetre, NoCaptionIsCut)
 {
-    demarrer(ecrireImage(gris128()));
-    form->Label2->setText(QStringLiteral("159x99")); // the widest readout over the picture
-    legendesEntieres(form.get());
+    ouvrirAvec(gris128());
+    f->Label2->setText(QStringLiteral("159x99")); // the widest readout over the picture
+    legendesEntieres(f);
     Form2 aPropos;
     legendesEntieres(&aPropos);
     explo visualisateur({});
     legendesEntieres(&visualisateur);
 }
 
-TEST_F(FenetrePrincipale, ButtonsTakeTheWindowBackground)
+TEST_F(Fenetre, ButtonsTakeTheWindowBackground)
 {
-    demarrer(ecrireImage(gris128()));
-    afficher();
-    const QImage fenetre = form->grab().toImage();
+    ouvrirAvec(gris128());
+    const QImage fenetre = f->grab().toImage();
     const QColor fond = fenetre.pixelColor(2, 420); // bare window, left of the banner's top
-    for (QWidget *w : std::initializer_list<QWidget *>{form->Check1, form->Check2, form->Check3,
-                                                        form->Check8, form->Option1, form->Option2}) {
+    for (QWidget *w : std::initializer_list<QWidget *>{f->Check1, f->Check2, f->Check3, f->Check8, f->Option1, f->Option2}) {
         SCOPED_TRACE(w->objectName().toStdString());
         EXPECT_EQ(fenetre.pixelColor(w->geometry().topRight()), fond);
     }
-}
-
-TEST_F(FenetrePrincipale, HeldArrowRepeatsAndWheelSteps)
-{
-    demarrer(ecrireImage(gris128()));
-    afficher();
-    ImageCliquable *bas = form->Image[10];
-    QTest::mousePress(bas, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(form->Text8->text(), QStringLiteral("100")); // nothing until the delay
-    QTRY_VERIFY_WITH_TIMEOUT(form->Text8->text().toInt() <= 94, 10000);
-    QTest::mouseRelease(bas, Qt::LeftButton, {}, QPoint(5, 5));
-    const QString relache = form->Text8->text();
-    QTest::qWait(3 * ImageCliquable::kIntervalleRepetition);
-    EXPECT_EQ(form->Text8->text(), relache); // the release stops it, with no extra step
-    EXPECT_EQ(form->etat.text8, relache.toInt());
-
-    // The wheel over the box: a notch a step, parts of a notch add up.
-    const auto molette = [&](QWidget *w, int delta) {
-        QWheelEvent e(QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, delta), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(w, &e);
-    };
-    molette(form->Text7, -120);
-    EXPECT_EQ(form->Text7->text(), QStringLiteral("144"));
-    molette(form->Text7, 60);
-    EXPECT_EQ(form->Text7->text(), QStringLiteral("144"));
-    molette(form->Text7, 60);
-    molette(form->Text7, 240); // stops at 160
-    EXPECT_EQ(form->Text7->text(), QStringLiteral("160"));
-    EXPECT_EQ(form->etat.text7, 160);
-}
-
-TEST_F(FenetrePrincipale, ViewerStartsWithTheAutomaticFilesAndFollowsThem)
-{
-    demarrer(ecrireImage(gris128()));
-    form->etat.sauverAutomatiquement();
-    QTimer::singleShot(0, form.get(), [this] {
-        ASSERT_NE(form->visualisateur(), nullptr);
-        explo &v = *form->visualisateur();
-        EXPECT_EQ(QDir(v.dossier()), QDir(form->etat.dossierAutomatique()));
-        EXPECT_EQ(v.File1->count(), 1);
-        v.hide();
-    });
-    form->btnXP[9]->Click();
-    explo &v = *form->visualisateur();
-    v.File1->setCurrentRow(0);
-
-    // Saved while the viewer was hidden: listed when it shows again, the
-    // selection kept.
-    form->etat.sauverAutomatiquement();
-    QTimer::singleShot(0, &v, [&v] {
-        EXPECT_EQ(v.File1->count(), 2);
-        EXPECT_EQ(v.File1->currentRow(), 0);
-        // The drive shown, picked again: the folder stays.
-        const QString dossier = v.dossier();
-        emit v.Drive1->activated(v.Drive1->currentIndex());
-        EXPECT_EQ(v.dossier(), dossier);
-        v.hide();
-    });
-    form->btnXP[9]->Click();
 }

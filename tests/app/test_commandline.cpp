@@ -1,147 +1,158 @@
-#include "test_commandline.h"
-
+// The command-line converter, in this process and as the program itself.
 #include "convert/conversionstate.h"
 #include "picfile/lib89i.h"
+#include "support/calc89i.h"
+#include "support/commandrunner.h"
+#include "support/files.h"
 #include "support/imagediff.h"
 #include "support/recordingdialogs.h"
 
+#include <gtest/gtest.h>
+
+#include <QDir>
 #include <QFileInfo>
+#include <QPainter>
 #include <QProcess>
+#include <QTemporaryDir>
 
 namespace {
 
-QImage blackAndWhite(const QImage &image)
+// The words of a command line (no blanks inside a word).
+QStringList mots(const char *ligne)
 {
-    QImage out = image.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < out.height(); ++y)
-        for (int x = 0; x < out.width(); ++x)
-            out.setPixel(x, y, (out.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF ? 0xFFFFFFFF : 0xFF000000);
-    return out;
+    return QString::fromUtf8(ligne).split(u' ', Qt::SkipEmptyParts);
 }
+
+// A photograph-like picture: smooth colour gradients with some detail.
+QImage photo(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb((x * 255) / width, (y * 255) / height, ((x ^ y) * 7) & 0xFF));
+    return image;
+}
+
+// The picture of a written file.
+QImage image89i(const QString &path)
+{
+    Surface s(160, 100, kBlanc);
+    return lib89i::Lire89i(path, s, false) ? s.image() : QImage();
+}
+
+// The variable name a file holds.
+QByteArray variable(const QString &path)
+{
+    return readFile(path).mid(64, 8);
+}
+
+// Runs in a temporary folder made the current one, with a.png and photo.png in it.
+class LigneDeCommande : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDir::setCurrent(dir.path()));
+        ASSERT_TRUE(photo(64, 48).save(QStringLiteral("a.png")));
+        ASSERT_TRUE(photo(300, 170).save(QStringLiteral("photo.png")));
+    }
+    void TearDown() override { QDir::setCurrent(precedent); }
+    int run(const QStringList &arguments)
+    {
+        const CommandRun r = runCommandLine(arguments);
+        out = r.out;
+        err = r.err;
+        return r.status;
+    }
+
+    QString precedent = QDir::currentPath();
+    QTemporaryDir dir;
+    QString out, err;
+};
 
 } // namespace
 
-TEST(CommandLineText, DispatchJoinAndQuotes)
+// Help and version on stdout; every usage error: status 2, a French message, nothing written.
+TEST_F(LigneDeCommande, UsageAndItsErrors)
 {
-    EXPECT_TRUE(CommandLine::handles({QStringLiteral("convertir")}));
-    EXPECT_TRUE(CommandLine::handles({QStringLiteral("exporter"), QStringLiteral("a")}));
-    EXPECT_TRUE(CommandLine::handles({QStringLiteral("--help")}));
-    EXPECT_TRUE(CommandLine::handles({QStringLiteral("-h")}));
-    EXPECT_TRUE(CommandLine::handles({QStringLiteral("--version")}));
-    EXPECT_FALSE(CommandLine::handles({}));
-    EXPECT_FALSE(CommandLine::handles({QStringLiteral("photo.jpg"), QStringLiteral("convertir")}));
-
-    EXPECT_EQ(CommandLine::joinArguments({QStringLiteral("Mes"), QStringLiteral("Images/a.jpg")}),
-              QStringLiteral("Mes Images/a.jpg"));
-    // A double quote anywhere: the first and the last character go.
-    EXPECT_EQ(CommandLine::sourcePath(QStringLiteral("\"C:\\Mes Images\\a.jpg\"")),
-              QStringLiteral("C:\\Mes Images\\a.jpg"));
-    EXPECT_EQ(CommandLine::sourcePath(QStringLiteral("C:\\Mes Images\\a.jpg")),
-              QStringLiteral("C:\\Mes Images\\a.jpg"));
-    EXPECT_EQ(CommandLine::sourcePath(QStringLiteral("ab\"cd")), QStringLiteral("b\"c"));
-    EXPECT_EQ(CommandLine::sourcePath(QStringLiteral("\"")), QString());
-    EXPECT_EQ(CommandLine::sourcePath(QString()), QString());
-}
-
-TEST_F(CommandLineTest, HelpAndVersion)
-{
-    EXPECT_EQ(run({QStringLiteral("--help")}), 0);
-    EXPECT_TRUE(out.contains(QStringLiteral("brivane convertir [options] SOURCE...")));
-    EXPECT_TRUE(out.contains(QStringLiteral("brivane exporter FICHIER.89i IMAGE.png")));
-    EXPECT_EQ(run({QStringLiteral("-h")}), 0);
-    EXPECT_EQ(run({QStringLiteral("--version")}), 0);
-    EXPECT_EQ(out, QStringLiteral("Brivane 1.0.0\n"));
-    EXPECT_EQ(run({QStringLiteral("convertir"), QStringLiteral("--help")}), 0);
-    for (const char *option : {"-o, --sortie CHEMIN", "--largeur N", "--hauteur N", "--proportions",
-                               "--reduction MODE", "--simple", "--niveau N", "--inverser", "--dossier NOM", "--variable NOM"})
-        EXPECT_TRUE(out.contains(QString::fromUtf8(option))) << option;
-    EXPECT_EQ(run({QStringLiteral("exporter"), QStringLiteral("-h")}), 0);
-    EXPECT_TRUE(out.contains(QStringLiteral("4096")));
-    EXPECT_TRUE(QDir(dir.path()).isEmpty());
-}
-
-// Every usage error: status 2, a French message, nothing written.
-TEST_F(CommandLineTest, UsageErrors)
-{
-    ASSERT_TRUE(photo(64, 48).save(path(QStringLiteral("a.png"))));
     const struct
     {
-        QStringList arguments;
-        const char *message;
-    } cases[] = {
-        {{QStringLiteral("convertir")}, "Aucune image"},
-        {{QStringLiteral("convertir"), QStringLiteral("--largeur"), QStringLiteral("0"), QStringLiteral("a.png")}, "--largeur"},
-        {{QStringLiteral("convertir"), QStringLiteral("--largeur"), QStringLiteral("161"), QStringLiteral("a.png")}, "de 1 à 160"},
-        {{QStringLiteral("convertir"), QStringLiteral("--largeur=huit"), QStringLiteral("a.png")}, "« huit »"},
-        {{QStringLiteral("convertir"), QStringLiteral("--hauteur"), QStringLiteral("101"), QStringLiteral("a.png")}, "de 1 à 100"},
-        {{QStringLiteral("convertir"), QStringLiteral("--niveau"), QStringLiteral("51"), QStringLiteral("a.png")}, "de -50 à 50"},
-        {{QStringLiteral("convertir"), QStringLiteral("--niveau=-51"), QStringLiteral("a.png")}, "--niveau"},
-        {{QStringLiteral("convertir"), QStringLiteral("--reduction"), QStringLiteral("ET"), QStringLiteral("a.png")}, "--reduction attend moyenne ou et, pas « ET »."},
-        {{QStringLiteral("convertir"), QStringLiteral("--gris"), QStringLiteral("a.png")}, "Option inconnue : --gris"},
-        {{QStringLiteral("convertir"), QStringLiteral("a.png"), QStringLiteral("-o")}, "Valeur manquante après -o"},
-        {{QStringLiteral("convertir"), QStringLiteral("--simple=oui"), QStringLiteral("a.png")}, "ne prend pas de valeur"},
-        {{QStringLiteral("convertir"), QStringLiteral("--dossier"), QStringLiteral("neufcarac"), QStringLiteral("a.png")}, "1 à 8 caractères"},
-        {{QStringLiteral("convertir"), QStringLiteral("--variable"), QStringLiteral("neufcarac"), QStringLiteral("a.png")}, "1 à 8 caractères"},
-        {{QStringLiteral("convertir"), QStringLiteral("--dossier="), QStringLiteral("a.png")}, "nom de la calculatrice"},
-        {{QStringLiteral("convertir"), QStringLiteral("--variable"), QStringLiteral("Var"), QStringLiteral("a.png")}, "« Var »"},
-        {{QStringLiteral("convertir"), QStringLiteral("--variable"), QStringLiteral("1a"), QStringLiteral("a.png")}, "une lettre minuscule d'abord"},
-        {{QStringLiteral("convertir"), QStringLiteral("--dossier"), QStringLiteral("été"), QStringLiteral("a.png")}, "« été »"},
-        {{QStringLiteral("convertir"), QStringLiteral("-o"), QStringLiteral("absent"), QStringLiteral("a.png"), QStringLiteral("a.png")}, "n'existe pas"},
-        {{QStringLiteral("convertir"), QStringLiteral("-o"), QStringLiteral("absent/"), QStringLiteral("a.png")}, "n'existe pas"},
-        {{QStringLiteral("exporter"), QStringLiteral("a.89i")}, "attend un fichier .89i et une image PNG"},
-        {{QStringLiteral("exporter"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}, "attend"},
-        {{QStringLiteral("transformer")}, "Commande inconnue : transformer"},
+        const char *ligne;
+        int status;
+        const char *texte;
+    } cas[] = {
+        {"--help", 0, "brivane exporter FICHIER.89i IMAGE.png"},
+        {"-h", 0, "brivane convertir [options] SOURCE..."},
+        {"--version", 0, "Brivane 1.0.0\n"},
+        {"exporter -h", 0, "4096"},
+        {"convertir --help", 0, "--tramage METHODE"},
+        {"convertir", 2, "Aucune image"},
+        {"convertir --largeur 0 a.png", 2, "--largeur"},
+        {"convertir --largeur 161 a.png", 2, "de 1 à 160"},
+        {"convertir --hauteur 101 a.png", 2, "de 1 à 100"},
+        {"convertir --niveau 51 a.png", 2, "de -50 à 50 ou auto"},
+        {"convertir --niveau AUTO a.png", 2, "de -50 à 50 ou auto, pas « AUTO »"},
+        {"convertir --reduction ET a.png", 2, "--reduction attend moyenne ou et, pas « ET »."},
+        {"convertir --tramage ordonne a.png", 2, "--tramage attend floyd-steinberg, atkinson ou bayer, pas « ordonne »."},
+        {"convertir a.png --tramage", 2, "Valeur manquante après --tramage"},
+        {"convertir --gris a.png", 2, "Option inconnue : --gris"},
+        {"convertir a.png -o", 2, "Valeur manquante après -o"},
+        {"convertir --simple=oui a.png", 2, "L'option --simple ne prend pas de valeur."},
+        {"convertir --dossier neufcarac a.png", 2, "1 à 8 caractères"},
+        {"convertir --dossier= a.png", 2, "nom de la calculatrice"},
+        {"convertir --variable Var a.png", 2, "« Var »"},
+        {"convertir --variable 1a a.png", 2, "une lettre minuscule d'abord"},
+        {"convertir --dossier été a.png", 2, "« été »"},
+        {"convertir -o absent a.png photo.png", 2, "n'existe pas"},
+        {"convertir -o absent/ a.png", 2, "n'existe pas"},
+        {"exporter a.89i", 2, "attend un fichier .89i et une image PNG"},
+        {"exporter a b c", 2, "attend"},
+        {"transformer", 2, "Commande inconnue : transformer"},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
-        EXPECT_EQ(run(c.arguments), CommandLine::UsageError);
-        EXPECT_TRUE(err.contains(QString::fromUtf8(c.message))) << err.toStdString();
-        EXPECT_TRUE(err.contains(QStringLiteral("--help")));
-        EXPECT_TRUE(out.isEmpty());
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.png")});
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.ligne);
+        EXPECT_EQ(run(mots(c.ligne)), c.status);
+        EXPECT_TRUE((c.status ? err : out).contains(QString::fromUtf8(c.texte))) << (c.status ? err : out).toStdString();
+        EXPECT_EQ(c.status ? out : err, QString());
+        if (c.status) {
+            EXPECT_TRUE(err.contains(QStringLiteral("--help")));
+        }
+        EXPECT_EQ(listing(dir.path()), (QStringList{QStringLiteral("a.png"), QStringLiteral("photo.png")}));
     }
 }
 
 // The command line writes exactly what "Sauver sous" writes under the same settings.
-TEST_F(CommandLineTest, SameBytesAsSaveAs)
+TEST_F(LigneDeCommande, SameBytesAsSaveAs)
 {
-    ASSERT_TRUE(photo(300, 170).save(path(QStringLiteral("photo.png"))));
+    using traitement::Tramage;
     const struct
     {
-        QStringList options;
+        const char *options;
         int largeur, hauteur, niveau;
         bool proportions, simple, inverser;
         Reduction reduction = Reduction::Moyenne;
-    } cases[] = {
-        {{}, 160, 100, 0, false, false, false},
-        {{QStringLiteral("--proportions")}, 160, 100, 0, true, false, false},
-        {{QStringLiteral("--largeur"), QStringLiteral("96"), QStringLiteral("--hauteur=60"),
-          QStringLiteral("--proportions"), QStringLiteral("--niveau"), QStringLiteral("-12"),
-          QStringLiteral("--inverser")},
-         96, 60, -12, true, false, true},
-        {{QStringLiteral("--simple"), QStringLiteral("--largeur"), QStringLiteral("33"),
-          QStringLiteral("--hauteur"), QStringLiteral("7")},
-         33, 7, 0, false, true, false},
-        {{QStringLiteral("--reduction"), QStringLiteral("et")}, 160, 100, 0, false, false, false, Reduction::Et},
-        {{QStringLiteral("--reduction=et"), QStringLiteral("--proportions")}, 160, 100, 0, true, false, false,
-         Reduction::Et},
+        Tramage tramage = Tramage::Aucun;
+    } cas[] = {
+        {"", 160, 100, 0, false, false, false},
+        {"--proportions", 160, 100, 0, true, false, false},
+        {"--largeur 96 --hauteur=60 --proportions --niveau -12 --inverser", 96, 60, -12, true, false, true},
+        {"--simple --largeur 33 --hauteur 7", 33, 7, 0, false, true, false},
+        {"--reduction et", 160, 100, 0, false, false, false, Reduction::Et},
+        {"--reduction=et --proportions", 160, 100, 0, true, false, false, Reduction::Et},
+        {"--tramage floyd-steinberg --niveau=7", 160, 100, 7, false, false, false, Reduction::Moyenne, Tramage::FloydSteinberg},
+        {"--tramage atkinson", 160, 100, 0, false, false, false, Reduction::Moyenne, Tramage::Atkinson},
+        {"--tramage bayer --inverser", 160, 100, 0, false, false, true, Reduction::Moyenne, Tramage::Bayer},
+        {"--simple --tramage bayer", 160, 100, 0, false, true, false}, // the simple method takes no dithering
     };
-    int n = 0;
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.options.join(u' ').toStdString());
-        const QString cli = QStringLiteral("cli%1.89i").arg(n);
-        const QString window = QStringLiteral("fenetre%1.89i").arg(n++);
-        ASSERT_EQ(run(QStringList{QStringLiteral("convertir"), QStringLiteral("photo.png"), QStringLiteral("-o"),
-                                  cli, QStringLiteral("--dossier"), QStringLiteral("dos"),
-                                  QStringLiteral("--variable"), QStringLiteral("var")}
-                      + c.options),
-                  0)
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.options);
+        ASSERT_EQ(run(mots("convertir photo.png -o cli --dossier dos --variable var") + mots(c.options)), 0)
             << err.toStdString();
-
         RecordingDialogs dialogs;
         ConversionState state;
         state.reduction = c.reduction;
-        state.ouvrirFichier(path(QStringLiteral("photo.png")));
+        state.tramage = c.tramage;
+        state.ouvrirFichier(dir.filePath(QStringLiteral("photo.png")));
         state.text7 = c.largeur;
         state.text8 = c.hauteur;
         state.slider1 = c.niveau;
@@ -152,185 +163,155 @@ TEST_F(CommandLineTest, SameBytesAsSaveAs)
         state.check1 = true;
         state.text2 = QStringLiteral("dos");
         state.text1 = QStringLiteral("var");
-        dialogs.answerNextFileDialog(path(window));
+        dialogs.answerNextFileDialog(dir.filePath(QStringLiteral("fenetre")));
         state.sauverSous();
-        ASSERT_EQ(dialogs.messages.size(), 2u);
-        EXPECT_EQ(bytes(cli), bytes(window));
-        EXPECT_GT(bytes(cli).size(), 95);
+        const QByteArray cli = readFile(QStringLiteral("cli.89i"));
+        EXPECT_EQ(cli, readFile(QStringLiteral("fenetre.89i")));
+        EXPECT_GT(cli.size(), 95);
     }
 }
 
 // Names: the automatic ones, an output file (".89i" added), an output folder; the
 // variable name is the calculator name made from the output name.
-TEST_F(CommandLineTest, OutputNames)
+TEST_F(LigneDeCommande, OutputNames)
 {
-    ASSERT_TRUE(photo(64, 48).save(path(QStringLiteral("chat.png"))));
-    write(QStringLiteral("fig0000.89i"), "x");
-    EXPECT_EQ(run({QStringLiteral("convertir"), QStringLiteral("chat.png")}), 0);
-    QByteArray file = bytes(QStringLiteral("fig0001.89i"));
-    EXPECT_EQ(file.mid(10, 8), QByteArray("zfig\0\0\0\0", 8));
-    EXPECT_EQ(file.mid(64, 8), QByteArray("fig0001\0", 8));
-    EXPECT_EQ(out, QStringLiteral("chat.png -> %1\n")
-                       .arg(QDir::toNativeSeparators(path(QStringLiteral("fig0001.89i")))));
-
-    EXPECT_EQ(run({QStringLiteral("convertir"), QStringLiteral("--sortie"), QStringLiteral("MonChatTigre"),
-                   QStringLiteral("chat.png")}),
-              0);
-    EXPECT_EQ(bytes(QStringLiteral("MonChatTigre.89i")).mid(64, 8), QByteArray("monchatt"));
+    writeFile(QStringLiteral("fig0000.89i"), "x");
+    EXPECT_EQ(run(mots("convertir a.png")), 0);
+    EXPECT_EQ(readFile(QStringLiteral("fig0001.89i")).mid(10, 8), QByteArray("zfig\0\0\0\0", 8));
+    EXPECT_EQ(out, QStringLiteral("a.png -> %1\n").arg(QDir::toNativeSeparators(dir.filePath(QStringLiteral("fig0001.89i")))));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("sortie")));
     const struct
     {
-        const char *sortie;
+        const char *sortie, *fichier;
         QByteArray variable;
     } noms[] = {
-        {"Vacances été 2024", "vacances"},
-        {"Été-2.Noël", "ete2noel"},
-        {"2024 été", QByteArray("fig0002\0", 8)}, // a digit first: the automatic name
-        {"___", QByteArray("fig0002\0", 8)},
+        {"MonChatTigre", "MonChatTigre.89i", "monchatt"},
+        {"Vacances été 2024", "Vacances été 2024.89i", "vacances"},
+        {"Été-2.Noël", "Été-2.Noël.89i", "ete2noel"},
+        {"2024 été", "2024 été.89i", QByteArray("fig0002\0", 8)}, // a digit first: the automatic name
+        {"___", "___.89i", QByteArray("fig0002\0", 8)},
+        {"x.89I", "x.89I", QByteArray("x\0\0\0\0\0\0\0", 8)},
+        {"sortie/", "sortie/a.89i", QByteArray("a\0\0\0\0\0\0\0", 8)},
     };
     for (const auto &n : noms) {
         SCOPED_TRACE(n.sortie);
-        const QString sortie = QString::fromUtf8(n.sortie);
-        ASSERT_EQ(run({QStringLiteral("convertir"), QStringLiteral("-o"), sortie, QStringLiteral("chat.png")}), 0);
-        EXPECT_EQ(bytes(sortie + QStringLiteral(".89i")).mid(64, 8), n.variable);
+        ASSERT_EQ(run({QStringLiteral("convertir"), QStringLiteral("--sortie"), QString::fromUtf8(n.sortie), QStringLiteral("a.png")}), 0);
+        EXPECT_EQ(variable(QString::fromUtf8(n.fichier)), n.variable);
     }
-    EXPECT_EQ(run({QStringLiteral("convertir"), QStringLiteral("-o"), QStringLiteral("x.89I"),
-                   QStringLiteral("chat.png")}),
-              0);
-    EXPECT_EQ(bytes(QStringLiteral("x.89I")).mid(64, 8), QByteArray("x\0\0\0\0\0\0\0", 8));
-
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sortie")));
-    EXPECT_EQ(run({QStringLiteral("convertir"), QStringLiteral("-o"), QStringLiteral("sortie/"),
-                   QStringLiteral("chat.png")}),
-              0);
-    EXPECT_EQ(bytes(QStringLiteral("sortie/chat.89i")).mid(64, 8), QByteArray("chat\0\0\0\0", 8));
-}
-
-// A calculator picture is taken as it is stored, at its own size.
-TEST_F(CommandLineTest, CalculatorPictureSource)
-{
-    Surface picture(100, 60);
-    picture.setPicture(photo(100, 60));
-    const QByteArray original = lib89i::encode89i(picture, 60, 100, QStringLiteral("zfig"),
-                                                  QStringLiteral("copie"));
-    write(QStringLiteral("original.89i"), original);
-    EXPECT_EQ(run({QStringLiteral("convertir"), QStringLiteral("--proportions"), QStringLiteral("-o"),
-                   QStringLiteral("copie"), QStringLiteral("original.89i")}),
-              0);
-    EXPECT_EQ(bytes(QStringLiteral("copie.89i")), original);
+    // A calculator picture is taken as it is stored, at its own size.
+    Surface calc(100, 60);
+    calc.setPicture(photo(100, 60));
+    const QByteArray original = lib89i::encode89i(calc, 60, 100, QStringLiteral("zfig"), QStringLiteral("copie"));
+    writeFile(QStringLiteral("original.89i"), original);
+    EXPECT_EQ(run(mots("convertir --proportions -o copie original.89i")), 0);
+    EXPECT_EQ(readFile(QStringLiteral("copie.89i")), original);
 }
 
 // One bad picture does not stop the others; the status and stderr tell which failed.
-TEST_F(CommandLineTest, BatchWithOneBadFile)
+TEST_F(LigneDeCommande, Batches)
 {
-    ASSERT_TRUE(photo(64, 48).save(path(QStringLiteral("a.png"))));
-    ASSERT_TRUE(photo(80, 60).save(path(QStringLiteral("c.jpg"))));
-    write(QStringLiteral("b.png"), "pas une image");
-    write(QStringLiteral("vide.89i"), QByteArray(91, '\0'));
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sortie")));
-    const QStringList sources{QStringLiteral("a.png"), QStringLiteral("b.png"), QStringLiteral("absent.gif"),
-                              QStringLiteral("vide.89i"), QStringLiteral("c.jpg")};
-
-    EXPECT_EQ(run(QStringList{QStringLiteral("convertir"), QStringLiteral("-o"), QStringLiteral("sortie")} + sources),
-              CommandLine::FileFailure);
-    EXPECT_EQ(QDir(path(QStringLiteral("sortie"))).entryList(QDir::Files),
-              (QStringList{QStringLiteral("a.89i"), QStringLiteral("c.89i")}));
-    EXPECT_TRUE(err.contains(QStringLiteral("b.png")));
-    EXPECT_TRUE(err.contains(QStringLiteral("absent.gif")));
-    EXPECT_TRUE(err.contains(QStringLiteral("vide.89i ne contient aucune image")));
+    ASSERT_TRUE(photo(80, 60).save(QStringLiteral("c.jpg")));
+    writeFile(QStringLiteral("b.png"), "pas une image");
+    writeFile(QStringLiteral("vide.89i"), QByteArray(91, '\0'));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("sortie")));
+    const QStringList sources = mots("a.png b.png absent.gif vide.89i c.jpg");
+    EXPECT_EQ(run(mots("convertir -o sortie") + sources), CommandLine::FileFailure);
+    EXPECT_EQ(listing(QStringLiteral("sortie")), (QStringList{QStringLiteral("a.89i"), QStringLiteral("c.89i")}));
+    for (const char *echec : {"b.png", "absent.gif", "vide.89i ne contient aucune image"})
+        EXPECT_TRUE(err.contains(QString::fromUtf8(echec))) << echec;
     EXPECT_FALSE(err.contains(QStringLiteral("a.png")));
     EXPECT_EQ(out.count(u'\n'), 2);
 
     // Automatic names move on from one picture to the next.
     EXPECT_EQ(run(QStringList{QStringLiteral("convertir")} + sources), CommandLine::FileFailure);
-    EXPECT_EQ(bytes(QStringLiteral("fig0000.89i")).mid(64, 8), QByteArray("fig0000\0", 8));
-    EXPECT_EQ(bytes(QStringLiteral("fig0001.89i")).mid(64, 8), QByteArray("fig0001\0", 8));
-    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("fig0002.89i"))));
+    EXPECT_EQ(variable(QStringLiteral("fig0001.89i")), QByteArray("fig0001\0", 8));
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("fig0002.89i")));
 
     // Two sources of the same name into one folder: the later one takes a free
     // name and says so; an output that was there before is replaced.
-    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("b")));
-    ASSERT_TRUE(QFile::copy(path(QStringLiteral("c.jpg")), path(QStringLiteral("b/a.png"))));
-    EXPECT_EQ(run({QStringLiteral("convertir"), QStringLiteral("-o"), QStringLiteral("sortie"), QStringLiteral("a.png"),
-                   QStringLiteral("b/a.png"), QStringLiteral("./a.png")}),
-              0);
-    EXPECT_EQ(QDir(path(QStringLiteral("sortie"))).entryList(QDir::Files),
-              (QStringList{QStringLiteral("a-2.89i"), QStringLiteral("a-3.89i"), QStringLiteral("a.89i"),
-                           QStringLiteral("c.89i")}));
-    EXPECT_NE(bytes(QStringLiteral("sortie/a.89i")), bytes(QStringLiteral("sortie/a-2.89i")));
-    EXPECT_EQ(bytes(QStringLiteral("sortie/a.89i")), bytes(QStringLiteral("sortie/a-3.89i")).replace(64, 8, QByteArray("a\0\0\0\0\0\0\0", 8)));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("b")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral("c.jpg"), QStringLiteral("b/a.png")));
+    EXPECT_EQ(run(mots("convertir -o sortie a.png b/a.png ./a.png")), 0);
+    EXPECT_EQ(listing(QStringLiteral("sortie")), (QStringList{QStringLiteral("a-2.89i"), QStringLiteral("a-3.89i"),
+                                                              QStringLiteral("a.89i"), QStringLiteral("c.89i")}));
+    EXPECT_NE(readFile(QStringLiteral("sortie/a.89i")), readFile(QStringLiteral("sortie/a-2.89i")));
+    EXPECT_EQ(readFile(QStringLiteral("sortie/a.89i")),
+              readFile(QStringLiteral("sortie/a-3.89i")).replace(64, 8, QByteArray("a\0\0\0\0\0\0\0", 8)));
     EXPECT_TRUE(err.contains(QStringLiteral("a-2.89i"))) << err.toStdString();
 
-    // A file that cannot be written.
-    write(QStringLiteral("fichier"), "x");
-    EXPECT_EQ(run({QStringLiteral("convertir"), QStringLiteral("-o"), QStringLiteral("fichier/sortie.89i"),
-                   QStringLiteral("a.png")}),
-              CommandLine::FileFailure);
-    EXPECT_TRUE(err.startsWith(QStringLiteral("Impossible d'enregistrer"))) << err.toStdString();
+    // Greys 140 and 200: white at level 0; "auto" finds level 17 (threshold 170),
+    // for each picture of the batch its own; one grey keeps level 0.
+    QImage deux(160, 100, QImage::Format_RGB32);
+    deux.fill(qRgb(200, 200, 200));
+    QPainter(&deux).fillRect(0, 0, 50, 100, QColor(140, 140, 140));
+    ASSERT_TRUE(deux.save(QStringLiteral("deux.png")));
+    QImage gris(40, 40, QImage::Format_RGB32);
+    gris.fill(qRgb(120, 120, 120));
+    ASSERT_TRUE(gris.save(QStringLiteral("gris.png")));
+    ASSERT_EQ(run(mots("convertir -o fixe deux.png")), 0);
+    EXPECT_TRUE(sameImage(blackAt({160, 100}, {}), image89i(QStringLiteral("fixe.89i"))));
+    ASSERT_EQ(run(mots("convertir --niveau=auto -o sortie gris.png deux.png")), 0);
+    QImage moitie = blackAt({160, 100}, {});
+    QPainter(&moitie).fillRect(0, 0, 50, 100, Qt::black);
+    EXPECT_TRUE(sameImage(moitie, image89i(QStringLiteral("sortie/deux.89i"))));
+    QImage noire = moitie;
+    noire.fill(Qt::black);
+    EXPECT_TRUE(sameImage(noire, image89i(QStringLiteral("sortie/gris.89i"))));
 }
 
-TEST_F(CommandLineTest, Export)
+TEST_F(LigneDeCommande, Export)
 {
     // 100 x 60: rows of 13 bytes, the bits beyond the width left out of the PNG.
     Surface picture(104, 60);
     picture.setPicture(photo(104, 60));
-    write(QStringLiteral("image.89i"),
-          lib89i::encode89i(picture, 60, 100, QStringLiteral("zfig"), QStringLiteral("image")));
-    EXPECT_EQ(run({QStringLiteral("exporter"), QStringLiteral("image.89i"), QStringLiteral("image.png")}), 0)
-        << err.toStdString();
-    const QImage png(path(QStringLiteral("image.png")));
+    writeFile(QStringLiteral("image.89i"), lib89i::encode89i(picture, 60, 100, QStringLiteral("zfig"), QStringLiteral("image")));
+    EXPECT_EQ(run(mots("exporter image.89i image.png")), 0) << err.toStdString();
+    const QImage png(QStringLiteral("image.png"));
     ASSERT_EQ(png.size(), QSize(100, 60));
     EXPECT_TRUE(png.allGray());
-    EXPECT_TRUE(sameImage(blackAndWhite(photo(104, 60)).copy(0, 0, 100, 60),
-                          png.convertToFormat(QImage::Format_RGB32)));
+    QImage attendue = photo(100, 60); // every pixel not pure white is black
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 100; ++x)
+            attendue.setPixel(x, y, (attendue.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF ? 0xFFFFFFFF : 0xFF000000);
+    EXPECT_TRUE(sameImage(attendue, png.convertToFormat(QImage::Format_RGB32)));
 
     // Refused: too big, no picture, unreadable, unwritable.
-    QByteArray big(92, '\0');
-    big[88] = char(0x00); big[89] = char(0x0A); // 10 rows
-    big[90] = char(0x13); big[91] = char(0x88); // 5000 columns
-    write(QStringLiteral("grand.89i"), big + QByteArray(3, '\0'));
-    write(QStringLiteral("court.89i"), QByteArray(50, '\x01'));
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("dossier.png")));
-    const struct
-    {
-        QStringList arguments;
-        const char *message;
-    } failures[] = {
-        {{QStringLiteral("grand.89i"), QStringLiteral("g.png")}, "5000 x 10"},
-        {{QStringLiteral("court.89i"), QStringLiteral("c.png")}, "aucune image"},
-        {{QStringLiteral("absent.89i"), QStringLiteral("a.png")}, "absent.89i"},
-        {{QStringLiteral("image.89i"), QStringLiteral("dossier.png")}, "dossier.png"},
-    };
-    for (const auto &f : failures) {
-        SCOPED_TRACE(f.message);
-        EXPECT_EQ(run(QStringList{QStringLiteral("exporter")} + f.arguments), CommandLine::FileFailure);
-        EXPECT_TRUE(err.contains(QString::fromUtf8(f.message))) << err.toStdString();
-        EXPECT_FALSE(QFileInfo(path(f.arguments.at(1))).isFile());
+    writeFile(QStringLiteral("grand.89i"), file89i(10, 5000, {}));
+    writeFile(QStringLiteral("court.89i"), QByteArray(50, '\x01'));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("dossier.png")));
+    for (const auto &[ligne, message] : {std::pair{"grand.89i g.png", "5000 x 10"}, {"court.89i c.png", "aucune image"},
+                                         {"absent.89i x.png", "absent.89i"}, {"image.89i dossier.png", "dossier.png"}}) {
+        SCOPED_TRACE(ligne);
+        EXPECT_EQ(run(mots("exporter") + mots(ligne)), CommandLine::FileFailure);
+        EXPECT_TRUE(err.contains(QString::fromUtf8(message))) << err.toStdString();
+        EXPECT_FALSE(QFileInfo(mots(ligne).at(1)).isFile());
     }
 }
 
 // The program itself: exit status and streams.
-TEST_F(CommandLineTest, RunningTheProgram)
+TEST_F(LigneDeCommande, RunningTheProgram)
 {
-    ASSERT_TRUE(photo(64, 48).save(path(QStringLiteral("a.png"))));
-    const auto brivane = [&](const QStringList &arguments) {
-        QProcess process;
-        process.setWorkingDirectory(dir.path());
-        process.start(QStringLiteral(BRIVANE_EXECUTABLE), arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        err = QString::fromUtf8(process.readAllStandardError());
-        out = QString::fromUtf8(process.readAllStandardOutput());
-        return process.exitCode();
+    writeFile(QStringLiteral("fichier"), "x");
+    const struct
+    {
+        const char *ligne;
+        int status;
+        const char *out, *err;
+    } cas[] = {
+        {"convertir a.png -o a", 0, "a.png -> ", ""},
+        {"convertir absent.png", 1, "", "Le fichier absent.png est introuvable.\n"},
+        {"convertir -o fichier/sortie.89i a.png", 1, "", "Impossible d'enregistrer"},
+        {"convertir --largeur 0 a.png", 2, "", "--largeur"},
+        {"--version", 0, "Brivane 1.0.0\n", ""},
     };
-    EXPECT_EQ(brivane({QStringLiteral("convertir"), QStringLiteral("a.png"), QStringLiteral("-o"),
-                       QStringLiteral("a")}),
-              0);
-    EXPECT_TRUE(err.isEmpty()) << err.toStdString();
-    EXPECT_EQ(bytes(QStringLiteral("a.89i")).size(), 2095);
-    EXPECT_EQ(brivane({QStringLiteral("convertir"), QStringLiteral("absent.png")}), 1);
-    EXPECT_EQ(err, QStringLiteral("Le fichier absent.png est introuvable.\n"));
-    EXPECT_EQ(brivane({QStringLiteral("convertir"), QStringLiteral("--largeur"), QStringLiteral("0"),
-                       QStringLiteral("a.png")}),
-              2);
-    EXPECT_EQ(brivane({QStringLiteral("--version")}), 0);
-    EXPECT_EQ(out, QStringLiteral("Brivane 1.0.0\n"));
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.ligne);
+        QProcess process;
+        process.start(QStringLiteral(BRIVANE_EXECUTABLE), mots(c.ligne));
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), c.status);
+        for (const auto &[flux, attendu] : {std::pair{process.readAllStandardOutput(), c.out}, {process.readAllStandardError(), c.err}})
+            EXPECT_TRUE(*attendu ? flux.startsWith(attendu) : flux.isEmpty()) << flux.toStdString();
+    }
+    EXPECT_EQ(readFile(QStringLiteral("a.89i")).size(), 2095);
 }

@@ -1,4 +1,4 @@
-#include "fenetreprincipale.h"
+#include "fenetre.h"
 
 #include "app/form3.h"
 #include "app/menus.h"
@@ -45,24 +45,23 @@ int noirs(const Surface &s)
 
 } // namespace
 
-TEST_F(FenetrePrincipale, AClickOnADotSetsThatPixelAtEveryFactor)
+TEST_F(Fenetre, AClickOnADotSetsThatPixelAtEveryFactor)
 {
-    demarrerAvec(gris128()); // all white
-    afficher();
-    Form3 *zoom = ouvrirZoom(*form);
+    ouvrirAvec(gris128()); // all white
+    Form3 *zoom = ouvrirZoom(*f);
     ASSERT_NE(zoom, nullptr);
     EcranZoom *ecran = zoom->ecran;
     QTest::keyClick(ecran, Qt::Key_P);
-    EXPECT_TRUE(form->Optio[0]->isChecked());
+    EXPECT_TRUE(f->Optio[0]->isChecked());
     for (int facteur : {3, 5}) {
         SCOPED_TRACE(facteur);
         zoom->resize(QSize(160, 100) * facteur + QSize(20, 20 + zoom->barreOutils->height()));
         ASSERT_TRUE(QTest::qWaitFor([&] { return ecran->facteur() == facteur; }));
         for (QPoint coin : {QPoint(0, 0), QPoint(facteur - 1, facteur - 1)}) {
-            form->etat.picture2.cls();
+            f->etat.picture2.cls();
             QTest::mouseClick(ecran, Qt::LeftButton, {}, point(ecran, 10, 20, coin.x(), coin.y()));
-            EXPECT_EQ(form->etat.picture2.point(10, 20), kNoir);
-            EXPECT_EQ(noirs(form->etat.picture2), 1);
+            EXPECT_EQ(f->etat.picture2.point(10, 20), kNoir);
+            EXPECT_EQ(noirs(f->etat.picture2), 1);
             // The same dot is lit on the screen.
             EXPECT_EQ(ecran->grab().toImage().pixel(point(ecran, 10, 20, coin.x(), coin.y())), qRgb(0, 0, 0));
         }
@@ -72,43 +71,41 @@ TEST_F(FenetrePrincipale, AClickOnADotSetsThatPixelAtEveryFactor)
     EXPECT_TRUE(QTest::qWaitFor([&] { return ecran->facteur() == 8; }));
 }
 
-TEST_F(FenetrePrincipale, ALineDrawnInTheZoomWindowIsTheLineDrawnOnThePicture)
+TEST_F(Fenetre, ALineDrawnInTheZoomWindowIsTheLineDrawnOnThePicture)
 {
-    demarrerAvec(gris128());
-    afficher();
-    Form3 *zoom = ouvrirZoom(*form);
+    ouvrirAvec(gris128());
+    Form3 *zoom = ouvrirZoom(*f);
     ASSERT_NE(zoom, nullptr);
-    form->Image[5]->Click(); // line width 2
+    f->Image[5]->Click(); // line width 2
     QTest::keyClick(zoom->ecran, Qt::Key_L);
-    EXPECT_EQ(form->editeur.outil(), Outil::Ligne);
-    EXPECT_TRUE(form->Optio[3]->isChecked());
+    EXPECT_EQ(f->editeur.outil(), Outil::Ligne);
+    EXPECT_TRUE(f->Optio[3]->isChecked());
     glisser(zoom->ecran, point(zoom->ecran, 10, 20, 1, 2), point(zoom->ecran, 70, 45, 2, 0));
-    EXPECT_TRUE(form->editeur.line1().visible);
-    EXPECT_EQ(noirs(form->etat.picture2), 0);
+    EXPECT_TRUE(f->editeur.line1().visible);
+    EXPECT_EQ(noirs(f->etat.picture2), 0);
     QTest::keyClick(zoom->ecran, Qt::Key_Right); // the arrow keys shift it here too
     QTest::keyClick(zoom->ecran, Qt::Key_Return);
-    const QImage dansLeZoom = form->etat.picture2.image().copy();
-    EXPECT_GT(noirs(form->etat.picture2), 60);
+    const QImage dansLeZoom = f->etat.picture2.image().copy();
+    EXPECT_GT(noirs(f->etat.picture2), 60);
 
-    form->etat.picture2.cls();
-    glisser(form->Picture2, QPoint(11, 21), QPoint(71, 46));
-    QTest::keyClick(form->Picture2, Qt::Key_Right);
-    QTest::keyClick(form->Picture2, Qt::Key_Return);
-    EXPECT_EQ(form->etat.picture2.image(), dansLeZoom);
+    f->etat.picture2.cls();
+    glisser(f->Picture2, QPoint(11, 21), QPoint(71, 46));
+    QTest::keyClick(f->Picture2, Qt::Key_Right);
+    QTest::keyClick(f->Picture2, Qt::Key_Return);
+    EXPECT_EQ(f->etat.picture2.image(), dansLeZoom);
 }
 
-TEST_F(FenetrePrincipale, ZoomWindowFollowsConversionsAndUndoWithoutANewMagnifierClick)
+TEST_F(Fenetre, ZoomWindowFollowsConversionsAndUndoWithoutANewMagnifierClick)
 {
-    demarrerAvec(moitiesEcran(true));
-    afficher();
-    Form3 *zoom = ouvrirZoom(*form);
+    ouvrirAvec(ecran(true));
+    Form3 *zoom = ouvrirZoom(*f);
     ASSERT_NE(zoom, nullptr);
     auto pixelAEcran = [&](int x, int y) { return zoom->ecran->grab().toImage().pixel(point(zoom->ecran, x, y, 1, 1)); };
     EXPECT_EQ(pixelAEcran(159, 50), qRgb(255, 255, 255));
 
-    dialogs.answerNextFileDialog(ecrireImage(moitiesEcran(false), QStringLiteral("droite.png")));
-    QTest::mouseClick(form->btnXP[6], Qt::LeftButton, {}, QPoint(70, 12));
-    QTest::mouseClick(form->btnXP[1], Qt::LeftButton, {}, QPoint(70, 12));
+    dialogs.answerNextFileDialog(ecrireImage(ecran(false), QStringLiteral("droite.png")));
+    QTest::mouseClick(f->btnXP[6], Qt::LeftButton, {}, QPoint(70, 12));
+    QTest::mouseClick(f->btnXP[1], Qt::LeftButton, {}, QPoint(70, 12));
     EXPECT_EQ(pixelAEcran(159, 50), qRgb(0, 0, 0)); // the last column shows
     EXPECT_EQ(pixelAEcran(0, 50), qRgb(255, 255, 255));
 
@@ -116,19 +113,16 @@ TEST_F(FenetrePrincipale, ZoomWindowFollowsConversionsAndUndoWithoutANewMagnifie
     QTest::keyClick(zoom->ecran, Qt::Key_F);
     QTest::mouseClick(zoom->ecran, Qt::LeftButton, {}, point(zoom->ecran, 0, 0));
     EXPECT_EQ(pixelAEcran(0, 50), qRgb(0, 0, 0));
-    form->historique.annuler();
+    f->historique.annuler();
     EXPECT_EQ(pixelAEcran(0, 50), qRgb(255, 255, 255));
 }
 
-TEST_F(FenetrePrincipale, ToolsAreChosenFromTheMenuTheToolBarOrTheirKeys)
+TEST_F(Fenetre, ToolsAreChosenFromTheMenuTheToolBarOrTheirKeys)
 {
-    demarrerAvec(gris128());
-    afficher();
-    QMenuBar barre;
-    Menus menus(*form, &barre);
-    Form3 *zoom = ouvrirZoom(*form);
+    ouvrirAvec(gris128());
+    Form3 *zoom = ouvrirZoom(*f);
     ASSERT_NE(zoom, nullptr);
-    const QList<QAction *> actions = menus.outils->actions();
+    const QList<QAction *> actions = menus().outils->actions();
     struct Cas
     {
         const char *texte;
@@ -147,15 +141,15 @@ TEST_F(FenetrePrincipale, ToolsAreChosenFromTheMenuTheToolBarOrTheirKeys)
         EXPECT_EQ(actions[i]->text(), QString::fromUtf8(c.texte));
         EXPECT_EQ(actions[i]->shortcut(), QKeySequence(c.touche));
         EXPECT_TRUE(zoom->barreOutils->actions().contains(actions[i]));
-        form->editeur.choisirOutil(-1);
-        QTest::keyClick(i % 2 ? static_cast<QWidget *>(form->Picture2) : zoom->ecran, c.touche);
-        EXPECT_EQ(form->editeur.outil(), c.outil);
+        f->editeur.choisirOutil(-1);
+        QTest::keyClick(i % 2 ? static_cast<QWidget *>(f->Picture2) : zoom->ecran, c.touche);
+        EXPECT_EQ(f->editeur.outil(), c.outil);
         EXPECT_TRUE(actions[i]->isChecked());
         for (int o = 0; o < 5; ++o)
-            EXPECT_EQ(form->Optio[size_t(o)]->isChecked(), o == i);
+            EXPECT_EQ(f->Optio[size_t(o)]->isChecked(), o == i);
     }
     // A tool of the main window's panel checks the menu's item.
-    form->Optio[1]->click();
+    f->Optio[1]->click();
     EXPECT_TRUE(actions[1]->isChecked());
     EXPECT_FALSE(actions[6]->isChecked());
 }
