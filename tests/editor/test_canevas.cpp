@@ -74,6 +74,8 @@ TEST_F(CanevasTest, PixelToolsPaintSquaresFromTheTruncatedPointerAlongTheWholeSt
         {"wholly outside", 0, 3, Qt::LeftButton, {{{-40, 50}, {1e12, -1e12}, {-1e12, 1e12}}}, {}},
         {"continuous stroke", 0, 2, Qt::LeftButton, {{{10, 10}, {14.9, 10}, {14, 13.2}, {11, 10.5}}},
          {{10, 10, 6, 2}, {14, 10, 2, 5}, {13, 12, 2, 2}, {12, 11, 2, 2}, {11, 10, 2, 2}}},
+        {"shallow and steep steps", 0, 1, Qt::LeftButton, {{{20, 60}, {25, 62}, {26, 64}}},
+         {{20, 60, 2, 1}, {22, 61, 2, 1}, {24, 62, 2, 1}, {26, 63, 1, 2}}},
         {"strokes do not join", 0, 2, Qt::LeftButton, {{{100, 50}}, {{140, 50}}}, {{100, 50, 2, 2}, {140, 50, 2, 2}}},
         {"pixel off on black", 1, 2, Qt::MiddleButton, {{{4, 4}}}, {{4, 4, 2, 2}}},
     };
