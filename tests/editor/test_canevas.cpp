@@ -1,11 +1,11 @@
 #include "editor/canevas.h"
 #include "editor/editeur.h"
-#include "pixels.h"
 #include "support/imagediff.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -13,213 +13,293 @@
 
 namespace {
 
+using Path = QList<QPointF>;
+
+// The editor's canvas on a white 160 x 100 picture, driven by mouse and key
+// events at canvas-pixel positions (fractions included, as a real pointer gives).
 class CanevasTest : public ::testing::Test
 {
 protected:
     CanevasTest()
     {
-        canvas.resize(162, 102);
-        QObject::connect(&editeur, &Editeur::coordonnees, &label2, &QLabel::setText);
+        QObject::connect(&editeur, &Editeur::coordonnees, &readout, &QLabel::setText);
         canvas.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&canvas));
     }
 
-    // Widget position of a canvas pixel (the border is one pixel wide).
-    QPoint at(int x, int y) const { return canvas.origin() + QPoint(x, y); }
-
-    void press(QPoint p, Qt::MouseButton button = Qt::LeftButton)
+    void send(QEvent::Type type, QPointF p, Qt::MouseButton button)
     {
-        QTest::mousePress(&canvas, button, {}, p);
+        const QPointF at = QPointF(canvas.origin()) + p;
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+        QMouseEvent event(type, at, canvas.mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : button,
+                          held, Qt::NoModifier);
+        QApplication::sendEvent(&canvas, &event);
     }
-    void release(QPoint p, Qt::MouseButton button = Qt::LeftButton)
+    void hover(QPointF p) { send(QEvent::MouseMove, p, Qt::NoButton); }
+    // Press at the first point, drag through the others, release at the last.
+    void stroke(const Path &path, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mouseRelease(&canvas, button, {}, p);
+        send(QEvent::MouseButtonPress, path.first(), button);
+        for (const QPointF &p : path.sliced(1))
+            send(QEvent::MouseMove, p, button);
+        send(QEvent::MouseButtonRelease, path.last(), button);
     }
-    // A move with buttons held (QTest::mouseMove would say none).
-    void drag(QPoint p, Qt::MouseButtons held = Qt::LeftButton)
+    void key(Qt::Key k) { QTest::keyClick(&canvas, k); }
+    // The white picture with these rectangles in a colour.
+    static QImage with(const QList<QRect> &rects, QColor colour = Qt::black, QColor ground = Qt::white)
     {
-        QMouseEvent move(QEvent::MouseMove, p, canvas.mapToGlobal(p), Qt::NoButton, held,
-                         Qt::NoModifier);
-        QApplication::sendEvent(&canvas, &move);
+        QImage image(160, 100, QImage::Format_RGB32);
+        image.fill(ground);
+        QPainter painter(&image);
+        for (const QRect &r : rects)
+            painter.fillRect(r, colour);
+        return image;
     }
-    void hover(QPoint p) { drag(p, Qt::NoButton); }
-    void pixelSize(int n)
-    {
-        while (editeur.text6().value() < n)
-            editeur.pixelPlus();
-    }
-    // Pixels of the widget's rendering that show the overlay (neither black nor white).
-    int overlayPixels()
-    {
-        const QImage shown = canvas.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        int count = 0;
-        for (int y = 0; y < shown.height(); ++y)
-            for (int x = 0; x < shown.width(); ++x) {
-                const QRgb p = shown.pixel(x, y) & 0xFFFFFF;
-                count += p != 0 && p != 0xFFFFFF;
-            }
-        return count;
-    }
+    QImage shown() { return canvas.grab().toImage(); }
 
     Surface picture{160, 100};
     Editeur editeur{picture};
     Canevas canvas{editeur};
-    QLabel label2{QStringLiteral("Label2")};
+    QLabel readout{QStringLiteral("Label2")};
 };
 
-TEST_F(CanevasTest, IsACrossHairCanvasThatTakesFocusAndTracksThePointer)
+TEST_F(CanevasTest, PixelToolsPaintSquaresFromTheTruncatedPointerAlongTheWholeStroke)
 {
-    EXPECT_EQ(canvas.cursor().shape(), Qt::CrossCursor);
-    EXPECT_EQ(canvas.focusPolicy(), Qt::StrongFocus);
-    EXPECT_TRUE(canvas.hasMouseTracking());
-    EXPECT_EQ(canvas.sizeHint(), QSize(162, 102));
-    EXPECT_EQ(Canevas::buttonMask(Qt::LeftButton | Qt::MiddleButton), 5);
-    EXPECT_EQ(Canevas::buttonMask(Qt::RightButton), 2);
-    EXPECT_EQ(Canevas::buttonMask(Qt::NoButton), 0);
-}
-
-TEST_F(CanevasTest, ClicksPaintSquaresAtTheCanvasPixelUnderThePointer)
-{
-    editeur.choisirOutil(0);
-    QTest::mouseClick(&canvas, Qt::LeftButton, {}, at(12, 34));
-    EXPECT_EQ(blackPixels(picture), block(12, 34, 1, 1));
-
-    picture.cls();
-    pixelSize(3);
-    QTest::mouseClick(&canvas, Qt::RightButton, {}, at(10, 20));
-    EXPECT_EQ(blackPixels(picture), block(10, 20, 3, 3));
-
-    editeur.choisirOutil(1);
-    QTest::mouseClick(&canvas, Qt::MiddleButton, {}, at(11, 21));
-    auto expected = block(10, 20, 3, 3); // the white square from (11, 21) bites into it
-    for (const auto &pixel : block(11, 21, 3, 3))
-        expected.erase(pixel);
-    EXPECT_EQ(blackPixels(picture), expected);
-}
-
-TEST_F(CanevasTest, DragPaintsAContinuousStrokeAndKeepsGoingPastTheTopLeft)
-{
-    editeur.choisirOutil(0);
-    pixelSize(3);
-    press(at(40, 40));
-    drag(at(60, 40));
-    release(at(60, 40));
-    press(at(1, 0));
-    drag(at(0, 0) - QPoint(1, 2)); // outside the canvas, button held: via (0, -1)
-    release(at(0, 0) - QPoint(1, 2));
-    auto expected = block(40, 40, 23, 3);
-    expected.merge(block(1, 0, 3, 3));
-    expected.merge(block(0, 0, 3, 2));
-    EXPECT_EQ(blackPixels(picture), expected);
-    EXPECT_EQ(label2.text().toStdString(), "-1x-2");
-}
-
-TEST_F(CanevasTest, MovingWithoutAButtonOnlyUpdatesTheReadout)
-{
-    EXPECT_EQ(label2.text().toStdString(), "Label2");
-    for (int tool = -1; tool <= 4; ++tool) {
-        editeur.choisirOutil(tool);
-        hover(at(12, 34));
-        hover(at(20, 30));
+    struct Row { const char *what; int tool, size; Qt::MouseButton button; QList<Path> strokes; QList<QRect> squares; };
+    const Row rows[] = {
+        {"one pixel", 0, 1, Qt::LeftButton, {{{12.9, 34.7}}}, {{12, 34, 1, 1}}},
+        {"3 x 3, right button", 0, 3, Qt::RightButton, {{{10, 20}}}, {{10, 20, 3, 3}}},
+        {"clipped right and bottom", 0, 3, Qt::LeftButton, {{{158.5, 98.2}}}, {{158, 98, 2, 2}}},
+        {"dragged past the top-left", 0, 3, Qt::LeftButton, {{{1, 0}, {-1, -2}}}, {{1, 0, 3, 3}, {0, 0, 3, 2}}},
+        {"wholly outside", 0, 3, Qt::LeftButton, {{{-40, 50}, {1e12, -1e12}, {-1e12, 1e12}}}, {}},
+        {"continuous stroke", 0, 2, Qt::LeftButton, {{{10, 10}, {14.9, 10}, {14, 13.2}, {11, 10.5}}},
+         {{10, 10, 6, 2}, {14, 10, 2, 5}, {13, 12, 2, 2}, {12, 11, 2, 2}, {11, 10, 2, 2}}},
+        {"shallow and steep steps", 0, 1, Qt::LeftButton, {{{20, 60}, {25, 62}, {26, 64}}},
+         {{20, 60, 2, 1}, {22, 61, 2, 1}, {24, 62, 2, 1}, {26, 63, 1, 2}}},
+        {"strokes do not join", 0, 2, Qt::LeftButton, {{{100, 50}}, {{140, 50}}}, {{100, 50, 2, 2}, {140, 50, 2, 2}}},
+        {"pixel off on black", 1, 2, Qt::MiddleButton, {{{4, 4}}}, {{4, 4, 2, 2}}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what);
+        const bool off = row.tool == 1;
+        picture.image().fill(off ? Qt::black : Qt::white);
+        editeur.choisirOutil(row.tool);
+        while (editeur.text6().value() < row.size)
+            editeur.pixelPlus();
+        while (editeur.text6().value() > row.size)
+            editeur.pixelMoins();
+        for (const Path &path : row.strokes)
+            stroke(path, row.button);
+        EXPECT_TRUE(sameImage(off ? with(row.squares, Qt::white, Qt::black) : with(row.squares),
+                              picture.image()));
     }
-    EXPECT_TRUE(blackPixels(picture).empty());
-    EXPECT_EQ(label2.text().toStdString(), "20x30");
-    hover(canvas.origin() + QPoint(-3, 10));
-    EXPECT_EQ(label2.text().toStdString(), "-3x10");
 }
 
-TEST_F(CanevasTest, NoToolMeansNoEdit)
+TEST_F(CanevasTest, WithoutAToolOrAButtonOnlyTheReadoutChanges)
 {
-    press(at(10, 10));
-    drag(at(30, 30));
-    release(at(30, 30));
-    QTest::keyClick(&canvas, Qt::Key_Return);
-    EXPECT_TRUE(blackPixels(picture).empty());
+    EXPECT_EQ(readout.text(), "Label2");
+    stroke({{10, 10}, {30, 30}}); // no tool at start-up
+    key(Qt::Key_Return);
+    for (int tool = 0; tool <= 4; ++tool) {
+        editeur.choisirOutil(tool);
+        hover({12, 34});
+        hover({20.7, 30.2});
+        key(Qt::Key_Return);
+    }
+    EXPECT_TRUE(sameImage(with({}), picture.image()));
+    EXPECT_EQ(readout.text(), "20x30");
+    hover({-3.5, 10});
+    EXPECT_EQ(readout.text(), "-3x10");
 }
 
-TEST_F(CanevasTest, LineIsDraggedNudgedByArrowsAndDrawnByEnter)
+TEST_F(CanevasTest, LineIsRestartedByAPressNudgedByArrowsAndDrawnOnceByEnter)
 {
     editeur.choisirOutil(3);
-    press(at(10, 10));
-    drag(at(30, 10));
-    release(at(30, 10));
-    QTest::keyClick(&canvas, Qt::Key_Down);
-    QTest::keyClick(&canvas, Qt::Key_Right);
-    EXPECT_TRUE(blackPixels(picture).empty());
-    QTest::keyClick(&canvas, Qt::Key_Return);
-    EXPECT_EQ(blackPixels(picture), block(11, 11, 20, 1));
+    stroke({{70, 20}, {90, 90}});
+    stroke({{10, 10}, {30, 10}});
+    key(Qt::Key_Down);
+    key(Qt::Key_Right);
+    EXPECT_TRUE(sameImage(with({}), picture.image()));
+    key(Qt::Key_Return);
+    EXPECT_TRUE(sameImage(with({{11, 11, 20, 1}}), picture.image())); // the end pixel is left out
+    key(Qt::Key_Down);
+    key(Qt::Key_Enter);
+    EXPECT_TRUE(sameImage(with({{11, 11, 20, 1}}), picture.image()));
+
+    picture.cls(); // at width 3, three rows thick
+    editeur.epaisseurPlus();
+    editeur.epaisseurPlus();
+    stroke({{10, 30}, {60, 30}});
+    editeur.validerLigne();
+    EXPECT_TRUE(sameImage(with({{12, 29, 47, 3}}).copy(12, 0, 47, 100), picture.image().copy(12, 0, 47, 100)));
+
+    stroke({{5, 90}, {50, 90}});
+    editeur.choisirOutil(4); // another tool drops the pending line
+    editeur.choisirOutil(3);
+    editeur.validerLigne();
+    EXPECT_EQ(picture.point(20, 90), kBlanc);
 }
 
-TEST_F(CanevasTest, EnterLeavesAPendingEllipseAlone)
+TEST_F(CanevasTest, EllipseGrowsRightAndDownOnePixelWideAndOnlyItsButtonDrawsIt)
 {
+    QImage golden = with({});
+    QPainter(&golden).drawImage(10, 10, imageFromAscii({
+        "....############.....",
+        "..##............##...",
+        "##................##.",
+        "#..................#.",
+        "#..................#.",
+        "#..................##",
+        "#..................#.",
+        "##................##.",
+        "..##............##...",
+        "....############.....",
+    }));
+    struct Row { const char *what; Path path; QImage expected; };
+    const Row rows[] = {
+        {"10,10 to 30,20: the bottom row is never reached", {{10.6, 10.6}, {30, 20}}, golden},
+        {"no drag: one pixel", {{40, 30}}, with({{40, 30, 1, 1}})},
+        {"dragged to the left: a column", {{40, 30}, {25, 41}, {25, 38}}, with({{40, 30, 1, 8}})},
+        {"dragged up and left: one pixel", {{40, 30}, {20, 10}}, with({{40, 30, 1, 1}})},
+    };
+    editeur.epaisseurPlus(); // the line width does not apply
+    editeur.epaisseurPlus();
     editeur.choisirOutil(4);
-    press(at(10, 10));
-    drag(at(30, 20));
-    release(at(30, 20));
-    QTest::keyClick(&canvas, Qt::Key_Return);
-    EXPECT_TRUE(editeur.shape1().visible);
-    EXPECT_TRUE(blackPixels(picture).empty());
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what);
+        picture.cls();
+        stroke(row.path);
+        key(Qt::Key_Return);
+        EXPECT_TRUE(sameImage(with({}), picture.image()));
+        editeur.validerEllipse();
+        EXPECT_TRUE(sameImage(row.expected, picture.image()));
+    }
+
+    picture.cls();
+    stroke({{10, 10}, {30, 20}});
+    stroke({{50, 50}}); // a second press cancels, a third starts anew
+    stroke({{60, 40}});
+    editeur.choisirOutil(4); // the same tool keeps it
     editeur.validerEllipse();
-    EXPECT_EQ(blackPixels(picture).size(), 49u);
+    stroke({{10, 10}, {30, 20}});
+    editeur.choisirOutil(3); // another tool drops it
+    editeur.choisirOutil(4);
+    editeur.validerEllipse();
+    EXPECT_TRUE(sameImage(with({{60, 40, 1, 1}}), picture.image()));
 }
 
 TEST_F(CanevasTest, OverlaysShowOverThePictureWithoutChangingIt)
 {
     picture.image().fill(Qt::black);
-    const QImage black = picture.image();
-    EXPECT_EQ(overlayPixels(), 0);
-
+    const QImage plain = shown();
     editeur.choisirOutil(3);
-    press(at(10, 10));
-    drag(at(100, 60));
-    EXPECT_GT(overlayPixels(), 20);
-
-    editeur.choisirOutil(4);
-    EXPECT_EQ(overlayPixels(), 0); // the line was dropped
-    press(at(10, 10));
-    drag(at(60, 40));
-    EXPECT_GT(overlayPixels(), 20);
-
+    send(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
+    send(QEvent::MouseMove, {100, 60}, Qt::LeftButton);
+    EXPECT_NE(shown(), plain);
+    editeur.choisirOutil(4); // the line is dropped
+    EXPECT_EQ(shown(), plain);
+    stroke({{10, 10}, {60, 40}});
+    EXPECT_NE(shown(), plain);
     editeur.choisirOutil(2);
     editeur.setTexte(QStringLiteral("Bonjour"));
-    QTest::mouseClick(&canvas, Qt::LeftButton, {}, at(20, 30));
-    EXPECT_GT(overlayPixels(), 5);
-    EXPECT_TRUE(sameImage(black, picture.image()));
+    EXPECT_EQ(shown(), plain);
+    stroke({{20, 30}});
+    EXPECT_NE(shown(), plain);
+    EXPECT_TRUE(sameImage(with({}, Qt::black, Qt::black), picture.image()));
 }
 
-TEST_F(CanevasTest, AClickOnThePlacedLabelDropsItAndAClickBesideItPlacesItAgain)
+TEST_F(CanevasTest, TheLabelIsPlacedAndDroppedByClicksAndValidationPrintsOnlyItsGlyphs)
 {
+    for (int x = 0; x < 160; x += 3) // every third column black
+        QPainter(&picture.image()).fillRect(x, 0, 1, 100, Qt::black);
+    const QImage before = picture.image().copy();
     editeur.choisirOutil(2);
-    editeur.setTexte(QStringLiteral("Bonjour"));
-    QTest::mouseClick(&canvas, Qt::LeftButton, {}, at(20, 30));
-    ASSERT_TRUE(editeur.prev().visible);
-    const QPointF inside = editeur.prevRect().center();
-
+    editeur.setTexte(QStringLiteral("Brivane\r\nTI-89"));
+    stroke({{80, 60}});
+    const QPointF inside = editeur.prevRect().center() - QPointF(0.5, 0.5);
     QSignalSpy focus(&editeur, &Editeur::focusCanevasDemande);
-    hover(at(int(inside.x()), int(inside.y())));
-    EXPECT_GE(focus.count(), 1);
-
-    QTest::mouseClick(&canvas, Qt::LeftButton, {}, at(int(inside.x()), int(inside.y())));
+    hover(inside);
+    EXPECT_EQ(focus.count(), 1);
+    stroke({inside}); // a click on the label drops it
     EXPECT_FALSE(editeur.prev().visible);
-
-    QTest::mouseClick(&canvas, Qt::LeftButton, {}, at(5, 80));
-    EXPECT_TRUE(editeur.prev().visible);
-    EXPECT_DOUBLE_EQ(editeur.prev().left, 5);
-    EXPECT_DOUBLE_EQ(editeur.prev().top, 80);
-    QTest::keyClick(&canvas, Qt::Key_Up);
-    EXPECT_DOUBLE_EQ(editeur.prev().top, 79);
-    EXPECT_TRUE(blackPixels(picture).empty());
-
-    QTest::keyClick(&canvas, Qt::Key_Enter);
+    stroke({{5, 5}}); // a click beside it places it, the next one removes it
+    stroke({{60, 60}});
     EXPECT_FALSE(editeur.prev().visible);
-    EXPECT_FALSE(blackPixels(picture).empty());
+    stroke({{20.4, 30.6}});
+    editeur.choisirPolice(QStringLiteral("DejaVu Serif")); // applies to the placed label at once
+    for (int i = 0; i < 5; ++i)
+        editeur.taillePlus();
+    EXPECT_EQ(editeur.prev().font.family(), "DejaVu Serif");
+    key(Qt::Key_Left);
+    key(Qt::Key_Up);
+    const QRectF box = editeur.prevRect();
+    EXPECT_EQ(box.topLeft(), QPointF(19, 30));
+    EXPECT_TRUE(sameImage(before, picture.image()));
+    key(Qt::Key_Return);
+    EXPECT_FALSE(editeur.prev().visible);
+    EXPECT_EQ(picture.font().family(), "DejaVu Serif");
+    int turnedBlack = 0, onSecondLine = 0;
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 160; ++x) {
+            const QRgb was = before.pixel(x, y) & 0xFFFFFF, now = picture.image().pixel(x, y) & 0xFFFFFF;
+            if (was == now)
+                continue;
+            ASSERT_TRUE(box.contains(QPointF(x + 0.5, y + 0.5))) << x << ", " << y;
+            ASSERT_EQ(now, 0u) << x << ", " << y;
+            ++turnedBlack;
+            onSecondLine += y >= box.center().y();
+        }
+    EXPECT_GT(turnedBlack, 20);
+    EXPECT_GT(onSecondLine, 5);
+
+    const QImage printed = picture.image().copy();
+    editeur.setTexte({}); // an empty label prints nothing and is still removed
+    stroke({{60, 60}});
+    key(Qt::Key_Enter);
+    EXPECT_FALSE(editeur.prev().visible);
+    EXPECT_TRUE(sameImage(printed, picture.image()));
+    QSignalSpy about(&editeur, &Editeur::aProposDemande);
+    key(Qt::Key_F1);
+    EXPECT_EQ(about.count(), 1);
 }
 
-TEST_F(CanevasTest, F1AsksForTheAboutWindow)
+TEST(EditeurPolice, SizeStepsAllThreeFontsFromOneUpToARefusedSize)
 {
-    QSignalSpy about(&editeur, &Editeur::aProposDemande);
-    QTest::keyClick(&canvas, Qt::Key_F1);
-    EXPECT_EQ(about.count(), 1);
+    Surface picture(160, 100);
+    Editeur editeur(picture);
+    const auto sizes = [&] {
+        return std::vector{editeur.text4().value(), picture.font().pointSize(),
+                           editeur.picture4().font().pointSize(), editeur.prev().font.pointSize()};
+    };
+    QSignalSpy banner(&editeur, &Editeur::messageBanniere);
+    QSignalSpy sizeText(&editeur, &Editeur::text4Changed);
+    EXPECT_EQ(sizes(), (std::vector{7, 7, 7, 7}));
+    for (int i = 0; i < 7; ++i)
+        editeur.tailleMoins();
+    EXPECT_EQ(sizes(), (std::vector{1, 1, 1, 1}));
+    EXPECT_EQ(sizeText.count(), 6);
+    EXPECT_EQ(sizeText.last().at(0).toString(), "1");
+
+    for (auto [set, get] : {std::pair{&Editeur::setSouligne, &QFont::underline}, {&Editeur::setGras, &QFont::bold},
+                            {&Editeur::setItalique, &QFont::italic}, {&Editeur::setRaye, &QFont::strikeOut}})
+        for (bool on : {true, false}) {
+            (editeur.*set)(on);
+            for (const QFont &font : {picture.font(), editeur.picture4().font(), editeur.prev().font})
+                EXPECT_EQ((font.*get)(), on);
+        }
+    editeur.setGras(true); // keeps the large previews quick to draw
+    while (editeur.text4().value() < Editeur::kTaillePoliceMax)
+        editeur.taillePlus();
+    EXPECT_EQ(banner.count(), 0);
+    const QImage preview = editeur.picture4().image();
+    editeur.taillePlus();
+    ASSERT_EQ(banner.count(), 1);
+    EXPECT_EQ(banner.at(0).at(0).toString(), QStringLiteral("Erreur à la selection de la taille de la police..."));
+    const int max = Editeur::kTaillePoliceMax;
+    EXPECT_EQ(sizes(), (std::vector{max, max, max, max}));
+    EXPECT_TRUE(sameImage(preview, editeur.picture4().image()));
+    editeur.tailleMoins(); // the way back still works
+    EXPECT_EQ(editeur.text4().value(), max - 1);
 }
 
 } // namespace
