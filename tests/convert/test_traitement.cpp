@@ -269,20 +269,3 @@ TEST(NiveauAuto, OtsuWorkedOut)
     const Histogramme h = histogrammeGris(image);
     EXPECT_TRUE(h[127] == 1 && h[128] == 1 && h[85] == 2);
 }
-
-TEST(NiveauAuto, TwoTonePictureIsSeparatedExactly)
-{
-    // Greys 90 and 150, whichever side has more pixels: the middle of 90..149 is
-    // 119.5, level -3 cuts at 119.
-    for (const int split : {10, 80, 150}) {
-        Surface s(160, 100, grey(150));
-        for (int y = 0; y < 100; ++y)
-            for (int x = 0; x < split; ++x)
-                s.setPixel(x, y, grey(90));
-        EXPECT_EQ(niveauAutomatique(s.image()), -3) << split;
-    }
-    QImage flat(20, 20, QImage::Format_RGB32);
-    flat.fill(qRgb(30, 60, 90));
-    EXPECT_FALSE(niveauAutomatique(flat));
-    EXPECT_FALSE(niveauAutomatique(QImage()));
-}
