@@ -361,12 +361,13 @@ TEST_F(ConversionTest, OpeningFailuresChangeNothing)
     }
 }
 
-// Start-up from a calculator picture (opened from the desktop): read as the open
-// command reads it, the first free automatic name; an unreadable one is reported and
-// the program starts on a blank picture.
+// Start-up: the picture from the command line converted at level 0, or a calculator
+// picture (opened from the desktop) read as the open command reads it; the first free
+// automatic name; an unreadable one is reported and the program starts on a blank picture.
 TEST_F(ConversionTest, StartUp)
 {
     write(QStringLiteral("fig0000.89i"), "x");
+    ASSERT_TRUE(solid(320, 200, qRgb(127, 127, 127)).save(path(QStringLiteral("depart.png"))));
     write(QStringLiteral("dessin.89i"), file89i(20, 64, QByteArray(8, char(0xFF))));
     const struct
     {
@@ -375,6 +376,7 @@ TEST_F(ConversionTest, StartUp)
         QSize size;
         size_t messages;
     } cases[] = {
+        {"depart.png", solid(160, 100, kBlack), {160, 100}, 0}, // grey 127: black at level 0
         {"dessin.89i", whiteWithBlack(160, 100, QRect(0, 0, 64, 1)), {64, 20}, 0},
         {"absent.png", solid(160, 100, kWhite), {160, 100}, 1},
     };
