@@ -47,6 +47,8 @@ int blackCount(const QImage &image)
 // over the whole surface; only invert == -1 swaps the colours.
 TEST(Traitement, GreyLevelTable)
 {
+    SepareRVB(0x123456); // a colour's low byte is its red
+    EXPECT_TRUE(rouge == 0x56 && vert == 0x34 && bleu == 0x12);
     struct Row
     {
         Couleur colour;
