@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "app/fenetreprincipale.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -87,7 +87,7 @@ void BM_DemarrageFenetre(benchmark::State &state)
     const QString photo = photoJpeg(dir);
     for (auto _ : state) {
         const auto t0 = std::chrono::steady_clock::now();
-        auto form = std::make_unique<Form1>();
+        auto form = std::make_unique<FenetrePrincipale>();
         Peinture peinture;
         form->installEventFilter(&peinture);
         form->etat.setCheminAppli(dir.path());
@@ -107,20 +107,20 @@ BENCHMARK(BM_DemarrageFenetre)->UseManualTime()->Unit(benchmark::kMillisecond)->
 void BM_RelacheCurseur(benchmark::State &state)
 {
     QTemporaryDir dir;
-    Form1 form;
+    FenetrePrincipale form;
     form.etat.setCheminAppli(dir.path());
     form.Form_Load(photoJpeg(dir));
-    form.etat.check2 = state.range(0) != 0;
+    form.etat.conserverProportions = state.range(0) != 0;
     form.show();
     QApplication::processEvents();
-    QWidget *travail = form.findChild<QWidget *>(QStringLiteral("Picture2"));
+    QWidget *travail = form.findChild<QWidget *>(QStringLiteral("vueTravail"));
     int sens = 1;
     for (auto _ : state) {
-        form.slider1->setSliderDown(true);
-        form.slider1->setSliderPosition(10 * sens);
+        form.niveauGris->setSliderDown(true);
+        form.niveauGris->setSliderPosition(10 * sens);
         sens = -sens;
         const auto t0 = std::chrono::steady_clock::now();
-        form.slider1->setSliderDown(false);
+        form.niveauGris->setSliderDown(false);
         travail->repaint();
         state.SetIterationTime(secondesDepuis(t0));
     }

@@ -27,7 +27,7 @@ void BM_PixelToolMoveEvent(benchmark::State &state)
 {
     ShownCanvas shown;
     shown.editeur.choisirOutil(0);
-    while (shown.editeur.text6().value() < state.range(0))
+    while (shown.editeur.taillePixel().value() < state.range(0))
         shown.editeur.pixelPlus();
     int i = 0;
     for (auto _ : state) {

@@ -57,7 +57,7 @@ void BM_Convertir(benchmark::State &bench)
     state.importerImage(photo(640, 480));
     for (auto _ : bench)
         state.convertir();
-    if (state.fich != QStringLiteral("fig1000"))
+    if (state.nomSuivant != QStringLiteral("fig1000"))
         bench.SkipWithError("wrong automatic name");
 }
 BENCHMARK(BM_Convertir)->Unit(benchmark::kMillisecond);
@@ -81,7 +81,7 @@ void BM_ConvertirProportions(benchmark::State &bench)
     ConversionState state;
     state.setCheminAppli(dir.path());
     state.importerImage(photo(6000, 4000));
-    state.check2 = true;
+    state.conserverProportions = true;
     for (auto _ : bench)
         state.convertir();
 }
@@ -102,7 +102,7 @@ void BM_OuvrirJpeg6000x4000(benchmark::State &bench)
     for (auto _ : bench)
         state.ouvrirFichier(path);
     bench.counters["peak_MB"] = peakMegabytes();
-    if (state.picture1.size() != QSize(6000, 4000))
+    if (state.imageSource.size() != QSize(6000, 4000))
         bench.SkipWithError("not opened");
 }
 BENCHMARK(BM_OuvrirJpeg6000x4000)->Unit(benchmark::kMillisecond)->Iterations(5);
@@ -122,7 +122,7 @@ void BM_OuvrirConvertirJpeg48Mpx(benchmark::State &bench)
     for (auto _ : bench) {
         ConversionState state;
         state.setCheminAppli(dir.path());
-        state.check2 = true;
+        state.conserverProportions = true;
         if (!state.chargerFichier(path)) {
             bench.SkipWithError("not opened");
             return;

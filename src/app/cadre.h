@@ -2,11 +2,11 @@
 
 #include <QMainWindow>
 
-class Form1;
+class FenetrePrincipale;
 class Menus;
 
-// The program's top-level window: the menu bar above the main window Form1, whose
-// fixed client area and controls stay exactly as they are. Closing it closes Form1,
+// The program's top-level window: the menu bar above the main window FenetrePrincipale, whose
+// fixed client area and controls stay exactly as they are. Closing it closes FenetrePrincipale,
 // which ends the program.
 class Cadre : public QMainWindow
 {
@@ -14,15 +14,15 @@ class Cadre : public QMainWindow
 
 public:
     // Takes the window in, with its title, icon and fixed size.
-    explicit Cadre(Form1 *form1, QWidget *parent = nullptr);
+    explicit Cadre(FenetrePrincipale *fenetrePrincipale, QWidget *parent = nullptr);
 
-    Form1 *form1() const { return m_form1; }
+    FenetrePrincipale *fenetrePrincipale() const { return m_fenetrePrincipale; }
     Menus *menus() const { return m_menus; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    Form1 *m_form1;
+    FenetrePrincipale *m_fenetrePrincipale;
     Menus *m_menus;
 };

@@ -438,13 +438,13 @@ bool CommandLine::convertOne(const QString &source, const ConvertOptions &option
 {
     ConversionState state;
     state.setCheminAppli(QDir::currentPath());
-    state.text7 = options.largeur;
-    state.text8 = options.hauteur;
-    state.check2 = options.proportions;
+    state.largeurSortie = options.largeur;
+    state.hauteurSortie = options.hauteur;
+    state.conserverProportions = options.proportions;
     state.reduction = options.reduction;
-    state.option1 = options.simple;
-    state.slider1 = options.niveau;
-    state.check3 = options.inverser;
+    state.methodeSimple = options.simple;
+    state.niveauGris = options.niveau;
+    state.inverserCouleurs = options.inverser;
     state.tramage = options.tramage;
 
     QString error;
@@ -460,7 +460,7 @@ bool CommandLine::convertOne(const QString &source, const ConvertOptions &option
     // from the blank source frame.
     if (!ConversionState::estImage89i(source)) {
         if (options.niveauAuto)
-            state.slider1 = state.niveauAutomatique();
+            state.niveauGris = state.niveauAutomatique();
         state.convertir();
     }
 

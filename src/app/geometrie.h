@@ -16,8 +16,8 @@ namespace geometrie {
 
 struct Controle
 {
-    std::string_view nom;        // "Text7", "Label(0)", "Form1"
-    std::string_view conteneur;  // "Form1", "Frame1", "Picture2", "explo", "Form2", "Form3"; "" for a window
+    std::string_view nom;        // "boiteLargeur", "enteteNiveaux", "FenetrePrincipale"
+    std::string_view conteneur;  // "FenetrePrincipale", "groupeOutils", "vueTravail", "Visualisateur", "FenetreAPropos", "FenetreZoom"; "" for a window
     int l = 0, t = 0, w = 0, h = 0; // for a line: x1, y1, x2, y2
     const char *texte = nullptr;    // caption or initial text, UTF-8
     const char *infobulle = nullptr;

@@ -2,7 +2,7 @@
 
 #include "apparence.h"
 #include "cadre.h"
-#include "form1.h"
+#include "fenetreprincipale.h"
 #include "images.h"
 
 #include <QApplication>
@@ -67,12 +67,12 @@ int lancerInterface(int argc, char **argv, const QStringList &arguments)
     if (!apparence::traduireQt())
         std::fprintf(stderr, "Traduction française de Qt introuvable (paquet qt6-translations-l10n).\n");
 
-    auto *form1 = new Form1;
+    auto *fenetrePrincipale = new FenetrePrincipale;
     // Closing the main window ends the program, whatever else is open.
-    QObject::connect(form1, &Form1::fermee, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    form1->Form_Load(arguments);
+    QObject::connect(fenetrePrincipale, &FenetrePrincipale::fermee, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    fenetrePrincipale->Form_Load(arguments);
     // The menu bar stands above the window, which the frame takes in.
-    QPointer<Cadre> cadre = new Cadre(form1);
+    QPointer<Cadre> cadre = new Cadre(fenetrePrincipale);
     cadre->setAttribute(Qt::WA_DeleteOnClose);
     PremierAffichage premier(cadre, qEnvironmentVariable("BRIVANE_CAPTURE"),
                              qEnvironmentVariableIsSet("BRIVANE_MESURE_DEMARRAGE"));

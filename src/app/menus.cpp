@@ -1,7 +1,7 @@
 #include "menus.h"
 
-#include "btnxp.h"
-#include "form1.h"
+#include "boutonpoussoir.h"
+#include "fenetreprincipale.h"
 #include "geometrie.h"
 
 #include <QActionGroup>
@@ -19,10 +19,10 @@ QAction *article(QMenu *menu, const QString &texte, const QList<QKeySequence> &r
 }
 
 // Triggering the item raises the button's Click: whatever the button runs, the item runs.
-QAction *bouton(QMenu *menu, const QString &texte, BtnXP *btn, const QList<QKeySequence> &raccourcis = {})
+QAction *bouton(QMenu *menu, const QString &texte, BoutonPoussoir *btn, const QList<QKeySequence> &raccourcis = {})
 {
     QAction *action = article(menu, texte, raccourcis);
-    QObject::connect(action, &QAction::triggered, btn, &BtnXP::Click);
+    QObject::connect(action, &QAction::triggered, btn, &BoutonPoussoir::Click);
     return action;
 }
 
@@ -41,7 +41,7 @@ QAction *option(QMenu *menu, QActionGroup *groupe, const char *nom, QRadioButton
 
 } // namespace
 
-Menus::Menus(Form1 &form, QMenuBar *barre)
+Menus::Menus(FenetrePrincipale &form, QMenuBar *barre)
     : QObject(barre)
     , m_form(form)
 {
@@ -55,17 +55,17 @@ Menus::Menus(Form1 &form, QMenuBar *barre)
 void Menus::creerFichier(QMenuBar *barre)
 {
     fichier = barre->addMenu(QStringLiteral("&Fichier"));
-    ouvrir = bouton(fichier, QStringLiteral("&Ouvrir..."), m_form.btnXP[6], {QKeySequence(Qt::CTRL | Qt::Key_O)});
+    ouvrir = bouton(fichier, QStringLiteral("&Ouvrir..."), m_form.boutons[FenetrePrincipale::BoutonOuvrir], {QKeySequence(Qt::CTRL | Qt::Key_O)});
     // A text box with the focus takes Ctrl+V for itself and pastes text.
-    importer = bouton(fichier, QStringLiteral("&Importer le presse-papier"), m_form.btnXP[2],
+    importer = bouton(fichier, QStringLiteral("&Importer le presse-papier"), m_form.boutons[FenetrePrincipale::BoutonImporter],
                       {QKeySequence(Qt::CTRL | Qt::Key_V)});
     fichier->addSeparator();
-    sauverSous = bouton(fichier, QStringLiteral("Sauver so&us..."), m_form.btnXP[8],
+    sauverSous = bouton(fichier, QStringLiteral("Sauver so&us..."), m_form.boutons[FenetrePrincipale::BoutonSauverSous],
                         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
-    sauverAuto = bouton(fichier, QStringLiteral("&Sauver automatiquement"), m_form.btnXP[3],
+    sauverAuto = bouton(fichier, QStringLiteral("&Sauver automatiquement"), m_form.boutons[FenetrePrincipale::BoutonSauverAuto],
                         {QKeySequence(Qt::CTRL | Qt::Key_S)});
     fichier->addSeparator();
-    visualisateur = bouton(fichier, QStringLiteral("&Visualisateur d'images"), m_form.btnXP[9]);
+    visualisateur = bouton(fichier, QStringLiteral("&Visualisateur d'images"), m_form.boutons[FenetrePrincipale::BoutonVisualisateur]);
     fichier->addSeparator();
     quitter = article(fichier, QStringLiteral("&Quitter"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
     connect(quitter, &QAction::triggered, this, [this] { m_form.window()->close(); });
@@ -94,16 +94,16 @@ void Menus::creerEdition(QMenuBar *barre)
 void Menus::creerConversion(QMenuBar *barre)
 {
     conversion = barre->addMenu(QStringLiteral("&Conversion"));
-    convertir = bouton(conversion, QStringLiteral("&Convertir"), m_form.btnXP[1], {QKeySequence(Qt::Key_F5)});
+    convertir = bouton(conversion, QStringLiteral("&Convertir"), m_form.boutons[FenetrePrincipale::BoutonConvertir], {QKeySequence(Qt::Key_F5)});
     niveauAuto = article(conversion, QStringLiteral("Niveau a&utomatique"));
     connect(niveauAuto, &QAction::triggered, this, [this] { m_form.niveauAutomatique(); });
     // Like the slider, it means nothing to the simple method.
-    niveauAuto->setEnabled(m_form.Option2->isChecked());
-    connect(m_form.Option2, &QAbstractButton::toggled, niveauAuto, &QAction::setEnabled);
+    niveauAuto->setEnabled(m_form.choixMethodeGris->isChecked());
+    connect(m_form.choixMethodeGris, &QAbstractButton::toggled, niveauAuto, &QAction::setEnabled);
     conversion->addSeparator();
     auto *methodes = new QActionGroup(this);
-    option1 = option(conversion, methodes, "Option1", m_form.Option1);
-    option2 = option(conversion, methodes, "Option2", m_form.Option2);
+    methodeSimple = option(conversion, methodes, "choixMethodeSimple", m_form.choixMethodeSimple);
+    methodeGris = option(conversion, methodes, "choixMethodeGris", m_form.choixMethodeGris);
     conversion->addSeparator();
     auto *reductions = new QActionGroup(this);
     reductionMoyenne = reduction(conversion, reductions, QStringLiteral("Réduction : &moyenne (photos)"),

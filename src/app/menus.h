@@ -4,7 +4,7 @@
 
 #include <QObject>
 
-class Form1;
+class FenetrePrincipale;
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -18,7 +18,7 @@ class Menus : public QObject
 
 public:
     // Fills the bar; the menus live as long as it.
-    Menus(Form1 &form, QMenuBar *barre);
+    Menus(FenetrePrincipale &form, QMenuBar *barre);
 
     QMenu *fichier = nullptr;
     QAction *ouvrir = nullptr;
@@ -35,8 +35,8 @@ public:
     QMenu *conversion = nullptr;
     QAction *convertir = nullptr;
     QAction *niveauAuto = nullptr;
-    QAction *option1 = nullptr;
-    QAction *option2 = nullptr;
+    QAction *methodeSimple = nullptr;
+    QAction *methodeGris = nullptr;
     QAction *reductionMoyenne = nullptr;
     QAction *reductionEt = nullptr;
 
@@ -54,5 +54,5 @@ private:
     // A checkable item of the group that converts again with that reduction.
     QAction *reduction(QMenu *menu, QActionGroup *groupe, const QString &texte, Reduction choix);
 
-    Form1 &m_form;
+    FenetrePrincipale &m_form;
 };

@@ -105,14 +105,14 @@ QString ConversionState::dossierAutomatique() const
 
 Reglages ConversionState::reglages() const
 {
-    return {slider1, option1, check3, tramage, reduction};
+    return {niveauGris, methodeSimple, inverserCouleurs, tramage, reduction};
 }
 
 void ConversionState::setReglages(const Reglages &r)
 {
-    slider1 = r.slider1;
-    option1 = r.option1;
-    check3 = r.check3;
+    niveauGris = r.niveauGris;
+    methodeSimple = r.methodeSimple;
+    inverserCouleurs = r.inverserCouleurs;
     tramage = r.tramage;
     if (reduction != r.reduction) {
         // The preview shows the source as the work picture was made from it.
@@ -148,7 +148,7 @@ void ConversionState::demarrer(const QString &cheminSource)
         QString error;
         if (!charger89i(cheminSource.trimmed(), &error))
             Dialogs::current().message(error, Dialogs::Icon::Exclamation);
-        fich = text1 = nomAutomatique(prochainNumero());
+        nomSuivant = nomVariable = nomAutomatique(prochainNumero());
         changed();
         return;
     }
@@ -162,12 +162,12 @@ void ConversionState::demarrer(const QString &cheminSource)
             Dialogs::current().message(loaded.warning, Dialogs::Icon::Exclamation);
         importerImage(loaded.image);
     }
-    picture2.cls();
-    stretchBlt(picture2, QRect(0, 0, largeur, hauteur), picture1, picture1.rect(), reduction);
-    conv = QStringLiteral("Methode avancée");
-    traitement::ViaGrayscale(picture2, 0, 1);
+    travail.cls();
+    stretchBlt(travail, QRect(0, 0, largeur, hauteur), imageSource, imageSource.rect(), reduction);
+    methodeUtilisee = QStringLiteral("Methode avancée");
+    traitement::ViaGrayscale(travail, 0, 1);
     m_reglagesImage = Reglages{};
-    fich = text1 = nomAutomatique(prochainNumero());
+    nomSuivant = nomVariable = nomAutomatique(prochainNumero());
     changed();
 }
 
@@ -230,8 +230,8 @@ bool ConversionState::chargerFichier(const QString &path, QString *error, QStrin
     }
     if (warning)
         *warning = loaded.warning;
-    picture1.setPicture(loaded.image);
-    picture1.refresh();
+    imageSource.setPicture(loaded.image);
+    imageSource.refresh();
     stretchSourceIntoPreview();
     return true;
 }
@@ -258,12 +258,12 @@ std::optional<QByteArray> entete89i(const QString &path, QString *error)
 bool ConversionState::charger89i(const QString &path, QString *error)
 {
     const auto entete = entete89i(path, error);
-    if (!entete || !lib89i::Lire89i(path, picture2, false, error))
+    if (!entete || !lib89i::Lire89i(path, travail, false, error))
         return false;
-    picture1.cls();
-    picture1.refresh();
-    picture3.cls();
-    picture3.refresh();
+    imageSource.cls();
+    imageSource.refresh();
+    apercuSource.cls();
+    apercuSource.refresh();
     adopterTaille89i(lib89i::taille89i(*entete));
     return true;
 }
@@ -271,13 +271,13 @@ bool ConversionState::charger89i(const QString &path, QString *error)
 bool ConversionState::ouvrirDuVisualisateur(const QString &path, QString *error)
 {
     const auto entete = entete89i(path, error);
-    if (!entete || !lib89i::Lire89i(path, picture2, false, error))
+    if (!entete || !lib89i::Lire89i(path, travail, false, error))
         return false;
-    picture1.resize(kLargeurEcran, kHauteurEcran);
+    imageSource.resize(kLargeurEcran, kHauteurEcran);
     // The file was just read: the two copies cannot fail but for a race, and then
     // they only stay blank.
-    lib89i::Lire89i(path, picture1, false);
-    lib89i::Lire89i(path, picture3, false);
+    lib89i::Lire89i(path, imageSource, false);
+    lib89i::Lire89i(path, apercuSource, false);
     adopterTaille89i(lib89i::taille89i(*entete));
     return true;
 }
@@ -317,36 +317,36 @@ void ConversionState::importerImage(const QImage &image)
     }
     // No picture: a blank source, keeping the frame's size.
     if (image.isNull())
-        picture1.cls();
+        imageSource.cls();
     else
-        picture1.setPicture(image);
-    picture1.refresh();
+        imageSource.setPicture(image);
+    imageSource.refresh();
     stretchSourceIntoPreview();
 }
 
 void ConversionState::stretchSourceIntoPreview()
 {
-    stretchBlt(picture3, QRect(0, 0, kLargeurEcran, kHauteurEcran), picture1, picture1.rect(), reduction);
-    picture3.refresh();
+    stretchBlt(apercuSource, QRect(0, 0, kLargeurEcran, kHauteurEcran), imageSource, imageSource.rect(), reduction);
+    apercuSource.refresh();
 }
 
 void ConversionState::ajusteImage()
 {
-    hauteur = text8;
-    largeur = text7;
+    hauteur = hauteurSortie;
+    largeur = largeurSortie;
     x0 = y0 = 0;
-    picture2.cls();
-    if (!check2) {
+    travail.cls();
+    if (!conserverProportions) {
         // From the preview: the source is resampled twice on this path.
-        stretchBlt(picture2, QRect(0, 0, largeur, hauteur), picture3,
+        stretchBlt(travail, QRect(0, 0, largeur, hauteur), apercuSource,
                    QRect(0, 0, kLargeurEcran, kHauteurEcran), reduction);
-        picture2.refresh();
+        travail.refresh();
         return;
     }
-    const int sw = picture1.width();
-    const int sh = picture1.height();
-    const int w7 = text7;
-    const int h8 = text8;
+    const int sw = imageSource.width();
+    const int sh = imageSource.height();
+    const int w7 = largeurSortie;
+    const int h8 = hauteurSortie;
     if (sw > 0 && sh > 0 && w7 > 0 && h8 > 0) {
         const double rw = double(sw) / w7;
         const double rh = double(sh) / h8;
@@ -359,22 +359,22 @@ void ConversionState::ajusteImage()
             x0 = arrondiPair(w7 / 2.0 - largeur / 2.0);
         }
     }
-    stretchBlt(picture2, QRect(x0, y0, largeur, hauteur), picture1, picture1.rect(), reduction);
-    picture2.refresh();
+    stretchBlt(travail, QRect(x0, y0, largeur, hauteur), imageSource, imageSource.rect(), reduction);
+    travail.refresh();
 }
 
 void ConversionState::convertir()
 {
     ajusteImage();
-    if (!option1) {
-        conv = QStringLiteral("Via Grayscale 1");
-        traitement::Tramer(picture2, QRect(x0, y0, largeur, hauteur), slider1, check3 ? -1 : 1, tramage);
+    if (!methodeSimple) {
+        methodeUtilisee = QStringLiteral("Via Grayscale 1");
+        traitement::Tramer(travail, QRect(x0, y0, largeur, hauteur), niveauGris, inverserCouleurs ? -1 : 1, tramage);
     } else {
-        conv = QStringLiteral("Noir et Blanc Simple");
-        traitement::NoirEtBlanc(picture2);
+        methodeUtilisee = QStringLiteral("Noir et Blanc Simple");
+        traitement::NoirEtBlanc(travail);
     }
     m_reglagesImage = reglages();
-    fich = nomAutomatique(prochainNumero());
+    nomSuivant = nomAutomatique(prochainNumero());
     changed();
 }
 
@@ -387,8 +387,8 @@ void ConversionState::changerReduction(Reduction choix)
 
 int ConversionState::niveauAutomatique() const
 {
-    const Surface &fitted = check2 ? picture1 : picture3;
-    return traitement::niveauAutomatique(fitted.image()).value_or(slider1);
+    const Surface &fitted = conserverProportions ? imageSource : apercuSource;
+    return traitement::niveauAutomatique(fitted.image()).value_or(niveauGris);
 }
 
 int ConversionState::prochainNumero() const
@@ -434,7 +434,7 @@ QString ConversionState::cheminSauverSous(const QString &chosen)
 
 void ConversionState::avertirOptionsAvancees() const
 {
-    if (check1)
+    if (optionsAvancees)
         Dialogs::current().message(
             QStringLiteral("Vous avez choisi d'utiliser des options complémentaires"),
             Dialogs::Icon::Exclamation);
@@ -451,8 +451,8 @@ void ConversionState::sauverSous()
     retenirDossier(*chosen);
     const QString path = cheminSauverSous(*chosen);
     avertirOptionsAvancees();
-    const QString folder = check1 ? text2 : QStringLiteral("zfig");
-    const QString name = check1 ? text1 : QStringLiteral("fig0000");
+    const QString folder = optionsAvancees ? nomDossier : QStringLiteral("zfig");
+    const QString name = optionsAvancees ? nomVariable : QStringLiteral("fig0000");
     QString error;
     if (!ecrireImageAjustee(path, folder, name, true, &error))
         Dialogs::current().message(error, Dialogs::Icon::Exclamation);
@@ -474,15 +474,15 @@ void ConversionState::sauverAutomatiquement()
             Dialogs::Icon::Exclamation);
         return;
     }
-    const QString folder = check1 ? text2 : QStringLiteral("zfig");
-    const QString name = check1 ? text1 : nomAutomatique(k);
+    const QString folder = optionsAvancees ? nomDossier : QStringLiteral("zfig");
+    const QString name = optionsAvancees ? nomVariable : nomAutomatique(k);
     QString error;
-    if (!lib89i::Ecrire89i(path, picture2, text8, text7, folder, name, true, &error)) {
+    if (!lib89i::Ecrire89i(path, travail, hauteurSortie, largeurSortie, folder, name, true, &error)) {
         // Nothing was written: the names stay as they were.
         Dialogs::current().message(error, Dialogs::Icon::Exclamation);
         return;
     }
-    fich = text1 = nomAutomatique(prochainNumero());
+    nomSuivant = nomVariable = nomAutomatique(prochainNumero());
     changed();
 }
 
@@ -493,7 +493,7 @@ Surface ConversionState::imageAjustee() const
     const int w = std::max(largeur, 0);
     const int h = std::max(hauteur, 0);
     Surface picture((w + 7) / 8 * 8, h, kBlanc);
-    bitBlt(picture, 0, 0, picture.width(), h, picture2, x0, y0);
+    bitBlt(picture, 0, 0, picture.width(), h, travail, x0, y0);
     return picture;
 }
 

@@ -15,9 +15,9 @@ class QWidget;
 // setting is one more field here and one more line in reglages() and setReglages().
 struct Reglages
 {
-    int slider1 = 0;
-    bool option1 = false;
-    bool check3 = false;
+    int niveauGris = 0;
+    bool methodeSimple = false;
+    bool inverserCouleurs = false;
     traitement::Tramage tramage = traitement::Tramage::Aucun;
     Reduction reduction = Reduction::Moyenne;
     bool operator==(const Reglages &) const = default;
@@ -50,9 +50,9 @@ public:
 
     // The three pictures use a white background: cleared parts then count as clear
     // pixels in the file (only exact white is clear).
-    Surface picture1{392, 216, kBlanc}; // source frame, the source at its natural size
-    Surface picture3{kLargeurEcran, kHauteurEcran, kBlanc}; // source preview
-    Surface picture2{kLargeurEcran, kHauteurEcran, kBlanc}; // work picture
+    Surface imageSource{392, 216, kBlanc}; // source frame, the source at its natural size
+    Surface apercuSource{kLargeurEcran, kHauteurEcran, kBlanc}; // source preview
+    Surface travail{kLargeurEcran, kHauteurEcran, kBlanc}; // work picture
 
     // The picture last put into the work picture: its size and its top-left corner.
     int largeur = kLargeurEcran;
@@ -61,12 +61,12 @@ public:
     int y0 = 0;
 
     // Option values, bound to the window's controls.
-    int text7 = kLargeurEcran;  // output width (16 to 160 by 16 in the window)
-    int text8 = kHauteurEcran;  // output height (2 to 100 by 2 in the window)
-    bool check2 = false;        // "Conserver les proportions"
-    bool option1 = false;       // "Noir & Blanc simple"; false: "Via Grayscale 1" (Option2)
-    int slider1 = 0;            // grey-level correction, -50 to 50
-    bool check3 = false;        // "Inverser les couleurs"
+    int largeurSortie = kLargeurEcran;  // output width (16 to 160 by 16 in the window)
+    int hauteurSortie = kHauteurEcran;  // output height (2 to 100 by 2 in the window)
+    bool conserverProportions = false;        // "Conserver les proportions"
+    bool methodeSimple = false;       // "Noir & Blanc simple"; false: "Via Grayscale 1" (choixMethodeGris)
+    int niveauGris = 0;            // grey-level correction, -50 to 50
+    bool inverserCouleurs = false;        // "Inverser les couleurs"
     // "Tramage": the grey-level method dithers the fitted picture (the check box
     // gives FloydSteinberg; the command line any method).
     traitement::Tramage tramage = traitement::Tramage::Aucun;
@@ -74,11 +74,11 @@ public:
     // the mean for photographs, the AND for line drawings ("Réduction" in the
     // "Conversion" menu, --reduction on the command line).
     Reduction reduction = Reduction::Moyenne;
-    bool check1 = false;        // "Options avancées"
-    QString text1;              // variable name of the advanced options (8 characters at most)
-    QString text2 = QStringLiteral("zfig"); // folder name of the advanced options
-    QString conv = QStringLiteral("Noir et blanc simple"); // name of the method that ran last
-    QString fich = QStringLiteral("Label4"); // next automatic name
+    bool optionsAvancees = false;        // "Options avancées"
+    QString nomVariable;              // variable name of the advanced options (8 characters at most)
+    QString nomDossier = QStringLiteral("zfig"); // folder name of the advanced options
+    QString methodeUtilisee = QStringLiteral("Noir et blanc simple"); // name of the method that ran last
+    QString nomSuivant = QStringLiteral("Label4"); // next automatic name
 
     // The settings as the controls stand, and setting them all at once.
     Reglages reglages() const;
@@ -93,7 +93,7 @@ public:
     const QString &cheminAppli() const { return m_cheminAppli; }
     // A folder given here is used as it is for the automatic files, writable or not.
     void setCheminAppli(const QString &folder);
-    // Where the automatic files go and fich looks: the program's folder, except
+    // Where the automatic files go and nomSuivant looks: the program's folder, except
     // when it is the executable's own folder and cannot be written to (an
     // installed program); then the fallback folder, created by the first
     // automatic save. Ends with the platform's separator.
@@ -110,8 +110,8 @@ public:
     void setChangeHandler(std::function<void()> handler) { m_changed = std::move(handler); }
 
     // Start-up: the source from a picture file (an empty path: from the clipboard),
-    // stretched into the work picture and the preview, converted at level 0; fich
-    // and text1 show the first free automatic name. An unreadable file is reported
+    // stretched into the work picture and the preview, converted at level 0; nomSuivant
+    // and nomVariable show the first free automatic name. An unreadable file is reported
     // and leaves a blank source.
     void demarrer(const QString &cheminSource);
 
@@ -144,16 +144,16 @@ public:
     // A picture as the source (a null image: a blank source of the same size).
     void importerImage(const QImage &image);
 
-    // The fit of the source into the work picture at text7 x text8.
+    // The fit of the source into the work picture at largeurSortie x hauteurSortie.
     void ajusteImage();
-    // "Convertir": fit, the chosen method, then fich shows the next automatic name.
+    // "Convertir": fit, the chosen method, then nomSuivant shows the next automatic name.
     void convertir();
     // Another reduction: the preview is stretched again from the source frame, then
     // the picture is converted, as a move of the slider converts.
     void changerReduction(Reduction choix);
     // "Niveau automatique": the slider level that best separates the dark and light
     // greys of what the fit stretches (the preview, or with "Conserver les
-    // proportions" the source frame), by Otsu's method; slider1 when the picture
+    // proportions" the source frame), by Otsu's method; niveauGris when the picture
     // has a single grey. Changes nothing: the window sets the slider, whose
     // change converts.
     int niveauAutomatique() const;

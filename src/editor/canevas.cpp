@@ -21,7 +21,7 @@ QPen dashedPen(int width)
     return pen;
 }
 
-void paintLine1(QPainter &painter, const Line1State &line)
+void paintTraitLigne(QPainter &painter, const TraitLigne &line)
 {
     painter.setPen(dashedPen(line.borderWidth));
     const QPointF centre(0.5, 0.5); // pixel centres
@@ -32,7 +32,7 @@ void paintLine1(QPainter &painter, const Line1State &line)
         painter.drawLine(a, b);
 }
 
-void paintShape1(QPainter &painter, const Shape1State &shape)
+void paintContourEllipse(QPainter &painter, const ContourEllipse &shape)
 {
     painter.setPen(dashedPen(1));
     painter.setBrush(Qt::NoBrush);
@@ -47,16 +47,16 @@ void paintRectangle(QPainter &painter, const RectangleState &rectangle)
     painter.drawRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
-void paintPrev(QPainter &painter, const Editeur &editeur)
+void paintEtiquetteTexte(QPainter &painter, const Editeur &editeur)
 {
-    const PrevState &prev = editeur.prev();
+    const EtiquetteTexte &etiquetteTexte = editeur.etiquetteTexte();
     painter.setPen(kOverlayColour);
-    painter.setFont(prev.font);
-    const QFontMetrics metrics(prev.font);
+    painter.setFont(etiquetteTexte.font);
+    const QFontMetrics metrics(etiquetteTexte.font);
     // Laid out like validation prints it: each line under the previous one.
-    double y = std::round(prev.top) + metrics.ascent();
-    for (const QString &line : editeur.prevLines()) {
-        painter.drawText(QPointF(std::round(prev.left), y), line);
+    double y = std::round(etiquetteTexte.top) + metrics.ascent();
+    for (const QString &line : editeur.lignesEtiquette()) {
+        painter.drawText(QPointF(std::round(etiquetteTexte.left), y), line);
         y += metrics.height();
     }
 }
@@ -69,7 +69,7 @@ int shiftMask(const QMouseEvent *event)
 } // namespace
 
 Canevas::Canevas(Editeur &editeur, QWidget *parent, bool border)
-    : SurfaceWidget(&editeur.picture2(), parent, border)
+    : SurfaceWidget(&editeur.travail(), parent, border)
     , m_editeur(editeur)
     , m_origine(origin())
 {
@@ -119,21 +119,21 @@ void Canevas::paintEvent(QPaintEvent *event)
     painter.translate(m_origine);
     painter.scale(m_facteur, m_facteur);
     painter.setClipRect(QRect(QPoint(0, 0), surface()->size()));
-    if (m_editeur.line1().visible)
-        paintLine1(painter, m_editeur.line1());
-    if (m_editeur.shape1().visible)
-        paintShape1(painter, m_editeur.shape1());
+    if (m_editeur.traitLigne().visible)
+        paintTraitLigne(painter, m_editeur.traitLigne());
+    if (m_editeur.contourEllipse().visible)
+        paintContourEllipse(painter, m_editeur.contourEllipse());
     if (m_editeur.rectangle().visible)
         paintRectangle(painter, m_editeur.rectangle());
-    if (m_editeur.prev().visible)
-        paintPrev(painter, m_editeur);
+    if (m_editeur.etiquetteTexte().visible)
+        paintEtiquetteTexte(painter, m_editeur);
 }
 
 void Canevas::mousePressEvent(QMouseEvent *event)
 {
     const QPointF p = canvasPoint(event);
-    if (m_editeur.prev().visible && m_editeur.prevRect().contains(p)) {
-        m_pressOnPrev = true; // the label takes this click
+    if (m_editeur.etiquetteTexte().visible && m_editeur.rectEtiquette().contains(p)) {
+        m_pressOnEtiquetteTexte = true; // the label takes this click
         return;
     }
     m_editeur.mouseDown(buttonMask(event->button()), p.x(), p.y(), shiftMask(event));
@@ -141,20 +141,20 @@ void Canevas::mousePressEvent(QMouseEvent *event)
 
 void Canevas::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_pressOnPrev)
+    if (m_pressOnEtiquetteTexte)
         return;
     const QPointF p = canvasPoint(event);
-    if (m_editeur.prev().visible && m_editeur.prevRect().contains(p))
-        m_editeur.prevMouseMove();
+    if (m_editeur.etiquetteTexte().visible && m_editeur.rectEtiquette().contains(p))
+        m_editeur.etiquetteMouseMove();
     m_editeur.mouseMove(buttonMask(event->buttons()), p.x(), p.y(), shiftMask(event));
 }
 
 void Canevas::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (m_pressOnPrev) {
+    if (m_pressOnEtiquetteTexte) {
         if (event->buttons() == Qt::NoButton) {
-            m_pressOnPrev = false;
-            m_editeur.prevClick();
+            m_pressOnEtiquetteTexte = false;
+            m_editeur.etiquetteClick();
         }
         return;
     }

@@ -4,7 +4,7 @@
 
 class Editeur;
 
-// The editing canvas Picture2: shows the work picture with the editor's overlays
+// The editing canvas vueTravail: shows the work picture with the editor's overlays
 // on top (they never touch the picture), a cross-hair pointer, and forwards mouse
 // events in canvas pixels and key presses to the Editeur. A press on the placed
 // text label is a click on the label, not on the canvas.
@@ -41,5 +41,5 @@ private:
     Editeur &m_editeur;
     QPoint m_origine;
     int m_facteur = 1;
-    bool m_pressOnPrev = false; // the press landed on the label: its release is a label click
+    bool m_pressOnEtiquetteTexte = false; // the press landed on the label: its release is a label click
 };

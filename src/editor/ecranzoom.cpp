@@ -16,12 +16,12 @@ EcranZoom::EcranZoom(Editeur &editeur, QWidget *parent)
 
 QSize EcranZoom::minimumSizeHint() const
 {
-    return editeur().picture2().size() * kFacteurMin;
+    return editeur().travail().size() * kFacteurMin;
 }
 
 void EcranZoom::ajusterEchelle()
 {
-    const QSize image = editeur().picture2().size();
+    const QSize image = editeur().travail().size();
     if (image.isEmpty())
         return;
     const int facteur = std::clamp(std::min(width() / image.width(), height() / image.height()),
@@ -40,7 +40,7 @@ void EcranZoom::peindreImage(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::white);
-    const QImage &image = editeur().picture2().image();
+    const QImage &image = editeur().travail().image();
     if (m_points.size() != image.size()) {
         ajusterEchelle(); // the picture changed size
         m_points = QImage(image.size(), QImage::Format_RGB32);

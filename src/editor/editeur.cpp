@@ -31,20 +31,20 @@ void changeFont(Surface &surface, Change change)
 
 } // namespace
 
-Editeur::Editeur(Surface &picture2, QObject *parent)
+Editeur::Editeur(Surface &travail, QObject *parent)
     : QObject(parent)
-    , m_picture2(picture2)
+    , m_travail(travail)
 {
     QFont canvasFont(QStringLiteral("MS Serif"));
     canvasFont.setPointSizeF(6);
-    m_picture2.setFont(canvasFont);
+    m_travail.setFont(canvasFont);
     QFont previewFont(QStringLiteral("MS Serif"));
     previewFont.setPointSizeF(6.75);
-    m_picture4.setFont(previewFont);
-    m_prev.font.setStyleStrategy(QFont::NoAntialias);
-    m_prev.font.setFamily(m_picture4.font().family());
-    m_picture2.setDrawWidth(m_text5.value());
-    m_line1.borderWidth = m_text5.value();
+    m_apercuPolice.setFont(previewFont);
+    m_etiquetteTexte.font.setStyleStrategy(QFont::NoAntialias);
+    m_etiquetteTexte.font.setFamily(m_apercuPolice.font().family());
+    m_travail.setDrawWidth(m_epaisseurLigne.value());
+    m_traitLigne.borderWidth = m_epaisseurLigne.value();
     taillePlus();
 }
 
@@ -53,24 +53,24 @@ QString Editeur::messageErreurTaille()
     return QStringLiteral("Erreur à la selection de la taille de la police...");
 }
 
-QStringList Editeur::prevLines() const
+QStringList Editeur::lignesEtiquette() const
 {
-    QString caption = m_prev.caption;
+    QString caption = m_etiquetteTexte.caption;
     caption.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     caption.replace(u'\r', u'\n');
     return caption.split(u'\n');
 }
 
-QRectF Editeur::prevRect() const
+QRectF Editeur::rectEtiquette() const
 {
-    if (m_prev.caption.isEmpty())
+    if (m_etiquetteTexte.caption.isEmpty())
         return {};
-    const QFontMetrics metrics(m_prev.font);
-    const QStringList lines = prevLines();
+    const QFontMetrics metrics(m_etiquetteTexte.font);
+    const QStringList lines = lignesEtiquette();
     int width = 0;
     for (const QString &line : lines)
         width = std::max(width, metrics.horizontalAdvance(line));
-    return QRectF(std::round(m_prev.left), std::round(m_prev.top), width,
+    return QRectF(std::round(m_etiquetteTexte.left), std::round(m_etiquetteTexte.top), width,
                   double(metrics.height()) * lines.size());
 }
 
@@ -109,7 +109,7 @@ void Editeur::mouseMove(int button, double x, double y, int shift)
 void Editeur::mouseUp(int button, double x, double y)
 {
     if (button != 0 && m_outil == Outil::Texte)
-        placeOrHidePrev(x, y);
+        placeOrHideEtiquette(x, y);
     m_dernierCarre.reset();
     // A pixel-tool stroke ends here.
     emit etapeTerminee();
@@ -136,13 +136,13 @@ void Editeur::keyDown(int qtKey)
 void Editeur::nudge(int dx, int dy)
 {
     if (m_outil == Outil::Texte) {
-        m_prev.left += dx;
-        m_prev.top += dy;
+        m_etiquetteTexte.left += dx;
+        m_etiquetteTexte.top += dy;
     } else if (m_outil == Outil::Ligne) {
-        m_line1.x1 += dx;
-        m_line1.x2 += dx;
-        m_line1.y1 += dy;
-        m_line1.y2 += dy;
+        m_traitLigne.x1 += dx;
+        m_traitLigne.x2 += dx;
+        m_traitLigne.y1 += dy;
+        m_traitLigne.y2 += dy;
     } else if (m_outil == Outil::Rectangle) {
         m_rectangle.x1 += dx;
         m_rectangle.x2 += dx;
@@ -160,31 +160,31 @@ void Editeur::choisirOutil(int index)
     m_dernierCarre.reset();
     // A pending shape of another tool is dropped undrawn.
     if (index != int(Outil::Ligne))
-        m_line1.visible = false;
+        m_traitLigne.visible = false;
     if (index != int(Outil::Texte))
-        m_prev.visible = false;
+        m_etiquetteTexte.visible = false;
     if (index != int(Outil::Ellipse))
-        m_shape1.visible = false;
+        m_contourEllipse.visible = false;
     if (index != int(Outil::Rectangle))
         m_rectangle.visible = false;
     emit overlaysChanged();
     emit outilChange(int(m_outil));
 }
 
-void Editeur::labelClick(int index)
+void Editeur::enteteClick(int index)
 {
     if (index == 2)
         emit focusCanevasDemande();
 }
 
-void Editeur::prevClick()
+void Editeur::etiquetteClick()
 {
-    m_prev.visible = false;
+    m_etiquetteTexte.visible = false;
     emit overlaysChanged();
     emit focusCanevasDemande();
 }
 
-void Editeur::prevMouseMove()
+void Editeur::etiquetteMouseMove()
 {
     emit focusCanevasDemande();
 }
@@ -223,7 +223,7 @@ bool Editeur::paintWithPixelTool(double x, double y)
         paintSquare(fin.x(), fin.y(), colour, false);
     }
     m_dernierCarre = fin;
-    m_picture2.refresh();
+    m_travail.refresh();
     return true;
 }
 
@@ -231,41 +231,41 @@ void Editeur::paintSquare(double x, double y, Couleur colour, bool rafraichir)
 {
     // Only the part of the n x n square inside the picture is visited: the rest
     // would be dropped anyway, and a huge pixel size stays cheap.
-    const long long n = m_text6.value();
+    const long long n = m_taillePixel.value();
     const long long left = fix(x), top = fix(y);
-    const long long i0 = std::max(0LL, -left), i1 = std::min(n, m_picture2.width() - left);
-    const long long j0 = std::max(0LL, -top), j1 = std::min(n, m_picture2.height() - top);
+    const long long i0 = std::max(0LL, -left), i1 = std::min(n, m_travail.width() - left);
+    const long long j0 = std::max(0LL, -top), j1 = std::min(n, m_travail.height() - top);
     for (long long i = i0; i < i1; ++i)
         for (long long j = j0; j < j1; ++j)
-            m_picture2.setPixel(int(left + i), int(top + j), colour);
+            m_travail.setPixel(int(left + i), int(top + j), colour);
     if (rafraichir)
-        m_picture2.refresh();
+        m_travail.refresh();
 }
 
 // ---- Line ----
 
 void Editeur::startLine(double x, double y)
 {
-    m_line1.visible = true;
-    m_line1.x1 = m_line1.x2 = x;
-    m_line1.y1 = m_line1.y2 = y;
+    m_traitLigne.visible = true;
+    m_traitLigne.x1 = m_traitLigne.x2 = x;
+    m_traitLigne.y1 = m_traitLigne.y2 = y;
     emit overlaysChanged();
 }
 
 void Editeur::dragLine(double x, double y)
 {
-    m_line1.x2 = x;
-    m_line1.y2 = y;
+    m_traitLigne.x2 = x;
+    m_traitLigne.y2 = y;
     emit overlaysChanged();
 }
 
 void Editeur::validerLigne()
 {
-    if (!m_line1.visible)
+    if (!m_traitLigne.visible)
         return;
-    m_picture2.line(QPointF(m_line1.x1, m_line1.y1), QPointF(m_line1.x2, m_line1.y2), kNoir);
-    m_line1.visible = false;
-    m_picture2.refresh();
+    m_travail.line(QPointF(m_traitLigne.x1, m_traitLigne.y1), QPointF(m_traitLigne.x2, m_traitLigne.y2), kNoir);
+    m_traitLigne.visible = false;
+    m_travail.refresh();
     emit overlaysChanged();
     emit etapeTerminee();
 }
@@ -274,41 +274,41 @@ void Editeur::validerLigne()
 
 void Editeur::startOrCancelEllipse(double x, double y)
 {
-    if (!m_shape1.visible) {
-        m_shape1.visible = true;
-        m_shape1.top = fix(y);
-        m_shape1.left = fix(x);
+    if (!m_contourEllipse.visible) {
+        m_contourEllipse.visible = true;
+        m_contourEllipse.top = fix(y);
+        m_contourEllipse.left = fix(x);
     } else {
-        m_shape1.visible = false;
+        m_contourEllipse.visible = false;
     }
-    m_shape1.width = m_shape1.height = 0;
+    m_contourEllipse.width = m_contourEllipse.height = 0;
     emit overlaysChanged();
 }
 
 void Editeur::dragEllipse(double x, double y)
 {
     // The box keeps its top-left corner and only grows right and down.
-    const double w = x - m_shape1.left;
-    const double h = y - m_shape1.top;
-    m_shape1.width = w > 0 ? w : 0;
-    m_shape1.height = h > 0 ? h : 0;
+    const double w = x - m_contourEllipse.left;
+    const double h = y - m_contourEllipse.top;
+    m_contourEllipse.width = w > 0 ? w : 0;
+    m_contourEllipse.height = h > 0 ? h : 0;
     emit overlaysChanged();
 }
 
 void Editeur::validerEllipse()
 {
-    if (!m_shape1.visible)
+    if (!m_contourEllipse.visible)
         return;
-    m_shape1.visible = false;
-    const float width = float(m_shape1.width), height = float(m_shape1.height);
-    const float cx = width / 2 + float(m_shape1.left), cy = height / 2 + float(m_shape1.top);
+    m_contourEllipse.visible = false;
+    const float width = float(m_contourEllipse.width), height = float(m_contourEllipse.height);
+    const float cx = width / 2 + float(m_contourEllipse.left), cy = height / 2 + float(m_contourEllipse.top);
     const float rx = width / 2, ry = height / 2;
     // 1257 samples, t from 0 to 6.28; the bound is 6.282, not 2 pi, so the
     // outline stops one row short of the bottom of its box.
     for (double t = 0; t <= 6.282; t += 0.005)
-        m_picture2.setPixel(fix(rx * std::cos(t) + cx), fix(ry * std::sin(t) + cy), kNoir);
-    m_picture2.refresh();
-    m_line1.visible = false;
+        m_travail.setPixel(fix(rx * std::cos(t) + cx), fix(ry * std::sin(t) + cy), kNoir);
+    m_travail.refresh();
+    m_traitLigne.visible = false;
     emit overlaysChanged();
     emit etapeTerminee();
 }
@@ -338,10 +338,10 @@ void Editeur::dragRectangle(double x, double y, int shift)
 
 void Editeur::fillRect(const QRect &rect)
 {
-    const QRect r = rect & m_picture2.rect();
+    const QRect r = rect & m_travail.rect();
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
-            m_picture2.setPixel(x, y, kNoir);
+            m_travail.setPixel(x, y, kNoir);
 }
 
 void Editeur::validerRectangle()
@@ -350,7 +350,7 @@ void Editeur::validerRectangle()
         return;
     m_rectangle.visible = false;
     const QRect r = m_rectangle.rect();
-    const int w = m_text5.value();
+    const int w = m_epaisseurLigne.value();
     if (m_rectangle.plein || 2 * w >= std::min(r.width(), r.height())) {
         fillRect(r);
     } else {
@@ -359,7 +359,7 @@ void Editeur::validerRectangle()
         fillRect(QRect(r.left(), r.top() + w, w, r.height() - 2 * w));
         fillRect(QRect(r.right() - w + 1, r.top() + w, w, r.height() - 2 * w));
     }
-    m_picture2.refresh();
+    m_travail.refresh();
     emit overlaysChanged();
     emit etapeTerminee();
 }
@@ -368,7 +368,7 @@ void Editeur::validerRectangle()
 
 void Editeur::remplir(int x, int y, Couleur colour)
 {
-    QImage &image = m_picture2.image();
+    QImage &image = m_travail.image();
     if (!image.rect().contains(x, y))
         return;
     const QRgb cible = image.pixel(x, y), nouvelle = toQRgb(colour);
@@ -400,7 +400,7 @@ void Editeur::remplir(int x, int y, Couleur colour)
                     pile.emplace_back(i, ny);
         }
     }
-    m_picture2.refresh();
+    m_travail.refresh();
     emit etapeTerminee();
 }
 
@@ -408,65 +408,65 @@ void Editeur::remplir(int x, int y, Couleur colour)
 
 void Editeur::setTexte(const QString &text)
 {
-    m_text3 = text;
-    m_prev.caption = text;
+    m_texte = text;
+    m_etiquetteTexte.caption = text;
     emit overlaysChanged();
 }
 
-void Editeur::placeOrHidePrev(double x, double y)
+void Editeur::placeOrHideEtiquette(double x, double y)
 {
-    if (m_prev.visible) {
-        m_prev.visible = false;
+    if (m_etiquetteTexte.visible) {
+        m_etiquetteTexte.visible = false;
     } else {
-        m_prev.visible = true;
-        m_prev.font.setFamily(m_picture4.font().family());
-        m_prev.caption = m_text3;
-        m_prev.left = x;
-        m_prev.top = y;
+        m_etiquetteTexte.visible = true;
+        m_etiquetteTexte.font.setFamily(m_apercuPolice.font().family());
+        m_etiquetteTexte.caption = m_texte;
+        m_etiquetteTexte.left = x;
+        m_etiquetteTexte.top = y;
     }
     emit overlaysChanged();
 }
 
 void Editeur::validerTexte()
 {
-    if (!m_prev.visible)
+    if (!m_etiquetteTexte.visible)
         return;
-    changeFont(m_picture2, [&](QFont &f) { f.setFamily(m_prev.font.family()); });
-    m_picture2.setForeColor(kNoir);
+    changeFont(m_travail, [&](QFont &f) { f.setFamily(m_etiquetteTexte.font.family()); });
+    m_travail.setForeColor(kNoir);
     // Every line starts at the label's left edge, one under the other.
-    m_picture2.setCurrentY(m_prev.top);
-    for (const QString &line : prevLines()) {
-        m_picture2.setCurrentX(m_prev.left);
-        m_picture2.print(line);
+    m_travail.setCurrentY(m_etiquetteTexte.top);
+    for (const QString &line : lignesEtiquette()) {
+        m_travail.setCurrentX(m_etiquetteTexte.left);
+        m_travail.print(line);
     }
-    m_picture2.refresh();
-    m_prev.visible = false;
+    m_travail.refresh();
+    m_etiquetteTexte.visible = false;
     emit overlaysChanged();
     emit etapeTerminee();
 }
 
 void Editeur::redrawPreview()
 {
-    m_picture4.cls();
-    m_picture4.print(kSampleText);
-    m_picture4.refresh();
+    m_apercuPolice.cls();
+    m_apercuPolice.print(kSampleText);
+    m_apercuPolice.refresh();
 }
 
 void Editeur::choisirPolice(const QString &name)
 {
-    changeFont(m_picture2, [&](QFont &f) { f.setFamily(name); });
-    changeFont(m_picture4, [&](QFont &f) { f.setFamily(name); });
-    m_prev.font.setFamily(name);
+    changeFont(m_travail, [&](QFont &f) { f.setFamily(name); });
+    changeFont(m_apercuPolice, [&](QFont &f) { f.setFamily(name); });
+    m_etiquetteTexte.font.setFamily(name);
     redrawPreview();
-    m_prev.font.setFamily(m_picture4.font().family());
+    m_etiquetteTexte.font.setFamily(m_apercuPolice.font().family());
     emit overlaysChanged();
 }
 
 void Editeur::applyStyle(void (QFont::*set)(bool), bool (QFont::*get)() const, bool checked)
 {
-    changeFont(m_picture2, [&](QFont &f) { (f.*set)(checked); });
-    changeFont(m_picture4, [&](QFont &f) { (f.*set)(checked); });
-    (m_prev.font.*set)((m_picture4.font().*get)());
+    changeFont(m_travail, [&](QFont &f) { (f.*set)(checked); });
+    changeFont(m_apercuPolice, [&](QFont &f) { (f.*set)(checked); });
+    (m_etiquetteTexte.font.*set)((m_apercuPolice.font().*get)());
     redrawPreview();
     emit overlaysChanged();
 }
@@ -476,8 +476,8 @@ void Editeur::setGras(bool checked) { applyStyle(&QFont::setBold, &QFont::bold, 
 void Editeur::setItalique(bool checked) { applyStyle(&QFont::setItalic, &QFont::italic, checked); }
 void Editeur::setRaye(bool checked) { applyStyle(&QFont::setStrikeOut, &QFont::strikeOut, checked); }
 
-void Editeur::tailleMoins() { applySize(m_text4.nextDown()); }
-void Editeur::taillePlus() { applySize(m_text4.nextUp()); }
+void Editeur::tailleMoins() { applySize(m_taillePolice.nextDown()); }
+void Editeur::taillePlus() { applySize(m_taillePolice.nextUp()); }
 
 void Editeur::applySize(std::optional<int> size)
 {
@@ -488,12 +488,12 @@ void Editeur::applySize(std::optional<int> size)
         emit messageBanniere(messageErreurTaille());
         return;
     }
-    changeFont(m_picture2, [&](QFont &f) { f.setPointSize(*size); });
-    m_text4.setValue(*size);
-    emit text4Changed(m_text4.text());
-    changeFont(m_picture4, [&](QFont &f) { f.setPointSize(*size); });
-    m_prev.font.setPointSize(*size);
-    m_prev.font.setFamily(m_picture4.font().family());
+    changeFont(m_travail, [&](QFont &f) { f.setPointSize(*size); });
+    m_taillePolice.setValue(*size);
+    emit taillePoliceChanged(m_taillePolice.text());
+    changeFont(m_apercuPolice, [&](QFont &f) { f.setPointSize(*size); });
+    m_etiquetteTexte.font.setPointSize(*size);
+    m_etiquetteTexte.font.setFamily(m_apercuPolice.font().family());
     redrawPreview();
     emit overlaysChanged();
 }
@@ -502,32 +502,32 @@ void Editeur::applySize(std::optional<int> size)
 
 void Editeur::epaisseurMoins()
 {
-    if (m_text5.down())
+    if (m_epaisseurLigne.down())
         applyLineWidth();
 }
 
 void Editeur::epaisseurPlus()
 {
-    if (m_text5.up())
+    if (m_epaisseurLigne.up())
         applyLineWidth();
 }
 
 void Editeur::applyLineWidth()
 {
-    m_line1.borderWidth = m_text5.value();
-    m_picture2.setDrawWidth(m_text5.value());
-    emit text5Changed(m_text5.text());
+    m_traitLigne.borderWidth = m_epaisseurLigne.value();
+    m_travail.setDrawWidth(m_epaisseurLigne.value());
+    emit epaisseurLigneChanged(m_epaisseurLigne.text());
     emit overlaysChanged();
 }
 
 void Editeur::pixelMoins()
 {
-    if (m_text6.down())
-        emit text6Changed(m_text6.text());
+    if (m_taillePixel.down())
+        emit taillePixelChanged(m_taillePixel.text());
 }
 
 void Editeur::pixelPlus()
 {
-    if (m_text6.up())
-        emit text6Changed(m_text6.text());
+    if (m_taillePixel.up())
+        emit taillePixelChanged(m_taillePixel.text());
 }

@@ -59,7 +59,7 @@ Historique::Historique(Surface &picture, int profondeur)
 }
 
 Historique::Historique(ConversionState &etat, int profondeur)
-    : Historique(etat.picture2, profondeur)
+    : Historique(etat.travail, profondeur)
 {
     m_etat = &etat;
     m_etatReference = etatActuel();

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QPainter>
 
-void Fenetre::montrer(Form1 *form)
+void Fenetre::montrer(FenetrePrincipale *form)
 {
     cadre.reset(); // the previous window first: one main window at a time
     f = form;
@@ -14,7 +14,7 @@ void Fenetre::montrer(Form1 *form)
 
 void Fenetre::ouvrir(const QStringList &arguments)
 {
-    auto *form = new Form1;
+    auto *form = new FenetrePrincipale;
     form->etat.setCheminAppli(dossier.path());
     form->Form_Load(arguments);
     montrer(form);
@@ -22,7 +22,7 @@ void Fenetre::ouvrir(const QStringList &arguments)
 
 void Fenetre::ouvrirLigne(const QString &ligneCommande)
 {
-    auto *form = new Form1;
+    auto *form = new FenetrePrincipale;
     form->etat.setCheminAppli(dossier.path());
     form->Form_Load(ligneCommande);
     montrer(form);
@@ -39,7 +39,7 @@ void Fenetre::activer()
 {
     cadre->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(cadre.get()));
-    f->Picture2->setFocus();
+    f->vueTravail->setFocus();
 }
 
 void Fenetre::touche(Qt::Key key, Qt::KeyboardModifiers modifiers)
@@ -66,9 +66,9 @@ bool Fenetre::auDessus(const QWidget *w) const
 int Fenetre::noirs() const
 {
     int n = 0;
-    for (int y = 0; y < f->etat.picture2.height(); ++y)
-        for (int x = 0; x < f->etat.picture2.width(); ++x)
-            n += f->etat.picture2.point(x, y) == kNoir;
+    for (int y = 0; y < f->etat.travail.height(); ++y)
+        for (int x = 0; x < f->etat.travail.width(); ++x)
+            n += f->etat.travail.point(x, y) == kNoir;
     return n;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/btnxp.h"
+#include "app/boutonpoussoir.h"
 #include "app/cadre.h"
-#include "app/form1.h"
+#include "app/fenetreprincipale.h"
 #include "app/imagecliquable.h"
 #include "app/menus.h"
 #include "editor/canevas.h"
@@ -58,8 +58,8 @@ protected:
     QTemporaryDir dossier;
     RecordingDialogs dialogs;
     std::unique_ptr<Cadre> cadre;
-    Form1 *f = nullptr;
+    FenetrePrincipale *f = nullptr;
 
 private:
-    void montrer(Form1 *form);
+    void montrer(FenetrePrincipale *form);
 };

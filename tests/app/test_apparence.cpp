@@ -2,8 +2,8 @@
 #include "fenetre.h"
 
 #include "app/apparence.h"
-#include "app/explo.h"
-#include "app/form2.h"
+#include "app/visualisateur.h"
+#include "app/fenetreapropos.h"
 
 #include <QDialogButtonBox>
 #include <QFontMetrics>
@@ -88,11 +88,11 @@ TEST(Apparence, QtSpeaksFrench)
 TEST_F(Fenetre, NoCaptionIsCut)
 {
     ouvrirAvec(gris128());
-    f->Label2->setText(QStringLiteral("159x99")); // the widest readout over the picture
+    f->libelleCoordonnees->setText(QStringLiteral("159x99")); // the widest readout over the picture
     legendesEntieres(f);
-    Form2 aPropos;
+    FenetreAPropos aPropos;
     legendesEntieres(&aPropos);
-    explo visualisateur({});
+    Visualisateur visualisateur({});
     legendesEntieres(&visualisateur);
 }
 
@@ -101,7 +101,7 @@ TEST_F(Fenetre, ButtonsTakeTheWindowBackground)
     ouvrirAvec(gris128());
     const QImage fenetre = f->grab().toImage();
     const QColor fond = fenetre.pixelColor(2, 420); // bare window, left of the banner's top
-    for (QWidget *w : std::initializer_list<QWidget *>{f->Check1, f->Check2, f->Check3, f->Check8, f->Option1, f->Option2}) {
+    for (QWidget *w : std::initializer_list<QWidget *>{f->caseOptionsAvancees, f->caseProportions, f->caseInverser, f->caseTramage, f->choixMethodeSimple, f->choixMethodeGris}) {
         SCOPED_TRACE(w->objectName().toStdString());
         EXPECT_EQ(fenetre.pixelColor(w->geometry().topRight()), fond);
     }

@@ -2,9 +2,9 @@
 // pasting and dropping.
 #include "fenetre.h"
 
-#include "app/explo.h"
-#include "app/form2.h"
-#include "app/form3.h"
+#include "app/visualisateur.h"
+#include "app/fenetreapropos.h"
+#include "app/fenetrezoom.h"
 #include "editor/ecranzoom.h"
 #include "dotmatrix/matricewidget.h"
 #include "picfile/lib89i.h"
@@ -51,22 +51,22 @@ TEST_F(Fenetre, StartsFromTheCommandLineOrTheClipboard)
         dialogs.messages.clear();
         c.ligne ? ouvrirLigne(c.arguments.join(u' ')) : ouvrir(c.arguments);
         const QImage attendue = c.noire ? ecran(true) : blackAt({160, 100}, {});
-        EXPECT_TRUE(sameImage(attendue, f->etat.picture3.image()));
-        EXPECT_TRUE(sameImage(attendue, f->etat.picture2.image()));
+        EXPECT_TRUE(sameImage(attendue, f->etat.apercuSource.image()));
+        EXPECT_TRUE(sameImage(attendue, f->etat.travail.image()));
         ASSERT_EQ(dialogs.messages.size(), c.message ? 1u : 0u);
         if (c.message) {
             EXPECT_TRUE(dialogs.messages[0].text.startsWith(QString::fromUtf8(c.message)));
         }
-        EXPECT_EQ(f->fich->text(), QStringLiteral("fig0002"));
-        EXPECT_EQ(f->Text1->text(), QStringLiteral("fig0002"));
+        EXPECT_EQ(f->nomSuivant->text(), QStringLiteral("fig0002"));
+        EXPECT_EQ(f->boiteNomVariable->text(), QStringLiteral("fig0002"));
     }
     QGuiApplication::clipboard()->clear();
-    EXPECT_TRUE(f->Option2->isChecked());
-    EXPECT_TRUE(f->slider1->isEnabled());
+    EXPECT_TRUE(f->choixMethodeGris->isChecked());
+    EXPECT_TRUE(f->niveauGris->isEnabled());
     for (QWidget *w : QApplication::topLevelWidgets()) // the splash is gone
-        EXPECT_FALSE(w->objectName() == QStringLiteral("Form4") && w->isVisible());
+        EXPECT_FALSE(w->objectName() == QStringLiteral("FenetreDemarrage") && w->isVisible());
     // The font list shows the face the text tool really uses.
-    EXPECT_EQ(f->Combo1->currentText(), QFontInfo(f->editeur.prev().font).family());
+    EXPECT_EQ(f->listePolices->currentText(), QFontInfo(f->editeur.etiquetteTexte().font).family());
     const int pointeur = f->Matrice1->matrix().pointeur();
     EXPECT_TRUE(QTest::qWaitFor([&] { return f->Matrice1->matrix().pointeur() != pointeur; }));
 }
@@ -90,7 +90,7 @@ TEST_F(Fenetre, KeysMenusAndButtonsRunTheCommands)
              EXPECT_TRUE(QFileInfo::exists(QDir(f->etat.dossierAutomatique()).filePath(QStringLiteral("fig0000.89i"))));
              ASSERT_EQ(dialogs.messages.size(), 1u);
              EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Fichier enregistré"));
-             EXPECT_EQ(f->fich->text(), QStringLiteral("fig0001"));
+             EXPECT_EQ(f->nomSuivant->text(), QStringLiteral("fig0001"));
          }},
         {"sauver sous", [&] { touche(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier); }, 8,
          [&] { QFile::remove(copie); dialogs.answerNextFileDialog(dossier.filePath(QStringLiteral("Copie"))); },
@@ -101,19 +101,19 @@ TEST_F(Fenetre, KeysMenusAndButtonsRunTheCommands)
         {"ouvrir: the preview only", [&] { touche(Qt::Key_O); }, 6, [&] { dialogs.answerNextFileDialog(autre); },
          [&] {
              EXPECT_EQ(dialogs.fileRequests.at(0).title, QStringLiteral("Ouvrir une Image."));
-             EXPECT_TRUE(sameImage(ecran(false), f->etat.picture3.image()));
-             EXPECT_TRUE(sameImage(ecran(true), f->etat.picture2.image()));
+             EXPECT_TRUE(sameImage(ecran(false), f->etat.apercuSource.image()));
+             EXPECT_TRUE(sameImage(ecran(true), f->etat.travail.image()));
          }},
-        {"convertir, inverted", [&] { touche(Qt::Key_F5, {}); }, 1, [&] { cliquer(f->Check3); },
-         [&] { EXPECT_TRUE(sameImage(ecran(false), f->etat.picture2.image())); }},
+        {"convertir, inverted", [&] { touche(Qt::Key_F5, {}); }, 1, [&] { cliquer(f->caseInverser); },
+         [&] { EXPECT_TRUE(sameImage(ecran(false), f->etat.travail.image())); }},
         {"importer", [&] { touche(Qt::Key_V); }, 2, [&] { QGuiApplication::clipboard()->setImage(ecran(false)); },
-         [&] { EXPECT_TRUE(sameImage(ecran(false), f->etat.picture3.image())); }},
+         [&] { EXPECT_TRUE(sameImage(ecran(false), f->etat.apercuSource.image())); }},
         {"quitter closes every window", [&] { touche(Qt::Key_Q); }, 0,
          [&] {
-             cliquer(f->Image[1]); // the magnifier
+             cliquer(f->icones[FenetrePrincipale::Loupe]); // the magnifier
              touche(Qt::Key_F1, {});
-             zoom = f->form3();
-             apropos = f->form2();
+             zoom = f->fenetreZoom();
+             apropos = f->fenetreAPropos();
              ASSERT_TRUE(zoom && apropos && apropos->isVisible() && auDessus(apropos) && auDessus(zoom));
              activer();
          },
@@ -121,7 +121,7 @@ TEST_F(Fenetre, KeysMenusAndButtonsRunTheCommands)
              QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
              EXPECT_FALSE(cadre->isVisible());
              EXPECT_TRUE(zoom.isNull() && apropos.isNull());
-             EXPECT_FALSE(f->Timer1->isActive());
+             EXPECT_FALSE(f->minuterieBanniere->isActive());
          }},
         {"visualisateur", [&] { menus().visualisateur->trigger(); }, 9,
          [&] {
@@ -144,7 +144,7 @@ TEST_F(Fenetre, KeysMenusAndButtonsRunTheCommands)
             dialogs.messages.clear();
             dialogs.fileRequests.clear();
             c.avant();
-            parBouton ? cliquer(f->btnXP[size_t(c.bouton)]) : c.clavier();
+            parBouton ? cliquer(f->boutons[size_t(c.bouton)]) : c.clavier();
             c.verifier();
         }
     }
@@ -154,10 +154,10 @@ TEST_F(Fenetre, KeysMenusAndButtonsRunTheCommands)
 TEST_F(Fenetre, MagnifierShowsTheWorkPictureOnTheCalculatorScreen)
 {
     ouvrirAvec(gris128()); // all white at level 0
-    f->etat.picture2.setPixel(0, 0, kNoir);
-    f->etat.picture2.setPixel(159, 99, 0x123456); // any colour but white is a dot
-    cliquer(f->Image[1]);
-    Form3 *zoom = f->form3();
+    f->etat.travail.setPixel(0, 0, kNoir);
+    f->etat.travail.setPixel(159, 99, 0x123456); // any colour but white is a dot
+    cliquer(f->icones[FenetrePrincipale::Loupe]);
+    FenetreZoom *zoom = f->fenetreZoom();
     ASSERT_NE(zoom, nullptr);
     EXPECT_TRUE(zoom->isVisible());
     // Every pixel but white is a 3 x 3 black dot, the last column included.
@@ -173,14 +173,14 @@ TEST_F(Fenetre, MagnifierShowsTheWorkPictureOnTheCalculatorScreen)
     EXPECT_EQ(ecran.pixel(o + QPoint(3 * 159, 3 * 99)), qRgb(0, 0, 0));
 
     // Closed, it is destroyed; the magnifier makes a new one from the current picture.
-    QPointer<Form3> ancien = zoom;
+    QPointer<FenetreZoom> ancien = zoom;
     zoom->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(ancien.isNull());
-    f->etat.picture2.cls();
-    cliquer(f->Image[1]);
-    ASSERT_NE(f->form3(), nullptr);
-    EXPECT_EQ(f->form3()->ecran->grab().toImage().pixel(f->form3()->ecran->origine()), qRgb(255, 255, 255));
+    f->etat.travail.cls();
+    cliquer(f->icones[FenetrePrincipale::Loupe]);
+    ASSERT_NE(f->fenetreZoom(), nullptr);
+    EXPECT_EQ(f->fenetreZoom()->ecran->grab().toImage().pixel(f->fenetreZoom()->ecran->origine()), qRgb(255, 255, 255));
 }
 
 TEST_F(Fenetre, AConversionClosesTheAboutWindow)
@@ -188,11 +188,11 @@ TEST_F(Fenetre, AConversionClosesTheAboutWindow)
     ouvrirAvec(gris128());
     for (const bool simple : {false, true}) {
         touche(Qt::Key_F1, {});
-        QPointer<Form2> apropos = f->form2();
+        QPointer<FenetreAPropos> apropos = f->fenetreAPropos();
         ASSERT_FALSE(apropos.isNull());
         if (simple)
-            f->Option1->click();
-        cliquer(f->btnXP[1]);
+            f->choixMethodeSimple->click();
+        cliquer(f->boutons[FenetrePrincipale::BoutonConvertir]);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(apropos.isNull());
     }
@@ -210,18 +210,18 @@ TEST_F(Fenetre, CtrlVImportsTheClipboardUnlessATextBoxHasTheFocus)
     {
         QWidget *focus;
         bool image;
-    } cas[] = {{f->Text1, false}, {f->Text3, false}, {f->Picture2, true}, {f->Text7, true}};
-    f->Text1->clear();
+    } cas[] = {{f->boiteNomVariable, false}, {f->boiteTexte, false}, {f->vueTravail, true}, {f->boiteLargeur, true}};
+    f->boiteNomVariable->clear();
     for (const auto &c : cas) {
         SCOPED_TRACE(c.focus->objectName().toStdString());
-        f->etat.picture3.cls();
+        f->etat.apercuSource.cls();
         c.focus->setFocus();
         touche(Qt::Key_V);
-        EXPECT_TRUE(sameImage(c.image ? ecran(true) : blanche, f->etat.picture3.image()));
+        EXPECT_TRUE(sameImage(c.image ? ecran(true) : blanche, f->etat.apercuSource.image()));
     }
-    EXPECT_EQ(f->Text1->text(), QStringLiteral("abc"));
-    EXPECT_EQ(f->Text3->toPlainText(), QStringLiteral("abc"));
-    EXPECT_EQ(f->Text7->text(), QStringLiteral("160")); // read-only: no text
+    EXPECT_EQ(f->boiteNomVariable->text(), QStringLiteral("abc"));
+    EXPECT_EQ(f->boiteTexte->toPlainText(), QStringLiteral("abc"));
+    EXPECT_EQ(f->boiteLargeur->text(), QStringLiteral("160")); // read-only: no text
     QGuiApplication::clipboard()->clear();
 }
 
@@ -277,7 +277,7 @@ TEST_F(Fenetre, DropsOpenPicturesAndRefuseTheRest)
         SCOPED_TRACE(c.quoi);
         std::unique_ptr<QMimeData> mime(c.mime);
         dialogs.messages.clear();
-        const QImage p2 = f->etat.picture2.image().copy(), p3 = f->etat.picture3.image().copy();
+        const QImage p2 = f->etat.travail.image().copy(), p3 = f->etat.apercuSource.image().copy();
         QDragEnterEvent entree(QPoint(300, 200), Qt::CopyAction | Qt::MoveAction, mime.get(), Qt::LeftButton, {});
         QCoreApplication::sendEvent(f, &entree);
         QDropEvent depot(QPointF(300, 200), Qt::CopyAction | Qt::MoveAction, mime.get(), Qt::LeftButton, {});
@@ -289,12 +289,12 @@ TEST_F(Fenetre, DropsOpenPicturesAndRefuseTheRest)
         EXPECT_TRUE(dialogs.fileRequests.empty());
         // A picture file goes to the preview only, as after the dialog.
         if (c.effet != Travail) {
-            EXPECT_TRUE(sameImage(c.effet == Source ? c.attendue : p3, f->etat.picture3.image()));
+            EXPECT_TRUE(sameImage(c.effet == Source ? c.attendue : p3, f->etat.apercuSource.image()));
         } else {
             EXPECT_TRUE(sameImage(blackAt({160, 100}, {}), p2));
             EXPECT_EQ(noirs(), 160);
             EXPECT_TRUE(f->historique.annuler()); // and can be undone
         }
-        EXPECT_TRUE(sameImage(p2, f->etat.picture2.image()));
+        EXPECT_TRUE(sameImage(p2, f->etat.travail.image()));
     }
 }

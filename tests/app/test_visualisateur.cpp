@@ -2,7 +2,7 @@
 // window, following the files.
 #include "fenetre.h"
 
-#include "app/explo.h"
+#include "app/visualisateur.h"
 #include "app/listedossiers.h"
 #include "picfile/lib89i.h"
 
@@ -38,7 +38,7 @@ void cliquerRangee(QListWidget *list, int row, bool double_ = false)
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, p);
 }
 
-class Visualisateur : public Fenetre
+class VisualisateurTest : public Fenetre
 {
 protected:
     void SetUp() override
@@ -58,97 +58,97 @@ protected:
 
 } // namespace
 
-TEST_F(Visualisateur, ListsCalculatorPicturesAndPreviewsTheClickedOne)
+TEST_F(VisualisateurTest, ListsCalculatorPicturesAndPreviewsTheClickedOne)
 {
     std::vector<QString> ouverts;
-    explo v([&](const QString &path, QString *) { ouverts.push_back(path); return true; });
+    Visualisateur v([&](const QString &path, QString *) { ouverts.push_back(path); return true; });
     EXPECT_TRUE(auDessus(&v));
     EXPECT_EQ(v.dossier(), QDir::homePath());
     EXPECT_FALSE(v.setDossier(images + QStringLiteral("/absent"))); // ignored
     EXPECT_EQ(v.dossier(), QDir::homePath());
     ASSERT_TRUE(v.setDossier(images));
-    ASSERT_EQ(v.File1->count(), 3);
-    EXPECT_EQ(v.File1->item(0)->text(), QStringLiteral("a-plein.89I"));
-    EXPECT_EQ(v.File1->item(2)->text(), QStringLiteral("c-efface.89i"));
+    ASSERT_EQ(v.listeFichiers->count(), 3);
+    EXPECT_EQ(v.listeFichiers->item(0)->text(), QStringLiteral("a-plein.89I"));
+    EXPECT_EQ(v.listeFichiers->item(2)->text(), QStringLiteral("c-efface.89i"));
 
     v.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&v));
-    cliquerRangee(v.File1, 1);
+    cliquerRangee(v.listeFichiers, 1);
     EXPECT_EQ(v.cheminSelection(), images + QStringLiteral("/b-petit.89i"));
-    EXPECT_TRUE(sameImage(dessin(80, 50), v.picture1.image()));
+    EXPECT_TRUE(sameImage(dessin(80, 50), v.apercu.image()));
     effacer(); // unreadable: a message, the preview as it was
-    cliquerRangee(v.File1, 2);
+    cliquerRangee(v.listeFichiers, 2);
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(sameImage(dessin(80, 50), v.picture1.image()));
-    cliquerRangee(v.File1, 0, true);
+    EXPECT_TRUE(sameImage(dessin(80, 50), v.apercu.image()));
+    cliquerRangee(v.listeFichiers, 0, true);
     EXPECT_EQ(ouverts, std::vector<QString>{images + QStringLiteral("/a-plein.89I")});
     EXPECT_FALSE(v.isVisible());
 
     // A double click on a sub-folder opens it once the click is over: no pictures there.
     v.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&v));
-    cliquerRangee(v.Dir1, v.Dir1->count() - 1, true);
+    cliquerRangee(v.listeDossiers, v.listeDossiers->count() - 1, true);
     QCoreApplication::processEvents();
     EXPECT_EQ(v.dossier(), images + QStringLiteral("/sous-dossier"));
-    EXPECT_EQ(v.File1->count(), 0);
-    EXPECT_EQ(v.Drive1->currentText(), QStorageInfo(images).rootPath());
+    EXPECT_EQ(v.listeFichiers->count(), 0);
+    EXPECT_EQ(v.listeLecteurs->currentText(), QStorageInfo(images).rootPath());
     // The drive shown, picked again: the folder stays; another drive shows its root.
-    emit v.Drive1->activated(v.Drive1->currentIndex());
+    emit v.listeLecteurs->activated(v.listeLecteurs->currentIndex());
     EXPECT_EQ(v.dossier(), images + QStringLiteral("/sous-dossier"));
-    const int autre = v.Drive1->currentIndex() == 0 ? 1 : 0;
-    if (autre < v.Drive1->count()) {
-        v.Drive1->setCurrentIndex(autre);
-        emit v.Drive1->activated(autre);
-        EXPECT_EQ(v.dossier(), v.Drive1->itemText(autre));
+    const int autre = v.listeLecteurs->currentIndex() == 0 ? 1 : 0;
+    if (autre < v.listeLecteurs->count()) {
+        v.listeLecteurs->setCurrentIndex(autre);
+        emit v.listeLecteurs->activated(autre);
+        EXPECT_EQ(v.dossier(), v.listeLecteurs->itemText(autre));
     }
     EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
-TEST_F(Visualisateur, OpensIntoTheMainWindowAndFollowsTheFiles)
+TEST_F(VisualisateurTest, OpensIntoTheMainWindowAndFollowsTheFiles)
 {
     ouvrirAvec(moitieNoire(320, 200));
-    const QImage source = f->etat.picture3.image().copy();
+    const QImage source = f->etat.apercuSource.image().copy();
     // The modal viewer is driven while it shows, then hidden.
-    const auto pendant = [&](std::function<void(explo &)> faire) {
+    const auto pendant = [&](std::function<void(Visualisateur &)> faire) {
         bool vu = false;
         QTimer::singleShot(0, [&] {
-            explo *v = f->visualisateur();
+            Visualisateur *v = f->visualisateur();
             ASSERT_TRUE(v && v->isVisible() && v->isModal());
             vu = true;
             faire(*v);
             if (v->isVisible())
                 v->hide();
         });
-        cliquer(f->btnXP[9]);
+        cliquer(f->boutons[FenetrePrincipale::BoutonVisualisateur]);
         EXPECT_TRUE(vu);
     };
     f->etat.sauverAutomatiquement();
-    pendant([&](explo &v) { // it starts with the automatic files
+    pendant([&](Visualisateur &v) { // it starts with the automatic files
         EXPECT_EQ(QDir(v.dossier()), QDir(f->etat.dossierAutomatique()));
-        EXPECT_EQ(v.File1->count(), 1);
-        v.File1->setCurrentRow(0);
+        EXPECT_EQ(v.listeFichiers->count(), 1);
+        v.listeFichiers->setCurrentRow(0);
     });
     f->etat.sauverAutomatiquement();
-    pendant([&](explo &v) { // saved while it was hidden: listed, the selection kept
-        EXPECT_EQ(v.File1->count(), 2);
-        EXPECT_EQ(v.File1->currentRow(), 0);
+    pendant([&](Visualisateur &v) { // saved while it was hidden: listed, the selection kept
+        EXPECT_EQ(v.listeFichiers->count(), 2);
+        EXPECT_EQ(v.listeFichiers->currentRow(), 0);
         v.setDossier(images);
         effacer();
         dialogs.messages.clear();
-        cliquerRangee(v.File1, 2, true); // unreadable: the pictures stay
+        cliquerRangee(v.listeFichiers, 2, true); // unreadable: the pictures stay
         EXPECT_EQ(dialogs.messages.size(), 2u); // the click, the double click
         EXPECT_TRUE(v.isVisible());
-        EXPECT_TRUE(sameImage(source, f->etat.picture3.image()));
-        cliquerRangee(v.File1, 1, true);
+        EXPECT_TRUE(sameImage(source, f->etat.apercuSource.image()));
+        cliquerRangee(v.listeFichiers, 1, true);
         EXPECT_FALSE(v.isVisible());
     });
-    for (const Surface *s : {&f->etat.picture1, &f->etat.picture2, &f->etat.picture3})
+    for (const Surface *s : {&f->etat.imageSource, &f->etat.travail, &f->etat.apercuSource})
         EXPECT_TRUE(sameImage(dessin(80, 50), s->image()));
     EXPECT_EQ(QSize(f->etat.largeur, f->etat.hauteur), QSize(80, 50));
 
-    pendant([&](explo &v) { // reopened: the same folder, selection and preview; closing only hides
+    pendant([&](Visualisateur &v) { // reopened: the same folder, selection and preview; closing only hides
         EXPECT_EQ(v.cheminSelection(), images + QStringLiteral("/b-petit.89i"));
-        EXPECT_TRUE(sameImage(dessin(80, 50), v.picture1.image()));
+        EXPECT_TRUE(sameImage(dessin(80, 50), v.apercu.image()));
         v.close();
         EXPECT_FALSE(v.isVisible());
     });

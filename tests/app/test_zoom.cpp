@@ -1,6 +1,6 @@
 #include "fenetre.h"
 
-#include "app/form3.h"
+#include "app/fenetrezoom.h"
 #include "app/menus.h"
 #include "editor/ecranzoom.h"
 
@@ -11,10 +11,10 @@
 
 namespace {
 
-Form3 *ouvrirZoom(Form1 &form)
+FenetreZoom *ouvrirZoom(FenetrePrincipale &form)
 {
-    QTest::mouseClick(form.Image[1], Qt::LeftButton);
-    Form3 *zoom = form.form3();
+    QTest::mouseClick(form.icones[FenetrePrincipale::Loupe], Qt::LeftButton);
+    FenetreZoom *zoom = form.fenetreZoom();
     if (zoom) {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(zoom));
     }
@@ -48,20 +48,20 @@ int noirs(const Surface &s)
 TEST_F(Fenetre, AClickOnADotSetsThatPixelAtEveryFactor)
 {
     ouvrirAvec(gris128()); // all white
-    Form3 *zoom = ouvrirZoom(*f);
+    FenetreZoom *zoom = ouvrirZoom(*f);
     ASSERT_NE(zoom, nullptr);
     EcranZoom *ecran = zoom->ecran;
     QTest::keyClick(ecran, Qt::Key_P);
-    EXPECT_TRUE(f->Optio[0]->isChecked());
+    EXPECT_TRUE(f->outils[0]->isChecked());
     for (int facteur : {3, 5}) {
         SCOPED_TRACE(facteur);
         zoom->resize(QSize(160, 100) * facteur + QSize(20, 20 + zoom->barreOutils->height()));
         ASSERT_TRUE(QTest::qWaitFor([&] { return ecran->facteur() == facteur; }));
         for (QPoint coin : {QPoint(0, 0), QPoint(facteur - 1, facteur - 1)}) {
-            f->etat.picture2.cls();
+            f->etat.travail.cls();
             QTest::mouseClick(ecran, Qt::LeftButton, {}, point(ecran, 10, 20, coin.x(), coin.y()));
-            EXPECT_EQ(f->etat.picture2.point(10, 20), kNoir);
-            EXPECT_EQ(noirs(f->etat.picture2), 1);
+            EXPECT_EQ(f->etat.travail.point(10, 20), kNoir);
+            EXPECT_EQ(noirs(f->etat.travail), 1);
             // The same dot is lit on the screen.
             EXPECT_EQ(ecran->grab().toImage().pixel(point(ecran, 10, 20, coin.x(), coin.y())), qRgb(0, 0, 0));
         }
@@ -74,38 +74,38 @@ TEST_F(Fenetre, AClickOnADotSetsThatPixelAtEveryFactor)
 TEST_F(Fenetre, ALineDrawnInTheZoomWindowIsTheLineDrawnOnThePicture)
 {
     ouvrirAvec(gris128());
-    Form3 *zoom = ouvrirZoom(*f);
+    FenetreZoom *zoom = ouvrirZoom(*f);
     ASSERT_NE(zoom, nullptr);
-    f->Image[5]->Click(); // line width 2
+    f->icones[FenetrePrincipale::FlecheEpaisseurPlus]->Click(); // line width 2
     QTest::keyClick(zoom->ecran, Qt::Key_L);
     EXPECT_EQ(f->editeur.outil(), Outil::Ligne);
-    EXPECT_TRUE(f->Optio[3]->isChecked());
+    EXPECT_TRUE(f->outils[3]->isChecked());
     glisser(zoom->ecran, point(zoom->ecran, 10, 20, 1, 2), point(zoom->ecran, 70, 45, 2, 0));
-    EXPECT_TRUE(f->editeur.line1().visible);
-    EXPECT_EQ(noirs(f->etat.picture2), 0);
+    EXPECT_TRUE(f->editeur.traitLigne().visible);
+    EXPECT_EQ(noirs(f->etat.travail), 0);
     QTest::keyClick(zoom->ecran, Qt::Key_Right); // the arrow keys shift it here too
     QTest::keyClick(zoom->ecran, Qt::Key_Return);
-    const QImage dansLeZoom = f->etat.picture2.image().copy();
-    EXPECT_GT(noirs(f->etat.picture2), 60);
+    const QImage dansLeZoom = f->etat.travail.image().copy();
+    EXPECT_GT(noirs(f->etat.travail), 60);
 
-    f->etat.picture2.cls();
-    glisser(f->Picture2, QPoint(11, 21), QPoint(71, 46));
-    QTest::keyClick(f->Picture2, Qt::Key_Right);
-    QTest::keyClick(f->Picture2, Qt::Key_Return);
-    EXPECT_EQ(f->etat.picture2.image(), dansLeZoom);
+    f->etat.travail.cls();
+    glisser(f->vueTravail, QPoint(11, 21), QPoint(71, 46));
+    QTest::keyClick(f->vueTravail, Qt::Key_Right);
+    QTest::keyClick(f->vueTravail, Qt::Key_Return);
+    EXPECT_EQ(f->etat.travail.image(), dansLeZoom);
 }
 
 TEST_F(Fenetre, ZoomWindowFollowsConversionsAndUndoWithoutANewMagnifierClick)
 {
     ouvrirAvec(ecran(true));
-    Form3 *zoom = ouvrirZoom(*f);
+    FenetreZoom *zoom = ouvrirZoom(*f);
     ASSERT_NE(zoom, nullptr);
     auto pixelAEcran = [&](int x, int y) { return zoom->ecran->grab().toImage().pixel(point(zoom->ecran, x, y, 1, 1)); };
     EXPECT_EQ(pixelAEcran(159, 50), qRgb(255, 255, 255));
 
     dialogs.answerNextFileDialog(ecrireImage(ecran(false), QStringLiteral("droite.png")));
-    QTest::mouseClick(f->btnXP[6], Qt::LeftButton, {}, QPoint(70, 12));
-    QTest::mouseClick(f->btnXP[1], Qt::LeftButton, {}, QPoint(70, 12));
+    QTest::mouseClick(f->boutons[FenetrePrincipale::BoutonOuvrir], Qt::LeftButton, {}, QPoint(70, 12));
+    QTest::mouseClick(f->boutons[FenetrePrincipale::BoutonConvertir], Qt::LeftButton, {}, QPoint(70, 12));
     EXPECT_EQ(pixelAEcran(159, 50), qRgb(0, 0, 0)); // the last column shows
     EXPECT_EQ(pixelAEcran(0, 50), qRgb(255, 255, 255));
 
@@ -120,7 +120,7 @@ TEST_F(Fenetre, ZoomWindowFollowsConversionsAndUndoWithoutANewMagnifierClick)
 TEST_F(Fenetre, ToolsAreChosenFromTheMenuTheToolBarOrTheirKeys)
 {
     ouvrirAvec(gris128());
-    Form3 *zoom = ouvrirZoom(*f);
+    FenetreZoom *zoom = ouvrirZoom(*f);
     ASSERT_NE(zoom, nullptr);
     const QList<QAction *> actions = menus().outils->actions();
     struct Cas
@@ -142,14 +142,14 @@ TEST_F(Fenetre, ToolsAreChosenFromTheMenuTheToolBarOrTheirKeys)
         EXPECT_EQ(actions[i]->shortcut(), QKeySequence(c.touche));
         EXPECT_TRUE(zoom->barreOutils->actions().contains(actions[i]));
         f->editeur.choisirOutil(-1);
-        QTest::keyClick(i % 2 ? static_cast<QWidget *>(f->Picture2) : zoom->ecran, c.touche);
+        QTest::keyClick(i % 2 ? static_cast<QWidget *>(f->vueTravail) : zoom->ecran, c.touche);
         EXPECT_EQ(f->editeur.outil(), c.outil);
         EXPECT_TRUE(actions[i]->isChecked());
         for (int o = 0; o < 5; ++o)
-            EXPECT_EQ(f->Optio[size_t(o)]->isChecked(), o == i);
+            EXPECT_EQ(f->outils[size_t(o)]->isChecked(), o == i);
     }
     // A tool of the main window's panel checks the menu's item.
-    f->Optio[1]->click();
+    f->outils[1]->click();
     EXPECT_TRUE(actions[1]->isChecked());
     EXPECT_FALSE(actions[6]->isChecked());
 }

@@ -78,7 +78,7 @@ TEST_F(ConversionTest, ConvertWithEachMethod)
         bool invert;
         int width, height;
         QImage expected;
-        const char *conv;
+        const char *methodeUtilisee;
     } rows[] = {
         {false, 0, false, 160, 100, level0, "Via Grayscale 1"},
         {false, 0, false, 160, 100, level0, "Via Grayscale 1"}, // again: from the source each time
@@ -91,14 +91,14 @@ TEST_F(ConversionTest, ConvertWithEachMethod)
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(testing::Message() << r.simple << " " << r.level << " " << r.invert << " " << r.width);
-        state.option1 = r.simple;
-        state.slider1 = r.level;
-        state.check3 = r.invert;
-        state.text7 = r.width;
-        state.text8 = r.height;
+        state.methodeSimple = r.simple;
+        state.niveauGris = r.level;
+        state.inverserCouleurs = r.invert;
+        state.largeurSortie = r.width;
+        state.hauteurSortie = r.height;
         state.convertir();
-        EXPECT_EQ(state.conv, QString::fromUtf8(r.conv));
-        EXPECT_TRUE(sameImage(r.expected, state.picture2.image()));
+        EXPECT_EQ(state.methodeUtilisee, QString::fromUtf8(r.methodeUtilisee));
+        EXPECT_TRUE(sameImage(r.expected, state.travail.image()));
     }
 }
 
@@ -111,26 +111,26 @@ TEST_F(ConversionTest, ConvertWithDithering)
         for (int y = 0; y < 100; ++y)
             ramp.setPixel(x, y, qRgb(x * 255 / 319, x * 255 / 319, x * 255 / 319));
     state.importerImage(ramp);
-    state.check2 = state.check3 = true; // fitted to 160 x 50 from (0, 25)
-    state.slider1 = 12;
+    state.conserverProportions = state.inverserCouleurs = true; // fitted to 160 x 50 from (0, 25)
+    state.niveauGris = 12;
     for (const auto method : {traitement::Tramage::FloydSteinberg, traitement::Tramage::Atkinson,
                               traitement::Tramage::Bayer}) {
         SCOPED_TRACE(traitement::nomTramage(method).toStdString());
         state.tramage = method;
         state.convertir();
-        const QImage converted = state.picture2.image();
+        const QImage converted = state.travail.image();
         state.ajusteImage();
-        traitement::Tramer(state.picture2, QRect(0, 25, 160, 50), 12, -1, method);
-        EXPECT_TRUE(sameImage(state.picture2.image(), converted));
+        traitement::Tramer(state.travail, QRect(0, 25, 160, 50), 12, -1, method);
+        EXPECT_TRUE(sameImage(state.travail.image(), converted));
         EXPECT_TRUE(sameImage(solid(160, 25, kBlack), converted.copy(0, 0, 160, 25)));
     }
-    state.option1 = true;
+    state.methodeSimple = true;
     state.convertir();
-    EXPECT_EQ(state.conv, QStringLiteral("Noir et Blanc Simple"));
-    const QImage simple = state.picture2.image();
+    EXPECT_EQ(state.methodeUtilisee, QStringLiteral("Noir et Blanc Simple"));
+    const QImage simple = state.travail.image();
     state.tramage = traitement::Tramage::Aucun;
     state.convertir();
-    EXPECT_TRUE(sameImage(simple, state.picture2.image()));
+    EXPECT_TRUE(sameImage(simple, state.travail.image()));
 }
 
 // Proportions kept: the fitted side truncated, the offset rounding halves to even,
@@ -152,22 +152,22 @@ TEST_F(ConversionTest, FitTable)
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << c.source.width() << "x" << c.source.height() << " " << c.keep);
         state.importerImage(solid(c.source.width(), c.source.height(), kBlack));
-        state.check2 = c.keep;
-        state.text7 = c.output.width();
-        state.text8 = c.output.height();
+        state.conserverProportions = c.keep;
+        state.largeurSortie = c.output.width();
+        state.hauteurSortie = c.output.height();
         state.ajusteImage();
         EXPECT_EQ(fit(state), c.fitted);
-        EXPECT_TRUE(sameImage(whiteWithBlack(160, 100, c.fitted), state.picture2.image()));
+        EXPECT_TRUE(sameImage(whiteWithBlack(160, 100, c.fitted), state.travail.image()));
     }
     // Kept proportions stretch the source frame, otherwise the preview, pixel for pixel.
-    state.text7 = 160, state.text8 = 100;
+    state.largeurSortie = 160, state.hauteurSortie = 100;
     state.importerImage(framed(160, 100));
-    state.picture3.setPicture(framed(160, 100).mirrored());
+    state.apercuSource.setPicture(framed(160, 100).mirrored());
     state.ajusteImage();
-    EXPECT_TRUE(sameImage(framed(160, 100).mirrored(), state.picture2.image()));
-    state.check2 = true;
+    EXPECT_TRUE(sameImage(framed(160, 100).mirrored(), state.travail.image()));
+    state.conserverProportions = true;
     state.ajusteImage();
-    EXPECT_TRUE(sameImage(framed(160, 100), state.picture2.image()));
+    EXPECT_TRUE(sameImage(framed(160, 100), state.travail.image()));
 }
 
 // "Niveau automatique" looks at what the fit stretches: the preview, or with the
@@ -179,12 +179,12 @@ TEST_F(ConversionTest, AutomaticLevel)
         for (int x = 0; x < 80; ++x)
             source.setPixel(x, y, qRgb(40, 40, 40)), preview.setPixel(x, y, qRgb(100, 100, 100));
     state.importerImage(source);
-    state.picture3.setPicture(preview);
-    state.slider1 = 33;
+    state.apercuSource.setPicture(preview);
+    state.niveauGris = 33;
     EXPECT_EQ(state.niveauAutomatique(), 5); // the middle of 100..179 is 139.5: level 5 cuts at 140
-    state.check2 = true;
+    state.conserverProportions = true;
     EXPECT_EQ(state.niveauAutomatique(), 3); // the middle of 40..229 is 134.5: level 3 cuts at 135
-    EXPECT_EQ(state.slider1, 33);
+    EXPECT_EQ(state.niveauGris, 33);
     state.importerImage(solid(50, 50, qRgb(128, 128, 128)));
     EXPECT_EQ(state.niveauAutomatique(), 33);
 }
@@ -210,15 +210,15 @@ TEST_F(ConversionTest, OpeningShrinksByAndAndEnlargesIcons)
     QImage expected = blackAt(QSize(160, 100), {{1, 1}});
     expected.setPixel(100, 0, qRgb(255, 0, 0));
     expected.setPixel(159, 99, qRgb(10, 20, 30));
-    EXPECT_TRUE(sameImage(expected, state.picture3.image()));
-    EXPECT_EQ(state.picture1.size(), QSize(640, 480));
+    EXPECT_TRUE(sameImage(expected, state.apercuSource.image()));
+    EXPECT_EQ(state.imageSource.size(), QSize(640, 480));
 
     state.ouvrirFichier(path(QStringLiteral("icone.ico")));
     expected = solid(160, 100, kWhite);
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 160; ++x)
             expected.setPixel(x, y, x / 5 % 2 ? kWhite : kBlack);
-    EXPECT_TRUE(sameImage(expected, state.picture3.image()));
+    EXPECT_TRUE(sameImage(expected, state.apercuSource.image()));
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -242,9 +242,9 @@ TEST_F(ConversionTest, PhotographKeepsItsTonesByTheMean)
 
     state.importerImage(photo);
     state.convertir();
-    EXPECT_NEAR(blackShare(state.picture2.image()), reference, 0.05);
+    EXPECT_NEAR(blackShare(state.travail.image()), reference, 0.05);
     state.changerReduction(Reduction::Et);
-    EXPECT_GT(blackShare(state.picture2.image()), reference + 0.3);
+    EXPECT_GT(blackShare(state.travail.image()), reference + 0.3);
 }
 
 // The clipboard's picture becomes the source; an empty clipboard is said and changes
@@ -256,13 +256,13 @@ TEST_F(ConversionTest, ClipboardImport)
     QGuiApplication::clipboard()->clear();
     state.importerPressePapier();
     ASSERT_EQ(messageTexts(), QStringList{QStringLiteral("Le presse-papier ne contient aucune image.")});
-    EXPECT_TRUE(sameImage(solid(50, 40, kBlack), state.picture1.image()));
-    EXPECT_TRUE(sameImage(solid(160, 100, kBlack), state.picture3.image()));
-    const QImage before = state.picture2.image().copy();
+    EXPECT_TRUE(sameImage(solid(50, 40, kBlack), state.imageSource.image()));
+    EXPECT_TRUE(sameImage(solid(160, 100, kBlack), state.apercuSource.image()));
+    const QImage before = state.travail.image().copy();
     state.importerImage(QImage());
-    EXPECT_TRUE(sameImage(solid(50, 40, kWhite), state.picture1.image()));
-    EXPECT_TRUE(sameImage(solid(160, 100, kWhite), state.picture3.image()));
-    EXPECT_TRUE(sameImage(before, state.picture2.image()));
+    EXPECT_TRUE(sameImage(solid(50, 40, kWhite), state.imageSource.image()));
+    EXPECT_TRUE(sameImage(solid(160, 100, kWhite), state.apercuSource.image()));
+    EXPECT_TRUE(sameImage(before, state.travail.image()));
 }
 
 // A calculator picture comes into the work picture from the same offsets, never
@@ -302,9 +302,9 @@ TEST_F(ConversionTest, OpeningCalculatorPictures)
         state.ouvrirImage();
         EXPECT_TRUE(dialogs.messages.empty());
         EXPECT_EQ(QSize(state.largeur, state.hauteur), c.size);
-        EXPECT_TRUE(sameImage(c.expected, state.picture2.image()));
-        EXPECT_TRUE(sameImage(solid(300, 200, kWhite), state.picture1.image()));
-        EXPECT_TRUE(sameImage(solid(160, 100, kWhite), state.picture3.image()));
+        EXPECT_TRUE(sameImage(c.expected, state.travail.image()));
+        EXPECT_TRUE(sameImage(solid(300, 200, kWhite), state.imageSource.image()));
+        EXPECT_TRUE(sameImage(solid(160, 100, kWhite), state.apercuSource.image()));
     }
 
     Surface original(64, 30);
@@ -316,7 +316,7 @@ TEST_F(ConversionTest, OpeningCalculatorPictures)
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 64; ++x)
             expected.setPixel(x, y, framed(64, 30).pixel(x, y));
-    for (const Surface *s : {&state.picture1, &state.picture2, &state.picture3})
+    for (const Surface *s : {&state.imageSource, &state.travail, &state.apercuSource})
         EXPECT_TRUE(sameImage(expected, s->image()));
     EXPECT_EQ(fit(state), QRect(0, 0, 64, 30));
     dialogs.answerNextFileDialog(path(QStringLiteral("copie.89i")));
@@ -329,10 +329,10 @@ TEST_F(ConversionTest, OpeningCalculatorPictures)
 TEST_F(ConversionTest, OpeningFailuresChangeNothing)
 {
     state.importerImage(framed(200, 120));
-    state.check2 = true;
+    state.conserverProportions = true;
     state.convertir();
-    const QImage p1 = state.picture1.image().copy(), p2 = state.picture2.image().copy(),
-                 p3 = state.picture3.image().copy();
+    const QImage p1 = state.imageSource.image().copy(), p2 = state.travail.image().copy(),
+                 p3 = state.apercuSource.image().copy();
     const QRect before = fit(state);
 
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("dossier.89i")));
@@ -354,9 +354,9 @@ TEST_F(ConversionTest, OpeningFailuresChangeNothing)
             EXPECT_TRUE(dialogs.messages[0].text.contains(QString::fromLatin1(name)));
             EXPECT_FALSE(state.ouvrirDuVisualisateur(path(QString::fromLatin1(name))));
         }
-        EXPECT_TRUE(sameImage(p1, state.picture1.image()));
-        EXPECT_TRUE(sameImage(p2, state.picture2.image()));
-        EXPECT_TRUE(sameImage(p3, state.picture3.image()));
+        EXPECT_TRUE(sameImage(p1, state.imageSource.image()));
+        EXPECT_TRUE(sameImage(p2, state.travail.image()));
+        EXPECT_TRUE(sameImage(p3, state.apercuSource.image()));
         EXPECT_EQ(fit(state), before);
     }
 }
@@ -387,10 +387,10 @@ TEST_F(ConversionTest, StartUp)
         dialogs.messages.clear();
         started.demarrer(path(QString::fromLatin1(c.name)));
         EXPECT_EQ(dialogs.messages.size(), c.messages);
-        EXPECT_TRUE(sameImage(c.expected, started.picture2.image()));
+        EXPECT_TRUE(sameImage(c.expected, started.travail.image()));
         EXPECT_EQ(QSize(started.largeur, started.hauteur), c.size);
-        EXPECT_EQ(started.fich, QStringLiteral("fig0001"));
-        EXPECT_EQ(started.text1, QStringLiteral("fig0001"));
+        EXPECT_EQ(started.nomSuivant, QStringLiteral("fig0001"));
+        EXPECT_EQ(started.nomVariable, QStringLiteral("fig0001"));
     }
 }
 
@@ -401,7 +401,7 @@ TEST_F(ConversionTest, AutomaticNames)
     EXPECT_EQ(ConversionState::nomAutomatique(12), QStringLiteral("fig0012"));
     EXPECT_EQ(ConversionState::nomAutomatique(12345), QStringLiteral("fig12345"));
     state.convertir();
-    EXPECT_EQ(state.fich, QStringLiteral("fig0000"));
+    EXPECT_EQ(state.nomSuivant, QStringLiteral("fig0000"));
     write(QStringLiteral("fig0001.89i"), "x");
     EXPECT_EQ(state.prochainNumero(), 0);
     write(QStringLiteral("fig0000.89i"), "x");
@@ -411,7 +411,7 @@ TEST_F(ConversionTest, AutomaticNames)
     int changes = 0;
     state.setChangeHandler([&] { ++changes; });
     state.convertir();
-    EXPECT_EQ(state.fich, QStringLiteral("fig0002"));
+    EXPECT_EQ(state.nomSuivant, QStringLiteral("fig0002"));
     EXPECT_EQ(changes, 1);
     ASSERT_TRUE(QFile::link(path(QStringLiteral("fig0002.89i")), path(QStringLiteral("fig0003.89i"))));
     EXPECT_EQ(state.prochainNumero(), 2);
@@ -456,9 +456,9 @@ TEST_F(ConversionTest, SaveAs)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.file.toStdString());
         state.importerImage(framed(c.source.width(), c.source.height()));
-        state.check2 = true;
-        state.check1 = c.advanced;
-        state.text1 = QStringLiteral("Chat");
+        state.conserverProportions = true;
+        state.optionsAvancees = c.advanced;
+        state.nomVariable = QStringLiteral("Chat");
         state.convertir();
         dialogs.messages.clear();
         dialogs.answerNextFileDialog(QDir::toNativeSeparators(path(c.answer)));
@@ -466,7 +466,7 @@ TEST_F(ConversionTest, SaveAs)
         EXPECT_EQ(messageTexts(), (c.advanced ? QStringList{kWarning, kConfirmation} : QStringList{kConfirmation}));
         ASSERT_EQ(fit(state), c.fitted);
         Surface fitted; // widened to whole bytes with the pixels to its right
-        fitted.setPicture(state.picture2.image().copy(c.fitted.adjusted(0, 0, (8 - c.fitted.width() % 8) % 8, 0)));
+        fitted.setPicture(state.travail.image().copy(c.fitted.adjusted(0, 0, (8 - c.fitted.width() % 8) % 8, 0)));
         EXPECT_EQ(bytes(c.file), lib89i::encode89i(fitted, c.fitted.height(), c.fitted.width(),
                                                    QStringLiteral("zfig"), c.advanced ? "Chat" : "fig0000"));
     }
@@ -485,34 +485,34 @@ TEST_F(ConversionTest, AutomaticSave)
     for (int k = 0; k < 5; ++k)
         write(ConversionState::nomAutomatique(k) + QStringLiteral(".89i"), "x");
     state.importerImage(framed(320, 175));
-    state.check2 = true;
+    state.conserverProportions = true;
     state.convertir();
     state.sauverAutomatiquement();
     EXPECT_EQ(messageTexts(), QStringList{kConfirmation});
     EXPECT_EQ(bytes(QStringLiteral("fig0005.89i")),
-              lib89i::encode89i(state.picture2, 100, 160, QStringLiteral("zfig"), QStringLiteral("fig0005")));
-    state.text7 = 64;
-    state.text8 = 20;
-    state.check1 = true;
-    state.text1 = QStringLiteral("velo");
-    state.text2 = QStringLiteral("sport");
+              lib89i::encode89i(state.travail, 100, 160, QStringLiteral("zfig"), QStringLiteral("fig0005")));
+    state.largeurSortie = 64;
+    state.hauteurSortie = 20;
+    state.optionsAvancees = true;
+    state.nomVariable = QStringLiteral("velo");
+    state.nomDossier = QStringLiteral("sport");
     dialogs.messages.clear();
     state.sauverAutomatiquement();
     EXPECT_EQ(messageTexts(), (QStringList{kWarning, kConfirmation}));
     EXPECT_EQ(bytes(QStringLiteral("fig0006.89i")),
-              lib89i::encode89i(state.picture2, 20, 64, QStringLiteral("sport"), QStringLiteral("velo")));
-    EXPECT_EQ(state.fich, QStringLiteral("fig0007"));
-    EXPECT_EQ(state.text1, QStringLiteral("fig0007"));
+              lib89i::encode89i(state.travail, 20, 64, QStringLiteral("sport"), QStringLiteral("velo")));
+    EXPECT_EQ(state.nomSuivant, QStringLiteral("fig0007"));
+    EXPECT_EQ(state.nomVariable, QStringLiteral("fig0007"));
 
     // A folder named like the next file does not count as taken, so writing there fails.
     dialogs.messages.clear();
-    state.check1 = false;
+    state.optionsAvancees = false;
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("fig0007.89i")));
     state.sauverAutomatiquement();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("fig0007.89i")));
-    EXPECT_EQ(state.fich, QStringLiteral("fig0007"));
-    EXPECT_EQ(state.text1, QStringLiteral("fig0007"));
+    EXPECT_EQ(state.nomSuivant, QStringLiteral("fig0007"));
+    EXPECT_EQ(state.nomVariable, QStringLiteral("fig0007"));
 }
 
 // An installed program whose folder cannot be written to sends its automatic files
@@ -537,7 +537,7 @@ TEST_F(ConversionTest, FallbackFolder)
     EXPECT_EQ(messageTexts(), (QStringList{kConfirmation, kConfirmation}));
     ASSERT_TRUE(QFile::remove(repli + QStringLiteral("/fig0000.89i")));
     installed.convertir();
-    EXPECT_EQ(installed.fich, QStringLiteral("fig0000"));
+    EXPECT_EQ(installed.nomSuivant, QStringLiteral("fig0000"));
 
     // "Images" is a file: the folder cannot be made; reported, the names kept.
     ConversionState blocked;
@@ -550,7 +550,7 @@ TEST_F(ConversionTest, FallbackFolder)
     EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Impossible de créer le dossier %1 pour y enregistrer "
                                                          "fig0000.89i.")
                                               .arg(QDir::toNativeSeparators(path("fichier/Brivane")))});
-    EXPECT_EQ(blocked.fich, QStringLiteral("fig0000"));
+    EXPECT_EQ(blocked.nomSuivant, QStringLiteral("fig0000"));
 
     ConversionState built; // this build's folder can be written to
     EXPECT_EQ(built.dossierAutomatique(), built.cheminAppli());

@@ -84,9 +84,9 @@ TEST_F(CanevasTest, PixelToolsPaintSquaresFromTheTruncatedPointerAlongTheWholeSt
         const bool off = row.tool == 1;
         picture.image().fill(off ? Qt::black : Qt::white);
         editeur.choisirOutil(row.tool);
-        while (editeur.text6().value() < row.size)
+        while (editeur.taillePixel().value() < row.size)
             editeur.pixelPlus();
-        while (editeur.text6().value() > row.size)
+        while (editeur.taillePixel().value() > row.size)
             editeur.pixelMoins();
         for (const Path &path : row.strokes)
             stroke(path, row.button);
@@ -216,27 +216,27 @@ TEST_F(CanevasTest, TheLabelIsPlacedAndDroppedByClicksAndValidationPrintsOnlyIts
     editeur.choisirOutil(2);
     editeur.setTexte(QStringLiteral("Brivane\r\nTI-89"));
     stroke({{80, 60}});
-    const QPointF inside = editeur.prevRect().center() - QPointF(0.5, 0.5);
+    const QPointF inside = editeur.rectEtiquette().center() - QPointF(0.5, 0.5);
     QSignalSpy focus(&editeur, &Editeur::focusCanevasDemande);
     hover(inside);
     EXPECT_EQ(focus.count(), 1);
     stroke({inside}); // a click on the label drops it
-    EXPECT_FALSE(editeur.prev().visible);
+    EXPECT_FALSE(editeur.etiquetteTexte().visible);
     stroke({{5, 5}}); // a click beside it places it, the next one removes it
     stroke({{60, 60}});
-    EXPECT_FALSE(editeur.prev().visible);
+    EXPECT_FALSE(editeur.etiquetteTexte().visible);
     stroke({{20.4, 30.6}});
     editeur.choisirPolice(QStringLiteral("DejaVu Serif")); // applies to the placed label at once
     for (int i = 0; i < 5; ++i)
         editeur.taillePlus();
-    EXPECT_EQ(editeur.prev().font.family(), "DejaVu Serif");
+    EXPECT_EQ(editeur.etiquetteTexte().font.family(), "DejaVu Serif");
     key(Qt::Key_Left);
     key(Qt::Key_Up);
-    const QRectF box = editeur.prevRect();
+    const QRectF box = editeur.rectEtiquette();
     EXPECT_EQ(box.topLeft(), QPointF(19, 30));
     EXPECT_TRUE(sameImage(before, picture.image()));
     key(Qt::Key_Return);
-    EXPECT_FALSE(editeur.prev().visible);
+    EXPECT_FALSE(editeur.etiquetteTexte().visible);
     EXPECT_EQ(picture.font().family(), "DejaVu Serif");
     int turnedBlack = 0, onSecondLine = 0;
     for (int y = 0; y < 100; ++y)
@@ -256,7 +256,7 @@ TEST_F(CanevasTest, TheLabelIsPlacedAndDroppedByClicksAndValidationPrintsOnlyIts
     editeur.setTexte({}); // an empty label prints nothing and is still removed
     stroke({{60, 60}});
     key(Qt::Key_Enter);
-    EXPECT_FALSE(editeur.prev().visible);
+    EXPECT_FALSE(editeur.etiquetteTexte().visible);
     EXPECT_TRUE(sameImage(printed, picture.image()));
     QSignalSpy about(&editeur, &Editeur::aProposDemande);
     key(Qt::Key_F1);
@@ -268,11 +268,11 @@ TEST(EditeurPolice, SizeStepsAllThreeFontsFromOneUpToARefusedSize)
     Surface picture(160, 100);
     Editeur editeur(picture);
     const auto sizes = [&] {
-        return std::vector{editeur.text4().value(), picture.font().pointSize(),
-                           editeur.picture4().font().pointSize(), editeur.prev().font.pointSize()};
+        return std::vector{editeur.taillePolice().value(), picture.font().pointSize(),
+                           editeur.apercuPolice().font().pointSize(), editeur.etiquetteTexte().font.pointSize()};
     };
     QSignalSpy banner(&editeur, &Editeur::messageBanniere);
-    QSignalSpy sizeText(&editeur, &Editeur::text4Changed);
+    QSignalSpy sizeText(&editeur, &Editeur::taillePoliceChanged);
     EXPECT_EQ(sizes(), (std::vector{7, 7, 7, 7}));
     for (int i = 0; i < 7; ++i)
         editeur.tailleMoins();
@@ -284,22 +284,22 @@ TEST(EditeurPolice, SizeStepsAllThreeFontsFromOneUpToARefusedSize)
                             {&Editeur::setItalique, &QFont::italic}, {&Editeur::setRaye, &QFont::strikeOut}})
         for (bool on : {true, false}) {
             (editeur.*set)(on);
-            for (const QFont &font : {picture.font(), editeur.picture4().font(), editeur.prev().font})
+            for (const QFont &font : {picture.font(), editeur.apercuPolice().font(), editeur.etiquetteTexte().font})
                 EXPECT_EQ((font.*get)(), on);
         }
     editeur.setGras(true); // keeps the large previews quick to draw
-    while (editeur.text4().value() < Editeur::kTaillePoliceMax)
+    while (editeur.taillePolice().value() < Editeur::kTaillePoliceMax)
         editeur.taillePlus();
     EXPECT_EQ(banner.count(), 0);
-    const QImage preview = editeur.picture4().image();
+    const QImage preview = editeur.apercuPolice().image();
     editeur.taillePlus();
     ASSERT_EQ(banner.count(), 1);
     EXPECT_EQ(banner.at(0).at(0).toString(), QStringLiteral("Erreur à la selection de la taille de la police..."));
     const int max = Editeur::kTaillePoliceMax;
     EXPECT_EQ(sizes(), (std::vector{max, max, max, max}));
-    EXPECT_TRUE(sameImage(preview, editeur.picture4().image()));
+    EXPECT_TRUE(sameImage(preview, editeur.apercuPolice().image()));
     editeur.tailleMoins(); // the way back still works
-    EXPECT_EQ(editeur.text4().value(), max - 1);
+    EXPECT_EQ(editeur.taillePolice().value(), max - 1);
 }
 
 } // namespace

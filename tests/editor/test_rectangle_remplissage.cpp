@@ -37,7 +37,7 @@ TEST_F(EditorFixture, RectangleOutlinesGrowInwardsAndAreClipped)
         SCOPED_TRACE(testing::Message() << c.largeur << " " << c.x1 << "," << c.y1 << " " << c.x2 << "," << c.y2);
         picture.cls();
         lineWidth(c.largeur);
-        while (editeur.text5().value() > c.largeur)
+        while (editeur.epaisseurLigne().value() > c.largeur)
             editeur.epaisseurMoins();
         editeur.choisirOutil(int(Outil::Rectangle));
         editeur.mouseDown(kLeft, c.x1, c.y1, c.shift ? 1 : 0);

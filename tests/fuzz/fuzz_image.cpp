@@ -28,11 +28,11 @@ bool noirEtBlanc(const QImage &image)
 
 void verifierAjustement(const ConversionState &state)
 {
-    fuzz::verifier(noirEtBlanc(state.picture2.image()), "l'image convertie n'est pas noir et blanc");
-    fuzz::verifier(state.picture2.size() == QSize(160, 100), "l'image de travail change de taille");
+    fuzz::verifier(noirEtBlanc(state.travail.image()), "l'image convertie n'est pas noir et blanc");
+    fuzz::verifier(state.travail.size() == QSize(160, 100), "l'image de travail change de taille");
     fuzz::verifier(state.largeur >= 1 && state.hauteur >= 1 && state.x0 >= 0 && state.y0 >= 0
-                       && state.x0 + state.largeur <= state.text7
-                       && state.y0 + state.hauteur <= state.text8,
+                       && state.x0 + state.largeur <= state.largeurSortie
+                       && state.y0 + state.hauteur <= state.hauteurSortie,
                    "l'ajustement sort de la zone de sortie",
                    QStringLiteral("%1,%2 %3x%4").arg(state.x0).arg(state.y0).arg(state.largeur).arg(state.hauteur));
 }
@@ -48,23 +48,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     ConversionState state;
     // The automatic name is looked for in a folder of a few files.
     state.setCheminAppli(fuzz::chemin(QString()));
-    const QImage avant = state.picture1.image();
+    const QImage avant = state.imageSource.image();
     QString error;
     if (!state.chargerFichier(path, &error)) {
         fuzz::verifier(error.contains(path), "le refus ne nomme pas le fichier", error);
-        fuzz::verifier(state.picture1.image() == avant, "un refus change l'image source");
+        fuzz::verifier(state.imageSource.image() == avant, "un refus change l'image source");
         return 0;
     }
     fuzz::verifier(error.isEmpty(), "une image ouverte donne une erreur", error);
-    const qint64 pixels = qint64(state.picture1.width()) * state.picture1.height();
+    const qint64 pixels = qint64(state.imageSource.width()) * state.imageSource.height();
     fuzz::verifier(pixels > 0 && pixels <= kPixelsMax, "image ouverte hors des limites",
-                   QStringLiteral("%1 x %2").arg(state.picture1.width()).arg(state.picture1.height()));
+                   QStringLiteral("%1 x %2").arg(state.imageSource.width()).arg(state.imageSource.height()));
 
     state.convertir();
     verifierAjustement(state);
-    state.check2 = true;
-    state.text7 = 48;
-    state.text8 = 98;
+    state.conserverProportions = true;
+    state.largeurSortie = 48;
+    state.hauteurSortie = 98;
     state.convertir();
     verifierAjustement(state);
     return 0;

@@ -34,7 +34,7 @@ protected:
     {
         state.setCheminAppli(dir.path());
         state.importerImage(diagonal(200, 120));
-        state.check2 = true;
+        state.conserverProportions = true;
         state.convertir();
     }
 
@@ -64,9 +64,9 @@ QMap<QString, QString> probe(const QString &file)
 
 TEST_F(HostilePictures, RefusedInFrenchAndEverythingStays)
 {
-    const QImage p1 = state.picture1.image().copy();
-    const QImage p2 = state.picture2.image().copy();
-    const QImage p3 = state.picture3.image().copy();
+    const QImage p1 = state.imageSource.image().copy();
+    const QImage p2 = state.travail.image().copy();
+    const QImage p3 = state.apercuSource.image().copy();
     const QRect fit(state.x0, state.y0, state.largeur, state.hauteur);
     for (const char *name : kRefused) {
         SCOPED_TRACE(name);
@@ -79,12 +79,12 @@ TEST_F(HostilePictures, RefusedInFrenchAndEverythingStays)
         EXPECT_TRUE(text.startsWith(QStringLiteral("Impossible de lire l'image")) || text.startsWith(QStringLiteral("L'image")))
             << text.toStdString();
         EXPECT_FALSE(text.contains(QStringLiteral("Unable")) || text.contains(QStringLiteral("Unsupported")));
-        EXPECT_TRUE(sameImage(p1, state.picture1.image()));
-        EXPECT_TRUE(sameImage(p2, state.picture2.image()));
-        EXPECT_TRUE(sameImage(p3, state.picture3.image()));
+        EXPECT_TRUE(sameImage(p1, state.imageSource.image()));
+        EXPECT_TRUE(sameImage(p2, state.travail.image()));
+        EXPECT_TRUE(sameImage(p3, state.apercuSource.image()));
         EXPECT_EQ(QRect(state.x0, state.y0, state.largeur, state.hauteur), fit);
         state.convertir(); // converting again starts from the same source
-        EXPECT_TRUE(sameImage(p2, state.picture2.image()));
+        EXPECT_TRUE(sameImage(p2, state.travail.image()));
     }
     // Declared sizes are refused by their header, saying how large the picture is.
     for (const auto &[name, size] : {std::pair{"bombe.png", "50000 x 50000"}, {"ecran-immense.gif", "65535 x 65535"},
@@ -107,7 +107,7 @@ TEST_F(HostilePictures, RefusedInFrenchAndEverythingStays)
 // RGB32 copy is made; at the limit it comes in.
 TEST_F(HostilePictures, PasteLimit)
 {
-    const QImage p1 = state.picture1.image().copy();
+    const QImage p1 = state.imageSource.image().copy();
     QImage huge(10001, 10000, QImage::Format_Mono); // 12.5 MB here, 400 MB in RGB32
     huge.fill(0);
     state.importerImage(huge);
@@ -117,12 +117,12 @@ TEST_F(HostilePictures, PasteLimit)
     for (const auto &m : dialogs.messages)
         EXPECT_TRUE(m.text.contains(QStringLiteral("10001 x 10000")) && m.text.contains(QStringLiteral("trop grande")))
             << m.text.toStdString();
-    EXPECT_TRUE(sameImage(p1, state.picture1.image()));
+    EXPECT_TRUE(sameImage(p1, state.imageSource.image()));
     QImage largest(5000, 5000, QImage::Format_Mono);
     largest.fill(1);
     state.importerImage(largest);
     EXPECT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(state.picture1.size(), QSize(5000, 5000));
+    EXPECT_EQ(state.imageSource.size(), QSize(5000, 5000));
     QGuiApplication::clipboard()->clear();
 }
 
@@ -132,13 +132,13 @@ TEST_F(HostilePictures, TruncatedJpeg)
 {
     state.ouvrirFichier(kData + QStringLiteral("entier.jpg"));
     ASSERT_TRUE(dialogs.messages.empty());
-    const QImage whole = state.picture1.image().copy();
+    const QImage whole = state.imageSource.image().copy();
     state.ouvrirFichier(kData + QStringLiteral("tronque.jpg"));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("tronque.jpg")));
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("abîmée ou incomplète")));
-    ASSERT_EQ(state.picture1.size(), QSize(400, 300));
-    EXPECT_TRUE(sameImage(whole.copy(0, 0, 400, 40), state.picture1.image().copy(0, 0, 400, 40)));
+    ASSERT_EQ(state.imageSource.size(), QSize(400, 300));
+    EXPECT_TRUE(sameImage(whole.copy(0, 0, 400, 40), state.imageSource.image().copy(0, 0, 400, 40)));
 
     const QString target = dir.filePath(QStringLiteral("coupee.89i"));
     const CommandRun run = runCommandLine({QStringLiteral("convertir"), QStringLiteral("-o"), target,

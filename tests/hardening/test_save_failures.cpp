@@ -88,10 +88,10 @@ protected:
         state.setCheminAppli(folder);
         state.importerImage(diagonal(160, 100));
         state.convertir();
-        state.fich = state.text1 = QStringLiteral("fig0000");
+        state.nomSuivant = state.nomVariable = QStringLiteral("fig0000");
         writeFile(file(QStringLiteral("photo.89i")), old); // no failure may touch it
         writeFile(file(QStringLiteral("dessin.89i")),
-                  lib89i::encode89i(state.picture2, 100, 160, QStringLiteral("zfig"), QStringLiteral("dessin")));
+                  lib89i::encode89i(state.travail, 100, 160, QStringLiteral("zfig"), QStringLiteral("dessin")));
         ASSERT_TRUE(diagonal(300, 200).save(file(QStringLiteral("photo.png"))));
     }
 
@@ -117,9 +117,9 @@ TEST_P(SaveFailure, WindowCommandsLoseNothing)
         state.sauverAutomatiquement();
         dialogs.answerNextFileDialog(file(saveAs.chopped(4)));
         state.sauverSous();
-        state.check1 = true; // with the advanced options, after the warning
+        state.optionsAvancees = true; // with the advanced options, after the warning
         state.sauverAutomatiquement();
-        state.check1 = false;
+        state.optionsAvancees = false;
     }
     ASSERT_EQ(dialogs.messages.size(), 4u);
     EXPECT_TRUE(failureMessage(dialogs.messages[0].text, QStringLiteral("fig0000.89i"), GetParam().reason));
@@ -129,8 +129,8 @@ TEST_P(SaveFailure, WindowCommandsLoseNothing)
     EXPECT_EQ(dialogs.messages[3].icon, Dialogs::Icon::Exclamation);
     EXPECT_EQ(listing(folder), before);
     EXPECT_EQ(readFile(file(QStringLiteral("photo.89i"))), old);
-    EXPECT_EQ(state.fich, QStringLiteral("fig0000"));
-    EXPECT_EQ(state.text1, QStringLiteral("fig0000"));
+    EXPECT_EQ(state.nomSuivant, QStringLiteral("fig0000"));
+    EXPECT_EQ(state.nomVariable, QStringLiteral("fig0000"));
     if (folders) {
         EXPECT_EQ(readFile(file(QStringLiteral("fig0000.89i/garde"))), "garde");
         QDir(file(QStringLiteral("fig0000.89i"))).removeRecursively();
@@ -144,9 +144,9 @@ TEST_P(SaveFailure, WindowCommandsLoseNothing)
     EXPECT_EQ(dialogs.messages[0].text, kConfirmation);
     EXPECT_EQ(dialogs.messages[1].text, kConfirmation);
     EXPECT_EQ(readFile(file(QStringLiteral("fig0000.89i"))),
-              lib89i::encode89i(state.picture2, 100, 160, QStringLiteral("zfig"), QStringLiteral("fig0000")));
+              lib89i::encode89i(state.travail, 100, 160, QStringLiteral("zfig"), QStringLiteral("fig0000")));
     EXPECT_EQ(readFile(file(QStringLiteral("photo.89i"))).size(), 2095);
-    EXPECT_EQ(state.fich, QStringLiteral("fig0001"));
+    EXPECT_EQ(state.nomSuivant, QStringLiteral("fig0001"));
 }
 
 TEST_P(SaveFailure, CommandLineLosesNothing)
@@ -222,8 +222,8 @@ TEST(SaveFailures, FolderVanishesBeforeTheWrite)
     state.setCheminAppli(folder);
     state.importerImage(diagonal(160, 100));
     state.convertir();
-    state.check1 = true;
-    state.text1 = QStringLiteral("velo");
+    state.optionsAvancees = true;
+    state.nomVariable = QStringLiteral("velo");
     state.sauverAutomatiquement();
     ASSERT_TRUE(QDir().mkpath(folder));
     vanishing.answerNextFileDialog(folder + QStringLiteral("/photo"));
@@ -231,8 +231,8 @@ TEST(SaveFailures, FolderVanishesBeforeTheWrite)
     ASSERT_EQ(vanishing.messages.size(), 4u);
     EXPECT_TRUE(failureMessage(vanishing.messages[1].text, QStringLiteral("fig0000.89i"), QStringLiteral("n'existe pas")));
     EXPECT_TRUE(failureMessage(vanishing.messages[3].text, QStringLiteral("photo.89i"), QStringLiteral("n'existe pas")));
-    EXPECT_EQ(state.fich, QStringLiteral("fig0000"));
-    EXPECT_EQ(state.text1, QStringLiteral("velo"));
+    EXPECT_EQ(state.nomSuivant, QStringLiteral("fig0000"));
+    EXPECT_EQ(state.nomVariable, QStringLiteral("velo"));
 }
 
 // The program itself under ulimit -f, SIGXFSZ left as the system sets it: the

@@ -27,7 +27,7 @@ int main(int argc, char **argv)
     const bool opened = state.chargerFichier(QString::fromLocal8Bit(argv[1]), &error, &warning);
     if (opened) {
         state.convertir();
-        state.check2 = true;
+        state.conserverProportions = true;
         state.convertir();
     }
     rusage usage{};
@@ -35,7 +35,7 @@ int main(int argc, char **argv)
     out << "ouvert=" << (opened ? 1 : 0) << '\n'
         << "erreur=" << error << '\n'
         << "remarque=" << warning << '\n'
-        << "taille=" << state.picture1.width() << 'x' << state.picture1.height() << '\n'
+        << "taille=" << state.imageSource.width() << 'x' << state.imageSource.height() << '\n'
         << "memoire_ko=" << usage.ru_maxrss << '\n';
     return 0;
 }

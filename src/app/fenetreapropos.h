@@ -6,17 +6,17 @@ class QPlainTextEdit;
 
 // The about window "A propos...": a small picture and five lines of text. It keeps
 // itself above other windows and is destroyed when closed.
-class Form2 : public QWidget
+class FenetreAPropos : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Form2(QWidget *parent = nullptr);
+    explicit FenetreAPropos(QWidget *parent = nullptr);
 
     // The five lines, each ended by a line break.
     static QString texteAPropos();
 
-    QPlainTextEdit *Text1 = nullptr;
+    QPlainTextEdit *zoneTexte = nullptr;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,11 +1,11 @@
 // The main window's start-up sequence.
-#include "form1.h"
+#include "fenetreprincipale.h"
 
 #include "apparence.h"
-#include "btnxp.h"
+#include "boutonpoussoir.h"
 #include "commandline.h"
 #include "dotmatrix/matricewidget.h"
-#include "form4.h"
+#include "fenetredemarrage.h"
 #include "geometrie.h"
 #include "platform/dialogs.h"
 #include "platform/numberederror.h"
@@ -21,18 +21,18 @@
 
 namespace {
 
-const char *const kBoutons[] = {"btnXP1", "btnXP2", "btnXP3", "btnXP4", "btnXP5",
-                                "btnXP6", "btnXP7", "btnXP8", "btnXP9"};
+const char *const kBoutons[] = {"boutonConvertir", "boutonImporter", "boutonSauverAuto", "boutonValiderLigne", "boutonValiderTexte",
+                                "boutonOuvrir", "boutonValiderEllipse", "boutonSauverSous", "boutonVisualisateur"};
 
 } // namespace
 
-QString Form1::texteBienvenue()
+QString FenetrePrincipale::texteBienvenue()
 {
     return QStringLiteral("Bienvenue sur Brivane programmé par Ostrelin Vardeck...")
            + QString(31, u' ');
 }
 
-void Form1::Form_Load(const QStringList &arguments)
+void FenetrePrincipale::Form_Load(const QStringList &arguments)
 {
     QStringList autres;
     const QString source = CommandLine::sourcePath(arguments, &autres);
@@ -51,30 +51,30 @@ void Form1::Form_Load(const QStringList &arguments)
     }
 }
 
-void Form1::Form_Load(const QString &ligneCommande)
+void FenetrePrincipale::Form_Load(const QString &ligneCommande)
 {
     demarrer(ligneCommande.isEmpty() ? QString() : CommandLine::sourcePath(ligneCommande));
 }
 
-void Form1::demarrer(const QString &source)
+void FenetrePrincipale::demarrer(const QString &source)
 {
     // The program's folder is the state's from its creation.
     QStringList polices = QFontDatabase::families();
     polices.sort(Qt::CaseInsensitive);
-    Combo1->addItems(polices);
+    listePolices->addItems(polices);
     // The list shows the font the text tool uses (the face the system put in
     // place of the preview's).
-    Combo1->setCurrentIndex(Combo1->findText(QFontInfo(editeur.prev().font).family()));
+    listePolices->setCurrentIndex(listePolices->findText(QFontInfo(editeur.etiquetteTexte().font).family()));
     // The editor sets the fonts up itself: the preview's name goes to the text
     // label and the size goes up once, to 7 points.
-    Text4->setText(editeur.text4().text());
-    Text5->setText(editeur.text5().text());
-    Text6->setText(editeur.text6().text());
+    boiteTaillePolice->setText(editeur.taillePolice().text());
+    boiteEpaisseur->setText(editeur.epaisseurLigne().text());
+    boiteTaillePixel->setText(editeur.taillePixel().text());
 
     apparence::fond(this, couleurs::fond);
-    for (QLabel *label : Label)
+    for (QLabel *label : entetes)
         apparence::fond(label, couleurs::entete);
-    for (QWidget *w : std::initializer_list<QWidget *>{Check1, Check2, Check3, Option1, Option2})
+    for (QWidget *w : std::initializer_list<QWidget *>{caseOptionsAvancees, caseProportions, caseInverser, choixMethodeSimple, choixMethodeGris})
         apparence::fond(w, couleurs::fond);
 
     try {
@@ -86,14 +86,14 @@ void Form1::demarrer(const QString &source)
         // The banner stays as it is; the program works without it.
     }
 
-    Form4 splash;
+    FenetreDemarrage splash;
     splash.show();
     splash.repaint();
 
-    Option2->setChecked(true);
-    Option2_Click();
+    choixMethodeGris->setChecked(true);
+    choixMethodeGris_Click();
     for (int i = 1; i <= 9; ++i)
-        btnXP[size_t(i)]->text(geometrie::texte(kBoutons[i - 1]));
+        boutons[size_t(i)]->text(geometrie::texte(kBoutons[i - 1]));
 
     // Sizes, source, stretch, conversion at level 0 and the first free name.
     etat.demarrer(source);

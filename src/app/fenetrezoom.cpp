@@ -1,4 +1,4 @@
-#include "form3.h"
+#include "fenetrezoom.h"
 
 #include "editor/ecranzoom.h"
 #include "fenetres.h"
@@ -6,10 +6,10 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-Form3::Form3(Editeur &editeur, const QList<QAction *> &outils, QWidget *parent)
+FenetreZoom::FenetreZoom(Editeur &editeur, const QList<QAction *> &outils, QWidget *parent)
     : QWidget(parent)
 {
-    fenetres::auDessus(this, "Form3");
+    fenetres::auDessus(this, "FenetreZoom");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon());
     barreOutils = new QToolBar(this);

@@ -1,4 +1,4 @@
-#include "app/btnxp.h"
+#include "app/boutonpoussoir.h"
 
 #include <gtest/gtest.h>
 
@@ -20,33 +20,33 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&button));
     }
     // The button shows its look's face, caption aside.
-    void shows(BtnXPLook look)
+    void shows(AspectBouton look)
     {
         EXPECT_EQ(button.look(), look);
-        const QImage face = btnxpfaces::face(look);
+        const QImage face = facesbouton::face(look);
         EXPECT_EQ(button.grab().toImage().convertToFormat(QImage::Format_RGB32),
-                  face.copy(QRect(-BtnXP::kFaceOrigin, BtnXP::kSize)).convertToFormat(QImage::Format_RGB32));
+                  face.copy(QRect(-BoutonPoussoir::kFaceOrigin, BoutonPoussoir::kSize)).convertToFormat(QImage::Format_RGB32));
     }
-    BtnXP button;
+    BoutonPoussoir button;
 };
 
 } // namespace
 
 TEST_F(ShownButton, LooksFollowTheMouseAndAnyButtonClicksOnce)
 {
-    QSignalSpy clicks(&button, &BtnXP::Click);
-    shows(BtnXPLook::Normal);
+    QSignalSpy clicks(&button, &BoutonPoussoir::Click);
+    shows(AspectBouton::Normal);
     QTest::mouseMove(&button, QPoint(20, 10));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return button.look() == BtnXPLook::Hover; }));
-    shows(BtnXPLook::Hover);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return button.look() == AspectBouton::Hover; }));
+    shows(AspectBouton::Hover);
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(20, 10));
-    shows(BtnXPLook::Pressed);
+    shows(AspectBouton::Pressed);
     EXPECT_EQ(clicks.count(), 0);
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_EQ(clicks.count(), 1);
-    shows(BtnXPLook::Hover);
+    shows(AspectBouton::Hover);
     button.retour();
-    shows(BtnXPLook::Normal);
+    shows(AspectBouton::Normal);
 
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(70, 12)); // released outside: no click
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(200, 40));
@@ -56,17 +56,17 @@ TEST_F(ShownButton, LooksFollowTheMouseAndAnyButtonClicksOnce)
     // A double click through the window, as the platform delivers it: one click.
     QTest::mouseDClick(button.windowHandle(), Qt::LeftButton, {}, QPoint(70, 12));
     EXPECT_EQ(clicks.count(), 3);
-    EXPECT_EQ(button.look(), BtnXPLook::Hover);
+    EXPECT_EQ(button.look(), AspectBouton::Hover);
 }
 
-TEST(BtnXP, SizeIsLockedAndLongCaptionsShrink)
+TEST(BoutonPoussoir, SizeIsLockedAndLongCaptionsShrink)
 {
     QWidget window;
     QFont wide(QStringLiteral("DejaVu Sans"));
     wide.setPixelSize(11);
     window.setFont(wide);
     auto *layout = new QHBoxLayout(&window);
-    auto *button = new BtnXP;
+    auto *button = new BoutonPoussoir;
     layout->addWidget(button);
     window.resize(600, 200);
     window.show();

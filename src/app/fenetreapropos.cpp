@@ -1,4 +1,4 @@
-#include "form2.h"
+#include "fenetreapropos.h"
 
 #include "apparence.h"
 #include "fenetres.h"
@@ -8,28 +8,28 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 
-Form2::Form2(QWidget *parent)
+FenetreAPropos::FenetreAPropos(QWidget *parent)
     : QWidget(parent)
 {
-    fenetres::auDessus(this, "Form2");
+    fenetres::auDessus(this, "FenetreAPropos");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon());
     apparence::fond(this, couleurs::fond);
     setFont(apparence::policeControles());
 
-    Text1 = new QPlainTextEdit(this);
-    apparence::placer(Text1, "Form2.Text1");
-    Text1->setReadOnly(true);
-    Text1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    zoneTexte = new QPlainTextEdit(this);
+    apparence::placer(zoneTexte, "zoneTexte");
+    zoneTexte->setReadOnly(true);
+    zoneTexte->setFrameStyle(QFrame::Box | QFrame::Plain);
+    zoneTexte->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The text is longer than the box: the rest is reached by scrolling.
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    Text1->document()->setDocumentMargin(1);
-    Text1->setPlainText(texteAPropos());
+    zoneTexte->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    zoneTexte->document()->setDocumentMargin(1);
+    zoneTexte->setPlainText(texteAPropos());
     fenetres::centrer(this);
 }
 
-QString Form2::texteAPropos()
+QString FenetreAPropos::texteAPropos()
 {
     return QStringLiteral("Brivane pour TI89/92+ \n"
                           "Ostrelin Vardeck\n"
@@ -38,7 +38,7 @@ QString Form2::texteAPropos()
                           "des betises.)\n");
 }
 
-void Form2::paintEvent(QPaintEvent *)
+void FenetreAPropos::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.drawImage(0, 0, images::vignette());

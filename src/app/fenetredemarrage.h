@@ -4,12 +4,12 @@
 
 // The start-up picture: a borderless window centred on the screen, shown while
 // the main window gets ready.
-class Form4 : public QWidget
+class FenetreDemarrage : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Form4(QWidget *parent = nullptr);
+    explicit FenetreDemarrage(QWidget *parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

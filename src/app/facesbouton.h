@@ -4,13 +4,13 @@
 #include <QSize>
 
 // The three looks of the program's push button.
-enum class BtnXPLook { Normal, Hover, Pressed };
+enum class AspectBouton { Normal, Hover, Pressed };
 
 // The pictures behind the push button's looks, drawn by code: a rounded
 // rectangle with a dark blue border on a pale blue background, filled with a
 // light vertical gradient (normal), the same with a warm ring inside the border
 // (hover), or a flat darker fill (pressed).
-namespace btnxpfaces {
+namespace facesbouton {
 
 inline constexpr QSize kSize{148, 28};
 // The border's outer rectangle, inclusive.
@@ -20,6 +20,6 @@ inline constexpr int kRight = 145;
 inline constexpr int kBottom = 27;
 
 // A 148 x 28 picture, 24 bits per pixel.
-QImage face(BtnXPLook look);
+QImage face(AspectBouton look);
 
-} // namespace btnxpfaces
+} // namespace facesbouton

@@ -1,21 +1,21 @@
-#include "btnxp.h"
+#include "boutonpoussoir.h"
 
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 
-BtnXP::BtnXP(QWidget *parent)
+BoutonPoussoir::BoutonPoussoir(QWidget *parent)
     : QWidget(parent)
     , m_face(new QLabel(this))
     , m_caption(new QLabel(QStringLiteral("btnXP"), this))
 {
-    for (BtnXPLook look : {BtnXPLook::Normal, BtnXPLook::Hover, BtnXPLook::Pressed})
-        m_pictures[size_t(look)] = QPixmap::fromImage(btnxpfaces::face(look));
+    for (AspectBouton look : {AspectBouton::Normal, AspectBouton::Hover, AspectBouton::Pressed})
+        m_pictures[size_t(look)] = QPixmap::fromImage(facesbouton::face(look));
 
-    m_face->setObjectName(QStringLiteral("Image1"));
+    m_face->setObjectName(QStringLiteral("face"));
     m_caption->setObjectName(QStringLiteral("imageb"));
-    m_face->setGeometry(QRect(kFaceOrigin, btnxpfaces::kSize));
+    m_face->setGeometry(QRect(kFaceOrigin, facesbouton::kSize));
     m_caption->setGeometry(kCaptionRect);
     m_caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_caption->setTextFormat(Qt::PlainText);
@@ -26,16 +26,16 @@ BtnXP::BtnXP(QWidget *parent)
 
     setMouseTracking(true);
     setFixedSize(kSize);
-    m_face->setPixmap(m_pictures[size_t(BtnXPLook::Normal)]);
+    m_face->setPixmap(m_pictures[size_t(AspectBouton::Normal)]);
 }
 
-void BtnXP::text(const QVariant &texte)
+void BoutonPoussoir::text(const QVariant &texte)
 {
     m_caption->setText(texte.toString());
     fitCaption();
 }
 
-void BtnXP::fitCaption()
+void BoutonPoussoir::fitCaption()
 {
     // The button's font, a little smaller where the caption would not fit
     // between its edges (a wide substitute for the usual small face).
@@ -52,24 +52,24 @@ void BtnXP::fitCaption()
     m_caption->setFont(f);
 }
 
-void BtnXP::changeEvent(QEvent *event)
+void BoutonPoussoir::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::FontChange)
         fitCaption();
     QWidget::changeEvent(event);
 }
 
-QString BtnXP::caption() const
+QString BoutonPoussoir::caption() const
 {
     return m_caption->text();
 }
 
-void BtnXP::retour()
+void BoutonPoussoir::retour()
 {
-    showLook(BtnXPLook::Normal);
+    showLook(AspectBouton::Normal);
 }
 
-void BtnXP::showLook(BtnXPLook look)
+void BoutonPoussoir::showLook(AspectBouton look)
 {
     if (look == m_look)
         return;
@@ -77,29 +77,29 @@ void BtnXP::showLook(BtnXPLook look)
     m_face->setPixmap(m_pictures[size_t(look)]);
 }
 
-void BtnXP::mouseMoveEvent(QMouseEvent *)
+void BoutonPoussoir::mouseMoveEvent(QMouseEvent *)
 {
-    showLook(BtnXPLook::Hover);
+    showLook(AspectBouton::Hover);
 }
 
-void BtnXP::mousePressEvent(QMouseEvent *)
+void BoutonPoussoir::mousePressEvent(QMouseEvent *)
 {
     m_pressed = true;
-    showLook(BtnXPLook::Pressed);
+    showLook(AspectBouton::Pressed);
 }
 
-void BtnXP::mouseReleaseEvent(QMouseEvent *event)
+void BoutonPoussoir::mouseReleaseEvent(QMouseEvent *event)
 {
     // The release comes here even outside the button: it shows the hover
     // picture, and only a release over the button is a click.
-    showLook(BtnXPLook::Hover);
+    showLook(AspectBouton::Hover);
     const bool click = m_pressed && rect().contains(event->position().toPoint());
     m_pressed = false;
     if (click)
         emit Click();
 }
 
-void BtnXP::mouseDoubleClickEvent(QMouseEvent *)
+void BoutonPoussoir::mouseDoubleClickEvent(QMouseEvent *)
 {
     // The second press of a double click is no new press: no pressed picture,
     // and its release raises no second Click.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "btnxpfaces.h"
+#include "facesbouton.h"
 
 #include <QPixmap>
 #include <QVariant>
@@ -13,7 +13,7 @@ class QLabel;
 // The program's push button: a fixed 143 x 25 face that shows its normal, hover
 // or pressed picture under a centred caption, and raises Click. Once left, it
 // keeps its hover look until the container calls retour().
-class BtnXP : public QWidget
+class BoutonPoussoir : public QWidget
 {
     Q_OBJECT
 
@@ -23,7 +23,7 @@ public:
     static constexpr QPoint kFaceOrigin{-3, -3};
     static constexpr QRect kCaptionRect{0, 5, 145, 25};
 
-    explicit BtnXP(QWidget *parent = nullptr);
+    explicit BoutonPoussoir(QWidget *parent = nullptr);
 
     // The caption becomes the value as text.
     void text(const QVariant &texte);
@@ -31,7 +31,7 @@ public:
     void retour();
 
     QString caption() const;
-    BtnXPLook look() const { return m_look; }
+    AspectBouton look() const { return m_look; }
 
     QSize sizeHint() const override { return kSize; }
     QSize minimumSizeHint() const override { return kSize; }
@@ -50,12 +50,12 @@ private:
     static constexpr int kSmallestPixels = 8;
     static constexpr double kSmallestPoints = 6.0;
 
-    void showLook(BtnXPLook look);
+    void showLook(AspectBouton look);
     void fitCaption();
 
     QLabel *m_face;
     QLabel *m_caption;
     std::array<QPixmap, 3> m_pictures;
-    BtnXPLook m_look = BtnXPLook::Normal;
+    AspectBouton m_look = AspectBouton::Normal;
     bool m_pressed = false;
 };

@@ -12,13 +12,13 @@ class QToolBar;
 // calculator screen, followed live, on which every editing tool works. A small
 // tool bar holds the tools. It keeps itself above other windows, can be resized
 // (the dots keep a whole size) and is destroyed when closed.
-class Form3 : public QWidget
+class FenetreZoom : public QWidget
 {
     Q_OBJECT
 
 public:
     // outils: the tool bar's actions, shared with the main window.
-    explicit Form3(Editeur &editeur, const QList<QAction *> &outils = {}, QWidget *parent = nullptr);
+    explicit FenetreZoom(Editeur &editeur, const QList<QAction *> &outils = {}, QWidget *parent = nullptr);
 
     QToolBar *barreOutils = nullptr;
     EcranZoom *ecran = nullptr;

@@ -1,6 +1,6 @@
 // Drag and drop on the main window: a picture file or a calculator picture is
 // opened as if chosen in the open dialog, an image is imported as the clipboard's.
-#include "form1.h"
+#include "fenetreprincipale.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -36,7 +36,7 @@ QString fichierDepose(const QMimeData *mime)
 
 } // namespace
 
-void Form1::dragEnterEvent(QDragEnterEvent *event)
+void FenetrePrincipale::dragEnterEvent(QDragEnterEvent *event)
 {
     // Refused, with the forbidden cursor, unless the drop can be opened or imported.
     const QMimeData *mime = event->mimeData();
@@ -44,7 +44,7 @@ void Form1::dragEnterEvent(QDragEnterEvent *event)
         event->acceptProposedAction();
 }
 
-void Form1::dropEvent(QDropEvent *event)
+void FenetrePrincipale::dropEvent(QDropEvent *event)
 {
     const QMimeData *mime = event->mimeData();
     const QString fichier = fichierDepose(mime);

@@ -1,4 +1,4 @@
-#include "form4.h"
+#include "fenetredemarrage.h"
 
 #include "fenetres.h"
 #include "geometrie.h"
@@ -6,17 +6,17 @@
 
 #include <QPainter>
 
-Form4::Form4(QWidget *parent)
+FenetreDemarrage::FenetreDemarrage(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
     , m_image(images::splash())
 {
-    setObjectName(QStringLiteral("Form4"));
-    setFixedSize(geometrie::rect("Form4").size());
+    setObjectName(QStringLiteral("FenetreDemarrage"));
+    setFixedSize(geometrie::rect("FenetreDemarrage").size());
     setAttribute(Qt::WA_OpaquePaintEvent);
     fenetres::centrer(this);
 }
 
-void Form4::paintEvent(QPaintEvent *)
+void FenetreDemarrage::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     // The window is a pixel wider than the picture: continue its ground.

@@ -16,7 +16,7 @@ class SurfaceWidget;
 // previews the file clicked once and opens the file double-clicked into the main
 // window. Closing it only hides it, so it shows the same folder, selection and
 // preview the next time.
-class explo : public QDialog
+class Visualisateur : public QDialog
 {
     Q_OBJECT
 
@@ -26,25 +26,25 @@ public:
     using Ouverture = std::function<bool(const QString &path, QString *error)>;
 
     // depart: the folder shown first (the home folder when empty or unreadable).
-    explicit explo(Ouverture ouvrir, QWidget *parent = nullptr, const QString &depart = QString());
-    ~explo() override;
+    explicit Visualisateur(Ouverture ouvrir, QWidget *parent = nullptr, const QString &depart = QString());
+    ~Visualisateur() override;
 
     // The volumes the drive list offers: the root first, then the other mounted ones.
     static QStringList lecteurs();
 
-    // Dir1's folder; false (nothing changes) for a folder that cannot be read.
+    // listeDossiers's folder; false (nothing changes) for a folder that cannot be read.
     bool setDossier(const QString &folder);
     QString dossier() const;
-    // The folder and the name selected in File1 (empty without a selection).
+    // The folder and the name selected in listeFichiers (empty without a selection).
     QString cheminSelection() const;
 
-    Surface picture1{160, 100, kBlanc}; // the preview
-    QLabel *Label5 = nullptr;
-    SurfaceWidget *Picture1 = nullptr;
-    QComboBox *Drive1 = nullptr;
-    ListeDossiers *Dir1 = nullptr;
-    QListWidget *File1 = nullptr;
-    QLabel *Label1 = nullptr;
+    Surface apercu{160, 100, kBlanc}; // the preview
+    QLabel *enteteApercu = nullptr;
+    SurfaceWidget *vueApercu = nullptr;
+    QComboBox *listeLecteurs = nullptr;
+    ListeDossiers *listeDossiers = nullptr;
+    QListWidget *listeFichiers = nullptr;
+    QLabel *libelleAide = nullptr;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -52,10 +52,10 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void Drive1_Change();
-    void Dir1_Change();
-    void File1_Click();
-    void File1_DblClick();
+    void listeLecteurs_Change();
+    void listeDossiers_Change();
+    void listeFichiers_Click();
+    void listeFichiers_DblClick();
     void remplirFichiers();
     void afficherLecteur(const QString &folder);
 

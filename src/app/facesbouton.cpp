@@ -1,10 +1,10 @@
-#include "btnxpfaces.h"
+#include "facesbouton.h"
 
 #include <QColor>
 
 #include <initializer_list>
 
-namespace btnxpfaces {
+namespace facesbouton {
 
 namespace {
 
@@ -96,11 +96,11 @@ void border(QImage &image)
 
 } // namespace
 
-QImage face(BtnXPLook look)
+QImage face(AspectBouton look)
 {
     QImage image(kSize, QImage::Format_RGB888);
     image.fill(kBackground);
-    if (look == BtnXPLook::Pressed) {
+    if (look == AspectBouton::Pressed) {
         fillRows(image, {{0.0, QColor(209, 204, 193)},
                          {0.25, QColor(229, 228, 221)},
                          {0.8, QColor(224, 224, 215)},
@@ -110,11 +110,11 @@ QImage face(BtnXPLook look)
                          {0.5, QColor(245, 245, 241)},
                          {0.8, QColor(240, 240, 234)},
                          {1.0, QColor(214, 208, 197)}});
-        if (look == BtnXPLook::Hover)
+        if (look == AspectBouton::Hover)
             warmRing(image);
     }
     border(image);
     return image;
 }
 
-} // namespace btnxpfaces
+} // namespace facesbouton
