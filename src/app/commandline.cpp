@@ -13,10 +13,17 @@
 #include <QImageWriter>
 #include <QRegularExpression>
 #include <QSet>
+#include <QThread>
 #include <QTextStream>
 
+#include <algorithm>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
+#include <new>
 #include <optional>
+#include <thread>
+#include <vector>
 
 struct ConvertOptions
 {
@@ -33,12 +40,26 @@ struct ConvertOptions
     std::optional<QString> variable;
     std::optional<QString> outputFile;   // one source, a file name
     std::optional<QString> outputFolder; // an existing folder
+    int taches = 1;                      // sources converted at once
+};
+
+// What the heavy part of a conversion leaves for the writing: the fitted picture
+// and the messages, or the reason it failed.
+struct Converted
+{
+    bool ok = false;
+    QString error;
+    QString warning;
+    Surface picture; // the fitted picture, ConversionState::imageAjustee()
+    int largeur = 0;
+    int hauteur = 0;
 };
 
 namespace {
 
 constexpr int kNameLength = 8;
 constexpr int kExportLimit = 4096;
+constexpr int kTachesMax = 256;
 constexpr qint64 kHeaderLength = 92;
 constexpr qint64 kTrailerLength = 3;
 
@@ -130,10 +151,16 @@ struct ConvertParser
                        "autres signes, coupé à 8 caractères)"),
         QStringLiteral("NOM")};
 
+    QCommandLineOption taches{{QStringLiteral("j"), QStringLiteral("taches")},
+                              QStringLiteral("nombre d'images converties en même temps, de 1 à\n"
+                                             "256 (par défaut le nombre de cœurs de la machine ;\n"
+                                             "1 : une à la fois)"),
+                              QStringLiteral("N")};
+
     QList<QCommandLineOption> all() const
     {
-        return {sortie, largeur,  hauteur, proportions, reduction, simple,
-                niveau, tramage,  inverser, dossier,  variable,  help};
+        return {sortie, largeur,  hauteur, proportions, reduction, simple, niveau,
+                tramage, inverser, dossier,  variable,  taches,    help};
     }
 };
 
@@ -244,6 +271,107 @@ QImage monochrome(const QByteArray &file, QSize size)
         std::memcpy(image.scanLine(y), file.constData() + kHeaderLength + start, size_t(count));
     }
     return image;
+}
+
+// The heavy part of converting one source: loading, fit and conversion. It
+// touches nothing shared and its messages come back in the result, so several
+// workers run it side by side.
+Converted convertSource(const QString &source, const ConvertOptions &options)
+{
+    Converted result;
+    try {
+        ConversionState state(QString{});
+        state.largeurSortie = options.largeur;
+        state.hauteurSortie = options.hauteur;
+        state.conserverProportions = options.proportions;
+        state.reduction = options.reduction;
+        state.methodeSimple = options.simple;
+        state.niveauGris = options.niveau;
+        state.inverserCouleurs = options.inverser;
+        state.tramage = options.tramage;
+        if (!state.chargerFichier(source, &result.error, &result.warning))
+            return result;
+        // A calculator picture is already black and white; converting it would
+        // start from the blank source frame.
+        if (!ConversionState::estImage89i(source)) {
+            if (options.niveauAuto)
+                state.niveauGris = state.niveauAutomatique();
+            state.convertirImage();
+        }
+        result.picture = state.imageAjustee();
+        result.largeur = state.largeur;
+        result.hauteur = state.hauteur;
+        result.ok = true;
+    } catch (const std::bad_alloc &) {
+        result.ok = false;
+        result.warning.clear();
+        result.error = QStringLiteral("Mémoire insuffisante pour convertir %1.").arg(shown(source));
+    }
+    return result;
+}
+
+// Runs work(i) for i = 0 .. count - 1 on `workers` threads and hands each result
+// to take(i, result) on the calling thread in the order of i. A worker runs ahead
+// of take() by at most a few results, so memory stays bounded whatever the count.
+template <typename Result, typename Work, typename Take>
+void inOrder(qsizetype count, int workers, const Work &work, const Take &take)
+{
+    const qsizetype ahead = 2 * qsizetype(workers);
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::vector<std::optional<Result>> done(static_cast<size_t>(count));
+    qsizetype next = 0;  // the next index a worker starts
+    qsizetype taken = 0; // the results take() has had
+    std::vector<std::thread> threads;
+    // However take() ends, the workers stop starting new work and are waited for.
+    struct Join
+    {
+        std::vector<std::thread> &threads;
+        std::mutex &mutex;
+        std::condition_variable &changed;
+        qsizetype &next;
+        qsizetype count;
+        ~Join()
+        {
+            {
+                const std::lock_guard lock(mutex);
+                next = count;
+            }
+            changed.notify_all();
+            for (std::thread &thread : threads)
+                thread.join();
+        }
+    } join{threads, mutex, changed, next, count};
+    for (int w = 0; w < workers; ++w) {
+        threads.emplace_back([&] {
+            std::unique_lock lock(mutex);
+            while (true) {
+                changed.wait(lock, [&] { return next >= count || next < taken + ahead; });
+                if (next >= count)
+                    return;
+                const qsizetype i = next++;
+                lock.unlock();
+                Result result = work(i);
+                lock.lock();
+                done[size_t(i)] = std::move(result);
+                changed.notify_all();
+            }
+        });
+    }
+    for (qsizetype i = 0; i < count; ++i) {
+        std::optional<Result> result;
+        {
+            std::unique_lock lock(mutex);
+            changed.wait(lock, [&] { return done[size_t(i)].has_value(); });
+            result.swap(done[size_t(i)]);
+        }
+        take(i, std::move(*result));
+        {
+            const std::lock_guard lock(mutex);
+            taken = i + 1;
+        }
+        changed.notify_all();
+    }
 }
 
 } // namespace
@@ -394,6 +522,10 @@ int CommandLine::convertir(const QStringList &arguments)
             return usageError(QStringLiteral("--reduction attend moyenne ou et, pas « %1 ».").arg(mode),
                               command);
     }
+    options.taches = std::max(1, QThread::idealThreadCount());
+    if (!integer(p.taches, 1, kTachesMax, &options.taches))
+        return usageError(QStringLiteral("--taches attend un nombre entier de 1 à 256, pas « %1 ».")
+                              .arg(parser.value(p.taches)), command);
     options.proportions = parser.isSet(p.proportions);
     options.simple = parser.isSet(p.simple);
     options.inverser = parser.isSet(p.inverser);
@@ -427,42 +559,41 @@ int CommandLine::convertir(const QStringList &arguments)
     // One failure does not stop the others; the status tells that one failed.
     int status = Success;
     QSet<QString> written;
-    for (const QString &source : sources)
-        if (!convertOne(source, options, written))
+    const ConversionState naming(QDir::currentPath());
+    // A calculator picture is read when its turn comes, as it may be an output of
+    // this run; the other sources are converted ahead, by the workers.
+    const auto work = [&](qsizetype i) -> std::optional<Converted> {
+        if (ConversionState::estImage89i(sources.at(i)))
+            return std::nullopt;
+        return convertSource(sources.at(i), options);
+    };
+    const auto take = [&](qsizetype i, std::optional<Converted> converted) {
+        if (!converted)
+            converted = convertSource(sources.at(i), options);
+        if (!writeOne(sources.at(i), *converted, options, naming, written))
             status = FileFailure;
+    };
+    const int workers = int(std::min<qsizetype>(options.taches, sources.size()));
+    if (workers <= 1) {
+        for (qsizetype i = 0; i < sources.size(); ++i)
+            take(i, work(i));
+    } else {
+        inOrder<std::optional<Converted>>(sources.size(), workers, work, take);
+    }
     return status;
 }
 
-bool CommandLine::convertOne(const QString &source, const ConvertOptions &options,
-                             QSet<QString> &written)
+bool CommandLine::writeOne(const QString &source, const Converted &converted,
+                           const ConvertOptions &options, const ConversionState &naming,
+                           QSet<QString> &written)
 {
-    ConversionState state;
-    state.setCheminAppli(QDir::currentPath());
-    state.largeurSortie = options.largeur;
-    state.hauteurSortie = options.hauteur;
-    state.conserverProportions = options.proportions;
-    state.reduction = options.reduction;
-    state.methodeSimple = options.simple;
-    state.niveauGris = options.niveau;
-    state.inverserCouleurs = options.inverser;
-    state.tramage = options.tramage;
-
-    QString error;
-    QString warning;
-    if (!state.chargerFichier(source, &error, &warning)) {
-        m_err << error << Qt::endl;
+    if (!converted.ok) {
+        m_err << converted.error << Qt::endl;
         return false;
     }
     // A damaged picture is converted as far as it could be read, and said so.
-    if (!warning.isEmpty())
-        m_err << warning << Qt::endl;
-    // A calculator picture is already black and white; converting it would start
-    // from the blank source frame.
-    if (!ConversionState::estImage89i(source)) {
-        if (options.niveauAuto)
-            state.niveauGris = state.niveauAutomatique();
-        state.convertir();
-    }
+    if (!converted.warning.isEmpty())
+        m_err << converted.warning << Qt::endl;
 
     QString path;
     QString variable;
@@ -482,16 +613,18 @@ bool CommandLine::convertOne(const QString &source, const ConvertOptions &option
     } else if (options.outputFile) {
         path = *options.outputFile;
     } else {
-        variable = ConversionState::nomAutomatique(state.prochainNumero());
-        path = state.cheminAppli() + variable + kSuffix;
+        variable = ConversionState::nomAutomatique(naming.prochainNumero());
+        path = naming.cheminAppli() + variable + kSuffix;
     }
     if (variable.isEmpty())
         variable = calculatorName(QFileInfo(path).fileName().chopped(kSuffix.size()));
     if (variable.isEmpty())
-        variable = ConversionState::nomAutomatique(state.prochainNumero());
+        variable = ConversionState::nomAutomatique(naming.prochainNumero());
     variable = options.variable.value_or(variable);
 
-    if (!state.ecrireImageAjustee(path, options.dossier, variable, false, &error)) {
+    QString error;
+    if (!lib89i::Ecrire89i(path, converted.picture, converted.hauteur, converted.largeur,
+                           options.dossier, variable, false, &error)) {
         m_err << error << Qt::endl;
         return false;
     }

@@ -6,7 +6,9 @@
 
 class QCommandLineParser;
 class QTextStream;
+class ConversionState;
 struct ConvertOptions;
+struct Converted;
 
 // The command-line converter: the window's conversions without a window.
 //   brivane convertir [options] SOURCE...
@@ -40,8 +42,11 @@ public:
 private:
     int convertir(const QStringList &arguments);
     int exporter(const QStringList &arguments);
-    // written: the outputs of this run so far, as absolute paths.
-    bool convertOne(const QString &source, const ConvertOptions &options, QSet<QString> &written);
+    // Names and writes one converted source, or reports why it failed; called in
+    // the order of the sources. written: the outputs of this run so far, as
+    // absolute paths; naming: finds the next automatic name.
+    bool writeOne(const QString &source, const Converted &converted, const ConvertOptions &options,
+                  const ConversionState &naming, QSet<QString> &written);
     int usageError(const QString &message, const QString &command);
     int parseError(const QCommandLineParser &parser, const QString &command);
 

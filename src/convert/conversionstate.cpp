@@ -78,6 +78,12 @@ ConversionState::ConversionState()
     m_cheminAppli = avecSeparateur(QCoreApplication::applicationDirPath());
 }
 
+ConversionState::ConversionState(const QString &cheminAppli)
+    : m_cheminAppli(avecSeparateur(cheminAppli))
+    , m_dossierExecutable(false)
+{
+}
+
 void ConversionState::setCheminAppli(const QString &folder)
 {
     m_cheminAppli = avecSeparateur(folder);
@@ -365,6 +371,13 @@ void ConversionState::ajusteImage()
 
 void ConversionState::convertir()
 {
+    convertirImage();
+    nomSuivant = nomAutomatique(prochainNumero());
+    changed();
+}
+
+void ConversionState::convertirImage()
+{
     ajusteImage();
     if (!methodeSimple) {
         methodeUtilisee = QStringLiteral("Via Grayscale 1");
@@ -374,8 +387,6 @@ void ConversionState::convertir()
         traitement::NoirEtBlanc(travail);
     }
     m_reglagesImage = reglages();
-    nomSuivant = nomAutomatique(prochainNumero());
-    changed();
 }
 
 void ConversionState::changerReduction(Reduction choix)

@@ -47,6 +47,9 @@ public:
     static constexpr int kHauteurEcran = 100;
 
     ConversionState();
+    // A state whose program folder is the given one (setCheminAppli()); it asks
+    // nothing of the application object, so a worker thread may make one.
+    explicit ConversionState(const QString &cheminAppli);
 
     // The three pictures use a white background: cleared parts then count as clear
     // pixels in the file (only exact white is clear).
@@ -148,6 +151,9 @@ public:
     void ajusteImage();
     // "Convertir": fit, the chosen method, then nomSuivant shows the next automatic name.
     void convertir();
+    // The fit and the chosen method alone: nomSuivant is left as it is, so the program's
+    // folder is not read (the command line names its outputs itself).
+    void convertirImage();
     // Another reduction: the preview is stretched again from the source frame, then
     // the picture is converted, as a move of the slider converts.
     void changerReduction(Reduction choix);

@@ -9,7 +9,9 @@
 #include <QImageReader>
 #include <QLoggingCategory>
 
+#include <atomic>
 #include <cstring>
+#include <mutex>
 
 namespace {
 
@@ -21,7 +23,9 @@ constexpr int kAllocationLimitMb = int(kPixelsMax * 4 / (1024 * 1024)) + 1;
 // which Qt decodes itself.
 void limitDecoders()
 {
-    QImageReader::setAllocationLimit(kAllocationLimitMb);
+    // Set once: decoding threads would otherwise write the same setting side by side.
+    static const bool set = (QImageReader::setAllocationLimit(kAllocationLimitMb), true);
+    Q_UNUSED(set);
 }
 
 bool tooLarge(QSize size)
@@ -67,35 +71,46 @@ QSize gifScreen(const QByteArray &head)
 }
 
 // The JPEG decoder reports damaged or missing data only as log warnings, and then
-// fills the missing part in: they are counted while a picture is decoded.
+// fills the missing part in: they are counted while a picture is decoded. Pictures
+// may be decoded on several threads at once: the handler stays installed while any
+// of them decodes, and each thread counts its own warnings.
 class DamageWatch
 {
 public:
     DamageWatch()
     {
-        s_count = 0;
-        s_previous = qInstallMessageHandler(&DamageWatch::handler);
+        t_count = 0;
+        const std::lock_guard lock(s_mutex);
+        if (s_watchers++ == 0)
+            s_previous = qInstallMessageHandler(&DamageWatch::handler);
     }
-    ~DamageWatch() { qInstallMessageHandler(s_previous); }
+    ~DamageWatch()
+    {
+        const std::lock_guard lock(s_mutex);
+        if (--s_watchers == 0)
+            qInstallMessageHandler(s_previous.load());
+    }
     DamageWatch(const DamageWatch &) = delete;
     DamageWatch &operator=(const DamageWatch &) = delete;
 
-    bool damaged() const { return s_count > 0; }
+    bool damaged() const { return t_count > 0; }
 
 private:
     static void handler(QtMsgType type, const QMessageLogContext &context, const QString &text)
     {
         if (type == QtWarningMsg && context.category
             && std::strcmp(context.category, "qt.gui.imageio.jpeg") == 0) {
-            ++s_count;
+            ++t_count;
             return;
         }
-        if (s_previous)
-            s_previous(type, context, text);
+        if (const QtMessageHandler previous = s_previous.load())
+            previous(type, context, text);
     }
 
-    static inline int s_count = 0;
-    static inline QtMessageHandler s_previous = nullptr;
+    static inline thread_local int t_count = 0;
+    static inline std::mutex s_mutex;
+    static inline int s_watchers = 0;
+    static inline std::atomic<QtMessageHandler> s_previous = nullptr;
 };
 
 LoadedPicture decode(QImageReader &reader, const QString &what, const QByteArray &head)

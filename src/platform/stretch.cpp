@@ -45,6 +45,9 @@ struct Runs
     std::vector<int> first;
     std::vector<int> last;
     std::vector<QRgb> value;
+    // The mean's work space, kept from one row group to the next.
+    std::vector<quint64> red, green, blue;
+    std::vector<quint32> redBlue, greenShifted;
 };
 
 // value[u] = the AND of rows [r0, r1] of the source over run u's columns.
@@ -65,41 +68,53 @@ void andBlocks(Runs &runs, const uchar *bits, qsizetype line, int r0, int r1)
 // value[u] = the rounded mean colour of rows [r0, r1] over run u's columns.
 void meanBlocks(Runs &runs, const uchar *bits, qsizetype line, int r0, int r1)
 {
-    // Up to 256 pixels are summed at a time with red and blue in two 16-bit lanes
-    // of one word and green in another, which cannot overflow; each chunk then goes
-    // into 64-bit sums (a block may hold 25 million pixels). A chunk spans rows, so
-    // a narrow block (a picture one pixel wide) costs little per row.
+    // The rows are first summed column by column, a loop the compiler turns into
+    // vector code: red and blue in two 16-bit lanes of one word and green in
+    // another, up to 256 rows at a time, which cannot overflow. Each column's sums
+    // then go into its run's 64-bit sums (a block may hold 25 million pixels).
+    // Columns are taken a strip at a time, so a very wide picture needs little memory.
     constexpr int kChunk = 256;
-    for (size_t u = 0; u < runs.value.size(); ++u) {
-        const int width = runs.last[u] - runs.first[u] + 1;
-        quint64 red = 0, green = 0, blue = 0;
-        quint32 redBlue = 0, greenShifted = 0;
-        int pending = 0;
-        const auto flush = [&] {
-            red += redBlue >> 16;
-            blue += redBlue & 0xFFFFu;
-            green += greenShifted >> 8;
-            redBlue = greenShifted = 0;
-            pending = 0;
-        };
-        for (int r = r0; r <= r1; ++r) {
-            const auto *row = reinterpret_cast<const QRgb *>(bits + r * line) + runs.first[u];
-            for (int c = 0; c < width;) {
-                const int end = c + std::min(width - c, kChunk - pending);
-                for (int k = c; k < end; ++k) {
-                    redBlue += row[k] & 0x00FF00FFu;
-                    greenShifted += row[k] & 0x0000FF00u;
+    constexpr int kStrip = 4096;
+    const size_t count = runs.value.size();
+    runs.red.assign(count, 0);
+    runs.green.assign(count, 0);
+    runs.blue.assign(count, 0);
+    const int c0 = runs.first.front();
+    const int c1 = runs.last.back();
+    size_t stripRun = 0; // the run of the strip's first column
+    for (int s0 = c0; s0 <= c1; s0 += kStrip) {
+        const int width = std::min(kStrip, c1 - s0 + 1);
+        runs.redBlue.resize(size_t(width));
+        runs.greenShifted.resize(size_t(width));
+        quint32 *const redBlue = runs.redBlue.data();
+        quint32 *const greenShifted = runs.greenShifted.data();
+        while (runs.last[stripRun] < s0)
+            ++stripRun;
+        for (int r = r0; r <= r1;) {
+            const int end = std::min(r1 + 1, r + kChunk);
+            std::fill_n(redBlue, width, 0u);
+            std::fill_n(greenShifted, width, 0u);
+            for (; r < end; ++r) {
+                const auto *row = reinterpret_cast<const QRgb *>(bits + r * line) + s0;
+                for (int x = 0; x < width; ++x) {
+                    redBlue[x] += row[x] & 0x00FF00FFu;
+                    greenShifted[x] += row[x] & 0x0000FF00u;
                 }
-                pending += end - c;
-                c = end;
-                if (pending == kChunk)
-                    flush();
+            }
+            size_t u = stripRun;
+            for (int x = 0; x < width; ++x) {
+                while (runs.last[u] < s0 + x)
+                    ++u;
+                runs.red[u] += redBlue[x] >> 16;
+                runs.blue[u] += redBlue[x] & 0xFFFFu;
+                runs.green[u] += greenShifted[x] >> 8;
             }
         }
-        flush();
-        const quint64 n = quint64(r1 - r0 + 1) * quint64(width);
+    }
+    for (size_t u = 0; u < count; ++u) {
+        const quint64 n = quint64(r1 - r0 + 1) * quint64(runs.last[u] - runs.first[u] + 1);
         const auto mean = [n](quint64 sum) { return QRgb((sum + n / 2) / n); };
-        runs.value[u] = (mean(red) << 16) | (mean(green) << 8) | mean(blue);
+        runs.value[u] = (mean(runs.red[u]) << 16) | (mean(runs.green[u]) << 8) | mean(runs.blue[u]);
     }
 }
 

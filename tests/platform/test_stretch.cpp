@@ -42,33 +42,36 @@ TEST(StretchAxis, Table)
         }
 }
 
-// Each destination pixel merges its whole block: the AND of its colours, or each
-// channel's mean rounded (sum + n div 2) div n; checked against a direct computation
-// on random colours, with blocks wider than the 256 pixels the mean sums at a time.
+// Against a direct computation on random colours, with blocks taller than the
+// 256 rows the mean sums at a time and wider than its 4096-column strips.
 TEST(StretchImage, EachPixelMergesItsWholeBlock)
 {
-    QImage src(600, 23, QImage::Format_RGB32);
+    QImage src(4100, 260, QImage::Format_RGB32);
     QRandomGenerator rng(14);
     for (int y = 0; y < src.height(); ++y)
         for (int x = 0; x < src.width(); ++x)
             src.setPixel(x, y, 0xFF000000 | (rng.generate() & 0xFFFFFF));
-    for (const QSize size : {QSize(10, 7), QSize(600, 23), QSize(1, 1), QSize(2, 40), QSize(1200, 5)}) {
-        QImage et(size, QImage::Format_RGB32), moyenne(size, QImage::Format_RGB32);
+    for (const QSize size : {QSize(10, 7), QSize(4099, 2), QSize(1, 1), QSize(2, 40)}) {
+        QImage et(size, QImage::Format_RGB32);
+        QImage moyenne(size, QImage::Format_RGB32);
         stretchImage(et, et.rect(), src, src.rect(), Reduction::Et);
         stretchImage(moyenne, moyenne.rect(), src, src.rect(), Reduction::Moyenne);
         const StretchAxis ax = stretchAxis(src.width(), size.width());
         const StretchAxis ay = stretchAxis(src.height(), size.height());
         for (int y = 0; y < size.height(); ++y)
             for (int x = 0; x < size.width(); ++x) {
-                QRgb all = ~QRgb(0);
+                QRgb expected = ~QRgb(0);
                 qint64 sum[3] = {0, 0, 0}, n = 0;
-                for (int r = ay.first[size_t(y)]; r <= ay.last[size_t(y)]; ++r)
-                    for (int c = ax.first[size_t(x)]; c <= ax.last[size_t(x)]; ++c, ++n) {
-                        all &= src.pixel(c, r);
-                        sum[0] += qRed(src.pixel(c, r)), sum[1] += qGreen(src.pixel(c, r)), sum[2] += qBlue(src.pixel(c, r));
+                for (int r = ay.first[y]; r <= ay.last[y]; ++r)
+                    for (int c = ax.first[x]; c <= ax.last[x]; ++c, ++n) {
+                        const QRgb p = src.pixel(c, r);
+                        expected &= p;
+                        sum[0] += qRed(p);
+                        sum[1] += qGreen(p);
+                        sum[2] += qBlue(p);
                     }
                 const auto mean = [&](int i) { return int((sum[i] + n / 2) / n); };
-                ASSERT_EQ(et.pixel(x, y), all) << size.width() << "x" << size.height() << " at " << x << "," << y;
+                ASSERT_EQ(et.pixel(x, y), expected) << size.width() << "x" << size.height() << " at " << x << "," << y;
                 ASSERT_EQ(moyenne.pixel(x, y), qRgb(mean(0), mean(1), mean(2)))
                     << size.width() << "x" << size.height() << " at " << x << "," << y;
             }

@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Times "brivane convertir" on 30 and 300 JPEG photographs of 1600 x 1200, all in
+# one run on the same files: one worker (-j 1), the default (one per core),
+# ImageMagick's mogrify in one process, and the floor: a bare libjpeg-turbo decode
+# of the same files in one process on one core. Wall and CPU (user + sys) times,
+# the best of several rounds, as the machine may be busy.
+#   benchmarks/compare_parallele.sh [BUILD_DIR]
+# BUILD_DIR holds src/brivane and benchmarks/decodejpeg (built here when missing;
+# by default a Release build under build/release). BRIVANE_PHOTOS names a folder of
+# 1600 x 1200 JPEG photographs to copy (by default made by ImageMagick);
+# ROUNDS sets the rounds (3 by default).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build/release}
+rounds=${ROUNDS:-3}
+
+if [[ ! -x $build/src/brivane || ! -x $build/benchmarks/decodejpeg ]]; then
+    "$root/scripts/deps"
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRIVANE_TESTS=OFF \
+        -DBRIVANE_BENCHMARKS=ON >/dev/null
+    cmake --build "$build" --target brivane decodejpeg >/dev/null
+fi
+brivane=$build/src/brivane
+decode=$build/benchmarks/decodejpeg
+for tool in /usr/bin/convert /usr/bin/mogrify /usr/bin/time; do
+    [[ -x $tool ]] || { echo "Il manque $tool (paquets imagemagick et time)." >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/base"
+if [[ -n ${BRIVANE_PHOTOS:-} ]]; then
+    cp "$BRIVANE_PHOTOS"/*.jpg "$work/base/"
+else
+    for i in 0 1 2 3 4; do
+        /usr/bin/convert -seed "$i" -size 1600x1200 plasma:fractal -quality 90 "$work/base/$i.jpg"
+    done
+fi
+bases=("$work"/base/*.jpg)
+
+# The best wall time and the best CPU time of ROUNDS rounds (first argument), in
+# seconds: "wall cpu".
+best() {
+    local wall=999999 cpu=999999 w u s n=$1
+    shift
+    for ((r = 0; r < n; ++r)); do
+        rm -rf "$work/out" && mkdir "$work/out"
+        read -r w u s < <(/usr/bin/time -f '%e %U %S' "$@" 2>&1 >/dev/null | tail -n 1)
+        wall=$(awk -v a="$wall" -v b="$w" 'BEGIN { print (b < a ? b : a) }')
+        cpu=$(awk -v a="$cpu" -v b="$u" -v c="$s" 'BEGIN { print (b + c < a ? b + c : a) }')
+    done
+    echo "$wall $cpu"
+}
+
+# Pads to a width in characters, not bytes (the labels have accents).
+pad() {
+    local text=$1
+    while ((${#text} < $2)); do text+=" "; done
+    echo "$text"
+}
+printf '| %s | %7s | %7s | %7s | %7s |\n' "$(pad "" 44)" "30 mur" "30 CPU" "300 mur" "300 CPU"
+printf '|%s|\n' "----------------------------------------------|---------|---------|---------|---------"
+declare -A results
+for n in 30 300; do
+    rm -rf "$work/photos" && mkdir "$work/photos"
+    for ((i = 0; i < n; ++i)); do
+        cp "${bases[i % ${#bases[@]}]}" "$work/photos/photo$(printf %03d "$i").jpg"
+    done
+    photos=("$work"/photos/*.jpg)
+    results[decode,$n]=$(best "$rounds" "$decode" "${photos[@]}")
+    results[j1,$n]=$(best "$rounds" "$brivane" convertir -j 1 -o "$work/out" "${photos[@]}")
+    results[defaut,$n]=$(best "$rounds" "$brivane" convertir -o "$work/out" "${photos[@]}")
+    # ImageMagick is some twenty times slower: one round is enough.
+    results[magick,$n]=$(best 1 /usr/bin/mogrify -path "$work/out" -format pbm -resize '160x100!' \
+        -threshold 50% "${photos[@]}")
+    [[ $(find "$work/out" -name '*.pbm' | wc -l) -eq $n ]] || { echo "mogrify : sorties incomplètes." >&2; exit 1; }
+done
+row() {
+    read -r w30 c30 <<<"${results[$1,30]}"
+    read -r w300 c300 <<<"${results[$1,300]}"
+    printf '| %s | %7.2f | %7.2f | %7.2f | %7.2f |\n' "$(pad "$2" 44)" "$w30" "$c30" "$w300" "$c300"
+}
+row decode "décodage seul, libjpeg-turbo, 1 cœur"
+row j1 "brivane convertir -j 1"
+row defaut "brivane convertir (défaut : $(nproc) cœurs)"
+row magick "ImageMagick mogrify, 1 processus"

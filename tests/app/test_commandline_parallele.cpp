@@ -1,0 +1,71 @@
+#include "test_commandline.h"
+
+#include <QDirIterator>
+#include <QMap>
+
+namespace {
+
+// Everything a run leaves: status, both streams and every calculator file by its path.
+struct Outcome
+{
+    int status = -1;
+    QString out;
+    QString err;
+    QMap<QString, QByteArray> files;
+};
+
+} // namespace
+
+// Workers finish out of order (a large photo first, small pictures after it), yet
+// four at a time gives the same files, bytes, messages and status as one at a time:
+// automatic names, a source written earlier by the same run, a damaged picture,
+// failures, and name clashes in an output folder.
+TEST_F(CommandLineTest, ConvertsSeveralAtOnceExactlyAsOneAtATime)
+{
+    const QStringList sources{
+        QStringLiteral("grande.jpg"), QStringLiteral("a.png"),     QStringLiteral("fig0001.89i"),
+        QStringLiteral("abimee.jpg"), QStringLiteral("sub/a.jpg"), QStringLiteral("texte.jpg"),
+        QStringLiteral("b.bmp"),      QStringLiteral("absente.png"), QStringLiteral("c.jpg"),
+        QStringLiteral("a.png"),      QStringLiteral("d.png"),     QStringLiteral("e.jpg")};
+    Outcome outcomes[2];
+    const char *taches[2] = {"1", "4"};
+    for (int k = 0; k < 2; ++k) {
+        SCOPED_TRACE(taches[k]);
+        const QDir d(path(QString::fromLatin1(taches[k])));
+        ASSERT_TRUE(d.mkpath(QStringLiteral("sub")) && d.mkpath(QStringLiteral("sortie")));
+        ASSERT_TRUE(photo(1600, 1200).save(d.filePath(QStringLiteral("grande.jpg"))));
+        ASSERT_TRUE(photo(300, 200).save(d.filePath(QStringLiteral("a.png"))));
+        ASSERT_TRUE(photo(200, 300).save(d.filePath(QStringLiteral("sub/a.jpg"))));
+        ASSERT_TRUE(photo(90, 60).save(d.filePath(QStringLiteral("b.bmp"))));
+        ASSERT_TRUE(photo(2000, 90).save(d.filePath(QStringLiteral("c.jpg"))));
+        ASSERT_TRUE(photo(1, 1).save(d.filePath(QStringLiteral("d.png"))));
+        ASSERT_TRUE(photo(800, 600).save(d.filePath(QStringLiteral("e.jpg"))));
+        const QByteArray jpeg = readBytes(d.filePath(QStringLiteral("grande.jpg")));
+        ASSERT_TRUE(writeBytes(d.filePath(QStringLiteral("abimee.jpg")), jpeg.left(jpeg.size() / 3)));
+        ASSERT_TRUE(writeBytes(d.filePath(QStringLiteral("texte.jpg")), "pas une image"));
+        ASSERT_TRUE(QDir::setCurrent(d.path()));
+
+        Outcome &o = outcomes[k];
+        const QStringList j{QStringLiteral("convertir"), QStringLiteral("-j"), QString::fromLatin1(taches[k])};
+        o.status = run(j + sources);
+        o.out = out;
+        o.err = err;
+        o.status = o.status * 10 + run(j + QStringList{QStringLiteral("-o"), QStringLiteral("sortie")} + sources);
+        o.out = QString(o.out + out).replace(d.path(), QStringLiteral("D"));
+        o.err = QString(o.err + err).replace(d.path(), QStringLiteral("D"));
+        for (QDirIterator it(d.path(), {QStringLiteral("*.89i")}, QDir::Files, QDirIterator::Subdirectories);
+             it.hasNext();) {
+            const QString file = it.next();
+            o.files[d.relativeFilePath(file)] = readBytes(file);
+        }
+    }
+    EXPECT_EQ(outcomes[0].status, 11);
+    EXPECT_TRUE(outcomes[0].err.contains(QStringLiteral("abîmée")));
+    EXPECT_TRUE(outcomes[0].err.contains(QStringLiteral("a déjà été écrit")));
+    EXPECT_TRUE(outcomes[0].files.contains(QStringLiteral("sortie/fig0001.89i")));
+    EXPECT_EQ(outcomes[1].status, outcomes[0].status);
+    EXPECT_EQ(outcomes[1].out, outcomes[0].out);
+    EXPECT_EQ(outcomes[1].err, outcomes[0].err);
+    EXPECT_EQ(outcomes[1].files.keys(), outcomes[0].files.keys());
+    EXPECT_TRUE(outcomes[1].files == outcomes[0].files);
+}
