@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 using namespace traitement;
 
 namespace {
@@ -36,7 +38,7 @@ QImage dithered(Surface s, Tramage method)
 
 // Black exactly when the rounded average grey is at most 255 * (level + 50) div 100,
 // over the whole surface; only invert == -1 swaps the colours.
-TEST(Traitement, GreyLevelTable)
+TEST(Traitement, GreyLevelTableAndSimpleMethod)
 {
     SepareRVB(0x123456); // a colour's low byte is its red
     EXPECT_TRUE(rouge == 0x56 && vert == 0x34 && bleu == 0x12);
@@ -50,17 +52,14 @@ TEST(Traitement, GreyLevelTable)
     }
     for (const auto &[colour, level, black] : rows)
         for (const int invert : {1, 0, 2, -2, -1}) {
-            SCOPED_TRACE(testing::Message() << std::hex << colour << std::dec << " level " << level << " invert "
-                                            << invert);
+            SCOPED_TRACE(testing::Message() << std::hex << colour << std::dec << " " << level << " " << invert);
             Surface s(170, 110, colour);
             ViaGrayscale(s, level, invert);
             EXPECT_TRUE(sameImage(Surface(170, 110, black == (invert != -1) ? kNoir : kBlanc).image(), s.image()));
         }
-}
 
-// All but exact white turns black, inside the 160 x 100 area only, clipped to the picture.
-TEST(Traitement, SimpleMethod)
-{
+    // The simple method: all but exact white turns black, inside the 160 x 100 area only,
+    // clipped to the picture.
     Surface s(200, 120, kBlanc);
     for (const QPoint p : {QPoint(0, 0), QPoint(159, 99), QPoint(20, 30), QPoint(160, 50), QPoint(50, 100)})
         s.setPixel(p.x(), p.y(), p.x() == 20 ? rgb(200, 10, 10) : 0xFEFEFE);
@@ -77,7 +76,7 @@ TEST(Traitement, SimpleMethod)
 
 // The tone moves the threshold of the level to the middle: dark exactly where the plain
 // method makes black, within 0..255, never lighter as the level rises.
-TEST(Tramage, ToneFollowsTheLevel)
+TEST(Tramage, ToneAndHandWorkedGoldens)
 {
     EXPECT_TRUE(ton(36, 20) == 25 && ton(182, 20) == 134 && ton(218, 20) == 194); // 36 * 50 / 70 = 25.7
     for (int level = -50; level <= 50; ++level)
@@ -86,10 +85,7 @@ TEST(Tramage, ToneFollowsTheLevel)
             ASSERT_EQ(t <= 127, 100 * g <= 255 * (level + 50)) << level << " " << g;
             ASSERT_TRUE(t >= 0 && t <= 255 && (level == -50 || t <= ton(g, level - 1))) << level << " " << g;
         }
-}
 
-TEST(Tramage, HandWorkedGoldens)
-{
     // Floyd-Steinberg on grey 96, shares rounded down: (0,0) black, +42 right, +30 below,
     // +6 below right; (1,0) 138 white; row 1 (8, -23, 7) runs right to left. Bayer: black
     // when 128 * grey < 255 * (2M + 1), matrix rows 0 32 8 40 2 34 10 42, 48 16 56 24 50 18 58 26.
@@ -132,9 +128,7 @@ TEST(Tramage, AreaInversionAndClipping)
         Tramer(alone, alone.rect(), 10, 1, method);
         QImage expected = plain.image(), inside = alone.image();
         inside.invertPixels();
-        for (int y = 0; y < zone.height(); ++y)
-            for (int x = 0; x < zone.width(); ++x)
-                expected.setPixel(zone.left() + x, zone.top() + y, inside.pixel(x, y));
+        QPainter(&expected).drawImage(zone.topLeft(), inside);
         EXPECT_TRUE(sameImage(expected, picture.image()));
         Surface past = source, clipped = source;
         Tramer(past, QRect(140, 90, 100, 100), 10, -1, method);
@@ -155,11 +149,9 @@ TEST(NiveauAuto, OtsuWorkedOut)
     // from 100 to 254: the middle is 177. Two tones: the middle of the empty run
     // between them; only empty greys extend a run.
     const std::pair<Histogramme, std::optional<double>> cases[] = {
-        {counts({{0, 1}, {100, 1}, {255, 2}}), 177.0},
-        {counts({{60, 5}, {200, 5}}), 129.5},
+        {counts({{0, 1}, {100, 1}, {255, 2}}), 177.0}, {counts({{60, 5}, {200, 5}}), 129.5},
         {counts({{10, 100}, {11, 100}, {240, 100}, {241, 100}}), 125.0},
-        {counts({}), std::nullopt},
-        {counts({{77, 1000}}), std::nullopt},
+        {counts({}), std::nullopt}, {counts({{77, 1000}}), std::nullopt},
     };
     for (const auto &[histogram, seuil] : cases)
         EXPECT_EQ(seuilOtsu(histogram), seuil);
