@@ -89,7 +89,7 @@ TEST_F(ConversionTest, FitTable)
 
 // Into the preview a photo shrinks by the mean, or by AND keeping a lone dark pixel
 // (four columns, about five rows a block).
-TEST_F(ConversionTest, OpeningShrinksByTheMeanOrByAnd)
+TEST_F(ConversionTest, ImportingPhotosAndTheClipboard)
 {
     QImage photo = picture({640, 480});
     photo.setPixel(5, 7, kBlack);              // -> (1, 1)
@@ -105,11 +105,8 @@ TEST_F(ConversionTest, OpeningShrinksByTheMeanOrByAnd)
     expected.setPixel(159, 99, qRgb(10, 20, 30));
     EXPECT_TRUE(sameImage(expected, state.apercuSource.image()));
     EXPECT_EQ(state.imageSource.size(), QSize(640, 480));
-}
 
-// The clipboard's picture becomes the source; an empty clipboard is said and changes nothing.
-TEST_F(ConversionTest, ClipboardImport)
-{
+    // The clipboard's picture becomes the source; an empty clipboard is said and changes nothing.
     QGuiApplication::clipboard()->setImage(picture({50, 40}, {0, 0, 50, 40}));
     state.importerPressePapier();
     QGuiApplication::clipboard()->clear();
@@ -129,15 +126,12 @@ TEST_F(ConversionTest, OpeningCalculatorPictures)
     QByteArray narrow(13 * 3, char(0)); // 100 wide: the last byte's low bits drawn beyond the width
     narrow[12] = char(0x0F);
     narrow[26] = char(0x80);
-    QImage shortRows = picture({160, 100}, QRect(0, 0, 160, 2));
-    QPainter(&shortRows).fillRect(0, 2, 40, 1, Qt::black);
     const std::tuple<const char *, QByteArray, QImage, QSize> cases[] = {
         {"ti92.89i", file89i(128, 240, big), blackAt({160, 100}, {{159, 99}}), {160, 100}},
         {"etroit89I", file89i(3, 100, narrow), blackAt({160, 100}, {{100, 0}, {101, 0}, {102, 0}, {103, 0}, {0, 2}}),
          {100, 3}},
         {"huge.89i", file89i(65535, 65535, QByteArray(50, char(0xFF))), picture({160, 100}, {0, 0, 160, 1}),
          {160, 100}},
-        {"short_rows.89i", file89i(100, 160, QByteArray(45, char(0xFF))), shortRows, {160, 100}},
     };
     for (const auto &[name, bytes, expected, size] : cases) {
         SCOPED_TRACE(name);
@@ -159,9 +153,7 @@ TEST_F(ConversionTest, OpeningCalculatorPictures)
     ASSERT_TRUE(state.ouvrirDuVisualisateur(path("source.89i")));
     QImage expected = picture({160, 100});
     QPainter(&expected).drawImage(0, 0, diagonal(64, 30));
-    for (const Surface *s : {&state.imageSource, &state.travail, &state.apercuSource})
-        EXPECT_TRUE(sameImage(expected, s->image()));
-    EXPECT_EQ(fit(state), QRect(0, 0, 64, 30));
+    EXPECT_TRUE(pictures() == std::tuple(expected, expected, expected, QRect(0, 0, 64, 30)));
     dialogs.answerNextFileDialog(path("copie.89i"));
     state.sauverSous();
     EXPECT_EQ(readFile(path("copie.89i")), written);
@@ -209,11 +201,8 @@ TEST_F(ConversionTest, AutomaticNames)
     ASSERT_TRUE(QDir(dir.path()).mkdir("fig0002.89i"));
     for (const char *other : {"fig2.89i", "fig00002.89i", "fig0002.89i.bak", "FIG0002.89I"})
         writeFile(path(other), "x");
-    int changes = 0;
-    state.setChangeHandler([&] { ++changes; });
     state.convertir();
     EXPECT_EQ(state.nomSuivant, QStringLiteral("fig0002"));
-    EXPECT_EQ(changes, 1);
     ASSERT_TRUE(QFile::link(path("fig0002.89i"), path("fig0003.89i")));
     EXPECT_EQ(state.prochainNumero(), 2);
 
