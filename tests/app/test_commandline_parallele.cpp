@@ -1,9 +1,25 @@
-#include "test_commandline.h"
+#include "support/commandrunner.h"
+#include "support/files.h"
 
+#include <gtest/gtest.h>
+
+#include <QDir>
 #include <QDirIterator>
+#include <QImage>
 #include <QMap>
+#include <QTemporaryDir>
 
 namespace {
+
+// Smooth colour gradients with some detail.
+QImage photo(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb((x * 255) / width, (y * 255) / height, ((x ^ y) * 7) & 0xFF));
+    return image;
+}
 
 // Everything a run leaves: status, both streams and every calculator file by its path.
 struct Outcome
@@ -20,8 +36,10 @@ struct Outcome
 // four at a time gives the same files, bytes, messages and status as one at a time:
 // automatic names, a source written earlier by the same run, a damaged picture,
 // failures, and name clashes in an output folder.
-TEST_F(CommandLineTest, ConvertsSeveralAtOnceExactlyAsOneAtATime)
+TEST(CommandLineTasks, ConvertsSeveralAtOnceExactlyAsOneAtATime)
 {
+    QTemporaryDir dir;
+    const QString before = QDir::currentPath();
     const QStringList sources{
         QStringLiteral("grande.jpg"), QStringLiteral("a.png"),     QStringLiteral("fig0001.89i"),
         QStringLiteral("abimee.jpg"), QStringLiteral("sub/a.jpg"), QStringLiteral("texte.jpg"),
@@ -31,7 +49,7 @@ TEST_F(CommandLineTest, ConvertsSeveralAtOnceExactlyAsOneAtATime)
     const char *taches[2] = {"1", "4"};
     for (int k = 0; k < 2; ++k) {
         SCOPED_TRACE(taches[k]);
-        const QDir d(path(QString::fromLatin1(taches[k])));
+        const QDir d(dir.filePath(QString::fromLatin1(taches[k])));
         ASSERT_TRUE(d.mkpath(QStringLiteral("sub")) && d.mkpath(QStringLiteral("sortie")));
         ASSERT_TRUE(photo(1600, 1200).save(d.filePath(QStringLiteral("grande.jpg"))));
         ASSERT_TRUE(photo(300, 200).save(d.filePath(QStringLiteral("a.png"))));
@@ -40,25 +58,25 @@ TEST_F(CommandLineTest, ConvertsSeveralAtOnceExactlyAsOneAtATime)
         ASSERT_TRUE(photo(2000, 90).save(d.filePath(QStringLiteral("c.jpg"))));
         ASSERT_TRUE(photo(1, 1).save(d.filePath(QStringLiteral("d.png"))));
         ASSERT_TRUE(photo(800, 600).save(d.filePath(QStringLiteral("e.jpg"))));
-        const QByteArray jpeg = readBytes(d.filePath(QStringLiteral("grande.jpg")));
-        ASSERT_TRUE(writeBytes(d.filePath(QStringLiteral("abimee.jpg")), jpeg.left(jpeg.size() / 3)));
-        ASSERT_TRUE(writeBytes(d.filePath(QStringLiteral("texte.jpg")), "pas une image"));
+        const QByteArray jpeg = readFile(d.filePath(QStringLiteral("grande.jpg")));
+        writeFile(d.filePath(QStringLiteral("abimee.jpg")), jpeg.left(jpeg.size() / 3));
+        writeFile(d.filePath(QStringLiteral("texte.jpg")), "pas une image");
         ASSERT_TRUE(QDir::setCurrent(d.path()));
 
         Outcome &o = outcomes[k];
         const QStringList j{QStringLiteral("convertir"), QStringLiteral("-j"), QString::fromLatin1(taches[k])};
-        o.status = run(j + sources);
-        o.out = out;
-        o.err = err;
-        o.status = o.status * 10 + run(j + QStringList{QStringLiteral("-o"), QStringLiteral("sortie")} + sources);
-        o.out = QString(o.out + out).replace(d.path(), QStringLiteral("D"));
-        o.err = QString(o.err + err).replace(d.path(), QStringLiteral("D"));
+        const CommandRun automatique = runCommandLine(j + sources);
+        const CommandRun dossier = runCommandLine(j + QStringList{QStringLiteral("-o"), QStringLiteral("sortie")} + sources);
+        o.status = automatique.status * 10 + dossier.status;
+        o.out = QString(automatique.out + dossier.out).replace(d.path(), QStringLiteral("D"));
+        o.err = QString(automatique.err + dossier.err).replace(d.path(), QStringLiteral("D"));
         for (QDirIterator it(d.path(), {QStringLiteral("*.89i")}, QDir::Files, QDirIterator::Subdirectories);
              it.hasNext();) {
             const QString file = it.next();
-            o.files[d.relativeFilePath(file)] = readBytes(file);
+            o.files[d.relativeFilePath(file)] = readFile(file);
         }
     }
+    QDir::setCurrent(before);
     EXPECT_EQ(outcomes[0].status, 11);
     EXPECT_TRUE(outcomes[0].err.contains(QStringLiteral("abîmée")));
     EXPECT_TRUE(outcomes[0].err.contains(QStringLiteral("a déjà été écrit")));
