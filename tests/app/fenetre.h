@@ -12,18 +12,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPainter>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
+#include <QtWidgets>
 
 // The main window as the program shows it: started with a command line (a list or
 // one string), the program's folder in a temporary folder, inside its frame,

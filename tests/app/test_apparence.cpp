@@ -5,12 +5,6 @@
 #include "app/fenetreapropos.h"
 #include "app/visualisateur.h"
 
-#include <QDialogButtonBox>
-#include <QGroupBox>
-#include <QPushButton>
-#include <QStyle>
-#include <QTranslator>
-
 namespace {
 
 // Every caption's ink lies whole inside its control.

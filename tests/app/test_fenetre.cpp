@@ -5,14 +5,6 @@
 #include "app/fenetreapropos.h"
 #include "picfile/lib89i.h"
 
-#include <QClipboard>
-#include <QDir>
-#include <QDropEvent>
-#include <QFileInfo>
-#include <QMimeData>
-#include <QPointer>
-#include <QUrl>
-
 TEST_F(Fenetre, StartsFromTheCommandLineOrTheClipboard)
 {
     writeFile(dossier.filePath(QStringLiteral("fig0000.89i")), "x");
@@ -88,22 +80,6 @@ TEST_F(Fenetre, KeysAndButtonsRunTheCommands)
         EXPECT_FALSE(cadre->isVisible());
         EXPECT_TRUE(zoom.isNull() && apropos.isNull());
     }
-    QGuiApplication::clipboard()->clear();
-}
-
-TEST_F(Fenetre, CtrlVInATextBoxPastesTheText)
-{
-    ouvrirAvec(gris128());
-    const QImage apercu = f->etat.apercuSource.image().copy();
-    auto *donnees = new QMimeData;
-    donnees->setText(QStringLiteral("abc"));
-    donnees->setImageData(ecran(false));
-    QGuiApplication::clipboard()->setMimeData(donnees);
-    f->boiteNomVariable->clear();
-    f->boiteNomVariable->setFocus();
-    touche(Qt::Key_V);
-    EXPECT_EQ(f->boiteNomVariable->text(), QStringLiteral("abc"));
-    EXPECT_TRUE(sameImage(apercu, f->etat.apercuSource.image()));
     QGuiApplication::clipboard()->clear();
 }
 

@@ -6,11 +6,6 @@
 #include "app/visualisateur.h"
 #include "picfile/lib89i.h"
 
-#include <QComboBox>
-#include <QDir>
-#include <QListWidget>
-#include <QStorageInfo>
-
 #include <functional>
 
 namespace {

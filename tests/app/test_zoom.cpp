@@ -4,9 +4,6 @@
 #include "app/fenetrezoom.h"
 #include "editor/ecranzoom.h"
 
-#include <QAction>
-#include <QToolBar>
-
 namespace {
 
 void glisser(QWidget *w, QPoint de, QPoint a)
