@@ -3,17 +3,6 @@
 
 #include "picfile/lib89i.h"
 
-
-namespace {
-
-// On the round indicator: the wide option buttons' middle is past their caption.
-void choisir(QAbstractButton *b)
-{
-    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
-}
-
-} // namespace
-
 TEST_F(Fenetre, SliderDragShowsTheLevelAndReleaseConverts)
 {
     ouvrirAvec(gris128());
@@ -47,10 +36,6 @@ TEST_F(Fenetre, SpinnersStopAtTheirEndsAndRepeatWhileHeld)
     }
     EXPECT_EQ(f->etat.travail.drawWidth(), 2);
     EXPECT_TRUE(sameImage(ecran(true), f->etat.travail.image())); // no refit before the conversion
-    cliquer(f->boutons[FenetrePrincipale::BoutonConvertir]);
-    QImage etroite = ecran(true);
-    QPainter(&etroite).fillRect(72, 0, 8, 100, Qt::white);
-    EXPECT_TRUE(sameImage(etroite, f->etat.travail.image()));
 
     ImageCliquable *bas = f->icones[FenetrePrincipale::FlecheHauteurMoins];
     QTest::mousePress(bas, Qt::LeftButton, {}, QPoint(5, 5));
@@ -60,37 +45,6 @@ TEST_F(Fenetre, SpinnersStopAtTheirEndsAndRepeatWhileHeld)
     const QString relache = f->boiteHauteur->text();
     QTest::qWait(3 * ImageCliquable::kIntervalleRepetition);
     EXPECT_EQ(f->boiteHauteur->text(), relache); // the release stops it, with no extra step
-}
-
-// White and grey 100 in a fine checkerboard: their mean is light, their AND dark.
-TEST_F(Fenetre, ReductionItemsConvertAgainAsOneUndoStep)
-{
-    QImage damier(320, 200, QImage::Format_RGB32);
-    for (int y = 0; y < 200; ++y)
-        for (int x = 0; x < 320; ++x)
-            damier.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(100, 100, 100));
-    ouvrirAvec(damier);
-    EXPECT_EQ(noirs(), 0);
-    menus().reductionEt->trigger();
-    EXPECT_EQ(noirs(), 16000);
-    touche(Qt::Key_Z); // the picture and the reduction come back
-    EXPECT_EQ(noirs(), 0);
-    emit menus().conversion->aboutToShow();
-    EXPECT_TRUE(menus().reductionMoyenne->isChecked());
-}
-
-TEST_F(Fenetre, AutomaticLevelMovesTheSliderWhoseChangeConverts)
-{
-    // Greys 140 and 200: the threshold in the middle of the gap, 169.5, is level 17.
-    QImage deuxGris = uni(160, 100, QColor(200, 200, 200));
-    QPainter(&deuxGris).fillRect(0, 0, 80, 100, QColor(140, 140, 140));
-    ouvrirAvec(deuxGris);
-    menus().niveauAuto->trigger();
-    EXPECT_EQ(f->pourcentNiveau->text(), QStringLiteral("67 %"));
-    EXPECT_TRUE(sameImage(ecran(true), f->etat.travail.image()));
-    choisir(f->caseInverser); // already at that level: no move, yet converted
-    menus().niveauAuto->trigger();
-    EXPECT_TRUE(sameImage(ecran(false), f->etat.travail.image()));
 }
 
 TEST_F(Fenetre, UndoKeysBringBackPicturesFitAndSettings)

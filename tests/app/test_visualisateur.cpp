@@ -36,7 +36,7 @@ TEST_F(Fenetre, TheViewerListsPreviewsOpensAndFollowsTheFiles)
     ASSERT_TRUE(QDir(images).mkpath(QStringLiteral("sous-dossier")));
     for (const auto &[nom, w, h] : {std::tuple{"b-petit.89i", 80, 50}, {"a-plein.89I", 160, 100}, {"c-efface.89i", 160, 100}}) {
         Surface s(w, h);
-        s.setPicture(dessin(w, h).copy(0, 0, w, h));
+        s.setPicture(diagonal(w, h));
         writeFile(images + u'/' + QString::fromLatin1(nom), lib89i::encode89i(s, h, w, QStringLiteral("zfig"), QStringLiteral("p")));
     }
     writeFile(images + QStringLiteral("/notes.txt"), "x");
@@ -63,7 +63,6 @@ TEST_F(Fenetre, TheViewerListsPreviewsOpensAndFollowsTheFiles)
     pendant([&](Visualisateur &v) {
         EXPECT_EQ(v.listeFichiers->count(), 2); // saved while it was hidden: listed, the selection kept
         EXPECT_EQ(v.listeFichiers->currentRow(), 0);
-        EXPECT_FALSE(v.setDossier(images + QStringLiteral("/absent")));
         ASSERT_TRUE(v.setDossier(images));
         ASSERT_EQ(v.listeFichiers->count(), 3);
         EXPECT_EQ(v.listeFichiers->item(0)->text(), QStringLiteral("a-plein.89I"));
@@ -89,7 +88,6 @@ TEST_F(Fenetre, TheViewerListsPreviewsOpensAndFollowsTheFiles)
         QCoreApplication::processEvents();
         EXPECT_EQ(v.dossier(), images + QStringLiteral("/sous-dossier"));
         EXPECT_EQ(v.listeFichiers->count(), 0);
-        EXPECT_EQ(v.listeLecteurs->currentText(), QStorageInfo(images).rootPath());
         emit v.listeLecteurs->activated(v.listeLecteurs->currentIndex()); // the same drive: the folder stays
         EXPECT_EQ(v.dossier(), images + QStringLiteral("/sous-dossier"));
         v.close(); // only hides
