@@ -1,4 +1,4 @@
-// The command-line converter, in this process and as the program itself.
+// The command-line converter, run in this process.
 #include "convert/conversionstate.h"
 #include "picfile/lib89i.h"
 #include "support/calc89i.h"
@@ -170,7 +170,7 @@ TEST_F(LigneDeCommande, Batches)
 
 TEST_F(LigneDeCommande, Export)
 {
-    // 100 x 60: rows of 13 bytes, the bits beyond the width left r.out of the PNG.
+    // 100 x 60: rows of 13 bytes, the bits beyond the width left out of the PNG.
     Surface picture(104, 60);
     picture.setPicture(photo(104, 60));
     writeFile(QStringLiteral("image.89i"), lib89i::encode89i(picture, 60, 100, QStringLiteral("zfig"), QStringLiteral("image")));

@@ -1,4 +1,4 @@
-// The main window: start-up, commands by key and button, pasting and dropping.
+// The main window: start-up, commands by key, dropping.
 #include "fenetre.h"
 
 #include "app/fenetrezoom.h"
@@ -33,54 +33,38 @@ TEST_F(Fenetre, StartsFromTheCommandLineOrTheClipboard)
     QGuiApplication::clipboard()->clear();
 }
 
-// Each command by its key, then again by its button.
-TEST_F(Fenetre, KeysAndButtonsRunTheCommands)
+// The commands by their keys (the other tests click their buttons); quitting closes every window.
+TEST_F(Fenetre, KeysRunTheCommands)
 {
-    const QString autre = ecrireImage(ecran(false), QStringLiteral("autre.png"));
-    for (const int parBouton : {0, 1}) {
-        SCOPED_TRACE(parBouton);
-        ouvrirAvec(moitieNoire(320, 200));
-        const auto lancer = [&](size_t bouton, Qt::Key key, Qt::KeyboardModifiers mod = Qt::ControlModifier) {
-            activer();
-            parBouton ? cliquer(f->boutons[bouton]) : touche(key, mod);
-        };
-        lancer(FenetrePrincipale::BoutonSauverAuto, Qt::Key_S);
-        EXPECT_TRUE(QFileInfo::exists(QDir(f->etat.dossierAutomatique()).filePath(QStringLiteral("fig000%1.89i").arg(parBouton))));
-        EXPECT_EQ(dialogs.messages.at(0).text, QStringLiteral("Fichier enregistré"));
-        EXPECT_EQ(f->nomSuivant->text(), QStringLiteral("fig000%1").arg(parBouton + 1));
-        const QString copie = dossier.filePath(QStringLiteral("copie%1").arg(parBouton));
-        dialogs.answerNextFileDialog(copie);
-        lancer(FenetrePrincipale::BoutonSauverSous, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-        EXPECT_TRUE(QFileInfo::exists(copie + QStringLiteral(".89i")));
-        dialogs.answerNextFileDialog(autre);
-        lancer(FenetrePrincipale::BoutonOuvrir, Qt::Key_O); // the preview only
-        EXPECT_TRUE(sameImage(ecran(false), f->etat.apercuSource.image()));
-        EXPECT_TRUE(sameImage(ecran(true), f->etat.travail.image()));
-        // Converting, by either method, closes the about window.
-        touche(Qt::Key_F1, {});
-        QPointer<QWidget> apropos = f->fenetreAPropos();
-        if (parBouton)
-            f->choixMethodeSimple->click();
-        lancer(FenetrePrincipale::BoutonConvertir, Qt::Key_F5, {});
-        EXPECT_TRUE(sameImage(ecran(false), f->etat.travail.image()));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(apropos.isNull());
-        QGuiApplication::clipboard()->setImage(ecran(true));
-        lancer(FenetrePrincipale::BoutonImporter, Qt::Key_V);
-        EXPECT_TRUE(sameImage(ecran(true), f->etat.apercuSource.image()));
-        // Quitting closes every window.
-        cliquer(f->icones[FenetrePrincipale::Loupe]);
-        touche(Qt::Key_F1, {});
-        QPointer<QWidget> zoom = f->fenetreZoom();
-        apropos = f->fenetreAPropos();
-        ASSERT_TRUE(zoom && apropos && auDessus(apropos) && auDessus(zoom));
-        activer();
-        touche(Qt::Key_Q);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_FALSE(cadre->isVisible());
-        EXPECT_TRUE(zoom.isNull() && apropos.isNull());
-    }
+    ouvrirAvec(moitieNoire(320, 200));
+    touche(Qt::Key_S);
+    EXPECT_TRUE(QFileInfo::exists(QDir(f->etat.dossierAutomatique()).filePath(QStringLiteral("fig0000.89i"))));
+    EXPECT_EQ(dialogs.messages.at(0).text, QStringLiteral("Fichier enregistré"));
+    dialogs.answerNextFileDialog(dossier.filePath(QStringLiteral("copie")));
+    touche(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(QFileInfo::exists(dossier.filePath(QStringLiteral("copie.89i"))));
+    dialogs.answerNextFileDialog(ecrireImage(ecran(false), QStringLiteral("autre.png")));
+    touche(Qt::Key_O); // the preview only
+    EXPECT_TRUE(sameImage(ecran(false), f->etat.apercuSource.image()) && sameImage(ecran(true), f->etat.travail.image()));
+    touche(Qt::Key_F1, {});
+    QPointer<QWidget> apropos = f->fenetreAPropos();
+    activer();
+    touche(Qt::Key_F5, {}); // converting closes the about window
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(sameImage(ecran(false), f->etat.travail.image()) && apropos.isNull());
+    QGuiApplication::clipboard()->setImage(ecran(true));
+    cliquer(f->boutons[FenetrePrincipale::BoutonImporter]);
+    EXPECT_TRUE(sameImage(ecran(true), f->etat.apercuSource.image()));
     QGuiApplication::clipboard()->clear();
+    cliquer(f->icones[FenetrePrincipale::Loupe]);
+    touche(Qt::Key_F1, {});
+    QPointer<QWidget> zoom = f->fenetreZoom();
+    apropos = f->fenetreAPropos();
+    ASSERT_TRUE(zoom && apropos && auDessus(apropos) && auDessus(zoom));
+    activer();
+    touche(Qt::Key_Q);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(!cadre->isVisible() && zoom.isNull() && apropos.isNull());
 }
 
 // Sent as the platform sends them: enter, then drop; the command runs once the drop is over.
