@@ -12,54 +12,72 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
+#include <QtWidgets>
 
-#include <memory>
-
-// The main window as the program shows it: started with a command line, the
-// program's folder in a temporary folder, inside its frame under the menu bar and
+// The main window as the program shows it: started with a command line (a list or
+// one string), the program's folder in a temporary folder, inside its frame,
 // active so that the shortcuts work, a recording in place of the dialogs.
 class Fenetre : public ::testing::Test
 {
 protected:
-    void ouvrir(const QStringList &arguments);
-    void ouvrirLigne(const QString &ligneCommande);
-    void ouvrirAvec(const QImage &source) { ouvrir({ecrireImage(source)}); }
-    // Writes the picture as a PNG in the temporary folder and returns its path.
-    QString ecrireImage(const QImage &image, const QString &nom = QStringLiteral("source.png"));
-    // The frame active, the canvas with the keyboard focus.
-    void activer();
-    // Sends the key to the widget with the keyboard focus (shortcuts included).
-    void touche(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier);
-    static void cliquer(QWidget *w, int fois = 1);
+    template <class Arguments> void ouvrir(const Arguments &arguments)
+    {
+        cadre.reset(); // one main window at a time
+        f = new FenetrePrincipale;
+        f->etat.setCheminAppli(dossier.path());
+        f->Form_Load(arguments);
+        cadre = std::make_unique<Cadre>(f);
+        cadre->show();
+        activer();
+    }
+    void ouvrirAvec(const QImage &source) { ouvrir(QStringList{ecrireImage(source)}); }
+    QString ecrireImage(const QImage &image, const QString &nom = QStringLiteral("source.png"))
+    {
+        EXPECT_TRUE(image.save(dossier.filePath(nom), "PNG"));
+        return dossier.filePath(nom);
+    }
+    void activer()
+    {
+        cadre->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(cadre.get()));
+        f->vueTravail->setFocus();
+    }
+    // To the widget with the keyboard focus, shortcuts included.
+    static void touche(Qt::Key key, Qt::KeyboardModifiers mod = Qt::ControlModifier) { QTest::keyClick(QApplication::focusWidget(), key, mod); }
+    static void cliquer(QWidget *w, int fois = 1)
+    {
+        for (int i = 0; i < fois; ++i)
+            QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    }
     Menus &menus() { return *cadre->menus(); }
-    // Whether the window was made to stay above the others.
-    bool auDessus(const QWidget *w) const;
-    // The black pixels of the work picture.
-    int noirs() const;
-
-    // 200 x 120 in uniform grey 128: white at level 0, black from level 1 on.
-    static QImage gris128();
-    // Left half black, right half white.
-    static QImage moitieNoire(int w, int h);
-    // The same at the calculator's 160 x 100, either half black.
-    static QImage ecran(bool gaucheNoire);
+    bool auDessus(QWidget *w) const { return std::ranges::count(dialogs.topmostCalls, std::pair{w, true}) > 0; }
+    int noirs() const // of the 160 x 100 work picture
+    {
+        int n = 0;
+        for (int i = 0; i < 16000; ++i)
+            n += f->etat.travail.point(i % 160, i / 160) == kNoir;
+        return n;
+    }
+    static QImage uni(int w, int h, QColor c)
+    {
+        QImage image(w, h, QImage::Format_RGB32);
+        image.fill(c);
+        return image;
+    }
+    // Uniform grey 128: white at level 0, black from level 1 on.
+    static QImage gris128() { return uni(200, 120, QColor(128, 128, 128)); }
+    static QImage moitieNoire(int w, int h)
+    {
+        QImage image = uni(w, h, Qt::white);
+        QPainter(&image).fillRect(0, 0, w / 2, h, Qt::black);
+        return image;
+    }
+    // 160 x 100, either half black.
+    static QImage ecran(bool gaucheNoire) { return moitieNoire(160, 100).mirrored(!gaucheNoire, false); }
 
     QTemporaryDir dossier;
     RecordingDialogs dialogs;
     std::unique_ptr<Cadre> cadre;
     FenetrePrincipale *f = nullptr;
-
-private:
-    void montrer(FenetrePrincipale *form);
 };

@@ -2,15 +2,11 @@
 // window, following the files.
 #include "fenetre.h"
 
-#include "app/visualisateur.h"
 #include "app/listedossiers.h"
+#include "app/visualisateur.h"
 #include "picfile/lib89i.h"
 
-#include <QComboBox>
-#include <QDir>
-#include <QListWidget>
-#include <QPainter>
-#include <QStorageInfo>
+#include <functional>
 
 namespace {
 
@@ -22,13 +18,6 @@ QImage dessin(int w, int h)
     return image;
 }
 
-void ecrire89i(const QString &path, int w, int h)
-{
-    Surface s(w, h);
-    s.setPicture(dessin(w, h).copy(0, 0, w, h));
-    writeFile(path, lib89i::encode89i(s, h, w, QStringLiteral("zfig"), QStringLiteral("pic")));
-}
-
 // A click on a row, or a double click as the system delivers it: a click, then the second press.
 void cliquerRangee(QListWidget *list, int row, bool double_ = false)
 {
@@ -38,86 +27,28 @@ void cliquerRangee(QListWidget *list, int row, bool double_ = false)
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, p);
 }
 
-class VisualisateurTest : public Fenetre
-{
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(QDir(dossier.path()).mkpath(QStringLiteral("images/sous-dossier")));
-        images = dossier.filePath(QStringLiteral("images"));
-        ecrire89i(images + QStringLiteral("/b-petit.89i"), 80, 50);
-        ecrire89i(images + QStringLiteral("/a-plein.89I"), 160, 100);
-        writeFile(images + QStringLiteral("/notes.txt"), "x");
-        ecrire89i(images + QStringLiteral("/c-efface.89i"), 160, 100);
-    }
-    // The file is still listed but can no longer be read.
-    void effacer() { ASSERT_TRUE(QFile::remove(images + QStringLiteral("/c-efface.89i"))); }
-
-    QString images;
-};
-
 } // namespace
 
-TEST_F(VisualisateurTest, ListsCalculatorPicturesAndPreviewsTheClickedOne)
-{
-    std::vector<QString> ouverts;
-    Visualisateur v([&](const QString &path, QString *) { ouverts.push_back(path); return true; });
-    EXPECT_TRUE(auDessus(&v));
-    EXPECT_EQ(v.dossier(), QDir::homePath());
-    EXPECT_FALSE(v.setDossier(images + QStringLiteral("/absent"))); // ignored
-    EXPECT_EQ(v.dossier(), QDir::homePath());
-    ASSERT_TRUE(v.setDossier(images));
-    ASSERT_EQ(v.listeFichiers->count(), 3);
-    EXPECT_EQ(v.listeFichiers->item(0)->text(), QStringLiteral("a-plein.89I"));
-    EXPECT_EQ(v.listeFichiers->item(2)->text(), QStringLiteral("c-efface.89i"));
-
-    v.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&v));
-    cliquerRangee(v.listeFichiers, 1);
-    EXPECT_EQ(v.cheminSelection(), images + QStringLiteral("/b-petit.89i"));
-    EXPECT_TRUE(sameImage(dessin(80, 50), v.apercu.image()));
-    effacer(); // unreadable: a message, the preview as it was
-    cliquerRangee(v.listeFichiers, 2);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(sameImage(dessin(80, 50), v.apercu.image()));
-    cliquerRangee(v.listeFichiers, 0, true);
-    EXPECT_EQ(ouverts, std::vector<QString>{images + QStringLiteral("/a-plein.89I")});
-    EXPECT_FALSE(v.isVisible());
-
-    // A double click on a sub-folder opens it once the click is over: no pictures there.
-    v.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&v));
-    cliquerRangee(v.listeDossiers, v.listeDossiers->count() - 1, true);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(v.dossier(), images + QStringLiteral("/sous-dossier"));
-    EXPECT_EQ(v.listeFichiers->count(), 0);
-    EXPECT_EQ(v.listeLecteurs->currentText(), QStorageInfo(images).rootPath());
-    // The drive shown, picked again: the folder stays; another drive shows its root.
-    emit v.listeLecteurs->activated(v.listeLecteurs->currentIndex());
-    EXPECT_EQ(v.dossier(), images + QStringLiteral("/sous-dossier"));
-    const int autre = v.listeLecteurs->currentIndex() == 0 ? 1 : 0;
-    if (autre < v.listeLecteurs->count()) {
-        v.listeLecteurs->setCurrentIndex(autre);
-        emit v.listeLecteurs->activated(autre);
-        EXPECT_EQ(v.dossier(), v.listeLecteurs->itemText(autre));
-    }
-    EXPECT_EQ(dialogs.messages.size(), 1u);
-}
-
-TEST_F(VisualisateurTest, OpensIntoTheMainWindowAndFollowsTheFiles)
+TEST_F(Fenetre, TheViewerListsPreviewsOpensAndFollowsTheFiles)
 {
     ouvrirAvec(moitieNoire(320, 200));
+    const QString images = dossier.filePath(QStringLiteral("images"));
+    ASSERT_TRUE(QDir(images).mkpath(QStringLiteral("sous-dossier")));
+    for (const auto &[nom, w, h] : {std::tuple{"b-petit.89i", 80, 50}, {"a-plein.89I", 160, 100}, {"c-efface.89i", 160, 100}}) {
+        Surface s(w, h);
+        s.setPicture(diagonal(w, h));
+        writeFile(images + u'/' + QString::fromLatin1(nom), lib89i::encode89i(s, h, w, QStringLiteral("zfig"), QStringLiteral("p")));
+    }
+    writeFile(images + QStringLiteral("/notes.txt"), "x");
     const QImage source = f->etat.apercuSource.image().copy();
-    // The modal viewer is driven while it shows, then hidden.
-    const auto pendant = [&](std::function<void(Visualisateur &)> faire) {
+    const auto pendant = [&](std::function<void(Visualisateur &)> faire) { // modal: driven while it shows
         bool vu = false;
         QTimer::singleShot(0, [&] {
             Visualisateur *v = f->visualisateur();
-            ASSERT_TRUE(v && v->isVisible() && v->isModal());
+            ASSERT_TRUE(v && v->isVisible() && v->isModal() && auDessus(v));
             vu = true;
             faire(*v);
-            if (v->isVisible())
-                v->hide();
+            v->hide();
         });
         cliquer(f->boutons[FenetrePrincipale::BoutonVisualisateur]);
         EXPECT_TRUE(vu);
@@ -129,15 +60,19 @@ TEST_F(VisualisateurTest, OpensIntoTheMainWindowAndFollowsTheFiles)
         v.listeFichiers->setCurrentRow(0);
     });
     f->etat.sauverAutomatiquement();
-    pendant([&](Visualisateur &v) { // saved while it was hidden: listed, the selection kept
-        EXPECT_EQ(v.listeFichiers->count(), 2);
+    pendant([&](Visualisateur &v) {
+        EXPECT_EQ(v.listeFichiers->count(), 2); // saved while it was hidden: listed, the selection kept
         EXPECT_EQ(v.listeFichiers->currentRow(), 0);
-        v.setDossier(images);
-        effacer();
+        ASSERT_TRUE(v.setDossier(images));
+        ASSERT_EQ(v.listeFichiers->count(), 3);
+        EXPECT_EQ(v.listeFichiers->item(0)->text(), QStringLiteral("a-plein.89I"));
+        cliquerRangee(v.listeFichiers, 1);
+        EXPECT_TRUE(sameImage(dessin(80, 50), v.apercu.image()));
+        ASSERT_TRUE(QFile::remove(images + QStringLiteral("/c-efface.89i")));
         dialogs.messages.clear();
-        cliquerRangee(v.listeFichiers, 2, true); // unreadable: the pictures stay
-        EXPECT_EQ(dialogs.messages.size(), 2u); // the click, the double click
-        EXPECT_TRUE(v.isVisible());
+        cliquerRangee(v.listeFichiers, 2, true); // unreadable: a message each time, nothing lost
+        EXPECT_EQ(dialogs.messages.size(), 2u);
+        EXPECT_TRUE(sameImage(dessin(80, 50), v.apercu.image()));
         EXPECT_TRUE(sameImage(source, f->etat.apercuSource.image()));
         cliquerRangee(v.listeFichiers, 1, true);
         EXPECT_FALSE(v.isVisible());
@@ -146,11 +81,17 @@ TEST_F(VisualisateurTest, OpensIntoTheMainWindowAndFollowsTheFiles)
         EXPECT_TRUE(sameImage(dessin(80, 50), s->image()));
     EXPECT_EQ(QSize(f->etat.largeur, f->etat.hauteur), QSize(80, 50));
 
-    pendant([&](Visualisateur &v) { // reopened: the same folder, selection and preview; closing only hides
+    pendant([&](Visualisateur &v) { // reopened as it was left
         EXPECT_EQ(v.cheminSelection(), images + QStringLiteral("/b-petit.89i"));
         EXPECT_TRUE(sameImage(dessin(80, 50), v.apercu.image()));
-        v.close();
+        cliquerRangee(v.listeDossiers, v.listeDossiers->count() - 1, true); // opened once the click is over
+        QCoreApplication::processEvents();
+        EXPECT_EQ(v.dossier(), images + QStringLiteral("/sous-dossier"));
+        EXPECT_EQ(v.listeFichiers->count(), 0);
+        emit v.listeLecteurs->activated(v.listeLecteurs->currentIndex()); // the same drive: the folder stays
+        EXPECT_EQ(v.dossier(), images + QStringLiteral("/sous-dossier"));
+        v.close(); // only hides
         EXPECT_FALSE(v.isVisible());
     });
-    EXPECT_EQ(f->visualisateur()->dossier(), images);
+    EXPECT_EQ(f->visualisateur()->dossier(), images + QStringLiteral("/sous-dossier"));
 }
