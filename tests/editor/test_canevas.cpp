@@ -2,7 +2,6 @@
 #include "editor/editeur.h"
 #include "support/imagediff.h"
 
-#include <QLabel>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
@@ -66,7 +65,7 @@ TEST_F(CanevasTest, PixelToolsPaintSquaresFromTheTruncatedPointerAlongTheWholeSt
 {
     struct Row { const char *what; int tool, size; Qt::MouseButton button; QList<Path> strokes; QList<QRect> squares; };
     const Row rows[] = {
-        {"one pixel, strokes do not join", 0, 1, Qt::LeftButton, {{{12.9, 34.7}}, {{14, 34}}}, {{12, 34, 1, 1}, {14, 34, 1, 1}}},
+        {"two clicks, unjoined", 0, 1, Qt::LeftButton, {{{12.9, 34.7}}, {{14, 34}}}, {{12, 34, 1, 1}, {14, 34, 1, 1}}},
         {"clipped right and bottom", 0, 3, Qt::RightButton, {{{158.5, 98.2}}}, {{158, 98, 2, 2}}},
         {"wholly outside", 0, 3, Qt::LeftButton, {{{-40, 50}, {1e12, -1e12}, {-1e12, 1e12}}}, {}},
         {"continuous stroke", 0, 2, Qt::LeftButton, {{{10, 10}, {14.9, 10}, {14, 13.2}, {11, 10.5}}},
@@ -87,7 +86,7 @@ TEST_F(CanevasTest, PixelToolsPaintSquaresFromTheTruncatedPointerAlongTheWholeSt
     }
 }
 
-TEST_F(CanevasTest, LineIsRestartedByAPressNudgedByArrowsAndDrawnOnceByEnter)
+TEST_F(CanevasTest, LineIsRestartedByAPressNudgedByArrowsAndDrawnByEnter)
 {
     editeur.choisirOutil(3);
     stroke({{70, 20}, {90, 90}});
@@ -130,10 +129,10 @@ TEST_F(CanevasTest, EllipseGrowsRightAndDownOnePixelWideAndOnlyItsButtonDrawsIt)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.what);
         picture.cls();
-        editeur.choisirOutil(4); // the same tool keeps a pending ellipse
+        editeur.choisirOutil(4);
         for (const Path &path : row.strokes)
             stroke(path);
-        editeur.choisirOutil(4);
+        editeur.choisirOutil(4); // the same tool keeps a pending ellipse
         key(Qt::Key_Return);
         EXPECT_TRUE(sameImage(with({}), picture.image()));
         editeur.validerEllipse();
@@ -171,7 +170,8 @@ TEST_F(CanevasTest, FillCoversTheFourConnectedAreaOfTheClickedColour)
         {"enclosed", cadre, Qt::LeftButton, {15.5, 15.5}, with({{10, 10, 11, 11}})},
         {"open", with({{10, 10, 11, 11}}, Qt::black, Qt::white, {{11, 11, 9, 9}, {20, 15, 1, 1}}), Qt::LeftButton,
          {15, 15}, with({}, Qt::black, Qt::black)},
-        {"4-connected: the corner behind a diagonal wall stays white", with({{1, 0, 1, 1}, {0, 1, 1, 1}}), Qt::LeftButton, {5, 5}, with({{0, 0, 1, 1}}, Qt::white, Qt::black)},
+        {"4-connected: a diagonal wall shuts the corner", with({{1, 0, 1, 1}, {0, 1, 1, 1}}), Qt::LeftButton, {5, 5},
+         with({{0, 0, 1, 1}}, Qt::white, Qt::black)},
         {"same colour", cadre, Qt::RightButton, {15, 15}, cadre},
     };
     editeur.choisirOutil(6);
