@@ -8,8 +8,7 @@
 
 using Path = QList<QPointF>;
 
-// The editor's canvas on a white 160 x 100 picture, driven by real mouse and key
-// events at canvas-pixel positions (fractions included, as a real pointer gives).
+// The canvas on a white 160 x 100 picture, driven by real events at fractional canvas-pixel positions.
 class CanevasTest : public ::testing::Test
 {
 protected:
@@ -25,7 +24,6 @@ protected:
                           type == QEvent::MouseButtonRelease ? Qt::NoButton : button, mods);
         QCoreApplication::sendEvent(&canvas, &event);
     }
-    // Press at the first point, drag through the others, release at the last.
     void stroke(const Path &path, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = {})
     {
         send(QEvent::MouseButtonPress, path.first(), button, mods);
@@ -160,6 +158,10 @@ TEST_F(CanevasTest, RectangleOutlinesGrowInwardsAreClippedAndFilledWithShift)
         key(Qt::Key_Return);
         EXPECT_TRUE(sameImage(with({row.outer}, Qt::black, Qt::white, {row.hole}), picture.image()));
     }
+    stroke({{10, 10}, {20, 20}});
+    stroke({{30, 30}}); // a second press cancels
+    key(Qt::Key_Return);
+    EXPECT_TRUE(sameImage(with({{5, 5, 1, 1}}), picture.image()));
 }
 
 TEST_F(CanevasTest, FillCoversTheFourConnectedAreaOfTheClickedColour)
