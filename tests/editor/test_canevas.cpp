@@ -24,12 +24,12 @@ protected:
                           type == QEvent::MouseButtonRelease ? Qt::NoButton : button, mods);
         QCoreApplication::sendEvent(&canvas, &event);
     }
-    void stroke(const Path &path, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = {})
+    void stroke(const Path &path, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers pressMods = {})
     {
-        send(QEvent::MouseButtonPress, path.first(), button, mods);
+        send(QEvent::MouseButtonPress, path.first(), button, pressMods);
         for (const QPointF &p : path.sliced(1))
-            send(QEvent::MouseMove, p, button, mods);
-        send(QEvent::MouseButtonRelease, path.last(), button, mods);
+            send(QEvent::MouseMove, p, button);
+        send(QEvent::MouseButtonRelease, path.last(), button);
     }
     void key(Qt::Key k) { QTest::keyClick(&canvas, k); }
     void sizes(int pixel, int width)
@@ -146,7 +146,7 @@ TEST_F(CanevasTest, RectangleOutlinesGrowInwardsAreClippedAndFilledWithShift)
         {3, {-2, -1}, {9, 7}, false, {0, 0, 10, 8}, {1, 2, 6, 3}},
         {3, {150, 90}, {170, 120}, false, {150, 90, 10, 10}, {153, 93, 7, 7}},
         {3, {20, 20}, {25, 40}, false, {20, 20, 6, 21}, {}}, // too narrow for a hole
-        {1, {150, 95}, {170, 110}, true, {150, 95, 10, 5}, {}},
+        {1, {150, 95}, {170, 110}, true, {150, 95, 10, 5}, {}}, // Shift held at the press
         {1, {5, 5}, {5, 5}, false, {5, 5, 1, 1}, {}},
     };
     editeur.choisirOutil(5);
@@ -172,8 +172,8 @@ TEST_F(CanevasTest, FillCoversTheFourConnectedAreaOfTheClickedColour)
         {"enclosed", cadre, Qt::LeftButton, {15.5, 15.5}, with({{10, 10, 11, 11}})},
         {"open", with({{10, 10, 11, 11}}, Qt::black, Qt::white, {{11, 11, 9, 9}, {20, 15, 1, 1}}), Qt::LeftButton,
          {15, 15}, with({}, Qt::black, Qt::black)},
-        {"4-connected: a diagonal wall shuts the corner", with({{1, 0, 1, 1}, {0, 1, 1, 1}}), Qt::LeftButton, {5, 5},
-         with({{0, 0, 1, 1}}, Qt::white, Qt::black)},
+        {"right button, 4-connected: a diagonal wall shuts the corner", with({{1, 0, 1, 1}, {0, 1, 1, 1}}, Qt::white,
+         Qt::black), Qt::RightButton, {5, 5}, with({{0, 0, 1, 1}})},
         {"same colour", cadre, Qt::RightButton, {15, 15}, cadre},
     };
     editeur.choisirOutil(6);
