@@ -84,7 +84,7 @@ TEST_F(CanevasTest, PixelToolsPaintSquaresFromTheTruncatedPointerAlongTheWholeSt
     }
 }
 
-TEST_F(CanevasTest, LineIsRestartedByAPressNudgedByArrowsAndDrawnByEnter)
+TEST_F(CanevasTest, LineIsRestartedByAPressNudgedByArrowsAndDrawnOnceByEnter)
 {
     editeur.choisirOutil(3);
     stroke({{70, 20}, {90, 90}});
@@ -93,6 +93,9 @@ TEST_F(CanevasTest, LineIsRestartedByAPressNudgedByArrowsAndDrawnByEnter)
     key(Qt::Key_Right);
     key(Qt::Key_Return);
     EXPECT_TRUE(sameImage(with({{11, 11, 20, 1}}), picture.image())); // the end pixel is left out
+    key(Qt::Key_Down);
+    key(Qt::Key_Enter); // nothing left to draw
+    EXPECT_TRUE(sameImage(with({{11, 11, 20, 1}}), picture.image()));
 
     picture.cls(); // at width 3, three rows thick
     sizes(1, 3);
@@ -214,17 +217,15 @@ TEST_F(CanevasTest, TheLabelIsPlacedAndDroppedByClicksAndValidationPrintsOnlyIts
     editeur.setTexte(QStringLiteral("Brivane\r\nTI-89"));
     stroke({{80, 60}});
     stroke({editeur.rectEtiquette().center()}); // a click on the label drops it
-    EXPECT_FALSE(editeur.etiquetteTexte().visible);
     stroke({{20.4, 30.6}});
     editeur.choisirPolice(QStringLiteral("DejaVu Serif")); // applies to the placed label at once
-    for (int i = 0; i < 5; ++i)
-        editeur.taillePlus();
     key(Qt::Key_Left);
     key(Qt::Key_Up);
     const QRectF box = editeur.rectEtiquette();
     EXPECT_EQ(box.topLeft(), QPointF(19, 30));
     key(Qt::Key_Return);
     EXPECT_FALSE(editeur.etiquetteTexte().visible);
+    EXPECT_EQ(picture.font().family(), "DejaVu Serif");
     int onSecondLine = 0;
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 160; ++x)
@@ -246,8 +247,7 @@ TEST(EditeurPolice, StylesReachAllThreeFontsAndASizeBeyondTheLimitIsRefused)
         editeur.taillePlus();
     const QImage preview = editeur.apercuPolice().image();
     editeur.taillePlus();
-    ASSERT_EQ(banner.count(), 1);
-    EXPECT_EQ(banner.at(0).at(0).toString(), QStringLiteral("Erreur à la selection de la taille de la police..."));
+    EXPECT_EQ(banner.count() == 1 ? banner.at(0).at(0).toString() : QString(), QStringLiteral("Erreur à la selection de la taille de la police..."));
     EXPECT_TRUE(sameImage(preview, editeur.apercuPolice().image()));
     for (const QFont &font : {picture.font(), editeur.apercuPolice().font(), editeur.etiquetteTexte().font}) {
         EXPECT_EQ(font.pointSize(), Editeur::kTaillePoliceMax);
