@@ -19,9 +19,8 @@
 namespace {
 
 const QString kData = BRIVANE_TEST_DATA "/hostile/";
-const QStringList kRefused = {"bombe.png", "bombe.gif", "ecran-immense.gif", "gris-8000.png", "mono-60000.bmp",
-                              "mono-10000.bmp", "icone-bitmap-immense.ico", "icone-decalage-faux.ico",
-                              "icone-largeur-negative.ico", "jpeg-entete-seul.jpg"};
+const QStringList kRefused = {"bombe.png", "bombe.gif", "ecran-immense.gif", "gris-8000.png", "mono-60000.bmp", "mono-10000.bmp",
+    "icone-bitmap-immense.ico", "icone-decalage-faux.ico", "icone-largeur-negative.ico", "jpeg-entete-seul.jpg"};
 
 class HostilePictures : public ::testing::Test
 {
@@ -45,12 +44,12 @@ protected:
     ConversionState state;
 };
 
-// The program converting the file in a process of its own: its status and what it said.
+// The program converting the file in a process of its own, in far more than the 2 s a
+// picture may take (a runaway decoder fails, a slow machine not): status, errors.
 std::pair<int, QString> convertAlone(const QString &file, const QString &target)
 {
     QProcess program;
     program.start(BRIVANE_EXECUTABLE, {"convertir", "--proportions", "-o", target, file});
-    // Far above the 2 s a picture may take: a runaway decoder fails, a slow machine not.
     EXPECT_TRUE(program.waitForFinished(30000)) << file.toStdString();
     return {program.exitCode(), QString::fromUtf8(program.readAllStandardError())};
 }
@@ -82,7 +81,6 @@ TEST_F(HostilePictures, RefusedInFrenchAndEverythingStays)
     // At the bound the header passes; this one then fails for want of pixel data.
     const LoadedPicture atBound = loadPictureData(readFile(kData + "png-10000x10000.png"));
     EXPECT_TRUE(atBound.image.isNull() && !atBound.error.contains("10000 x 10000")) << atBound.error.toStdString();
-    EXPECT_EQ(loadPictureData(readFile(kData + "plus-grande-permise.png")).image.size(), QSize(5000, 5000));
 }
 
 // A pasted or dropped picture beyond the limit is refused in French before its
@@ -100,8 +98,7 @@ TEST_F(HostilePictures, PasteLimit)
     for (const auto &m : dialogs.messages)
         EXPECT_TRUE(m.text.contains("10001 x 10000") && m.text.contains("trop grande")) << m.text.toStdString();
     EXPECT_TRUE(kept() == before);
-    QImage largest(5000, 5000, QImage::Format_Mono);
-    state.importerImage(largest);
+    state.importerImage(QImage(5000, 5000, QImage::Format_Mono));
     EXPECT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(state.imageSource.size(), QSize(5000, 5000));
 }
@@ -118,8 +115,7 @@ TEST_F(HostilePictures, TruncatedJpeg)
     ASSERT_EQ(state.imageSource.size(), QSize(400, 300));
     EXPECT_TRUE(sameImage(whole, state.imageSource.image().copy(0, 0, 400, 40)));
     const CommandRun run = runCommandLine({"convertir", "-o", dir.filePath("coupee.89i"), kData + "tronque.jpg"});
-    EXPECT_EQ(run.status, CommandLine::Success);
-    EXPECT_TRUE(run.err.contains("abîmée ou incomplète")) << run.err.toStdString();
+    EXPECT_TRUE(run.status == CommandLine::Success && run.err.contains("abîmée ou incomplète")) << run.err.toStdString();
     EXPECT_EQ(readFile(dir.filePath("coupee.89i")).size(), 2095);
 }
 

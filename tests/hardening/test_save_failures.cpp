@@ -15,25 +15,15 @@ namespace {
 
 const QString kWarning = "Vous avez choisi d'utiliser des options complémentaires";
 
-// What makes writing in a folder fail while the returned guard lives.
-struct Failure
-{
-    const char *name;
-    const char *reason;
-    std::function<std::shared_ptr<void>(const QString &folder)> make;
-};
+// What makes writing in a folder fail while the returned guard lives (a guard that
+// does not bind lets the saves succeed, which the tests catch).
+struct Failure { const char *name, *reason; std::function<std::shared_ptr<void>(const QString &folder)> make; };
 
 const Failure kFailures[] = {
-    {"ReadOnlyFolder", "accès refusé", [](const QString &folder) {
-         auto guard = std::make_shared<ReadOnlyFolder>(folder);
-         EXPECT_TRUE(guard->applies());
-         return std::shared_ptr<void>(guard);
-     }},
-    {"FullDisk", "le fichier dépasse la taille permise", [](const QString &) {
-         auto guard = std::make_shared<FileSizeLimit>(50);
-         EXPECT_TRUE(guard->active());
-         return std::shared_ptr<void>(guard);
-     }},
+    {"ReadOnlyFolder", "accès refusé",
+     [](const QString &folder) -> std::shared_ptr<void> { return std::make_shared<ReadOnlyFolder>(folder); }},
+    {"FullDisk", "le fichier dépasse la taille permise",
+     [](const QString &) -> std::shared_ptr<void> { return std::make_shared<FileSizeLimit>(50); }},
     // Folders, each holding a file, under the names the saves are given.
     {"TargetIsAFolder", "un dossier porte ce nom", [](const QString &folder) {
          for (const QString name : {"fig0000.89i", "dossier.89i", "dossier.png"}) {
@@ -47,13 +37,13 @@ const Failure kFailures[] = {
 // A message of failure: French, naming the file, with the reason expected.
 ::testing::AssertionResult failureMessage(const QString &text, const QString &file, const QString &reason)
 {
-    if (text.startsWith("Impossible d'enregistrer le fichier") && text.contains(file) && text.contains(reason)
-        && !text.contains(QRegularExpression("denied|No such|space|too large|Is a directory")))
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << text.toStdString();
+    return ::testing::AssertionResult(text.startsWith("Impossible d'enregistrer le fichier") && text.contains(file)
+                                      && text.contains(reason)
+                                      && !text.contains(QRegularExpression("denied|No such|space|too large|Is a directory")))
+           << text.toStdString();
 }
 
-class SaveFailure : public ::testing::TestWithParam<Failure>
+class Save : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -68,13 +58,17 @@ protected:
         ASSERT_TRUE(diagonal(300, 200).save(file("photo.png")));
     }
     QString file(const QString &name) const { return folder + u'/' + name; }
-    bool folders() const { return GetParam().name == std::string("TargetIsAFolder"); }
 
     const QByteArray old = QByteArray(5000, 'z');
     QTemporaryDir dir;
     QString folder = dir.filePath("programme");
     RecordingDialogs dialogs;
     ConversionState state;
+};
+
+struct SaveFailure : Save, ::testing::WithParamInterface<Failure>
+{
+    bool folders() const { return GetParam().name == std::string("TargetIsAFolder"); }
 };
 
 } // namespace
@@ -99,8 +93,7 @@ TEST_P(SaveFailure, WindowCommandsLoseNothing)
     EXPECT_EQ(dialogs.messages[2].text, kWarning);
     EXPECT_EQ(dialogs.messages[3].icon, Dialogs::Icon::Exclamation);
     EXPECT_EQ(readFile(file("photo.89i")), old);
-    EXPECT_EQ(state.nomSuivant, "fig0000");
-    EXPECT_EQ(state.nomVariable, "fig0000");
+    EXPECT_EQ(state.nomSuivant + ' ' + state.nomVariable, "fig0000 fig0000");
     if (folders()) {
         EXPECT_EQ(readFile(file("fig0000.89i/garde")), "garde");
         QDir(file("fig0000.89i")).removeRecursively();
@@ -121,19 +114,18 @@ TEST_P(SaveFailure, CommandLineLosesNothing)
 {
     writeFile(file("photo-ancienne.png"), "ancien png");
     const QString png = file(folders() ? "dossier.png" : "photo-ancienne.png");
-    const QString calc = file(folders() ? "dossier.89i" : "photo.89i");
     QList<QStringList> runs = {{"exporter", file("dessin.89i"), png}};
     if (!folders()) // "-o" naming a folder writes into it
-        runs += {{"convertir", "-o", calc, file("photo.png")}, {"convertir", "-o", calc, file("dessin.89i")}};
+        runs += {{"convertir", "-o", file("photo.89i"), file("photo.png")},
+                 {"convertir", "-o", file("photo.89i"), file("dessin.89i")}};
     {
         const auto guard = GetParam().make(folder);
         const QStringList before = listing(folder);
         for (const QStringList &arguments : runs) {
             SCOPED_TRACE(arguments.join(u' ').toStdString());
             const CommandRun run = runCommandLine(arguments);
-            EXPECT_EQ(run.status, CommandLine::FileFailure);
+            EXPECT_TRUE(run.status == CommandLine::FileFailure && run.out.isEmpty()) << run.status;
             EXPECT_TRUE(failureMessage(run.err, arguments[2], GetParam().reason)); // the target
-            EXPECT_TRUE(run.out.isEmpty());
         }
         EXPECT_EQ(listing(folder), before);
     }
@@ -143,13 +135,12 @@ TEST_P(SaveFailure, CommandLineLosesNothing)
         arguments[2] = file(arguments[0] == "exporter" ? "nouveau.png" : "nouveau.89i");
         EXPECT_EQ(runCommandLine(arguments).status, CommandLine::Success) << arguments.join(u' ').toStdString();
     }
-    EXPECT_EQ(QImage(file("nouveau.png")).size(), QSize(160, 100));
 }
 
 INSTANTIATE_TEST_SUITE_P(, SaveFailure, ::testing::ValuesIn(kFailures),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST(SaveFailures, FolderVanishesBeforeTheWrite)
+TEST_F(Save, FolderVanishesBeforeTheWrite)
 {
     // Deletes the folder when the advanced-options warning shows: after the name was chosen, before the write.
     struct : RecordingDialogs
@@ -161,25 +152,18 @@ TEST(SaveFailures, FolderVanishesBeforeTheWrite)
             if (text == kWarning)
                 QDir(folder).removeRecursively();
         }
-    } dialogs;
-    QTemporaryDir dir;
-    dialogs.folder = dir.filePath("programme");
-    ASSERT_TRUE(QDir().mkpath(dialogs.folder));
-    ConversionState state;
-    state.setCheminAppli(dialogs.folder);
-    state.importerImage(diagonal(160, 100));
-    state.convertir();
+    } vanishing;
+    vanishing.folder = folder;
     state.optionsAvancees = true;
     state.nomVariable = "velo";
     state.sauverAutomatiquement();
-    ASSERT_TRUE(QDir().mkpath(dialogs.folder));
-    dialogs.answerNextFileDialog(dialogs.folder + "/photo");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    vanishing.answerNextFileDialog(file("photo"));
     state.sauverSous();
-    ASSERT_EQ(dialogs.messages.size(), 4u);
-    EXPECT_TRUE(failureMessage(dialogs.messages[1].text, "fig0000.89i", "n'existe pas"));
-    EXPECT_TRUE(failureMessage(dialogs.messages[3].text, "photo.89i", "n'existe pas"));
-    EXPECT_EQ(state.nomSuivant, "fig0000");
-    EXPECT_EQ(state.nomVariable, "velo");
+    ASSERT_EQ(vanishing.messages.size(), 4u);
+    EXPECT_TRUE(failureMessage(vanishing.messages[1].text, "fig0000.89i", "n'existe pas"));
+    EXPECT_TRUE(failureMessage(vanishing.messages[3].text, "photo.89i", "n'existe pas"));
+    EXPECT_EQ(state.nomSuivant + ' ' + state.nomVariable, "fig0000 velo");
 }
 
 // The program itself under ulimit -f, SIGXFSZ left as the system sets it: the
@@ -190,15 +174,11 @@ TEST(SaveFailures, ProgramUnderAFileSizeLimit)
     writeFile(dir.filePath("ancien.89i"), "ancien 89i");
     ASSERT_TRUE(diagonal(300, 200).save(dir.filePath("photo.png")));
     QProcess program;
-    program.setChildProcessModifier([] {
-        std::signal(SIGXFSZ, SIG_DFL);
-        const rlimit limit{1000, 1000};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    });
+    const rlimit limit{1000, 1000};
+    program.setChildProcessModifier([&] { std::signal(SIGXFSZ, SIG_DFL), setrlimit(RLIMIT_FSIZE, &limit); });
     program.start(BRIVANE_EXECUTABLE, {"convertir", "-o", dir.filePath("ancien.89i"), dir.filePath("photo.png")});
     ASSERT_TRUE(program.waitForFinished(60000));
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), CommandLine::FileFailure);
+    EXPECT_TRUE(program.exitStatus() == QProcess::NormalExit && program.exitCode() == CommandLine::FileFailure);
     EXPECT_TRUE(QString::fromUtf8(program.readAllStandardError()).contains("le fichier dépasse la taille permise"));
     EXPECT_EQ(readFile(dir.filePath("ancien.89i")), "ancien 89i");
 }
