@@ -22,18 +22,15 @@ QImage imageFromAscii(const QStringList &rows)
 
 ::testing::AssertionResult sameImage(const QImage &expected, const QImage &actual)
 {
-    if (expected.size() != actual.size())
-        return ::testing::AssertionFailure() << "sizes differ\nexpected:\n" << asciiArt(expected) << "actual:\n" << asciiArt(actual);
-    int differing = 0;
+    int differing = expected.size() == actual.size() ? 0 : -1; // -1: the sizes differ
     QPoint first;
-    for (int y = 0; y < expected.height(); ++y)
+    for (int y = 0; differing >= 0 && y < expected.height(); ++y)
         for (int x = 0; x < expected.width(); ++x)
             if (((expected.pixel(x, y) ^ actual.pixel(x, y)) & 0xFFFFFF) && differing++ == 0)
                 first = QPoint(x, y);
-    if (differing == 0)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << differing << " pixels differ, first at (" << first.x() << ", " << first.y()
-                                         << ")\nexpected:\n" << asciiArt(expected) << "actual:\n" << asciiArt(actual);
+    return ::testing::AssertionResult(differing == 0)
+           << differing << " pixels differ, first at (" << first.x() << ", " << first.y() << ")\nexpected:\n"
+           << asciiArt(expected) << "actual:\n" << asciiArt(actual);
 }
 
 QImage blackAt(QSize size, const QList<QPoint> &points)

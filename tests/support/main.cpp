@@ -2,8 +2,6 @@
 
 #include <QApplication>
 
-#include <optional>
-
 int main(int argc, char **argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
