@@ -1,34 +1,55 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
+// Shared by the fuzz targets: Qt without screen or dialogs, a private folder, checks.
+#include "platform/dialogs.h"
 
-#include <cstddef>
-#include <cstdint>
+#include <QDir>
+#include <QGuiApplication>
+#include <QTemporaryDir>
 
-// What the fuzz targets share: Qt without a screen and a private folder for the
-// files they write.
+#include <cstdio>
+
 namespace fuzz {
 
-// Creates, once, the application object that pictures and fonts need, without a
-// screen, and the private folder. For LLVMFuzzerInitialize.
-void initialiser(int *argc, char ***argv);
-
-// A file name in the private folder (in memory where the system offers it).
-QString chemin(const QString &name);
-
-// Makes the bytes the whole content of the file.
-void ecrire(const QString &path, const uint8_t *data, size_t size);
-void ecrire(const QString &path, const QByteArray &bytes);
-// The whole content of a file (empty when it cannot be read).
-QByteArray lire(const QString &path);
-
-// Ends the run as a finding, with the property that failed.
-[[noreturn]] void echec(const char *what, const QString &detail = QString());
 inline void verifier(bool ok, const char *what, const QString &detail = QString())
 {
     if (!ok)
-        echec(what, detail);
+        qFatal("PROPRIÉTÉ FAUSSE : %s %s", what, qPrintable(detail));
 }
 
+inline QString chemin(const QString &name)
+{
+    static const QTemporaryDir dossier((QFile::exists(QStringLiteral("/dev/shm")) ? QStringLiteral("/dev/shm") : QDir::tempPath())
+                                       + QStringLiteral("/brivane-fuzz-XXXXXX"));
+    return dossier.filePath(name);
+}
+
+inline void ecrire(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    verifier(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(), "écriture", path);
+}
+
+// No person answers during a fuzz run: messages are dropped, dialogs cancelled.
+struct DialoguesMuets : Dialogs
+{
+    void message(const QString &, Icon) override {}
+    std::optional<QString> chooseFile(QWidget *, const QList<Filter> &, const QString &, const QString &) override { return {}; }
+    void setTopmost(QWidget *, bool) override {}
+};
+
 } // namespace fuzz
+
+// The application object pictures and fonts need, alive until the process ends.
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
+        if (type == QtFatalMsg) // not the decoders' warnings about every damaged picture
+            fprintf(stderr, "%s\n", qPrintable(text));
+    });
+    new QGuiApplication(*argc, *argv);
+    static fuzz::DialoguesMuets dialogues;
+    Dialogs::install(&dialogues);
+    return 0;
+}

@@ -4,20 +4,14 @@
 
 #include <QTextStream>
 
-// One run of the converter's command line in this process, with what it printed.
-struct CommandRun
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
+// One run of the converter's command line in this process (arguments without the
+// program's name), with what it printed.
+struct CommandRun { int status = -1; QString out, err; };
 
-// arguments without the program's name.
 inline CommandRun runCommandLine(const QStringList &arguments)
 {
     CommandRun run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
+    QTextStream out(&run.out), err(&run.err);
     run.status = CommandLine(out, err).run(QStringList{QStringLiteral("brivane")} + arguments);
     return run;
 }

@@ -1,54 +1,82 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
-#include <QStringList>
+#include <gtest/gtest.h>
+#include <QDir>
 
+#include <csignal>
 #include <linux/capability.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 // The whole file, or nothing when it cannot be read.
-QByteArray readFile(const QString &path);
-// Writes the bytes, failing the current test when it cannot.
-void writeFile(const QString &path, const QByteArray &bytes);
-// Every entry of the folder, hidden ones included, by name.
-QStringList listing(const QString &folder);
-// Whether a new file can be made in the folder right now.
-bool canCreateIn(const QString &folder);
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
-// While it lives, files cannot grow beyond `bytes` (RLIMIT_FSIZE), as on a full
-// disk, root included; SIGXFSZ is ignored so a write past it fails with EFBIG.
+// Writes the bytes, failing the current test when it cannot.
+inline void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path.toStdString();
+}
+
+// Every entry of the folder, hidden ones included, by name.
+inline QStringList listing(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// While it lives, files cannot grow beyond `bytes`, as on a full disk, root
+// included; SIGXFSZ is ignored so a write past it fails with EFBIG.
 class FileSizeLimit
 {
 public:
-    explicit FileSizeLimit(rlim_t bytes);
-    ~FileSizeLimit();
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        const rlimit reduced{bytes, m_saved.rlim_max};
+        m_active = setrlimit(RLIMIT_FSIZE, &reduced) == 0;
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved), std::signal(SIGXFSZ, m_signal); }
     bool active() const { return m_active; }
 
 private:
+    void (*m_signal)(int) = std::signal(SIGXFSZ, SIG_IGN);
     rlimit m_saved{};
-    void (*m_signal)(int) = nullptr;
-    bool m_active = false;
+    bool m_active;
 };
 
-// While it lives, the folder is read-only and the calling thread obeys file
-// permissions even as root (the capabilities that override them are put down).
-// applies() is false when permissions still do not bind this process.
+// While it lives, the folder is read-only and binds this thread even as root (the
+// capabilities that override permissions are put down); applies() says it binds.
 class ReadOnlyFolder
 {
 public:
-    explicit ReadOnlyFolder(QString folder);
-    ~ReadOnlyFolder();
-    ReadOnlyFolder(const ReadOnlyFolder &) = delete;
-    ReadOnlyFolder &operator=(const ReadOnlyFolder &) = delete;
+    explicit ReadOnlyFolder(const QString &folder)
+        : m_folder(folder)
+    {
+        QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::ExeOwner);
+        if (geteuid() == 0 && syscall(SYS_capget, &m_header, m_saved) == 0) {
+            __user_cap_data_struct reduced[2] = {m_saved[0], m_saved[1]};
+            reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+            m_dropped = syscall(SYS_capset, &m_header, reduced) == 0;
+        }
+        QFile probe(m_folder + QStringLiteral("/.essai-ecriture"));
+        m_applies = !probe.open(QIODevice::NewOnly) || !probe.remove();
+    }
+    ~ReadOnlyFolder()
+    {
+        QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (m_dropped && syscall(SYS_capset, &m_header, m_saved) != 0)
+            ADD_FAILURE() << "capabilities not restored";
+    }
     bool applies() const { return m_applies; }
 
 private:
     QString m_folder;
     __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
     __user_cap_data_struct m_saved[2]{};
-    bool m_dropped = false;
-    bool m_applies = false;
+    bool m_dropped = false, m_applies = false;
 };

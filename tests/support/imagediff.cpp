@@ -1,54 +1,36 @@
 #include "imagediff.h"
 
-#include <QStringList>
-
-QString asciiArt(const QImage &image, int maxWidth, int maxHeight)
+static std::string asciiArt(const QImage &image)
 {
-    QString out;
-    for (int y = 0; y < qMin(image.height(), maxHeight); ++y) {
-        for (int x = 0; x < qMin(image.width(), maxWidth); ++x) {
+    std::string out;
+    for (int y = 0; y < qMin(image.height(), 40); ++y, out += '\n')
+        for (int x = 0; x < qMin(image.width(), 80); ++x) {
             const QRgb p = image.pixel(x, y) & 0xFFFFFF;
-            out += p == 0xFFFFFF ? u'.' : p == 0 ? u'#' : u'?';
+            out += p == 0xFFFFFF ? '.' : p == 0 ? '#' : '?';
         }
-        out += u'\n';
-    }
     return out;
 }
 
 QImage imageFromAscii(const QStringList &rows)
 {
-    const int width = rows.isEmpty() ? 0 : int(rows.first().size());
-    QImage image(width, int(rows.size()), QImage::Format_RGB32);
+    QImage image(rows.isEmpty() ? 0 : int(rows.first().size()), int(rows.size()), QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < width; ++x)
+        for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, rows[y][x] == u'#' ? 0xFF000000 : 0xFFFFFFFF);
     return image;
 }
 
 ::testing::AssertionResult sameImage(const QImage &expected, const QImage &actual)
 {
-    if (expected.size() != actual.size())
-        return ::testing::AssertionFailure()
-               << "sizes differ: expected " << expected.width() << "x" << expected.height()
-               << ", got " << actual.width() << "x" << actual.height();
-    int differing = 0;
-    QString first;
-    for (int y = 0; y < expected.height(); ++y)
+    int differing = expected.size() == actual.size() ? 0 : -1; // -1: the sizes differ
+    QPoint first;
+    for (int y = 0; differing >= 0 && y < expected.height(); ++y)
         for (int x = 0; x < expected.width(); ++x)
-            if ((expected.pixel(x, y) & 0xFFFFFF) != (actual.pixel(x, y) & 0xFFFFFF)) {
-                if (differing++ == 0)
-                    first = QStringLiteral("(%1, %2): expected %3, got %4")
-                                .arg(x)
-                                .arg(y)
-                                .arg(expected.pixel(x, y) & 0xFFFFFF, 6, 16, QLatin1Char('0'))
-                                .arg(actual.pixel(x, y) & 0xFFFFFF, 6, 16, QLatin1Char('0'));
-            }
-    if (differing == 0)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << differing << " pixels differ, first at " << first.toStdString() << "\nexpected:\n"
-           << asciiArt(expected).toStdString() << "actual:\n"
-           << asciiArt(actual).toStdString();
+            if (((expected.pixel(x, y) ^ actual.pixel(x, y)) & 0xFFFFFF) && differing++ == 0)
+                first = QPoint(x, y);
+    return ::testing::AssertionResult(differing == 0)
+           << differing << " pixels differ, first at (" << first.x() << ", " << first.y() << ")\nexpected:\n"
+           << asciiArt(expected) << "actual:\n" << asciiArt(actual);
 }
 
 QImage blackAt(QSize size, const QList<QPoint> &points)

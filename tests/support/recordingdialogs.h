@@ -2,8 +2,6 @@
 
 #include "platform/dialogs.h"
 
-#include <QStringList>
-
 #include <deque>
 #include <optional>
 
@@ -12,34 +10,28 @@
 class RecordingDialogs : public Dialogs
 {
 public:
-    struct Message
-    {
-        QString text;
-        Icon icon;
-    };
-    struct FileRequest
-    {
-        QList<Filter> filters;
-        QString initialFolder;
-        QString title;
-    };
+    struct Message { QString text; Icon icon; };
+    struct FileRequest { QString initialFolder, title; };
 
     RecordingDialogs() { Dialogs::install(this); }
     ~RecordingDialogs() override { Dialogs::install(nullptr); }
-    RecordingDialogs(const RecordingDialogs &) = delete;
-    RecordingDialogs &operator=(const RecordingDialogs &) = delete;
 
-    void message(const QString &text, Icon icon) override;
-    std::optional<QString> chooseFile(QWidget *owner, const QList<Filter> &filters,
-                                      const QString &initialFolder, const QString &title) override;
-    void setTopmost(QWidget *window, bool topmost) override;
+    void message(const QString &text, Icon icon) override { messages.push_back({text, icon}); }
+    std::optional<QString> chooseFile(QWidget *, const QList<Filter> &, const QString &initialFolder, const QString &title) override
+    {
+        fileRequests.push_back({initialFolder, title});
+        const std::optional<QString> answer = answers.empty() ? std::nullopt : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return answer;
+    }
+    void setTopmost(QWidget *window, bool topmost) override { topmostCalls.emplace_back(window, topmost); }
 
-    // The next file dialog answers this path, or is cancelled.
-    void answerNextFileDialog(const QString &path) { answers.push_back({true, path}); }
-    void cancelNextFileDialog() { answers.push_back({false, QString()}); }
+    void answerNextFileDialog(const QString &path) { answers.push_back(path); }
+    void cancelNextFileDialog() { answers.push_back(std::nullopt); }
 
     std::vector<Message> messages;
     std::vector<FileRequest> fileRequests;
-    std::deque<std::pair<bool, QString>> answers; // (chosen, path)
+    std::deque<std::optional<QString>> answers;
     std::vector<std::pair<QWidget *, bool>> topmostCalls;
 };
