@@ -21,16 +21,6 @@ QStringList mots(const char *ligne)
     return QString::fromUtf8(ligne).split(u' ', Qt::SkipEmptyParts);
 }
 
-// Smooth colour gradients with some detail.
-QImage photo(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb((x * 255) / width, (y * 255) / height, ((x ^ y) * 7) & 0xFF));
-    return image;
-}
-
 QByteArray variable(const QString &path)
 {
     return readFile(path).mid(64, 8);

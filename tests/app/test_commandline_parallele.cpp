@@ -1,5 +1,6 @@
 #include "support/commandrunner.h"
 #include "support/files.h"
+#include "support/imagediff.h"
 
 #include <gtest/gtest.h>
 
@@ -10,16 +11,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-// Smooth colour gradients with some detail.
-QImage photo(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb((x * 255) / width, (y * 255) / height, ((x ^ y) * 7) & 0xFF));
-    return image;
-}
 
 // Everything a run leaves: status, both streams and every calculator file by its path.
 struct Outcome

@@ -49,3 +49,12 @@ QImage diagonal(int width, int height)
         image.setPixel(i, i, 0xFF000000u);
     return image;
 }
+
+QImage photo(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb((x * 255) / width, (y * 255) / height, ((x ^ y) * 7) & 0xFF));
+    return image;
+}

@@ -15,3 +15,5 @@ QImage blackAt(QSize size, const QList<QPoint> &points);
 
 // A white picture crossed by a black diagonal from (0, 0).
 QImage diagonal(int width, int height);
+// A photograph stand-in: smooth colour gradients with some detail.
+QImage photo(int width, int height);
