@@ -74,7 +74,7 @@ TEST_F(LigneDeCommande, SameBytesAsSaveAs)
     const std::tuple<const char *, int, int, int, bool, bool, bool, Reduction, Tramage> cas[] = {
         {"", 160, 100, 0, false, false, false, Reduction::Moyenne, Tramage::Aucun},
         {"--largeur 96 --hauteur=60 --proportions --niveau -12 --inverser", 96, 60, -12, true, false, true, Reduction::Moyenne, Tramage::Aucun},
-        {"--simple --largeur 33 --hauteur 7 --tramage bayer", 33, 7, 0, false, true, false, Reduction::Moyenne, Tramage::Aucun}, // simple: not dithered
+        {"--simple --largeur 1 --hauteur 7 --tramage bayer", 1, 7, 0, false, true, false, Reduction::Moyenne, Tramage::Aucun}, // simple: not dithered
         {"--reduction=et --proportions", 160, 100, 0, true, false, false, Reduction::Et, Tramage::Aucun},
         {"--tramage floyd-steinberg --niveau=7", 160, 100, 7, false, false, false, Reduction::Moyenne, Tramage::FloydSteinberg},
     };
@@ -171,6 +171,16 @@ TEST_F(LigneDeCommande, Export)
             attendue.setPixel(x, y, (attendue.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF ? 0xFFFFFFFF : 0xFF000000);
     EXPECT_TRUE(sameImage(attendue, QImage(QStringLiteral("image.png")).convertToFormat(QImage::Format_RGB32)));
 
+    // Cut short after 30 rows and 3 bytes taken for the checksum: the rows that are
+    // not there come out white.
+    writeFile(QStringLiteral("court.89i"), readFile(QStringLiteral("image.89i")).left(92 + 13 * 30 + 3));
+    EXPECT_EQ(run(mots("exporter court.89i court.png")), 0) << r.err.toStdString();
+    const QImage court = QImage(QStringLiteral("court.png")).convertToFormat(QImage::Format_RGB32);
+    EXPECT_TRUE(sameImage(attendue.copy(0, 0, 100, 30), court.copy(0, 0, 100, 30)));
+    EXPECT_TRUE(sameImage(blackAt(QSize(100, 30), {}), court.copy(0, 30, 100, 30)));
+
+    writeFile(QStringLiteral("large.89i"), file89i(1, 4096, {})); // the widest exported
+    EXPECT_EQ(run(mots("exporter large.89i l.png")), 0) << r.err.toStdString();
     writeFile(QStringLiteral("grand.89i"), file89i(10, 5000, {})); // too big: refused, nothing written
     EXPECT_EQ(run(mots("exporter grand.89i g.png")), CommandLine::FileFailure);
     EXPECT_TRUE(r.err.contains(QStringLiteral("5000 x 10")) && !QFileInfo::exists(QStringLiteral("g.png"))) << r.err.toStdString();

@@ -76,10 +76,19 @@ TEST_F(Fenetre, UndoKeysBringBackPicturesFitAndSettings)
     EXPECT_FALSE(f->caseInverser->isChecked());
     EXPECT_TRUE(sameImage(apercu, f->etat.apercuSource.image())); // the sources stay
     EXPECT_EQ(tailleSauvee(), QSize(160, 100));
+    // "Annuler" and "Rétablir" are offered in the menu while there is a step for them.
+    const auto offerts = [&] {
+        emit menus().edition->aboutToShow();
+        const std::pair<bool, bool> etat{menus().annuler->isEnabled(), menus().retablir->isEnabled()};
+        emit menus().edition->aboutToHide();
+        return etat;
+    };
     touche(Qt::Key_Y);
     EXPECT_TRUE(f->caseInverser->isChecked());
+    EXPECT_EQ(offerts(), std::pair(true, true));
     touche(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_TRUE(sameImage(ouverte, f->etat.travail.image()));
+    EXPECT_EQ(offerts(), std::pair(true, false));
     f->niveauGris->setFocus(); // a notch of the slider, undone, moves it back
     touche(Qt::Key_Right, {});
     touche(Qt::Key_Z);
