@@ -65,6 +65,8 @@ TEST_F(LigneDeCommande, UsageAndItsErrors)
         EXPECT_TRUE(aide ? r.err.isEmpty() : r.out.isEmpty() && r.err.contains(QStringLiteral("--help")));
         EXPECT_EQ(listing(dir.path()), (QStringList{QStringLiteral("a.png"), QStringLiteral("photo.png")}));
     }
+    // The window's command-line text: one holding a double quote loses its first and last characters.
+    EXPECT_EQ(CommandLine::sourcePath(QStringLiteral("\"a b.png\"")), QStringLiteral("a b.png"));
 }
 
 // The same bytes as "Sauver sous" under the same settings.
