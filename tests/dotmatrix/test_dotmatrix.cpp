@@ -61,6 +61,9 @@ TEST(Matrice, WelcomeTextLayoutAndGlyphs)
     EXPECT_EQ(gridColumn(m, 8), 0x02); // "?" stands for a character without a code
     EXPECT_EQ(gridColumn(m, 9), 0x01);
     EXPECT_EQ(m.glyph('0'), m.glyph('O'));
+    m.maketext(QStringLiteral("    "));
+    m.drawtext(QStringLiteral("AB"), 1); // "B" from column 9
+    EXPECT_NE(gridColumn(m, 9) | gridColumn(m, 10) | gridColumn(m, 11), 0);
     // A lit dot at P = 3: a 2 x 2 square, top row and right column of its cell unlit.
     m.setBackcolor(kBlanc);
     m.setForecolor(kNoir);

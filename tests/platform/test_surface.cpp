@@ -107,3 +107,19 @@ TEST(StretchImage, EachPixelMergesItsWholeBlock)
     stretchBlt(self, QRect(0, 0, 4, 1), self, QRect(0, 0, 2, 1), Reduction::Moyenne);
     EXPECT_TRUE(sameImage(imageFromAscii({"##.."}), self.image()));
 }
+
+// Each view keeps its own refresh handler: replacing or removing one leaves the others.
+TEST(Surface, OneRefreshHandlerPerView)
+{
+    Surface s(2, 2);
+    int a = 0, b = 0;
+    const int vueA = 0, vueB = 0;
+    s.setRefreshHandler(&vueA, [&] { ++a; });
+    s.setRefreshHandler(&vueB, [&] { ++b; });
+    s.setRefreshHandler(&vueA, [&] { a += 10; });
+    s.refresh();
+    s.setRefreshHandler(&vueB, nullptr);
+    s.refresh();
+    EXPECT_EQ(a, 20);
+    EXPECT_EQ(b, 1);
+}
