@@ -236,6 +236,10 @@ TEST_F(ConversionTest, AutomaticSaveAndFallbackFolder)
 {
     ConversionState installed, blocked;
     EXPECT_EQ(state.dossierAutomatique(), QDir::toNativeSeparators(dir.path()) + QDir::separator());
+    ConversionState choisi; // a folder chosen by the caller is kept, writable or not
+    choisi.setTestEcriture([](const QString &) { return false; });
+    choisi.setCheminAppli(dir.path());
+    EXPECT_EQ(choisi.dossierAutomatique(), state.dossierAutomatique());
     installed.setTestEcriture([](const QString &) { return false; });
     const QString repli = path("Images/Brivane");
     installed.setDossierRepli(repli);
