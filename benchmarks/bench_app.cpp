@@ -90,7 +90,7 @@ void BM_DemarrageFenetre(benchmark::State &state)
         auto form = std::make_unique<FenetrePrincipale>();
         Peinture peinture;
         form->installEventFilter(&peinture);
-        form->etat.setCheminAppli(dir.path());
+        form->document.automaticFolder().setProgramFolder(dir.path());
         form->Form_Load(photo);
         form->show();
         while (!peinture.faite)
@@ -108,9 +108,9 @@ void BM_RelacheCurseur(benchmark::State &state)
 {
     QTemporaryDir dir;
     FenetrePrincipale form;
-    form.etat.setCheminAppli(dir.path());
+    form.document.automaticFolder().setProgramFolder(dir.path());
     form.Form_Load(photoJpeg(dir));
-    form.etat.conserverProportions = state.range(0) != 0;
+    form.document.keepProportions = state.range(0) != 0;
     form.show();
     QApplication::processEvents();
     QWidget *travail = form.findChild<QWidget *>(QStringLiteral("vueTravail"));

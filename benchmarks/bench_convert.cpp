@@ -1,4 +1,4 @@
-#include "convert/traitement.h"
+#include "convert/monochrome.h"
 #include "platform/surface.h"
 
 #include <benchmark/benchmark.h>
@@ -18,35 +18,35 @@ Surface colourPicture(int width = 160, int height = 100)
 
 // Every pixel costs the same whatever its colour, so the picture is converted in
 // place again and again.
-void BM_ViaGrayscale(benchmark::State &state)
+void BM_Threshold(benchmark::State &state)
 {
     Surface picture = colourPicture();
     for (auto _ : state) {
-        traitement::ViaGrayscale(picture, 0, 1);
+        monochrome::threshold(picture.image(), 0, false);
         benchmark::DoNotOptimize(picture.image().constBits());
     }
 }
-BENCHMARK(BM_ViaGrayscale)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Threshold)->Unit(benchmark::kMicrosecond);
 
 // Includes restoring the colour picture each time (a 64 KB copy), so it is an upper bound.
-void BM_NoirEtBlanc(benchmark::State &state)
+void BM_EveryNonWhiteBlack(benchmark::State &state)
 {
     const Surface source = colourPicture();
     Surface picture = source;
     picture.image().detach();
     for (auto _ : state) {
         bitBlt(picture, 0, 0, 160, 100, source, 0, 0);
-        traitement::NoirEtBlanc(picture);
+        monochrome::everyNonWhiteBlack(picture.image());
         benchmark::DoNotOptimize(picture.image().constBits());
     }
 }
-BENCHMARK(BM_NoirEtBlanc)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EveryNonWhiteBlack)->Unit(benchmark::kMicrosecond);
 
 // The fit of a 24-megapixel photo into the work picture, by each reduction.
 void BM_StretchBlt(benchmark::State &state)
 {
     const auto reduction = Reduction(state.range(0));
-    state.SetLabel(reduction == Reduction::Et ? "et" : "moyenne");
+    state.SetLabel(reduction == Reduction::And ? "et" : "moyenne");
     const Surface source = colourPicture(6000, 4000);
     Surface picture(160, 100, kBlanc);
     for (auto _ : state) {
@@ -55,8 +55,8 @@ void BM_StretchBlt(benchmark::State &state)
     }
 }
 BENCHMARK(BM_StretchBlt)
-    ->Arg(int(Reduction::Moyenne))
-    ->Arg(int(Reduction::Et))
+    ->Arg(int(Reduction::Mean))
+    ->Arg(int(Reduction::And))
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "convert/conversionstate.h"
+#include "convert/document.h"
 #include "picfile/lib89i.h"
 
 #include <benchmark/benchmark.h>
@@ -43,7 +43,7 @@ void resetPeak()
 void thousandAutomaticFiles(const QTemporaryDir &dir)
 {
     for (int k = 0; k < 1000; ++k)
-        QFile(dir.filePath(ConversionState::nomAutomatique(k) + QStringLiteral(".89i")))
+        QFile(dir.filePath(filenaming::automaticName(k) + QStringLiteral(".89i")))
             .open(QIODevice::WriteOnly);
 }
 
@@ -52,38 +52,35 @@ void BM_Convertir(benchmark::State &bench)
 {
     QTemporaryDir dir;
     thousandAutomaticFiles(dir);
-    ConversionState state;
-    state.setCheminAppli(dir.path());
-    state.importerImage(photo(640, 480));
+    Document state(dir.path());
+    state.importPicture(photo(640, 480));
     for (auto _ : bench)
-        state.convertir();
-    if (state.nomSuivant != QStringLiteral("fig1000"))
+        state.convert();
+    if (state.nextName != QStringLiteral("fig1000"))
         bench.SkipWithError("wrong automatic name");
 }
 BENCHMARK(BM_Convertir)->Unit(benchmark::kMillisecond);
 
 // The name search alone, among 1000 files.
-void BM_ProchainNumero(benchmark::State &bench)
+void BM_NextFreeNumber(benchmark::State &bench)
 {
     QTemporaryDir dir;
     thousandAutomaticFiles(dir);
-    ConversionState state;
-    state.setCheminAppli(dir.path());
+    Document state(dir.path());
     for (auto _ : bench)
-        benchmark::DoNotOptimize(state.prochainNumero());
+        benchmark::DoNotOptimize(state.nextFreeNumber());
 }
-BENCHMARK(BM_ProchainNumero)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NextFreeNumber)->Unit(benchmark::kMillisecond);
 
 // Convert keeping the proportions: the fit stretches the whole 6000 x 4000 source.
 void BM_ConvertirProportions(benchmark::State &bench)
 {
     QTemporaryDir dir;
-    ConversionState state;
-    state.setCheminAppli(dir.path());
-    state.importerImage(photo(6000, 4000));
-    state.conserverProportions = true;
+    Document state(dir.path());
+    state.importPicture(photo(6000, 4000));
+    state.keepProportions = true;
     for (auto _ : bench)
-        state.convertir();
+        state.convert();
 }
 BENCHMARK(BM_ConvertirProportions)->Unit(benchmark::kMillisecond);
 
@@ -97,12 +94,12 @@ void BM_OuvrirJpeg6000x4000(benchmark::State &bench)
         bench.SkipWithError("cannot write the JPEG");
         return;
     }
-    ConversionState state;
+    Document state(dir.path());
     resetPeak();
     for (auto _ : bench)
-        state.ouvrirFichier(path);
+        state.open(path);
     bench.counters["peak_MB"] = peakMegabytes();
-    if (state.imageSource.size() != QSize(6000, 4000))
+    if (state.source.size() != QSize(6000, 4000))
         bench.SkipWithError("not opened");
 }
 BENCHMARK(BM_OuvrirJpeg6000x4000)->Unit(benchmark::kMillisecond)->Iterations(5);
@@ -120,14 +117,13 @@ void BM_OuvrirConvertirJpeg48Mpx(benchmark::State &bench)
     }
     resetPeak();
     for (auto _ : bench) {
-        ConversionState state;
-        state.setCheminAppli(dir.path());
-        state.conserverProportions = true;
-        if (!state.chargerFichier(path)) {
+        Document state(dir.path());
+        state.keepProportions = true;
+        if (!state.open(path)) {
             bench.SkipWithError("not opened");
             return;
         }
-        state.convertir();
+        state.convert();
     }
     bench.counters["peak_MB"] = peakMegabytes();
 }
@@ -145,9 +141,9 @@ void BM_Ouvrir89i(benchmark::State &bench)
         bench.SkipWithError("cannot write the file");
         return;
     }
-    ConversionState state;
+    Document state(dir.path());
     for (auto _ : bench)
-        state.ouvrirFichier(path);
+        state.open(path);
 }
 BENCHMARK(BM_Ouvrir89i)->Unit(benchmark::kMicrosecond);
 

@@ -1,5 +1,5 @@
-#include "convert/niveauauto.h"
-#include "convert/tramage.h"
+#include "convert/autolevel.h"
+#include "convert/dithering.h"
 #include "platform/surface.h"
 
 #include <benchmark/benchmark.h>
@@ -26,21 +26,21 @@ Surface photo()
 // so the copy is included: the figure is an upper bound.
 void BM_Tramage(benchmark::State &state)
 {
-    const auto method = static_cast<traitement::Tramage>(state.range(0));
+    const auto method = static_cast<monochrome::Dithering>(state.range(0));
     const Surface source = photo();
     Surface picture = source;
     picture.image().detach();
     for (auto _ : state) {
         bitBlt(picture, 0, 0, 160, 100, source, 0, 0);
-        traitement::Tramer(picture, QRect(0, 0, 160, 100), 0, 1, method);
+        monochrome::dither(picture.image(), QRect(0, 0, 160, 100), 0, false, method);
         benchmark::DoNotOptimize(picture.image().constBits());
     }
-    state.SetLabel(traitement::nomTramage(method).toStdString());
+    state.SetLabel(monochrome::ditheringName(method).toStdString());
 }
 BENCHMARK(BM_Tramage)
-    ->Arg(int(traitement::Tramage::FloydSteinberg))
-    ->Arg(int(traitement::Tramage::Atkinson))
-    ->Arg(int(traitement::Tramage::Bayer))
+    ->Arg(int(monochrome::Dithering::FloydSteinberg))
+    ->Arg(int(monochrome::Dithering::Atkinson))
+    ->Arg(int(monochrome::Dithering::Bayer))
     ->Unit(benchmark::kMicrosecond);
 
 // "Niveau automatique" on the preview.
@@ -48,7 +48,7 @@ void BM_NiveauAutomatique(benchmark::State &state)
 {
     const Surface source = photo();
     for (auto _ : state)
-        benchmark::DoNotOptimize(traitement::niveauAutomatique(source.image()));
+        benchmark::DoNotOptimize(monochrome::automaticLevel(source.image()));
 }
 BENCHMARK(BM_NiveauAutomatique)->Unit(benchmark::kMicrosecond);
 

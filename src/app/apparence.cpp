@@ -121,17 +121,6 @@ void peindreCadre(QGroupBox *cadre)
     p.drawText(legende, Qt::AlignCenter, titre);
 }
 
-QFont policeSerif(double points)
-{
-    static const QString famille = premiereFamille(
-        {QStringLiteral("MS Serif"), QStringLiteral("Nimbus Roman"), QStringLiteral("Times New Roman"),
-         QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")},
-        QFont::Serif);
-    QFont f(famille);
-    f.setPointSizeF(points);
-    return f;
-}
-
 QFont policeControles()
 {
     static const QString famille = premiereFamille(

@@ -39,8 +39,6 @@ QTranslator *traduireQt();
 // of the caption, above the controls inside, the caption cutting it.
 void peindreCadre(QGroupBox *cadre);
 
-// "MS Serif" where the system has it, else the nearest small serif face.
-QFont policeSerif(double points);
 // The controls' ordinary face: a condensed sans serif whose widths come close to
 // "MS Sans Serif" 8.25 pt, so that every caption fits the room it was given.
 QFont policeControles();

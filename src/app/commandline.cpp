@@ -1,9 +1,9 @@
 #include "commandline.h"
 
-#include "convert/conversionstate.h"
-#include "convert/tramage.h"
+#include "convert/document.h"
+#include "convert/dithering.h"
 #include "picfile/lib89i.h"
-#include "platform/dialogs.h"
+#include "app/dialogs.h"
 #include "platform/files.h"
 
 #include <QBuffer>
@@ -27,13 +27,13 @@
 
 struct ConvertOptions
 {
-    int largeur = ConversionState::kLargeurEcran;
-    int hauteur = ConversionState::kHauteurEcran;
+    int largeur = Document::kScreenWidth;
+    int hauteur = Document::kScreenHeight;
     int niveau = 0;
     bool niveauAuto = false; // "--niveau auto": Otsu's level of each picture
-    traitement::Tramage tramage = traitement::Tramage::Aucun;
+    monochrome::Dithering tramage = monochrome::Dithering::None;
     bool proportions = false;
-    Reduction reduction = Reduction::Moyenne;
+    Reduction reduction = Reduction::Mean;
     bool simple = false;
     bool inverser = false;
     QString dossier = QStringLiteral("zfig");
@@ -50,7 +50,7 @@ struct Converted
     bool ok = false;
     QString error;
     QString warning;
-    Surface picture; // the fitted picture, ConversionState::imageAjustee()
+    Surface picture; // the fitted picture, Document::fittedPicture()
     int largeur = 0;
     int hauteur = 0;
 };
@@ -255,7 +255,7 @@ bool endsWithSuffix(const QString &path)
 }
 
 // The calculator picture of a file's bytes as a 1-bit picture of its own size.
-QImage monochrome(const QByteArray &file, QSize size)
+QImage bitmapOf(const QByteArray &file, QSize size)
 {
     QImage image(size, QImage::Format_Mono);
     image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
@@ -280,27 +280,27 @@ Converted convertSource(const QString &source, const ConvertOptions &options)
 {
     Converted result;
     try {
-        ConversionState state(QString{});
-        state.largeurSortie = options.largeur;
-        state.hauteurSortie = options.hauteur;
-        state.conserverProportions = options.proportions;
-        state.reduction = options.reduction;
-        state.methodeSimple = options.simple;
-        state.niveauGris = options.niveau;
-        state.inverserCouleurs = options.inverser;
-        state.tramage = options.tramage;
-        if (!state.chargerFichier(source, &result.error, &result.warning))
+        Document state{QString()};
+        state.outputWidth = options.largeur;
+        state.outputHeight = options.hauteur;
+        state.keepProportions = options.proportions;
+        state.settings.reduction = options.reduction;
+        state.settings.simpleMethod = options.simple;
+        state.settings.level = options.niveau;
+        state.settings.invertColours = options.inverser;
+        state.settings.dithering = options.tramage;
+        if (!state.open(source, &result.error, &result.warning))
             return result;
         // A calculator picture is already black and white; converting it would
         // start from the blank source frame.
-        if (!ConversionState::estImage89i(source)) {
+        if (!filenaming::namesCalculatorPicture(source)) {
             if (options.niveauAuto)
-                state.niveauGris = state.niveauAutomatique();
-            state.convertirImage();
+                state.settings.level = state.automaticLevel();
+            state.convertPicture();
         }
-        result.picture = state.imageAjustee();
-        result.largeur = state.largeur;
-        result.hauteur = state.hauteur;
+        result.picture.setPicture(state.fittedPicture());
+        result.largeur = state.fit().width();
+        result.hauteur = state.fit().height();
         result.ok = true;
     } catch (const std::bad_alloc &) {
         result.ok = false;
@@ -495,10 +495,10 @@ int CommandLine::convertir(const QStringList &arguments)
             *target = *value;
         return value.has_value();
     };
-    if (!integer(p.largeur, 1, ConversionState::kLargeurEcran, &options.largeur))
+    if (!integer(p.largeur, 1, Document::kScreenWidth, &options.largeur))
         return usageError(QStringLiteral("--largeur attend un nombre entier de 1 à 160, pas « %1 ».")
                               .arg(parser.value(p.largeur)), command);
-    if (!integer(p.hauteur, 1, ConversionState::kHauteurEcran, &options.hauteur))
+    if (!integer(p.hauteur, 1, Document::kScreenHeight, &options.hauteur))
         return usageError(QStringLiteral("--hauteur attend un nombre entier de 1 à 100, pas « %1 ».")
                               .arg(parser.value(p.hauteur)), command);
     options.niveauAuto = parser.isSet(p.niveau) && parser.value(p.niveau) == QLatin1String("auto");
@@ -507,7 +507,7 @@ int CommandLine::convertir(const QStringList &arguments)
             QStringLiteral("--niveau attend un nombre entier de -50 à 50 ou auto, pas « %1 ».")
                 .arg(parser.value(p.niveau)), command);
     if (parser.isSet(p.tramage)) {
-        const auto methode = traitement::tramageDepuisNom(parser.value(p.tramage));
+        const auto methode = monochrome::ditheringFromName(parser.value(p.tramage));
         if (!methode)
             return usageError(
                 QStringLiteral("--tramage attend floyd-steinberg, atkinson ou bayer, pas « %1 ».")
@@ -517,7 +517,7 @@ int CommandLine::convertir(const QStringList &arguments)
     if (parser.isSet(p.reduction)) {
         const QString mode = parser.value(p.reduction);
         if (mode == QLatin1String("et"))
-            options.reduction = Reduction::Et;
+            options.reduction = Reduction::And;
         else if (mode != QLatin1String("moyenne"))
             return usageError(QStringLiteral("--reduction attend moyenne ou et, pas « %1 ».").arg(mode),
                               command);
@@ -559,11 +559,11 @@ int CommandLine::convertir(const QStringList &arguments)
     // One failure does not stop the others; the status tells that one failed.
     int status = Success;
     QSet<QString> written;
-    const ConversionState naming(QDir::currentPath());
+    const Document naming(QDir::currentPath());
     // A calculator picture is read when its turn comes, as it may be an output of
     // this run; the other sources are converted ahead, by the workers.
     const auto work = [&](qsizetype i) -> std::optional<Converted> {
-        if (ConversionState::estImage89i(sources.at(i)))
+        if (filenaming::namesCalculatorPicture(sources.at(i)))
             return std::nullopt;
         return convertSource(sources.at(i), options);
     };
@@ -584,7 +584,7 @@ int CommandLine::convertir(const QStringList &arguments)
 }
 
 bool CommandLine::writeOne(const QString &source, const Converted &converted,
-                           const ConvertOptions &options, const ConversionState &naming,
+                           const ConvertOptions &options, const Document &naming,
                            QSet<QString> &written)
 {
     if (!converted.ok) {
@@ -613,13 +613,13 @@ bool CommandLine::writeOne(const QString &source, const Converted &converted,
     } else if (options.outputFile) {
         path = *options.outputFile;
     } else {
-        variable = ConversionState::nomAutomatique(naming.prochainNumero());
-        path = naming.cheminAppli() + variable + kSuffix;
+        variable = filenaming::automaticName(naming.nextFreeNumber());
+        path = naming.automaticFolder().programFolder() + variable + kSuffix;
     }
     if (variable.isEmpty())
         variable = calculatorName(QFileInfo(path).fileName().chopped(kSuffix.size()));
     if (variable.isEmpty())
-        variable = ConversionState::nomAutomatique(naming.prochainNumero());
+        variable = filenaming::automaticName(naming.nextFreeNumber());
     variable = options.variable.value_or(variable);
 
     QString error;
@@ -680,7 +680,7 @@ int CommandLine::exporter(const QStringList &arguments)
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
-    if (!writer.write(monochrome(*file, size))) {
+    if (!writer.write(bitmapOf(*file, size))) {
         m_err << QStringLiteral("Impossible de créer l'image PNG : %1.").arg(writer.errorString())
               << Qt::endl;
         return FileFailure;

@@ -6,7 +6,7 @@
 
 class QCommandLineParser;
 class QTextStream;
-class ConversionState;
+class Document;
 struct ConvertOptions;
 struct Converted;
 
@@ -46,7 +46,7 @@ private:
     // the order of the sources. written: the outputs of this run so far, as
     // absolute paths; naming: finds the next automatic name.
     bool writeOne(const QString &source, const Converted &converted, const ConvertOptions &options,
-                  const ConversionState &naming, QSet<QString> &written);
+                  const Document &naming, QSet<QString> &written);
     int usageError(const QString &message, const QString &command);
     int parseError(const QCommandLineParser &parser, const QString &command);
 

@@ -2,7 +2,6 @@
 
 #include "apparence.h"
 #include "boutonpoussoir.h"
-#include "convert/traitement.h"
 #include "dotmatrix/matricewidget.h"
 #include "visualisateur.h"
 #include "fenetres.h"
@@ -66,17 +65,14 @@ FenetrePrincipale::FenetrePrincipale(QWidget *parent)
     connect(minuterieBanniere, &QTimer::timeout, this, &FenetrePrincipale::minuterieBanniere_Timer);
     minuterieBanniere->start();
 
-    // Both conversion methods close the about window when they finish.
-    traitement::setAfterConversion([this] { fermerAPropos(); });
-    etat.setDialogOwner(this);
-    etat.setChangeHandler([this] { actualiser(); });
+    // Every conversion closes the about window.
+    connect(&document, &Document::converted, this, &FenetrePrincipale::fermerAPropos);
+    connect(&document, &Document::changed, this, &FenetrePrincipale::actualiser);
     fenetres::centrer(this);
 }
 
 FenetrePrincipale::~FenetrePrincipale()
 {
-    traitement::setAfterConversion({});
-    etat.setChangeHandler({});
     // The picture widgets show the state's and the editor's surfaces: they must go
     // before those members do.
     qDeleteAll(findChildren<QWidget *>(Qt::FindDirectChildrenOnly));
@@ -167,8 +163,8 @@ void FenetrePrincipale::boutonVisualisateur_Click()
 {
     if (!m_visualisateur)
         m_visualisateur = new Visualisateur([this](const QString &path, QString *error) {
-            return etat.ouvrirDuVisualisateur(path, error);
-        }, this, etat.dossierAutomatique());
+            return document.openFromViewer(path, error);
+        }, this, document.automaticFolder().folder());
     m_visualisateur->exec();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "convert/conversionstate.h"
+#include "convert/document.h"
 #include "editor/editeur.h"
 #include "editor/historique.h"
 #include "editor/spinner.h"
@@ -56,11 +56,11 @@ public:
     FenetreZoom *fenetreZoom() const;
     Visualisateur *visualisateur() const { return m_visualisateur; }
 
-    ConversionState etat;
-    Editeur editeur{etat.travail};
+    Document document;
+    Editeur editeur{document.work};
     // Undo and redo of the work picture with its fit and settings: every command
     // and edit that ends is a step.
-    Historique historique{etat};
+    Historique historique{document};
     // Édition > Annuler and Rétablir: the history, then the controls show the
     // settings that came back.
     void annuler();
@@ -72,13 +72,28 @@ public:
     // The about window, as F1 on the canvas shows it.
     void afficherAPropos();
 
+    // The file commands, with their dialogs and messages (fenetreprincipale_fichier.cpp).
+    // "Ouvrir Fichier": the open dialog, then openFile().
+    void openWithDialog();
+    // Opens a picture or a calculator picture; a failure or a damaged picture is said.
+    void openFile(const QString &path);
+    // "Importer presse-papier": the clipboard's picture becomes the source; without
+    // one, says so and changes nothing.
+    void pasteClipboard();
+    // A dropped picture becomes the source; one too large is refused with a message.
+    void importPicture(const QImage &image);
+    // "Sauver sous": asks for a name and writes the fitted picture.
+    void saveAs();
+    // "Sauver fich. automatiquement": the next numbered file.
+    void saveAutomatically();
+
     std::array<QLabel *, 10> entetes{};
     QLabel *pourcentNiveau = nullptr;
     QScrollBar *niveauGris = nullptr;
     QCheckBox *caseOptionsAvancees = nullptr, *caseProportions = nullptr, *caseInverser = nullptr;
     QCheckBox *caseTramage = nullptr; // "Tramage"
     QRadioButton *choixMethodeSimple = nullptr, *choixMethodeGris = nullptr;
-    QLabel *libelleMethode = nullptr, *libelleCoordonnees = nullptr, *libelleHauteur = nullptr;
+    QLabel *libelleCoordonnees = nullptr, *libelleHauteur = nullptr;
     QLineEdit *boiteNomVariable = nullptr, *boiteDossier = nullptr;
     QLineEdit *boiteTaillePolice = nullptr, *boiteEpaisseur = nullptr, *boiteTaillePixel = nullptr, *boiteLargeur = nullptr,
               *boiteHauteur = nullptr;
@@ -111,9 +126,9 @@ public:
         BoutonVisualisateur,
     };
     std::array<BoutonPoussoir *, 10> boutons{}; // from boutons[1]
-    SurfaceWidget *vueSource = nullptr, *vueApercuSource = nullptr, *vueApercuPolice = nullptr;
+    SurfaceWidget *vueApercuSource = nullptr, *vueApercuPolice = nullptr;
     Canevas *vueTravail = nullptr;
-    QLabel *nomSuivant = nullptr, *methodeUtilisee = nullptr;
+    QLabel *nomSuivant = nullptr;
     MatriceWidget *Matrice1 = nullptr;
     QTimer *minuterieBanniere = nullptr;
     QGroupBox *groupeOutils = nullptr;
@@ -181,8 +196,15 @@ private:
     void fermerAPropos();
     void banniere(const QString &texte);
 
-    Spinner m_largeurSortie{ConversionState::kLargeurEcran, 16, 16, ConversionState::kLargeurEcran};
-    Spinner m_hauteurSortie{ConversionState::kHauteurEcran, 2, 2, ConversionState::kHauteurEcran};
+    // Where the open and save dialogs start: the folder last chosen in either.
+    QString m_dialogFolder;
+    QString dialogFolder() const;
+    void rememberFolder(const QString &path);
+    void warn(const QString &text);
+    void warnIfAdvancedNames();
+
+    Spinner m_largeurSortie{Document::kScreenWidth, 16, 16, Document::kScreenWidth};
+    Spinner m_hauteurSortie{Document::kScreenHeight, 2, 2, Document::kScreenHeight};
     int m_niveauAuClic = 0; // niveauGris's value when its thumb was taken
     bool m_parCurseur = false; // the slider's conversion runs: its step joins the previous one
     QPointer<FenetreAPropos> m_fenetreAPropos;

@@ -8,7 +8,7 @@
 #include "geometrie.h"
 #include "imagecliquable.h"
 #include "images.h"
-#include "platform/surfacewidget.h"
+#include "editor/surfacewidget.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -107,7 +107,7 @@ void FenetrePrincipale::creerOptions()
 void FenetrePrincipale::creerApercus()
 {
     entetes[1] = apparence::entete(this, "enteteApercuSource");
-    vueApercuSource = new SurfaceWidget(&etat.apercuSource, this);
+    vueApercuSource = new SurfaceWidget(&document.preview, this);
     apparence::placer(vueApercuSource, "vueApercuSource");
     entetes[2] = apparence::entete(this, "enteteApercuTravail");
     vueTravail = new Canevas(editeur, this);
@@ -120,9 +120,6 @@ void FenetrePrincipale::creerApercus()
     apparence::fond(libelleCoordonnees, couleurs::entete);
     icones[FenetrePrincipale::Loupe] = new ImageCliquable(images::loupe(), this);
     apparence::placer(icones[FenetrePrincipale::Loupe], "loupe");
-    vueSource = new SurfaceWidget(&etat.imageSource, this);
-    apparence::placer(vueSource, "vueSource");
-    vueSource->hide();
 }
 
 void FenetrePrincipale::creerEnregistrement()
@@ -144,10 +141,6 @@ void FenetrePrincipale::creerEnregistrement()
     entetes[4] = apparence::entete(this, "enteteDossier");
     boiteDossier = controle<QLineEdit>("boiteDossier", this);
     boiteDossier->setMaxLength(8);
-    methodeUtilisee = controle<QLabel>("methodeUtilisee", this);
-    methodeUtilisee->hide();
-    libelleMethode = controle<QLabel>("libelleMethode", this);
-    libelleMethode->hide();
     apparence::ligne(this, "Line5");
     Matrice1 = new MatriceWidget(this);
     apparence::placer(Matrice1, "Matrice1");

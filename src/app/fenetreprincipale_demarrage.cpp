@@ -7,7 +7,7 @@
 #include "dotmatrix/matricewidget.h"
 #include "fenetredemarrage.h"
 #include "geometrie.h"
-#include "platform/dialogs.h"
+#include "app/dialogs.h"
 #include "platform/numberederror.h"
 
 #include <QCheckBox>
@@ -96,7 +96,8 @@ void FenetrePrincipale::demarrer(const QString &source)
         boutons[size_t(i)]->text(geometrie::texte(kBoutons[i - 1]));
 
     // Sizes, source, stretch, conversion at level 0 and the first free name.
-    etat.demarrer(source);
+    if (const QString message = document.start(source); !message.isEmpty())
+        Dialogs::current().message(message, Dialogs::Icon::Exclamation);
     // The first picture is where undoing stops.
     historique.reinitialiser();
     splash.hide();

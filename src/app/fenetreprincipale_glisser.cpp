@@ -19,7 +19,7 @@ bool estFichierImage(const QString &path)
         return false;
     // A name that says picture opens (or tells why it cannot); so does content
     // that a decoder recognises, whatever the name.
-    return ConversionState::estImage89i(path)
+    return filenaming::namesCalculatorPicture(path)
         || QImageReader::supportedImageFormats().contains(info.suffix().toLower().toUtf8())
         || !QImageReader::imageFormat(path).isEmpty();
 }
@@ -58,8 +58,8 @@ void FenetrePrincipale::dropEvent(QDropEvent *event)
     // picture came from.
     QTimer::singleShot(0, this, [this, fichier, image] {
         if (!fichier.isEmpty())
-            etat.ouvrirFichier(fichier);
+            openFile(fichier);
         else
-            etat.importerImage(image);
+            importPicture(image);
     });
 }

@@ -16,19 +16,19 @@
 
 void FenetrePrincipale::lierCommandes()
 {
-    connect(boutons[FenetrePrincipale::BoutonConvertir], &BoutonPoussoir::Click, this, [this] { etat.convertir(); });
-    connect(boutons[FenetrePrincipale::BoutonImporter], &BoutonPoussoir::Click, this, [this] { etat.importerPressePapier(); });
-    connect(boutons[FenetrePrincipale::BoutonSauverAuto], &BoutonPoussoir::Click, this, [this] { etat.sauverAutomatiquement(); });
+    connect(boutons[FenetrePrincipale::BoutonConvertir], &BoutonPoussoir::Click, this, [this] { document.convert(); });
+    connect(boutons[FenetrePrincipale::BoutonImporter], &BoutonPoussoir::Click, this, [this] { pasteClipboard(); });
+    connect(boutons[FenetrePrincipale::BoutonSauverAuto], &BoutonPoussoir::Click, this, [this] { saveAutomatically(); });
     connect(boutons[FenetrePrincipale::BoutonValiderLigne], &BoutonPoussoir::Click, &editeur, &Editeur::validerLigne);
     connect(boutons[FenetrePrincipale::BoutonValiderTexte], &BoutonPoussoir::Click, &editeur, &Editeur::validerTexte);
-    connect(boutons[FenetrePrincipale::BoutonOuvrir], &BoutonPoussoir::Click, this, [this] { etat.ouvrirImage(); });
+    connect(boutons[FenetrePrincipale::BoutonOuvrir], &BoutonPoussoir::Click, this, [this] { openWithDialog(); });
     connect(boutons[FenetrePrincipale::BoutonValiderEllipse], &BoutonPoussoir::Click, &editeur, &Editeur::validerEllipse);
-    connect(boutons[FenetrePrincipale::BoutonSauverSous], &BoutonPoussoir::Click, this, [this] { etat.sauverSous(); });
+    connect(boutons[FenetrePrincipale::BoutonSauverSous], &BoutonPoussoir::Click, this, [this] { saveAs(); });
     connect(boutons[FenetrePrincipale::BoutonVisualisateur], &BoutonPoussoir::Click, this, &FenetrePrincipale::boutonVisualisateur_Click);
 
-    connect(boiteNomVariable, &QLineEdit::textChanged, this, [this](const QString &t) { etat.nomVariable = t; });
-    connect(boiteDossier, &QLineEdit::textChanged, this, [this](const QString &t) { etat.nomDossier = t; });
-    connect(caseOptionsAvancees, &QCheckBox::toggled, this, [this](bool on) { etat.optionsAvancees = on; });
+    connect(boiteNomVariable, &QLineEdit::textChanged, this, [this](const QString &t) { document.variableName = t; });
+    connect(boiteDossier, &QLineEdit::textChanged, this, [this](const QString &t) { document.calculatorFolder = t; });
+    connect(caseOptionsAvancees, &QCheckBox::toggled, this, [this](bool on) { document.advancedOptions = on; });
 }
 
 void FenetrePrincipale::lierOptions()
@@ -45,14 +45,14 @@ void FenetrePrincipale::lierOptions()
         if (niveauGris->value() != m_niveauAuClic)
             niveauGris_Change();
     });
-    connect(caseProportions, &QCheckBox::toggled, this, [this](bool on) { etat.conserverProportions = on; });
-    connect(caseInverser, &QCheckBox::toggled, this, [this](bool on) { etat.inverserCouleurs = on; });
+    connect(caseProportions, &QCheckBox::toggled, this, [this](bool on) { document.keepProportions = on; });
+    connect(caseInverser, &QCheckBox::toggled, this, [this](bool on) { document.settings.invertColours = on; });
     connect(caseTramage, &QCheckBox::toggled, this, [this](bool on) {
-        etat.tramage = on ? traitement::Tramage::FloydSteinberg : traitement::Tramage::Aucun;
+        document.settings.dithering = on ? monochrome::Dithering::FloydSteinberg : monochrome::Dithering::None;
     });
     connect(choixMethodeSimple, &QRadioButton::clicked, this, &FenetrePrincipale::choixMethodeSimple_Click);
     connect(choixMethodeGris, &QRadioButton::clicked, this, &FenetrePrincipale::choixMethodeGris_Click);
-    connect(choixMethodeSimple, &QRadioButton::toggled, this, [this](bool on) { etat.methodeSimple = on; });
+    connect(choixMethodeSimple, &QRadioButton::toggled, this, [this](bool on) { document.settings.simpleMethod = on; });
 
     connect(icones[FenetrePrincipale::Loupe], &ImageCliquable::Click, this, &FenetrePrincipale::loupe_Click);
     connect(icones[FenetrePrincipale::FlecheLargeurMoins], &ImageCliquable::Click, this, &FenetrePrincipale::flecheLargeurMoins_Click);
@@ -135,8 +135,7 @@ void FenetrePrincipale::actualiser()
     // Shows what a command changed in the state; what it changed in the work
     // picture is one undo step.
     historique.enregistrer(m_parCurseur);
-    nomSuivant->setText(etat.nomSuivant);
-    methodeUtilisee->setText(etat.methodeUtilisee);
-    if (boiteNomVariable->text() != etat.nomVariable)
-        boiteNomVariable->setText(etat.nomVariable);
+    nomSuivant->setText(document.nextName);
+    if (boiteNomVariable->text() != document.variableName)
+        boiteNomVariable->setText(document.variableName);
 }

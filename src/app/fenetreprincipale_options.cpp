@@ -23,9 +23,9 @@ void FenetrePrincipale::niveauGris_Scroll()
 void FenetrePrincipale::niveauGris_Change()
 {
     afficherNiveau();
-    etat.niveauGris = niveauGris->value();
+    document.settings.level = niveauGris->value();
     m_parCurseur = true;
-    etat.convertir();
+    document.convert();
     m_parCurseur = false;
 }
 
@@ -44,22 +44,23 @@ void FenetrePrincipale::retablir()
 void FenetrePrincipale::afficherReglages()
 {
     // The label keeps its start-up text until the level changes.
-    if (niveauGris->value() != etat.niveauGris) {
+    const Settings &settings = document.settings;
+    if (niveauGris->value() != settings.level) {
         const QSignalBlocker bloque(niveauGris);
-        niveauGris->setValue(etat.niveauGris);
+        niveauGris->setValue(settings.level);
         afficherNiveau();
     }
-    (etat.methodeSimple ? choixMethodeSimple : choixMethodeGris)->setChecked(true);
-    niveauGris->setEnabled(!etat.methodeSimple);
-    caseInverser->setChecked(etat.inverserCouleurs);
+    (settings.simpleMethod ? choixMethodeSimple : choixMethodeGris)->setChecked(true);
+    niveauGris->setEnabled(!settings.simpleMethod);
+    caseInverser->setChecked(settings.invertColours);
     // The box stands for one dithering method; the state keeps the one it had.
     const QSignalBlocker bloque(caseTramage);
-    caseTramage->setChecked(etat.tramage != traitement::Tramage::Aucun);
+    caseTramage->setChecked(settings.dithering != monochrome::Dithering::None);
 }
 
 void FenetrePrincipale::niveauAutomatique()
 {
-    const int niveau = etat.niveauAutomatique();
+    const int niveau = document.automaticLevel();
     if (niveau == niveauGris->value())
         niveauGris_Change(); // the slider would not move, so would not convert
     else
@@ -86,22 +87,22 @@ void FenetrePrincipale::fleche(Spinner &compteur, bool monte, QLineEdit *boite, 
 
 void FenetrePrincipale::flecheLargeurMoins_Click()
 {
-    fleche(m_largeurSortie, false, boiteLargeur, etat.largeurSortie);
+    fleche(m_largeurSortie, false, boiteLargeur, document.outputWidth);
 }
 
 void FenetrePrincipale::flecheLargeurPlus_Click()
 {
-    fleche(m_largeurSortie, true, boiteLargeur, etat.largeurSortie);
+    fleche(m_largeurSortie, true, boiteLargeur, document.outputWidth);
 }
 
 void FenetrePrincipale::flecheHauteurMoins_Click()
 {
-    fleche(m_hauteurSortie, false, boiteHauteur, etat.hauteurSortie);
+    fleche(m_hauteurSortie, false, boiteHauteur, document.outputHeight);
 }
 
 void FenetrePrincipale::flecheHauteurPlus_Click()
 {
-    fleche(m_hauteurSortie, true, boiteHauteur, etat.hauteurSortie);
+    fleche(m_hauteurSortie, true, boiteHauteur, document.outputHeight);
 }
 
 void FenetrePrincipale::loupe_Click()

@@ -1,7 +1,7 @@
 #include "fenetres.h"
 
 #include "geometrie.h"
-#include "platform/dialogs.h"
+#include "app/dialogs.h"
 
 #include <QGuiApplication>
 #include <QScreen>

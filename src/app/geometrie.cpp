@@ -44,18 +44,15 @@ constexpr std::array kTable = {
     Controle{"enteteApercuSource", "FenetrePrincipale", 240, 2160, 2430, 375, " Apercu original"},
     Controle{"vueApercuSource", "FenetrePrincipale", 240, 2400, 2430, 1530},
     Controle{"enteteApercuTravail", "FenetrePrincipale", 3120, 2160, 2430, 375, " Apercu convertion"},
-    Controle{"libelleCoordonnees", "FenetrePrincipale", 4680, 2250, 495, 135, "Label2"},
+    Controle{"libelleCoordonnees", "FenetrePrincipale", 4680, 2250, 495, 135},
     Controle{"loupe", "FenetrePrincipale", 5280, 2190, 195, 195},
     Controle{"vueTravail", "FenetrePrincipale", 3120, 2400, 2430, 1530},
-    Controle{"contourEllipse", "vueTravail", 600, 1200, 375, 135},
-    Controle{"traitLigne", "vueTravail", 360, 360, 1200, 960},
-    Controle{"etiquetteTexte", "vueTravail", -9120, 120, 11295, 1455, "Label3"},
 
     // Main window: saving.
     Controle{"Line4", "FenetrePrincipale", 0, 4080, 5880, 4080},
     Controle{"boutonSauverAuto", "FenetrePrincipale", 360, 4275, 2145, 375, "Sauver fich. automatiquement"},
     Controle{"enteteNomAuto", "FenetrePrincipale", 3120, 4200, 2400, 375, " Nom de fichier automatique"},
-    Controle{"nomSuivant", "FenetrePrincipale", 3120, 4440, 2400, 285, "Label4"},
+    Controle{"nomSuivant", "FenetrePrincipale", 3120, 4440, 2400, 285},
     Controle{"boutonSauverSous", "FenetrePrincipale", 360, 4875, 2145, 375, "Sauver sous"},
     Controle{"boutonVisualisateur", "FenetrePrincipale", 3240, 4875, 2145, 375, "Visualisateur d'images"},
     Controle{"Line3", "FenetrePrincipale", 5760, 5400, 0, 5400},
@@ -64,11 +61,8 @@ constexpr std::array kTable = {
     Controle{"boiteNomVariable", "FenetrePrincipale", 240, 6000, 2400, 285},
     Controle{"enteteDossier", "FenetrePrincipale", 3120, 5760, 2400, 375, " Nom de Dossier"},
     Controle{"boiteDossier", "FenetrePrincipale", 3120, 6000, 2400, 285, "zfig"},
-    Controle{"methodeUtilisee", "FenetrePrincipale", 240, 5760, 2415, 255, "Noir et blanc simple"},
-    Controle{"libelleMethode", "FenetrePrincipale", 720, 6000, 1695, 255, "Methode de conversion"},
     Controle{"Line5", "FenetrePrincipale", 5760, 6360, 0, 6360},
     Controle{"Matrice1", "FenetrePrincipale", 0, 6480, 8895, 375},
-    Controle{"vueSource", "FenetrePrincipale", 120, 6480, 5880, 3240},
 
     // Main window: the editing tools.
     Controle{"groupeOutils", "FenetrePrincipale", 5760, 240, 2895, 6135, "Outils d'édition"},
@@ -104,9 +98,6 @@ constexpr std::array kTable = {
     // About window.
     Controle{"zoneTexte", "FenetreAPropos", 1080, 110, 4215, 735},
 
-    // Zoomed preview.
-    Controle{"afflcd1", "FenetreZoom", 0, 0, 7335, 4575},
-
     // Image viewer.
     Controle{"enteteApercu", "Visualisateur", 120, 120, 2430, 375, " Apercu fichier"},
     Controle{"vueApercu", "Visualisateur", 120, 360, 2430, 1530},
@@ -119,11 +110,6 @@ constexpr std::array kTable = {
 // clang-format on
 
 } // namespace
-
-std::span<const Controle> table()
-{
-    return kTable;
-}
 
 const Controle &controle(std::string_view nom)
 {

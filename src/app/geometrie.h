@@ -23,7 +23,6 @@ struct Controle
     const char *infobulle = nullptr;
 };
 
-std::span<const Controle> table();
 // The entry of that name; a name missing from the table is a programming error.
 const Controle &controle(std::string_view nom);
 

@@ -107,12 +107,12 @@ void Menus::creerConversion(QMenuBar *barre)
     conversion->addSeparator();
     auto *reductions = new QActionGroup(this);
     reductionMoyenne = reduction(conversion, reductions, QStringLiteral("Réduction : &moyenne (photos)"),
-                                 Reduction::Moyenne);
+                                 Reduction::Mean);
     reductionEt = reduction(conversion, reductions, QStringLiteral("Réduction : &ET logique (dessins au trait)"),
-                            Reduction::Et);
+                            Reduction::And);
     // Undo and redo may have brought another reduction back.
     connect(conversion, &QMenu::aboutToShow, this, [this] {
-        (m_form.etat.reduction == Reduction::Et ? reductionEt : reductionMoyenne)->setChecked(true);
+        (m_form.document.settings.reduction == Reduction::And ? reductionEt : reductionMoyenne)->setChecked(true);
     });
 }
 
@@ -120,12 +120,12 @@ QAction *Menus::reduction(QMenu *menu, QActionGroup *groupe, const QString &text
 {
     QAction *action = article(menu, texte);
     action->setCheckable(true);
-    action->setChecked(m_form.etat.reduction == choix);
+    action->setChecked(m_form.document.settings.reduction == choix);
     groupe->addAction(action);
     // Like a committed move of the slider: the picture is fitted and converted again.
     connect(action, &QAction::triggered, this, [this, choix] {
-        if (m_form.etat.reduction != choix)
-            m_form.etat.changerReduction(choix);
+        if (m_form.document.settings.reduction != choix)
+            m_form.document.changeReduction(choix);
     });
     return action;
 }

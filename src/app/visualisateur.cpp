@@ -6,8 +6,8 @@
 #include "images.h"
 #include "listedossiers.h"
 #include "picfile/lib89i.h"
-#include "platform/dialogs.h"
-#include "platform/surfacewidget.h"
+#include "app/dialogs.h"
+#include "editor/surfacewidget.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

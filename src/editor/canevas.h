@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/surfacewidget.h"
+#include "editor/surfacewidget.h"
 
 class Editeur;
 

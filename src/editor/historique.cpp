@@ -58,16 +58,16 @@ Historique::Historique(Surface &picture, int profondeur)
 {
 }
 
-Historique::Historique(ConversionState &etat, int profondeur)
-    : Historique(etat.travail, profondeur)
+Historique::Historique(Document &etat, int profondeur)
+    : Historique(etat.work, profondeur)
 {
     m_etat = &etat;
     m_etatReference = etatActuel();
 }
 
-EtatImage Historique::etatActuel() const
+PictureState Historique::etatActuel() const
 {
-    return m_etat ? m_etat->etatImage() : EtatImage{};
+    return m_etat ? m_etat->pictureState() : PictureState{};
 }
 
 void Historique::reinitialiser()
@@ -94,7 +94,7 @@ bool Historique::enregistrer(bool fusionner)
     }
     m_fusionnable = false;
     const QImage &actuelle = m_picture.image();
-    const EtatImage etat = etatActuel();
+    const PictureState etat = etatActuel();
     Etape etape;
     if (actuelle.size() != m_reference.size()) {
         etape = {actuelle.rect(), m_reference, actuelle, true, m_etatReference, etat};
@@ -161,6 +161,6 @@ void Historique::appliquer(const Etape &etape, bool avant)
     m_reference = image;
     m_etatReference = avant ? etape.etatAvant : etape.etatApres;
     if (m_etat)
-        m_etat->restaurer(m_etatReference);
+        m_etat->restore(m_etatReference);
     m_picture.refresh();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "convert/conversionstate.h"
+#include "convert/document.h"
 #include "platform/surface.h"
 
 #include <QImage>
@@ -23,7 +23,7 @@ public:
 
     // The picture as it stands is the starting point.
     explicit Historique(Surface &picture, int profondeur = kProfondeur);
-    explicit Historique(ConversionState &etat, int profondeur = kProfondeur);
+    explicit Historique(Document &etat, int profondeur = kProfondeur);
 
     // Forgets every step: the picture as it stands is the new starting point.
     void reinitialiser();
@@ -51,20 +51,20 @@ private:
         QImage avant;  // the pixels of rect before the step
         QImage apres;  // and after it
         bool entiere = false; // the picture changed size: the images are whole pictures
-        EtatImage etatAvant;  // the fit and settings before the step
-        EtatImage etatApres;  // and after it
+        PictureState etatAvant;  // the fit and settings before the step
+        PictureState etatApres;  // and after it
     };
 
     // Takes the last step of one list to the other, the picture as before or after it.
     bool deplacer(std::deque<Etape> &de, std::deque<Etape> &vers, bool avant);
     void appliquer(const Etape &etape, bool avant);
-    EtatImage etatActuel() const;
+    PictureState etatActuel() const;
 
     Surface &m_picture;
-    ConversionState *m_etat = nullptr;
+    Document *m_etat = nullptr;
     int m_profondeur;
     QImage m_reference; // the picture after the last step
-    EtatImage m_etatReference; // and its fit and settings
+    PictureState m_etatReference; // and its fit and settings
     bool m_fusionnable = false; // the last step may take in the next one
     std::deque<Etape> m_aAnnuler;
     std::deque<Etape> m_aRetablir;

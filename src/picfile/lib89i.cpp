@@ -1,6 +1,5 @@
 #include "lib89i.h"
 
-#include "platform/dialogs.h"
 #include "platform/files.h"
 
 #include <algorithm>
@@ -130,11 +129,8 @@ bool Ecrire89i(const QString &path, const Surface &picture, int height, int widt
 {
     // The new file replaces the old one only once it is fully written, so a failed
     // write never costs the user the picture that was there.
-    if (!files::replaceWith(path, encode89i(picture, height, width, folder, name), error))
-        return false;
-    if (confirm)
-        Dialogs::current().message(QStringLiteral("Fichier enregistré"), Dialogs::Icon::Information);
-    return true;
+    Q_UNUSED(confirm);
+    return files::replaceWith(path, encode89i(picture, height, width, folder, name), error);
 }
 
 QSize taille89i(const QByteArray &file)

@@ -1,6 +1,5 @@
 #include "pictureloader.h"
 
-#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -173,15 +172,6 @@ LoadedPicture loadPicture(const QString &path)
     // Trust the content over the extension: a PNG named .jpg still opens.
     reader.setDecideFormatFromContent(true);
     return decode(reader, shown, head);
-}
-
-LoadedPicture loadPictureData(const QByteArray &data)
-{
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    return decode(reader, QStringLiteral("collée"), data.left(10));
 }
 
 QImage clipboardPicture()

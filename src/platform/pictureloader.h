@@ -24,9 +24,6 @@ struct LoadedPicture
 // null image, in bounded memory and time.
 LoadedPicture loadPicture(const QString &path);
 
-// Decodes a picture held in memory (dropped or pasted data).
-LoadedPicture loadPictureData(const QByteArray &data);
-
 // The picture as opaque RGB32, its transparent parts laid over white: a
 // transparent background is blank paper, not black ink.
 QImage opaqueOnWhite(QImage image);

@@ -160,7 +160,7 @@ void stretchImage(QImage &dst, const QRect &dstRect, const QImage &src, const QR
         const int dy = y - dstRect.top();
         // Rows that take the same source rows (an enlarged picture) reuse the values.
         if (ay.first[dy] != doneFirst || ay.last[dy] != doneLast) {
-            if (reduction == Reduction::Et)
+            if (reduction == Reduction::And)
                 andBlocks(runs, srcBits, srcLine, ay.first[dy], ay.last[dy]);
             else
                 meanBlocks(runs, srcBits, srcLine, ay.first[dy], ay.last[dy]);

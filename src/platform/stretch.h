@@ -26,10 +26,10 @@ StretchAxis stretchAxis(int sourceLength, int destinationLength);
 enum class Reduction {
     // Red, green and blue each the rounded mean of the block, (sum + n div 2) div n:
     // photographs keep their tones.
-    Moyenne,
+    Mean,
     // The bitwise AND of the block: a thin dark stroke on white survives
     // shrinking, but the many colours of a photograph go black.
-    Et,
+    And,
 };
 
 // Stretches srcRect of src into dstRect of dst, both RGB32, merging each block by

@@ -113,13 +113,6 @@ void Surface::setFont(const QFont &font)
     m_font.setStyleStrategy(QFont::NoAntialias);
 }
 
-QRect Surface::textRect(const QString &text) const
-{
-    const QFontMetrics metrics(m_font);
-    return QRect(toPixel(m_currentX), toPixel(m_currentY), metrics.horizontalAdvance(text),
-                 metrics.height());
-}
-
 void Surface::print(const QString &text)
 {
     if (!m_image.isNull()) {

@@ -64,8 +64,6 @@ public:
     // with a transparent background and no antialiasing: only glyph pixels change,
     // and they take exactly the fore colour. The position then moves to the next line.
     void print(const QString &text);
-    // The box print() would cover for this text at the print position.
-    QRect textRect(const QString &text) const;
 
     // Direct access for the fast paths (conversion, encoding, display); Format_RGB32.
     QImage &image() { return m_image; }

@@ -25,7 +25,7 @@ protected:
     {
         cadre.reset(); // one main window at a time
         f = new FenetrePrincipale;
-        f->etat.setCheminAppli(dossier.path());
+        f->document.automaticFolder().setProgramFolder(dossier.path());
         f->Form_Load(arguments);
         cadre = std::make_unique<Cadre>(f);
         cadre->show();
@@ -56,7 +56,7 @@ protected:
     {
         int n = 0;
         for (int i = 0; i < 16000; ++i)
-            n += f->etat.travail.point(i % 160, i / 160) == kNoir;
+            n += f->document.work.point(i % 160, i / 160) == kNoir;
         return n;
     }
     static QImage uni(int w, int h, QColor c)

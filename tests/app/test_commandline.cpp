@@ -1,11 +1,10 @@
 // The command-line converter, run in this process.
-#include "convert/conversionstate.h"
+#include "convert/document.h"
 #include "picfile/lib89i.h"
 #include "support/calc89i.h"
 #include "support/commandrunner.h"
 #include "support/files.h"
 #include "support/imagediff.h"
-#include "support/recordingdialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -72,34 +71,26 @@ TEST_F(LigneDeCommande, UsageAndItsErrors)
 // The same bytes as "Sauver sous" under the same settings.
 TEST_F(LigneDeCommande, SameBytesAsSaveAs)
 {
-    using traitement::Tramage;
-    const std::tuple<const char *, int, int, int, bool, bool, bool, Reduction, Tramage> cas[] = {
-        {"", 160, 100, 0, false, false, false, Reduction::Moyenne, Tramage::Aucun},
-        {"--largeur 96 --hauteur=60 --proportions --niveau -12 --inverser", 96, 60, -12, true, false, true, Reduction::Moyenne, Tramage::Aucun},
-        {"--simple --largeur 1 --hauteur 7 --tramage bayer", 1, 7, 0, false, true, false, Reduction::Moyenne, Tramage::Aucun}, // simple: not dithered
-        {"--reduction=et --proportions", 160, 100, 0, true, false, false, Reduction::Et, Tramage::Aucun},
-        {"--tramage floyd-steinberg --niveau=7", 160, 100, 7, false, false, false, Reduction::Moyenne, Tramage::FloydSteinberg},
+    using monochrome::Dithering;
+    const std::tuple<const char *, int, int, int, bool, bool, bool, Reduction, Dithering> cas[] = {
+        {"", 160, 100, 0, false, false, false, Reduction::Mean, Dithering::None},
+        {"--largeur 96 --hauteur=60 --proportions --niveau -12 --inverser", 96, 60, -12, true, false, true, Reduction::Mean, Dithering::None},
+        {"--simple --largeur 1 --hauteur 7 --tramage bayer", 1, 7, 0, false, true, false, Reduction::Mean, Dithering::None}, // simple: not dithered
+        {"--reduction=et --proportions", 160, 100, 0, true, false, false, Reduction::And, Dithering::None},
+        {"--tramage floyd-steinberg --niveau=7", 160, 100, 7, false, false, false, Reduction::Mean, Dithering::FloydSteinberg},
     };
     for (const auto &[options, largeur, hauteur, niveau, proportions, simple, inverser, reduction, tramage] : cas) {
         SCOPED_TRACE(options);
         ASSERT_EQ(run(mots("convertir photo.png -o cli --dossier dos --variable var") + mots(options)), 0);
-        RecordingDialogs dialogs;
-        ConversionState state;
-        state.reduction = reduction;
-        state.tramage = tramage;
-        state.ouvrirFichier(dir.filePath(QStringLiteral("photo.png")));
-        state.largeurSortie = largeur;
-        state.hauteurSortie = hauteur;
-        state.niveauGris = niveau;
-        state.conserverProportions = proportions;
-        state.methodeSimple = simple;
-        state.inverserCouleurs = inverser;
-        state.convertir();
-        state.optionsAvancees = true;
-        state.nomDossier = QStringLiteral("dos");
-        state.nomVariable = QStringLiteral("var");
-        dialogs.answerNextFileDialog(dir.filePath(QStringLiteral("fenetre")));
-        state.sauverSous();
+        Document state(dir.path());
+        state.settings = {niveau, simple, inverser, tramage, reduction};
+        ASSERT_TRUE(state.open(dir.filePath(QStringLiteral("photo.png"))));
+        state.outputWidth = largeur;
+        state.outputHeight = hauteur;
+        state.keepProportions = proportions;
+        state.convert();
+        ASSERT_TRUE(state.writeFittedPicture(dir.filePath(QStringLiteral("fenetre.89i")), QStringLiteral("dos"),
+                                             QStringLiteral("var")));
         EXPECT_EQ(readFile(QStringLiteral("cli.89i")), readFile(QStringLiteral("fenetre.89i")));
         EXPECT_GT(readFile(QStringLiteral("cli.89i")).size(), 95);
     }

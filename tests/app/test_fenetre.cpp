@@ -25,7 +25,7 @@ TEST_F(Fenetre, StartsFromTheCommandLineOrTheClipboard)
         dialogs.messages.clear();
         ligne ? ouvrir(arguments.join(u' ')) : ouvrir(arguments);
         const QImage attendue = noire ? ecran(true) : blackAt({160, 100}, {});
-        EXPECT_TRUE(sameImage(attendue, f->etat.apercuSource.image()) && sameImage(attendue, f->etat.travail.image()));
+        EXPECT_TRUE(sameImage(attendue, f->document.preview.image()) && sameImage(attendue, f->document.work.image()));
         EXPECT_EQ(dialogs.messages.size(), message ? 1u : 0u);
         EXPECT_TRUE(!message || dialogs.messages.at(0).text.startsWith(QString::fromUtf8(message)));
         EXPECT_EQ(f->boiteNomVariable->text(), QStringLiteral("fig0002"));
@@ -38,23 +38,23 @@ TEST_F(Fenetre, KeysRunTheCommands)
 {
     ouvrirAvec(moitieNoire(320, 200));
     touche(Qt::Key_S);
-    EXPECT_TRUE(QFileInfo::exists(QDir(f->etat.dossierAutomatique()).filePath(QStringLiteral("fig0000.89i"))));
+    EXPECT_TRUE(QFileInfo::exists(QDir(f->document.automaticFolder().folder()).filePath(QStringLiteral("fig0000.89i"))));
     EXPECT_EQ(dialogs.messages.at(0).text, QStringLiteral("Fichier enregistré"));
     dialogs.answerNextFileDialog(dossier.filePath(QStringLiteral("copie")));
     touche(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_TRUE(QFileInfo::exists(dossier.filePath(QStringLiteral("copie.89i"))));
     dialogs.answerNextFileDialog(ecrireImage(ecran(false), QStringLiteral("autre.png")));
     touche(Qt::Key_O); // the preview only
-    EXPECT_TRUE(sameImage(ecran(false), f->etat.apercuSource.image()) && sameImage(ecran(true), f->etat.travail.image()));
+    EXPECT_TRUE(sameImage(ecran(false), f->document.preview.image()) && sameImage(ecran(true), f->document.work.image()));
     touche(Qt::Key_F1, {});
     QPointer<QWidget> apropos = f->fenetreAPropos();
     activer();
     touche(Qt::Key_F5, {}); // converting closes the about window
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(sameImage(ecran(false), f->etat.travail.image()) && apropos.isNull());
+    EXPECT_TRUE(sameImage(ecran(false), f->document.work.image()) && apropos.isNull());
     QGuiApplication::clipboard()->setImage(ecran(true));
     cliquer(f->boutons[FenetrePrincipale::BoutonImporter]);
-    EXPECT_TRUE(sameImage(ecran(true), f->etat.apercuSource.image()));
+    EXPECT_TRUE(sameImage(ecran(true), f->document.preview.image()));
     QGuiApplication::clipboard()->clear();
     cliquer(f->icones[FenetrePrincipale::Loupe]);
     touche(Qt::Key_F1, {});
@@ -103,7 +103,7 @@ TEST_F(Fenetre, DropsOpenPicturesAndRefuseTheRest)
         SCOPED_TRACE(quoi);
         std::unique_ptr<QMimeData> detruire(donnees);
         dialogs.messages.clear();
-        const QImage travail = f->etat.travail.image().copy(), apercu = f->etat.apercuSource.image().copy();
+        const QImage travail = f->document.work.image().copy(), apercu = f->document.preview.image().copy();
         QDragEnterEvent entree(QPoint(300, 200), Qt::CopyAction | Qt::MoveAction, donnees, Qt::LeftButton, {});
         QCoreApplication::sendEvent(f, &entree);
         QDropEvent depot(QPointF(300, 200), Qt::CopyAction | Qt::MoveAction, donnees, Qt::LeftButton, {});
@@ -115,8 +115,39 @@ TEST_F(Fenetre, DropsOpenPicturesAndRefuseTheRest)
             EXPECT_EQ(noirs(), 160);
             EXPECT_TRUE(f->historique.annuler()); // and can be undone
         } else { // a picture goes to the preview only, as after the dialog
-            EXPECT_TRUE(sameImage(effet == Source ? ecran(quoi[0] == 'p') : apercu, f->etat.apercuSource.image()));
+            EXPECT_TRUE(sameImage(effet == Source ? ecran(quoi[0] == 'p') : apercu, f->document.preview.image()));
         }
-        EXPECT_TRUE(sameImage(travail, f->etat.travail.image()));
+        EXPECT_TRUE(sameImage(travail, f->document.work.image()));
     }
+}
+
+// The file commands' dialogs and messages: a cancelled dialog changes nothing, both
+// dialogs start in the folder last chosen in either, the advanced names are warned
+// about before the save, an empty clipboard is said.
+TEST_F(Fenetre, FileCommandsAskAndTell)
+{
+    ouvrirAvec(moitieNoire(320, 200));
+    const QImage travail = f->document.work.image().copy(), apercu = f->document.preview.image().copy();
+    dialogs.cancelNextFileDialog();
+    f->openWithDialog();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.fileRequests.back().initialFolder, QDir::toNativeSeparators(QDir::homePath()));
+    QTemporaryDir ailleurs;
+    dialogs.answerNextFileDialog(u' ' + ailleurs.filePath(QStringLiteral("Copie")) + u' ');
+    f->saveAs();
+    EXPECT_TRUE(QFileInfo::exists(ailleurs.filePath(QStringLiteral("copie.89i"))));
+    dialogs.cancelNextFileDialog();
+    f->openWithDialog();
+    EXPECT_EQ(dialogs.fileRequests.back().initialFolder, QDir::toNativeSeparators(ailleurs.path()));
+    EXPECT_TRUE(sameImage(travail, f->document.work.image()) && sameImage(apercu, f->document.preview.image()));
+    f->document.advancedOptions = true;
+    f->saveAutomatically();
+    QGuiApplication::clipboard()->clear();
+    f->pasteClipboard();
+    QStringList textes;
+    for (const auto &m : dialogs.messages)
+        textes << m.text;
+    EXPECT_EQ(textes, (QStringList{"Fichier enregistré", "Vous avez choisi d'utiliser des options complémentaires",
+                                   "Fichier enregistré", "Le presse-papier ne contient aucune image."}));
+    EXPECT_TRUE(sameImage(apercu, f->document.preview.image()));
 }

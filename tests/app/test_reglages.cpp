@@ -18,7 +18,7 @@ TEST_F(Fenetre, SliderDragShowsTheLevelAndReleaseConverts)
     bar->setFocus();
     QTest::keyClick(bar, Qt::Key_Home); // a key commits at once
     EXPECT_EQ(f->pourcentNiveau->text(), QStringLiteral("0 %"));
-    EXPECT_EQ(f->etat.niveauGris, -50);
+    EXPECT_EQ(f->document.settings.level, -50);
 }
 
 TEST_F(Fenetre, SpinnersStopAtTheirEndsAndRepeatWhileHeld)
@@ -34,8 +34,8 @@ TEST_F(Fenetre, SpinnersStopAtTheirEndsAndRepeatWhileHeld)
         cliquer(f->icones[size_t(fleche)], clics);
         EXPECT_EQ(boite->text(), QString::number(attendu)) << fleche;
     }
-    EXPECT_EQ(f->etat.travail.drawWidth(), 2);
-    EXPECT_TRUE(sameImage(ecran(true), f->etat.travail.image())); // no refit before the conversion
+    EXPECT_EQ(f->document.work.drawWidth(), 2);
+    EXPECT_TRUE(sameImage(ecran(true), f->document.work.image())); // no refit before the conversion
 
     ImageCliquable *bas = f->icones[FenetrePrincipale::FlecheHauteurMoins];
     QTest::mousePress(bas, Qt::LeftButton, {}, QPoint(5, 5));
@@ -56,25 +56,25 @@ TEST_F(Fenetre, UndoKeysBringBackPicturesFitAndSettings)
         activer();
         return lib89i::taille89i(readFile(dossier.filePath(QStringLiteral("s.89i"))));
     };
-    const QImage entiere = f->etat.travail.image().copy();
+    const QImage entiere = f->document.work.image().copy();
     f->caseProportions->setChecked(true);
     f->caseInverser->setChecked(true);
     cliquer(f->boutons[FenetrePrincipale::BoutonConvertir]); // 160 x 87, inverted
-    const QImage ajustee = f->etat.travail.image().copy();
+    const QImage ajustee = f->document.work.image().copy();
     Surface s(64, 30);
     s.setPicture(diagonal(64, 30));
     writeFile(dossier.filePath(QStringLiteral("d.89i")), lib89i::encode89i(s, 30, 64, QStringLiteral("zfig"), QStringLiteral("d")));
     dialogs.answerNextFileDialog(dossier.filePath(QStringLiteral("d.89i")));
     cliquer(f->boutons[FenetrePrincipale::BoutonOuvrir]); // its size goes with it
-    const QImage ouverte = f->etat.travail.image().copy(), apercu = f->etat.apercuSource.image().copy();
+    const QImage ouverte = f->document.work.image().copy(), apercu = f->document.preview.image().copy();
     activer();
     touche(Qt::Key_Z);
-    EXPECT_TRUE(sameImage(ajustee, f->etat.travail.image()));
+    EXPECT_TRUE(sameImage(ajustee, f->document.work.image()));
     EXPECT_EQ(tailleSauvee(), QSize(160, 87));
     touche(Qt::Key_Z);
-    EXPECT_TRUE(sameImage(entiere, f->etat.travail.image()));
+    EXPECT_TRUE(sameImage(entiere, f->document.work.image()));
     EXPECT_FALSE(f->caseInverser->isChecked());
-    EXPECT_TRUE(sameImage(apercu, f->etat.apercuSource.image())); // the sources stay
+    EXPECT_TRUE(sameImage(apercu, f->document.preview.image())); // the sources stay
     EXPECT_EQ(tailleSauvee(), QSize(160, 100));
     // "Annuler" and "Rétablir" are offered in the menu while there is a step for them.
     const auto offerts = [&] {
@@ -87,7 +87,7 @@ TEST_F(Fenetre, UndoKeysBringBackPicturesFitAndSettings)
     EXPECT_TRUE(f->caseInverser->isChecked());
     EXPECT_EQ(offerts(), std::pair(true, true));
     touche(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_TRUE(sameImage(ouverte, f->etat.travail.image()));
+    EXPECT_TRUE(sameImage(ouverte, f->document.work.image()));
     EXPECT_EQ(offerts(), std::pair(true, false));
     f->niveauGris->setFocus(); // a notch of the slider, undone, moves it back
     touche(Qt::Key_Right, {});

@@ -40,7 +40,7 @@ TEST_F(Fenetre, TheViewerListsPreviewsOpensAndFollowsTheFiles)
         writeFile(images + u'/' + QString::fromLatin1(nom), lib89i::encode89i(s, h, w, QStringLiteral("zfig"), QStringLiteral("p")));
     }
     writeFile(images + QStringLiteral("/notes.txt"), "x");
-    const QImage source = f->etat.apercuSource.image().copy();
+    const QImage source = f->document.preview.image().copy();
     const auto pendant = [&](std::function<void(Visualisateur &)> faire) { // modal: driven while it shows
         bool vu = false;
         QTimer::singleShot(0, [&] {
@@ -53,13 +53,13 @@ TEST_F(Fenetre, TheViewerListsPreviewsOpensAndFollowsTheFiles)
         cliquer(f->boutons[FenetrePrincipale::BoutonVisualisateur]);
         EXPECT_TRUE(vu);
     };
-    f->etat.sauverAutomatiquement();
+    f->saveAutomatically();
     pendant([&](Visualisateur &v) { // it starts with the automatic files
-        EXPECT_EQ(QDir(v.dossier()), QDir(f->etat.dossierAutomatique()));
+        EXPECT_EQ(QDir(v.dossier()), QDir(f->document.automaticFolder().folder()));
         EXPECT_EQ(v.listeFichiers->count(), 1);
         v.listeFichiers->setCurrentRow(0);
     });
-    f->etat.sauverAutomatiquement();
+    f->saveAutomatically();
     pendant([&](Visualisateur &v) {
         EXPECT_EQ(v.listeFichiers->count(), 2); // saved while it was hidden: listed, the selection kept
         EXPECT_EQ(v.listeFichiers->currentRow(), 0);
@@ -73,13 +73,13 @@ TEST_F(Fenetre, TheViewerListsPreviewsOpensAndFollowsTheFiles)
         cliquerRangee(v.listeFichiers, 2, true); // unreadable: a message each time, nothing lost
         EXPECT_EQ(dialogs.messages.size(), 2u);
         EXPECT_TRUE(sameImage(dessin(80, 50), v.apercu.image()));
-        EXPECT_TRUE(sameImage(source, f->etat.apercuSource.image()));
+        EXPECT_TRUE(sameImage(source, f->document.preview.image()));
         cliquerRangee(v.listeFichiers, 1, true);
         EXPECT_FALSE(v.isVisible());
     });
-    for (const Surface *s : {&f->etat.imageSource, &f->etat.travail, &f->etat.apercuSource})
+    for (const Surface *s : {&f->document.source, &f->document.work, &f->document.preview})
         EXPECT_TRUE(sameImage(dessin(80, 50), s->image()));
-    EXPECT_EQ(QSize(f->etat.largeur, f->etat.hauteur), QSize(80, 50));
+    EXPECT_EQ(f->document.fit().size(), QSize(80, 50));
 
     pendant([&](Visualisateur &v) { // reopened as it was left
         EXPECT_EQ(v.cheminSelection(), images + QStringLiteral("/b-petit.89i"));

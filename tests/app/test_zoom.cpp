@@ -36,8 +36,8 @@ protected:
 TEST_F(Zoom, EveryPixelButWhiteIsADotAndAClickOnADotSetsItsPixel)
 {
     ouvrirAvec(gris128()); // all white
-    f->etat.travail.setPixel(0, 0, kNoir);
-    f->etat.travail.setPixel(159, 99, 0x123456);
+    f->document.work.setPixel(0, 0, kNoir);
+    f->document.work.setPixel(159, 99, 0x123456);
     zoomer();
     ASSERT_EQ(ez->facteur(), 3);
     EXPECT_EQ(vu(0, 0, 2, 2), qRgb(0, 0, 0));
@@ -49,9 +49,9 @@ TEST_F(Zoom, EveryPixelButWhiteIsADotAndAClickOnADotSetsItsPixel)
         zoom->resize(QSize(160, 100) * facteur + QSize(20, 20 + zoom->barreOutils->height()));
         ASSERT_TRUE(QTest::qWaitFor([&] { return ez->facteur() == facteur; }));
         for (int coin : {0, facteur - 1}) {
-            f->etat.travail.cls();
+            f->document.work.cls();
             QTest::mouseClick(ez, Qt::LeftButton, {}, point(10, 20, coin, coin));
-            EXPECT_TRUE(sameImage(blackAt({160, 100}, {{10, 20}}), f->etat.travail.image())) << facteur << coin;
+            EXPECT_TRUE(sameImage(blackAt({160, 100}, {{10, 20}}), f->document.work.image())) << facteur << coin;
             EXPECT_EQ(vu(10, 20, coin, coin), qRgb(0, 0, 0));
         }
     }
@@ -71,13 +71,13 @@ TEST_F(Zoom, ALineDrawnThereIsTheLineDrawnOnThePicture)
     EXPECT_EQ(noirs(), 0);
     QTest::keyClick(ez, Qt::Key_Right); // the arrow keys shift it here too
     QTest::keyClick(ez, Qt::Key_Return);
-    const QImage dansLeZoom = f->etat.travail.image().copy();
+    const QImage dansLeZoom = f->document.work.image().copy();
     EXPECT_GT(noirs(), 60);
-    f->etat.travail.cls();
+    f->document.work.cls();
     glisser(f->vueTravail, QPoint(11, 21), QPoint(71, 46));
     QTest::keyClick(f->vueTravail, Qt::Key_Right);
     QTest::keyClick(f->vueTravail, Qt::Key_Return);
-    EXPECT_TRUE(sameImage(dansLeZoom, f->etat.travail.image()));
+    EXPECT_TRUE(sameImage(dansLeZoom, f->document.work.image()));
 }
 
 TEST_F(Zoom, ItFollowsConversionsFillsAndUndo)

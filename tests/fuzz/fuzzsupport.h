@@ -1,7 +1,7 @@
 #pragma once
 
 // Shared by the fuzz targets: Qt without screen or dialogs, a private folder, checks.
-#include "platform/dialogs.h"
+#include "app/dialogs.h"
 
 #include <QDir>
 #include <QGuiApplication>

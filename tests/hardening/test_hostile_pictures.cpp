@@ -1,7 +1,7 @@
 // Pictures made to hurt a decoder (huge declared sizes in tiny files, cut-short
 // data, lying headers), kept in tests/data/hostile: refused in French or opened in
 // part, at a bounded cost, and nothing already open is lost.
-#include "convert/conversionstate.h"
+#include "app/fenetreprincipale.h"
 #include "platform/pictureloader.h"
 #include "support/commandrunner.h"
 #include "support/files.h"
@@ -27,21 +27,22 @@ class HostilePictures : public ::testing::Test
 protected:
     void SetUp() override
     {
-        state.setCheminAppli(dir.path());
-        state.importerImage(diagonal(200, 120));
-        state.conserverProportions = true;
-        state.convertir();
+        state.automaticFolder().setProgramFolder(dir.path());
+        state.importPicture(diagonal(200, 120));
+        state.keepProportions = true;
+        state.convert();
     }
     // What a refusal must leave: the source, the work picture, the preview and the fit.
     auto kept() const
     {
-        return std::tuple(state.imageSource.image().copy(), state.travail.image().copy(),
-                          state.apercuSource.image().copy(), QRect(state.x0, state.y0, state.largeur, state.hauteur));
+        return std::tuple(state.source.image().copy(), state.work.image().copy(),
+                          state.preview.image().copy(), state.fit());
     }
 
     QTemporaryDir dir;
     RecordingDialogs dialogs;
-    ConversionState state;
+    FenetrePrincipale window;
+    Document &state = window.document;
 };
 
 // The program converting the file in a process of its own, in far more than the 2 s a
@@ -62,24 +63,24 @@ TEST_F(HostilePictures, RefusedInFrenchAndEverythingStays)
     for (const QString &name : kRefused) {
         SCOPED_TRACE(name.toStdString());
         dialogs.messages.clear();
-        state.ouvrirFichier(kData + name);
+        window.openFile(kData + name);
         ASSERT_EQ(dialogs.messages.size(), 1u);
         const QString text = dialogs.messages[0].text;
         EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Exclamation);
         EXPECT_TRUE(text.contains(name) && text.contains(QRegularExpression("^(Impossible de lire l'image|L'image)"))
                     && !text.contains(QRegularExpression("Unable|Unsupported"))) << text.toStdString();
         EXPECT_TRUE(kept() == before);
-        state.convertir(); // converting again starts from the same source
+        state.convert(); // converting again starts from the same source
         EXPECT_TRUE(kept() == before);
     }
     // Declared sizes beyond 100 megapixels are refused by their header, saying how large.
     for (const auto &[name, size] : std::initializer_list<std::pair<QString, QString>>{
              {"bombe.png", "50000 x 50000"}, {"ecran-immense.gif", "65535 x 65535"}, {"png-10001x10000.png", "10001 x 10000"}}) {
-        const LoadedPicture loaded = loadPictureData(readFile(kData + name));
+        const LoadedPicture loaded = loadPicture(kData + name);
         EXPECT_TRUE(loaded.image.isNull() && loaded.error.contains("trop grande (" + size)) << loaded.error.toStdString();
     }
     // At the bound the header passes; this one then fails for want of pixel data.
-    const LoadedPicture atBound = loadPictureData(readFile(kData + "png-10000x10000.png"));
+    const LoadedPicture atBound = loadPicture(kData + "png-10000x10000.png");
     EXPECT_TRUE(atBound.image.isNull() && !atBound.error.contains("10000 x 10000")) << atBound.error.toStdString();
 }
 
@@ -90,30 +91,30 @@ TEST_F(HostilePictures, PasteLimit)
     const auto before = kept();
     QImage huge(10001, 10000, QImage::Format_Mono); // 12.5 MB here, 400 MB in RGB32
     huge.fill(0);
-    state.importerImage(huge);
+    window.importPicture(huge);
     QGuiApplication::clipboard()->setImage(huge);
-    state.importerPressePapier();
+    window.pasteClipboard();
     QGuiApplication::clipboard()->clear();
     ASSERT_EQ(dialogs.messages.size(), 2u);
     for (const auto &m : dialogs.messages)
         EXPECT_TRUE(m.text.contains("10001 x 10000") && m.text.contains("trop grande")) << m.text.toStdString();
     EXPECT_TRUE(kept() == before);
-    state.importerImage(QImage(5000, 5000, QImage::Format_Mono));
+    state.importPicture(QImage(5000, 5000, QImage::Format_Mono));
     EXPECT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(state.imageSource.size(), QSize(5000, 5000));
+    EXPECT_EQ(state.source.size(), QSize(5000, 5000));
 }
 
 // A JPEG cut short opens with what could be decoded, and the person is told so;
 // the command line converts it with the remark and a success status.
 TEST_F(HostilePictures, TruncatedJpeg)
 {
-    state.ouvrirFichier(kData + "entier.jpg");
-    const QImage whole = state.imageSource.image().copy(0, 0, 400, 40);
-    state.ouvrirFichier(kData + "tronque.jpg");
+    window.openFile(kData + "entier.jpg");
+    const QImage whole = state.source.image().copy(0, 0, 400, 40);
+    window.openFile(kData + "tronque.jpg");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains("tronque.jpg") && dialogs.messages[0].text.contains("abîmée ou incomplète"));
-    ASSERT_EQ(state.imageSource.size(), QSize(400, 300));
-    EXPECT_TRUE(sameImage(whole, state.imageSource.image().copy(0, 0, 400, 40)));
+    ASSERT_EQ(state.source.size(), QSize(400, 300));
+    EXPECT_TRUE(sameImage(whole, state.source.image().copy(0, 0, 400, 40)));
     const CommandRun run = runCommandLine({"convertir", "-o", dir.filePath("coupee.89i"), kData + "tronque.jpg"});
     EXPECT_TRUE(run.status == CommandLine::Success && run.err.contains("abîmée ou incomplète")) << run.err.toStdString();
     EXPECT_EQ(readFile(dir.filePath("coupee.89i")).size(), 2095);

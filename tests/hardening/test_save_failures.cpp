@@ -1,6 +1,6 @@
 // Saves that fail, from the window's commands and from the command line: reported
 // in French, naming the file, and nothing that was on disk is lost.
-#include "convert/conversionstate.h"
+#include "app/fenetreprincipale.h"
 #include "picfile/lib89i.h"
 #include "support/commandrunner.h"
 #include "support/files.h"
@@ -49,12 +49,12 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(QDir().mkpath(folder));
-        state.setCheminAppli(folder);
-        state.importerImage(diagonal(160, 100));
-        state.convertir();
-        state.nomSuivant = state.nomVariable = "fig0000";
+        state.automaticFolder().setProgramFolder(folder);
+        state.importPicture(diagonal(160, 100));
+        state.convert();
+        state.nextName = state.variableName = "fig0000";
         writeFile(file("photo.89i"), old); // no failure may touch it
-        writeFile(file("dessin.89i"), lib89i::encode89i(state.travail, 100, 160, "zfig", "dessin"));
+        writeFile(file("dessin.89i"), lib89i::encode89i(state.work, 100, 160, "zfig", "dessin"));
         ASSERT_TRUE(diagonal(300, 200).save(file("photo.png")));
     }
     QString file(const QString &name) const { return folder + u'/' + name; }
@@ -63,7 +63,8 @@ protected:
     QTemporaryDir dir;
     QString folder = dir.filePath("programme");
     RecordingDialogs dialogs;
-    ConversionState state;
+    FenetrePrincipale window;
+    Document &state = window.document;
 };
 
 struct SaveFailure : Save, ::testing::WithParamInterface<Failure>
@@ -79,12 +80,12 @@ TEST_P(SaveFailure, WindowCommandsLoseNothing)
     {
         const auto guard = GetParam().make(folder);
         const QStringList before = listing(folder);
-        state.sauverAutomatiquement();
+        window.saveAutomatically();
         dialogs.answerNextFileDialog(file(saveAs.chopped(4)));
-        state.sauverSous();
-        state.optionsAvancees = true; // with the advanced options, after the warning
-        state.sauverAutomatiquement();
-        state.optionsAvancees = false;
+        window.saveAs();
+        state.advancedOptions = true; // with the advanced options, after the warning
+        window.saveAutomatically();
+        state.advancedOptions = false;
         EXPECT_EQ(listing(folder), before);
     }
     ASSERT_EQ(dialogs.messages.size(), 4u);
@@ -93,21 +94,21 @@ TEST_P(SaveFailure, WindowCommandsLoseNothing)
     EXPECT_EQ(dialogs.messages[2].text, kWarning);
     EXPECT_EQ(dialogs.messages[3].icon, Dialogs::Icon::Exclamation);
     EXPECT_EQ(readFile(file("photo.89i")), old);
-    EXPECT_EQ(state.nomSuivant + ' ' + state.nomVariable, "fig0000 fig0000");
+    EXPECT_EQ(state.nextName + ' ' + state.variableName, "fig0000 fig0000");
     if (folders()) {
         EXPECT_EQ(readFile(file("fig0000.89i/garde")), "garde");
         QDir(file("fig0000.89i")).removeRecursively();
     }
     // The program goes on: both saves work again.
     dialogs.messages.clear();
-    state.sauverAutomatiquement();
+    window.saveAutomatically();
     dialogs.answerNextFileDialog(file("photo"));
-    state.sauverSous();
+    window.saveAs();
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[0].text + dialogs.messages[1].text, "Fichier enregistréFichier enregistré");
-    EXPECT_EQ(readFile(file("fig0000.89i")), lib89i::encode89i(state.travail, 100, 160, "zfig", "fig0000"));
+    EXPECT_EQ(readFile(file("fig0000.89i")), lib89i::encode89i(state.work, 100, 160, "zfig", "fig0000"));
     EXPECT_EQ(readFile(file("photo.89i")).size(), 2095);
-    EXPECT_EQ(state.nomSuivant, "fig0001");
+    EXPECT_EQ(state.nextName, "fig0001");
 }
 
 TEST_P(SaveFailure, CommandLineLosesNothing)
@@ -154,16 +155,16 @@ TEST_F(Save, FolderVanishesBeforeTheWrite)
         }
     } vanishing;
     vanishing.folder = folder;
-    state.optionsAvancees = true;
-    state.nomVariable = "velo";
-    state.sauverAutomatiquement();
+    state.advancedOptions = true;
+    state.variableName = "velo";
+    window.saveAutomatically();
     ASSERT_TRUE(QDir().mkpath(folder));
     vanishing.answerNextFileDialog(file("photo"));
-    state.sauverSous();
+    window.saveAs();
     ASSERT_EQ(vanishing.messages.size(), 4u);
     EXPECT_TRUE(failureMessage(vanishing.messages[1].text, "fig0000.89i", "n'existe pas"));
     EXPECT_TRUE(failureMessage(vanishing.messages[3].text, "photo.89i", "n'existe pas"));
-    EXPECT_EQ(state.nomSuivant + ' ' + state.nomVariable, "fig0000 velo");
+    EXPECT_EQ(state.nextName + ' ' + state.variableName, "fig0000 velo");
 }
 
 // The program itself under ulimit -f, SIGXFSZ left as the system sets it: the

@@ -2,7 +2,6 @@
 #include "support/calc89i.h"
 #include "support/files.h"
 #include "support/imagediff.h"
-#include "support/recordingdialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +58,6 @@ TEST(Writer, Fields)
 TEST(Writer, ReplacesTheFileOrFailsLeavingItAsItWas)
 {
     QTemporaryDir dir;
-    RecordingDialogs dialogs;
     Surface picture(160, 100, kBlanc);
     picture.setPixel(5, 5, kNoir);
     const QString path = dir.filePath("fig0000.89i");
@@ -67,9 +65,6 @@ TEST(Writer, ReplacesTheFileOrFailsLeavingItAsItWas)
     QString error;
     ASSERT_TRUE(Ecrire89i(path, picture, 100, 160, "zfig", "fig0000", true, &error)) << error.toStdString();
     EXPECT_EQ(readFile(path), encode89i(picture, 100, 160, "zfig", "fig0000"));
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Fichier enregistré"));
-    EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Information);
     EXPECT_EQ(listing(dir.path()), QStringList{"fig0000.89i"}); // no temporary left
 
     QDir(dir.path()).mkdir("dossier.89i");
@@ -88,7 +83,6 @@ TEST(Writer, ReplacesTheFileOrFailsLeavingItAsItWas)
     EXPECT_EQ(readFile(path), encode89i(picture, 100, 160, "zfig", "fig0000"));
     EXPECT_EQ(readFile(locked + "/fig0000.89i"), "ancien");
     EXPECT_TRUE(QFileInfo(dir.filePath("dossier.89i")).isDir());
-    EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
 TEST(Reader, DrawsWhatTheFileSays)

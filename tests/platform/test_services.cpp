@@ -28,8 +28,7 @@ TEST(PictureLoader, DecodesEveryFormatAndRefusesGarbageInFrench)
     const LoadedPicture bad = loadPicture(dir.filePath("faux.bmp"));
     EXPECT_TRUE(!bad.ok() && bad.image.isNull());
     EXPECT_TRUE(bad.error.startsWith("Impossible de lire l'image")) << bad.error.toStdString();
-    EXPECT_FALSE(loadPicture(dir.filePath("absent.png")).ok() || loadPicture(dir.path()).ok()
-                 || loadPictureData("xx").ok());
+    EXPECT_FALSE(loadPicture(dir.filePath("absent.png")).ok() || loadPicture(dir.path()).ok());
 }
 
 // Transparent parts become white paper, opaque colours stay exact: from a file, and

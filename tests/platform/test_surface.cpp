@@ -84,8 +84,8 @@ TEST(StretchImage, EachPixelMergesItsWholeBlock)
             src.setPixel(x, y, 0xFF000000 | (rng.generate() & 0xFFFFFF));
     for (const QSize size : {QSize(10, 7), QSize(1, 1), QSize(4099, 2)}) {
         QImage et(size, QImage::Format_RGB32), moyenne(size, QImage::Format_RGB32);
-        stretchImage(et, et.rect(), src, src.rect(), Reduction::Et);
-        stretchImage(moyenne, moyenne.rect(), src, src.rect(), Reduction::Moyenne);
+        stretchImage(et, et.rect(), src, src.rect(), Reduction::And);
+        stretchImage(moyenne, moyenne.rect(), src, src.rect(), Reduction::Mean);
         const StretchAxis ax = stretchAxis(src.width(), size.width()), ay = stretchAxis(src.height(), size.height());
         for (int y = 0; y < size.height(); ++y)
             for (int x = 0; x < size.width(); ++x) {
@@ -104,7 +104,7 @@ TEST(StretchImage, EachPixelMergesItsWholeBlock)
     // A stretch onto itself reads the pixels as they were before the call.
     Surface self(4, 1);
     self.setPixel(0, 0, kNoir);
-    stretchBlt(self, QRect(0, 0, 4, 1), self, QRect(0, 0, 2, 1), Reduction::Moyenne);
+    stretchBlt(self, QRect(0, 0, 4, 1), self, QRect(0, 0, 2, 1), Reduction::Mean);
     EXPECT_TRUE(sameImage(imageFromAscii({"##.."}), self.image()));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/dialogs.h"
+#include "app/dialogs.h"
 
 #include <deque>
 #include <optional>

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "platform/surface.h"
-
+#include <QImage>
 #include <QRect>
 #include <QString>
 
@@ -11,7 +10,7 @@
 // of turning into blotches.
 //
 // Every pixel of the output area is rendered from its tone, a whole number 0..255
-// that the slider's threshold shapes (ton()): the plain grey (r + g + b + 1) div 3
+// that the slider's threshold shapes (tone()): the plain grey (r + g + b + 1) div 3
 // stretched so that the threshold t = 255 * (level + 50) / 100 falls exactly
 // between 127 and 128. A tone of 127 or less renders black, 128 or more white, so a
 // pixel that receives no error comes out exactly as the plain grey-level method
@@ -37,21 +36,20 @@
 //
 // Errors never leave the area. Outside it, the plain grey-level rule applies. The
 // inversion swaps black and white at the end, after every decision.
-namespace traitement {
+namespace monochrome {
 
-enum class Tramage { Aucun, FloydSteinberg, Atkinson, Bayer };
+enum class Dithering { None, FloydSteinberg, Atkinson, Bayer };
 
-// Command-line names: "floyd-steinberg", "atkinson", "bayer"; Aucun has none.
-QString nomTramage(Tramage methode);
-std::optional<Tramage> tramageDepuisNom(const QString &nom);
+// Command-line names: "floyd-steinberg", "atkinson", "bayer"; None has none.
+QString ditheringName(Dithering method);
+std::optional<Dithering> ditheringFromName(const QString &name);
 
 // The tone of a grey (0..255) at a level (-50..50): 127 or less exactly when
 // 100 * grey <= 255 * (level + 50). The identity at level 0.
-int ton(int grey, int level);
+int tone(int grey, int level);
 
-// The grey-level method with dithering over zone (clipped to the picture):
-// level -50..50 (clamped for the tones), invert -1 to invert. With Aucun it is
-// ViaGrayscale. Ends like every method (refresh, after-conversion hook).
-void Tramer(Surface &picture, const QRect &zone, int level, int invert, Tramage methode);
+// The grey-level method with dithering over area (clipped to the picture), an RGB32
+// picture: level -50..50 (clamped for the tones). With None it is threshold().
+void dither(QImage &image, const QRect &area, int level, bool invert, Dithering method);
 
-} // namespace traitement
+} // namespace monochrome

@@ -1,32 +1,13 @@
-#include "traitement.h"
-
-#include <QImage>
+#include "monochrome.h"
 
 #include <algorithm>
 
-namespace traitement {
-
-int rouge = 0;
-int vert = 0;
-int bleu = 0;
+namespace monochrome {
 
 namespace {
 
-std::function<void()> &afterConversion()
-{
-    static std::function<void()> hook;
-    return hook;
-}
-
-void finish(Surface &picture)
-{
-    picture.refresh();
-    if (afterConversion())
-        afterConversion()();
-}
-
-constexpr QRgb kBlack = toQRgb(kNoir);
-constexpr QRgb kWhite = toQRgb(kBlanc);
+constexpr QRgb kBlack = 0xFF000000;
+constexpr QRgb kWhite = 0xFFFFFFFF;
 
 // The simple method works on this fixed area, the work picture's full size.
 constexpr int kAreaWidth = 160;
@@ -34,14 +15,7 @@ constexpr int kAreaHeight = 100;
 
 } // namespace
 
-void SepareRVB(Couleur colour)
-{
-    rouge = int(colour % 256);
-    vert = int((colour / 256) % 256);
-    bleu = int(colour / 65536);
-}
-
-void ViaGrayscale(Surface &picture, int level, int invert)
+void threshold(QImage &image, int level, bool invert)
 {
     // Black grows with red + green + blue, so one bound on that sum decides every
     // pixel: blackSums is how many sums (0, 1, ...) give black.
@@ -50,10 +24,9 @@ void ViaGrayscale(Surface &picture, int level, int invert)
     while (blackSums <= 3 * 255 && 100 * qint64((blackSums + 1) / 3) <= limit) // rounded average
         ++blackSums;
     // White is black with every colour bit set; inversion swaps the two.
-    const QRgb below = invert == -1 ? kWhite : kBlack;
+    const QRgb below = invert ? kWhite : kBlack;
     const QRgb above = below ^ 0x00FFFFFFu;
 
-    QImage &image = picture.image();
     const int width = image.width();
     for (int y = 0; y < image.height(); ++y) {
         auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
@@ -63,12 +36,10 @@ void ViaGrayscale(Surface &picture, int level, int invert)
             row[x] = sum < blackSums ? below : above;
         }
     }
-    finish(picture);
 }
 
-void NoirEtBlanc(Surface &picture)
+void everyNonWhiteBlack(QImage &image)
 {
-    QImage &image = picture.image();
     const int width = std::min(kAreaWidth, image.width());
     const int height = std::min(kAreaHeight, image.height());
     for (int y = 0; y < height; ++y) {
@@ -77,17 +48,6 @@ void NoirEtBlanc(Surface &picture)
             if ((row[x] | 0xFF000000u) != kWhite)
                 row[x] = kBlack;
     }
-    finish(picture);
 }
 
-void setAfterConversion(std::function<void()> hook)
-{
-    afterConversion() = std::move(hook);
-}
-
-void finConversion(Surface &picture)
-{
-    finish(picture);
-}
-
-} // namespace traitement
+} // namespace monochrome

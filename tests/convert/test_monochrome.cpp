@@ -1,13 +1,14 @@
-#include "convert/niveauauto.h"
-#include "convert/traitement.h"
-#include "convert/tramage.h"
+#include "convert/autolevel.h"
+#include "convert/dithering.h"
+#include "convert/monochrome.h"
+#include "platform/surface.h"
 #include "support/imagediff.h"
 
 #include <gtest/gtest.h>
 
 #include <QPainter>
 
-using namespace traitement;
+using namespace monochrome;
 
 namespace {
 
@@ -20,20 +21,18 @@ Surface ramp(int width)
     return s;
 }
 
-QImage dithered(Surface s, Tramage method)
+QImage dithered(Surface s, Dithering method)
 {
-    Tramer(s, s.rect(), 0, 1, method);
+    dither(s.image(), s.rect(), 0, false, method);
     return s.image();
 }
 
 } // namespace
 
 // Black exactly when the rounded average grey is at most 255 * (level + 50) div 100,
-// over the whole surface; only invert == -1 swaps the colours.
-TEST(Traitement, GreyLevelTableAndSimpleMethod)
+// over the whole picture; invert swaps the colours.
+TEST(Monochrome, GreyLevelTableAndSimpleMethod)
 {
-    SepareRVB(0x123456); // a colour's low byte is its red
-    EXPECT_TRUE(rouge == 0x56 && vert == 0x34 && bleu == 0x12);
     std::vector<std::tuple<Couleur, int, bool>> rows = {
         {rgb(127, 127, 128), 0, true}, {rgb(128, 128, 127), 0, false}, // sums 382 and 383
         {rgb(1, 0, 0), -50, true},     {rgb(1, 1, 0), -50, false},     {kBlanc, 60, true}, {kNoir, -60, false}};
@@ -43,10 +42,10 @@ TEST(Traitement, GreyLevelTableAndSimpleMethod)
         rows.emplace_back(0x010101u * std::min(thresholds[i] + 1, 255), 10 * i - 50, i == 10);
     }
     for (const auto &[colour, level, black] : rows)
-        for (const int invert : {1, 0, 2, -2, -1}) {
+        for (const bool invert : {false, true}) {
             Surface s(170, 110, colour);
-            ViaGrayscale(s, level, invert);
-            EXPECT_TRUE(sameImage(Surface(170, 110, black == (invert != -1) ? kNoir : kBlanc).image(), s.image()))
+            threshold(s.image(), level, invert);
+            EXPECT_TRUE(sameImage(Surface(170, 110, black != invert ? kNoir : kBlanc).image(), s.image()))
                 << std::hex << colour << std::dec << " " << level << " " << invert;
         }
 
@@ -54,7 +53,7 @@ TEST(Traitement, GreyLevelTableAndSimpleMethod)
     Surface s(200, 120, kBlanc);
     for (const QPoint p : {QPoint(0, 0), QPoint(159, 99), QPoint(20, 30), QPoint(160, 50), QPoint(50, 100)})
         s.setPixel(p.x(), p.y(), p.x() == 20 ? rgb(200, 10, 10) : 0xFEFEFE);
-    NoirEtBlanc(s);
+    everyNonWhiteBlack(s.image());
     QImage expected = blackAt(QSize(200, 120), {{0, 0}, {159, 99}, {20, 30}});
     expected.setPixel(160, 50, 0xFFFEFEFE);
     expected.setPixel(50, 100, 0xFFFEFEFE);
@@ -63,30 +62,30 @@ TEST(Traitement, GreyLevelTableAndSimpleMethod)
 
 // The tone moves the threshold of the level to the middle: dark exactly where the plain
 // method makes black, within 0..255, never lighter as the level rises.
-TEST(Tramage, ToneAndHandWorkedGoldens)
+TEST(Dithering, ToneAndHandWorkedGoldens)
 {
-    EXPECT_TRUE(ton(36, 20) == 25 && ton(182, 20) == 134 && ton(218, 20) == 194); // 36 * 50 / 70 = 25.7
+    EXPECT_TRUE(tone(36, 20) == 25 && tone(182, 20) == 134 && tone(218, 20) == 194); // 36 * 50 / 70 = 25.7
     for (int level = -50; level <= 50; ++level)
         for (int g = 0; g <= 255; ++g) {
-            const int t = ton(g, level);
+            const int t = tone(g, level);
             ASSERT_TRUE((t <= 127) == (100 * g <= 255 * (level + 50)) && t >= 0 && t <= 255
-                        && (level == -50 || t <= ton(g, level - 1))) << level << " " << g;
+                        && (level == -50 || t <= tone(g, level - 1))) << level << " " << g;
         }
 
     // Floyd-Steinberg on grey 96, shares rounded down: (0,0) black, +42 right, +30 below,
     // +6 below right; (1,0) 138 white; row 1 (8, -23, 7) runs right to left. Bayer: black
     // when 128 * grey < 255 * (2M + 1), matrix rows 0 32 8 40 2 34 10 42, 48 16 56 24 50 18 58 26.
-    const std::tuple<Tramage, Surface, QStringList> goldens[] = {
-        {Tramage::FloydSteinberg, Surface(3, 2, rgb(96, 96, 96)), {"#.#", ".##"}},
-        {Tramage::FloydSteinberg, ramp(16), {"######.#.#......", "#####.#.#.#.#..."}},
-        {Tramage::Atkinson, ramp(8), {"####....", "##.##..."}},
-        {Tramage::Bayer, ramp(16), {"##.#.#.#........", "#####.#.#.#....."}},
+    const std::tuple<Dithering, Surface, QStringList> goldens[] = {
+        {Dithering::FloydSteinberg, Surface(3, 2, rgb(96, 96, 96)), {"#.#", ".##"}},
+        {Dithering::FloydSteinberg, ramp(16), {"######.#.#......", "#####.#.#.#.#..."}},
+        {Dithering::Atkinson, ramp(8), {"####....", "##.##..."}},
+        {Dithering::Bayer, ramp(16), {"##.#.#.#........", "#####.#.#.#....."}},
     };
     for (const auto &[method, source, expected] : goldens)
-        EXPECT_TRUE(sameImage(imageFromAscii(expected), dithered(source, method))) << nomTramage(method).toStdString();
+        EXPECT_TRUE(sameImage(imageFromAscii(expected), dithered(source, method))) << ditheringName(method).toStdString();
     // The ordered matrix holds each of 0..63 once: a flat grey blackens the cells passing the rule.
     for (int g = 0; g <= 255; ++g) {
-        const QImage image = dithered(Surface(8, 8, rgb(g, g, g)), Tramage::Bayer);
+        const QImage image = dithered(Surface(8, 8, rgb(g, g, g)), Dithering::Bayer);
         int balance = 0;
         for (int i = 0; i < 64; ++i)
             balance += (128 * g < 255 * (2 * i + 1)) - ((image.pixel(i % 8, i / 8) & 0xFFFFFF) == 0);
@@ -97,7 +96,7 @@ TEST(Tramage, ToneAndHandWorkedGoldens)
 // Inside the area, the area dithered as a picture of its own (errors never leave it,
 // the matrix counts from its corner); outside, the plain grey-level rule. Inversion
 // swaps every decision; an area past the edges is cut to the picture.
-TEST(Tramage, AreaInversionAndClipping)
+TEST(Dithering, AreaInversionAndClipping)
 {
     Surface source(160, 100, kBlanc);
     for (int y = 0; y < 100; ++y)
@@ -105,47 +104,47 @@ TEST(Tramage, AreaInversionAndClipping)
             source.setPixel(x, y, rgb((x * 3 + y) & 0xFF, (x * y) & 0xFF, (y * 5) & 0xFF));
     const QRect zone(13, 7, 50, 41);
     Surface plain = source;
-    ViaGrayscale(plain, 10, -1);
-    for (const Tramage method : {Tramage::FloydSteinberg, Tramage::Atkinson, Tramage::Bayer}) {
-        SCOPED_TRACE(nomTramage(method).toStdString());
+    threshold(plain.image(), 10, true);
+    for (const Dithering method : {Dithering::FloydSteinberg, Dithering::Atkinson, Dithering::Bayer}) {
+        SCOPED_TRACE(ditheringName(method).toStdString());
         Surface picture = source, alone(zone.width(), zone.height(), kBlanc);
-        Tramer(picture, zone, 10, -1, method);
+        dither(picture.image(), zone, 10, true, method);
         bitBlt(alone, 0, 0, zone.width(), zone.height(), source, zone.left(), zone.top());
-        Tramer(alone, alone.rect(), 10, 1, method);
+        dither(alone.image(), alone.rect(), 10, false, method);
         QImage expected = plain.image(), inside = alone.image();
         inside.invertPixels();
         QPainter(&expected).drawImage(zone.topLeft(), inside);
         EXPECT_TRUE(sameImage(expected, picture.image()));
         Surface past = source, clipped = source;
-        Tramer(past, QRect(140, 90, 100, 100), 10, -1, method);
-        Tramer(clipped, QRect(140, 90, 20, 10), 10, -1, method);
+        dither(past.image(), QRect(140, 90, 100, 100), 10, true, method);
+        dither(clipped.image(), QRect(140, 90, 20, 10), 10, true, method);
         EXPECT_TRUE(sameImage(clipped.image(), past.image()));
     }
 }
 
-TEST(NiveauAuto, OtsuWorkedOut)
+TEST(AutomaticLevel, OtsuWorkedOut)
 {
     const auto counts = [](std::initializer_list<std::pair<int, qint64>> bins) {
-        Histogramme h{};
+        GreyHistogram h{};
         for (const auto &[g, n] : bins)
             h[g] = n;
         return h;
     };
     // Greys 0, 100, 255, 255: {0, 100} and {255} are best for every k from 100 to 254, the
     // middle is 177. Two tones: the middle of the empty run between them.
-    const std::pair<Histogramme, std::optional<double>> cases[] = {
+    const std::pair<GreyHistogram, std::optional<double>> cases[] = {
         {counts({{0, 1}, {100, 1}, {255, 2}}), 177.0}, {counts({{60, 5}, {200, 5}}), 129.5},
         {counts({{10, 100}, {11, 100}, {240, 100}, {241, 100}}), 125.0},
         {counts({}), std::nullopt}, {counts({{77, 1000}}), std::nullopt},
     };
-    for (const auto &[histogram, seuil] : cases)
-        EXPECT_EQ(seuilOtsu(histogram), seuil);
+    for (const auto &[histogram, threshold] : cases)
+        EXPECT_EQ(otsuThreshold(histogram), threshold);
     // The level whose inclusive threshold 255 * (level + 50) div 100 is nearest;
     // 54.5 lies 1.5 from 53 (level -29) and 56 (-28): the lower level.
     const std::pair<double, int> levels[] = {{-20, -50}, {127, 0}, {129.5, 1}, {177, 20}, {400, 50}, {54.5, -29}};
-    for (const auto &[seuil, level] : levels)
-        EXPECT_EQ(niveauPourSeuil(seuil), level) << seuil;
+    for (const auto &[grey, level] : levels)
+        EXPECT_EQ(levelForThreshold(grey), level) << grey;
     QImage image(2, 1, QImage::Format_RGB888); // the plain rounded grey, any format
     image.setPixel(0, 0, qRgb(127, 127, 128)), image.setPixel(1, 0, qRgb(128, 128, 127));
-    EXPECT_TRUE(histogrammeGris(image)[127] == 1 && histogrammeGris(image)[128] == 1);
+    EXPECT_TRUE(greyHistogram(image)[127] == 1 && greyHistogram(image)[128] == 1);
 }

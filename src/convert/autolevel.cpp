@@ -1,12 +1,12 @@
-#include "niveauauto.h"
+#include "autolevel.h"
 
 #include <cmath>
 
-namespace traitement {
+namespace monochrome {
 
-Histogramme histogrammeGris(const QImage &image)
+GreyHistogram greyHistogram(const QImage &image)
 {
-    Histogramme histogramme{};
+    GreyHistogram histogram{};
     const QImage rgb = image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
                            ? image
                            : image.convertToFormat(QImage::Format_RGB32);
@@ -14,19 +14,19 @@ Histogramme histogrammeGris(const QImage &image)
         const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
         for (int x = 0; x < rgb.width(); ++x) {
             const QRgb c = line[x];
-            ++histogramme[(int((c >> 16) & 0xFF) + int((c >> 8) & 0xFF) + int(c & 0xFF) + 1) / 3];
+            ++histogram[(int((c >> 16) & 0xFF) + int((c >> 8) & 0xFF) + int(c & 0xFF) + 1) / 3];
         }
     }
-    return histogramme;
+    return histogram;
 }
 
-std::optional<double> seuilOtsu(const Histogramme &histogramme)
+std::optional<double> otsuThreshold(const GreyHistogram &histogram)
 {
     double total = 0;
     double sumAll = 0;
     for (int g = 0; g < 256; ++g) {
-        total += double(histogramme[g]);
-        sumAll += double(g) * double(histogramme[g]);
+        total += double(histogram[g]);
+        sumAll += double(g) * double(histogram[g]);
     }
     // Between-class variance times total^2: n0 * n1 * (mean0 - mean1)^2. Thresholds
     // with the same classes compute the very same number, so ties are exact.
@@ -36,8 +36,8 @@ std::optional<double> seuilOtsu(const Histogramme &histogramme)
     double n0 = 0;
     double sum0 = 0;
     for (int k = 0; k < 255; ++k) {
-        n0 += double(histogramme[k]);
-        sum0 += double(k) * double(histogramme[k]);
+        n0 += double(histogram[k]);
+        sum0 += double(k) * double(histogram[k]);
         const double n1 = total - n0;
         if (n0 == 0 || n1 == 0)
             continue;
@@ -46,7 +46,7 @@ std::optional<double> seuilOtsu(const Histogramme &histogramme)
         if (variance > best) {
             best = variance;
             first = last = k;
-        } else if (variance == best && last == k - 1 && histogramme[k] == 0) {
+        } else if (variance == best && last == k - 1 && histogram[k] == 0) {
             last = k; // the same classes: the run goes on
         }
     }
@@ -55,12 +55,12 @@ std::optional<double> seuilOtsu(const Histogramme &histogramme)
     return (first + last) / 2.0;
 }
 
-int niveauPourSeuil(double seuil)
+int levelForThreshold(double threshold)
 {
     int best = -50;
     double bestDistance = HUGE_VAL;
     for (int level = -50; level <= 50; ++level) {
-        const double distance = std::abs(255 * (level + 50) / 100 - seuil);
+        const double distance = std::abs(255 * (level + 50) / 100 - threshold);
         if (distance < bestDistance) {
             bestDistance = distance;
             best = level;
@@ -69,12 +69,12 @@ int niveauPourSeuil(double seuil)
     return best;
 }
 
-std::optional<int> niveauAutomatique(const QImage &image)
+std::optional<int> automaticLevel(const QImage &image)
 {
-    const auto seuil = seuilOtsu(histogrammeGris(image));
-    if (!seuil)
+    const auto threshold = otsuThreshold(greyHistogram(image));
+    if (!threshold)
         return std::nullopt;
-    return niveauPourSeuil(*seuil);
+    return levelForThreshold(*threshold);
 }
 
-} // namespace traitement
+} // namespace monochrome

@@ -1,6 +1,6 @@
-#include "tramage.h"
+#include "dithering.h"
 
-#include "convert/traitement.h"
+#include "monochrome.h"
 
 #include <QImage>
 
@@ -8,11 +8,11 @@
 #include <array>
 #include <vector>
 
-namespace traitement {
+namespace monochrome {
 namespace {
 
-constexpr QRgb kBlack = toQRgb(kNoir);
-constexpr QRgb kWhite = toQRgb(kBlanc);
+constexpr QRgb kBlack = 0xFF000000;
+constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr int kSums = 3 * 255 + 1;
 constexpr int kDarkest = 127; // the last tone that renders black
 
@@ -40,7 +40,7 @@ SumTable toneTable(int level)
 {
     std::array<int, 256> ofGrey{};
     for (int g = 0; g < 256; ++g)
-        ofGrey[g] = ton(g, level);
+        ofGrey[g] = tone(g, level);
     SumTable table{};
     for (int sum = 0; sum < kSums; ++sum)
         table[sum] = ofGrey[(sum + 1) / 3];
@@ -190,30 +190,30 @@ void thresholdOutside(QImage &image, const QRect &zone, int level, Colours colou
 
 } // namespace
 
-QString nomTramage(Tramage methode)
+QString ditheringName(Dithering method)
 {
-    switch (methode) {
-    case Tramage::FloydSteinberg:
+    switch (method) {
+    case Dithering::FloydSteinberg:
         return QStringLiteral("floyd-steinberg");
-    case Tramage::Atkinson:
+    case Dithering::Atkinson:
         return QStringLiteral("atkinson");
-    case Tramage::Bayer:
+    case Dithering::Bayer:
         return QStringLiteral("bayer");
-    case Tramage::Aucun:
+    case Dithering::None:
         break;
     }
     return QString();
 }
 
-std::optional<Tramage> tramageDepuisNom(const QString &nom)
+std::optional<Dithering> ditheringFromName(const QString &name)
 {
-    for (const Tramage methode : {Tramage::FloydSteinberg, Tramage::Atkinson, Tramage::Bayer})
-        if (nom == nomTramage(methode))
-            return methode;
+    for (const Dithering method : {Dithering::FloydSteinberg, Dithering::Atkinson, Dithering::Bayer})
+        if (name == ditheringName(method))
+            return method;
     return std::nullopt;
 }
 
-int ton(int grey, int level)
+int tone(int grey, int level)
 {
     level = std::clamp(level, -50, 50);
     // Grey 0..t onto tones 0..127.5 and t..255 onto 127.5..255, both linearly.
@@ -223,34 +223,32 @@ int ton(int grey, int level)
     return (50 * grey - 255 * level + over - 1) / over; // rounded up: stays >= 128
 }
 
-void Tramer(Surface &picture, const QRect &zone, int level, int invert, Tramage methode)
+void dither(QImage &image, const QRect &zone, int level, bool invert, Dithering method)
 {
-    if (methode == Tramage::Aucun) {
-        ViaGrayscale(picture, level, invert);
+    if (method == Dithering::None) {
+        threshold(image, level, invert);
         return;
     }
-    QImage &image = picture.image();
     const QRect area = zone.intersected(image.rect());
-    const Colours colours = invert == -1 ? Colours{kWhite, kBlack} : Colours{kBlack, kWhite};
+    const Colours colours = invert ? Colours{kWhite, kBlack} : Colours{kBlack, kWhite};
     if (area != image.rect())
         thresholdOutside(image, area, level, colours);
     if (!area.isEmpty()) {
         const SumTable tones = toneTable(level);
-        switch (methode) {
-        case Tramage::FloydSteinberg:
+        switch (method) {
+        case Dithering::FloydSteinberg:
             floydSteinberg(image, area, tones, colours);
             break;
-        case Tramage::Atkinson:
+        case Dithering::Atkinson:
             atkinson(image, area, tones, colours);
             break;
-        case Tramage::Bayer:
+        case Dithering::Bayer:
             ordered(image, area, tones, colours);
             break;
-        case Tramage::Aucun:
+        case Dithering::None:
             break;
         }
     }
-    finConversion(picture);
 }
 
-} // namespace traitement
+} // namespace monochrome

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "surface.h"
+#include "platform/surface.h"
 
 #include <QWidget>
 

@@ -1,0 +1,295 @@
+#include "document.h"
+
+#include "convert/autolevel.h"
+#include "convert/monochrome.h"
+#include "picfile/lib89i.h"
+#include "platform/files.h"
+#include "platform/pictureloader.h"
+
+#include <QDir>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// What the file header needs for the picture size: everything up to the width.
+constexpr qint64 kHeader89i = 92;
+
+// Half a pixel goes to the even neighbour.
+int roundHalfEven(double v)
+{
+    return int(std::nearbyint(v));
+}
+
+// The header of a calculator picture that holds a picture; nothing, with the
+// reason in *error, for an unreadable file or one with no picture (shorter than
+// its header, or a width or height of 0).
+std::optional<QByteArray> pictureHeader(const QString &path, QString *error)
+{
+    auto header = files::readAll(path, error, kHeader89i);
+    if (header && (header->size() < kHeader89i || lib89i::taille89i(*header).isEmpty())) {
+        if (error)
+            *error = QStringLiteral("Le fichier %1 ne contient aucune image.")
+                         .arg(QDir::toNativeSeparators(path));
+        return std::nullopt;
+    }
+    return header;
+}
+
+// The fit of a calculator picture: its size, at most 160 x 100, from (0, 0).
+QRect calculatorPictureFit(QSize fileSize)
+{
+    return QRect(0, 0, std::clamp(fileSize.width(), 0, Document::kScreenWidth),
+                 std::clamp(fileSize.height(), 0, Document::kScreenHeight));
+}
+
+} // namespace
+
+Document::Document(QObject *parent)
+    : QObject(parent)
+{
+}
+
+Document::Document(const QString &programFolder, QObject *parent)
+    : QObject(parent)
+    , m_automaticFolder(programFolder)
+{
+}
+
+void Document::restore(const PictureState &state)
+{
+    m_fit = state.fit;
+    m_pictureSettings = state.settings;
+    const bool otherReduction = settings.reduction != state.settings.reduction;
+    settings = state.settings;
+    // The preview shows the source as the work picture was made from it.
+    if (otherReduction)
+        stretchSourceIntoPreview();
+}
+
+int Document::nextFreeNumber() const
+{
+    return filenaming::freeNumber(m_automaticFolder.folder());
+}
+
+void Document::showNames()
+{
+    nextName = variableName = filenaming::automaticName(nextFreeNumber());
+}
+
+QString Document::start(const QString &sourcePath)
+{
+    m_fit = QRect(0, 0, kScreenWidth, kScreenHeight);
+    QString message;
+    if (!sourcePath.isEmpty() && filenaming::namesCalculatorPicture(sourcePath)) {
+        // A calculator picture opened from the desktop: read as the open command
+        // reads it, already black and white.
+        openCalculatorPicture(sourcePath.trimmed(), &message);
+        showNames();
+        emit changed();
+        return message;
+    }
+    if (sourcePath.isEmpty()) {
+        importPicture(clipboardPicture(), &message);
+    } else {
+        const LoadedPicture loaded = loadPicture(sourcePath);
+        message = loaded.ok() ? loaded.warning : loaded.error;
+        importPicture(loaded.image);
+    }
+    work.cls();
+    stretchBlt(work, m_fit, source, source.rect(), settings.reduction);
+    monochrome::threshold(work.image(), 0, false);
+    work.refresh();
+    emit converted();
+    m_pictureSettings = Settings{};
+    showNames();
+    emit changed();
+    return message;
+}
+
+bool Document::open(const QString &path, QString *error, QString *warning)
+{
+    if (warning)
+        warning->clear();
+    const QString trimmed = path.trimmed();
+    if (filenaming::namesCalculatorPicture(trimmed))
+        return openCalculatorPicture(trimmed, error);
+    // Decode first: a picture that cannot be read leaves the source as it was.
+    const LoadedPicture loaded = loadPicture(trimmed);
+    if (!loaded.ok()) {
+        if (error)
+            *error = loaded.error;
+        return false;
+    }
+    if (warning)
+        *warning = loaded.warning;
+    source.setPicture(loaded.image);
+    source.refresh();
+    stretchSourceIntoPreview();
+    return true;
+}
+
+bool Document::openCalculatorPicture(const QString &path, QString *error)
+{
+    const auto header = pictureHeader(path, error);
+    if (!header || !lib89i::Lire89i(path, work, false, error))
+        return false;
+    source.cls();
+    source.refresh();
+    preview.cls();
+    preview.refresh();
+    m_fit = calculatorPictureFit(lib89i::taille89i(*header));
+    emit changed();
+    return true;
+}
+
+bool Document::openFromViewer(const QString &path, QString *error)
+{
+    const auto header = pictureHeader(path, error);
+    if (!header || !lib89i::Lire89i(path, work, false, error))
+        return false;
+    source.resize(kScreenWidth, kScreenHeight);
+    // The file was just read: the two copies cannot fail but for a race, and then
+    // they only stay blank.
+    lib89i::Lire89i(path, source, false);
+    lib89i::Lire89i(path, preview, false);
+    m_fit = calculatorPictureFit(lib89i::taille89i(*header));
+    emit changed();
+    return true;
+}
+
+bool Document::importPicture(const QImage &image, QString *error)
+{
+    // A pasted or dropped picture has the bound of an opened one: beyond it, its
+    // copy and every fit would cost too much memory and time.
+    if (qint64(image.width()) * image.height() > kPixelsMax) {
+        if (error)
+            *error = QStringLiteral("L'image importée est trop grande (%1 x %2 pixels) : au-delà de 100 "
+                                    "millions de pixels, elle n'est pas importée.")
+                         .arg(image.width())
+                         .arg(image.height());
+        return false;
+    }
+    // No picture: a blank source, keeping its size.
+    if (image.isNull())
+        source.cls();
+    else
+        source.setPicture(image);
+    source.refresh();
+    stretchSourceIntoPreview();
+    return true;
+}
+
+void Document::stretchSourceIntoPreview()
+{
+    stretchBlt(preview, QRect(0, 0, kScreenWidth, kScreenHeight), source, source.rect(), settings.reduction);
+    preview.refresh();
+}
+
+void Document::fitSource()
+{
+    m_fit = QRect(0, 0, outputWidth, outputHeight);
+    work.cls();
+    if (!keepProportions) {
+        // From the preview: the source is resampled twice on this path.
+        stretchBlt(work, m_fit, preview, QRect(0, 0, kScreenWidth, kScreenHeight), settings.reduction);
+        work.refresh();
+        return;
+    }
+    const int sw = source.width();
+    const int sh = source.height();
+    if (sw > 0 && sh > 0 && outputWidth > 0 && outputHeight > 0) {
+        const double rw = double(sw) / outputWidth;
+        const double rh = double(sh) / outputHeight;
+        // The shortened side keeps at least one pixel, so a thin source stays visible.
+        if (rh < rw) {
+            const int height = std::max(1, int(outputWidth * (double(sh) / sw)));
+            m_fit.setTop(roundHalfEven(outputHeight / 2.0 - height / 2.0));
+            m_fit.setHeight(height);
+        } else if (rh > rw) {
+            const int width = std::max(1, int(outputHeight * (double(sw) / sh)));
+            m_fit.setLeft(roundHalfEven(outputWidth / 2.0 - width / 2.0));
+            m_fit.setWidth(width);
+        }
+    }
+    stretchBlt(work, m_fit, source, source.rect(), settings.reduction);
+    work.refresh();
+}
+
+void Document::convert()
+{
+    convertPicture();
+    nextName = filenaming::automaticName(nextFreeNumber());
+    emit changed();
+}
+
+void Document::convertPicture()
+{
+    fitSource();
+    if (settings.simpleMethod)
+        monochrome::everyNonWhiteBlack(work.image());
+    else
+        monochrome::dither(work.image(), m_fit, settings.level, settings.invertColours, settings.dithering);
+    work.refresh();
+    m_pictureSettings = settings;
+    emit converted();
+}
+
+void Document::changeReduction(Reduction reduction)
+{
+    settings.reduction = reduction;
+    stretchSourceIntoPreview();
+    convert();
+}
+
+int Document::automaticLevel() const
+{
+    const Surface &fitted = keepProportions ? source : preview;
+    return monochrome::automaticLevel(fitted.image()).value_or(settings.level);
+}
+
+QImage Document::fittedPicture() const
+{
+    // Whole bytes wide: the low bits of a row's last byte come from the pixels to
+    // the right of the picture, as they do for a picture at the top-left corner.
+    const int w = std::max(m_fit.width(), 0);
+    const int h = std::max(m_fit.height(), 0);
+    Surface picture((w + 7) / 8 * 8, h, kBlanc);
+    bitBlt(picture, 0, 0, picture.width(), h, work, m_fit.x(), m_fit.y());
+    return picture.image();
+}
+
+bool Document::writeFittedPicture(const QString &path, const QString &folder, const QString &name,
+                                  QString *error) const
+{
+    Surface picture;
+    picture.setPicture(fittedPicture());
+    return lib89i::Ecrire89i(path, picture, m_fit.height(), m_fit.width(), folder, name, false, error);
+}
+
+bool Document::saveAutomatically(QString *error, QString *savedPath)
+{
+    const QString folder = m_automaticFolder.folder();
+    const int k = filenaming::freeNumber(folder);
+    const QString fileName = filenaming::automaticName(k) + QStringLiteral(".89i");
+    const QString path = folder + fileName;
+    // The fallback folder is made when first needed; the program's own folder never
+    // is (gone, it is a failure to report).
+    if (folder != m_automaticFolder.programFolder() && !QDir().mkpath(folder)) {
+        if (error)
+            *error = QStringLiteral("Impossible de créer le dossier %1 pour y enregistrer %2.")
+                         .arg(QDir::toNativeSeparators(QDir::cleanPath(folder)), fileName);
+        return false;
+    }
+    const QString fileFolder = advancedOptions ? calculatorFolder : QStringLiteral("zfig");
+    const QString name = advancedOptions ? variableName : filenaming::automaticName(k);
+    // Nothing written: the names stay as they were.
+    if (!lib89i::Ecrire89i(path, work, outputHeight, outputWidth, fileFolder, name, false, error))
+        return false;
+    if (savedPath)
+        *savedPath = path;
+    showNames();
+    emit changed();
+    return true;
+}

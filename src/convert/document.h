@@ -1,0 +1,149 @@
+#pragma once
+
+#include "convert/dithering.h"
+#include "convert/filenaming.h"
+#include "platform/stretch.h"
+#include "platform/surface.h"
+
+#include <QImage>
+#include <QObject>
+#include <QRect>
+#include <QString>
+
+// The conversion settings: with the fit, what gives a conversion its pixels. A new
+// setting is one more field here.
+struct Settings
+{
+    int level = 0;              // grey-level correction, -50 to 50
+    bool simpleMethod = false;  // every non-white pixel black, instead of the grey-level threshold
+    bool invertColours = false;
+    monochrome::Dithering dithering = monochrome::Dithering::None;
+    // How every stretch of the source merges a block of pixels when it shrinks: the
+    // mean for photographs, the AND for line drawings.
+    Reduction reduction = Reduction::Mean;
+    bool operator==(const Settings &) const = default;
+};
+
+// What goes with the work picture's pixels: where the fitted picture lies in it, and
+// the settings it was converted with.
+struct PictureState
+{
+    QRect fit;
+    Settings settings;
+    bool operator==(const PictureState &) const = default;
+};
+
+// The picture being made: the source at its natural size, its 160 x 100 preview,
+// the work picture that conversions rewrite and the editor changes, and the values
+// that decide them. No widgets: the window binds its controls to the public members
+// and runs the commands; the command line and the tests drive it directly. Failures
+// come back as French texts; nothing is shown from here.
+class Document : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The work picture and the preview: the calculator screen.
+    static constexpr int kScreenWidth = 160;
+    static constexpr int kScreenHeight = 100;
+
+    // The automatic files go to the executable's folder (or its fallback).
+    explicit Document(QObject *parent = nullptr);
+    // The automatic files go to this folder; nothing is asked of the application
+    // object, so a worker thread may make one.
+    explicit Document(const QString &programFolder, QObject *parent = nullptr);
+
+    // The three pictures use a white background: cleared parts then count as clear
+    // pixels in the file (only exact white is clear).
+    Surface source{392, 216, kBlanc};
+    Surface preview{kScreenWidth, kScreenHeight, kBlanc};
+    Surface work{kScreenWidth, kScreenHeight, kBlanc};
+
+    // Option values, bound to the window's controls.
+    int outputWidth = kScreenWidth;   // 16 to 160 by 16 in the window
+    int outputHeight = kScreenHeight; // 2 to 100 by 2 in the window
+    bool keepProportions = false;
+    Settings settings;
+    bool advancedOptions = false;      // the names below go into the saved files
+    QString variableName;              // 8 characters at most
+    QString calculatorFolder = QStringLiteral("zfig");
+    QString nextName;                  // the next automatic name
+
+    // Where the picture last put into the work picture lies: its size and top-left corner.
+    QRect fit() const { return m_fit; }
+    // The fit and the settings of the work picture as it stands; restore() puts them
+    // back (undo, redo), the controls' settings included.
+    PictureState pictureState() const { return {m_fit, m_pictureSettings}; }
+    void restore(const PictureState &state);
+
+    AutomaticFolder &automaticFolder() { return m_automaticFolder; }
+    const AutomaticFolder &automaticFolder() const { return m_automaticFolder; }
+    // The smallest free automatic number in the automatic files' folder.
+    int nextFreeNumber() const;
+
+    // Start-up: the source from a picture file (an empty path: from the clipboard),
+    // stretched into the work picture and the preview, converted at level 0, the
+    // first free automatic name shown. A calculator picture is read as open() reads
+    // it. Returns what to tell the user (an unreadable file leaves a blank source).
+    QString start(const QString &sourcePath);
+
+    // Opens a file: a name ending in "89i" (any case) is a calculator picture, read
+    // into the work picture; anything else is decoded into the source and shown in
+    // the preview. On failure false, the French reason in *error, nothing changed; a
+    // picture that opens only in part (damaged or cut short) opens with a French
+    // remark in *warning.
+    bool open(const QString &path, QString *error = nullptr, QString *warning = nullptr);
+    // The calculator-picture branch of open(): the file into the work picture, source
+    // and preview cleared, the fit the file's picture size (at most 160 x 100) from (0, 0).
+    bool openCalculatorPicture(const QString &path, QString *error = nullptr);
+    // The image viewer's open: the file into the work picture, the source (made
+    // 160 x 100) and the preview, with the same fit.
+    bool openFromViewer(const QString &path, QString *error = nullptr);
+
+    // A picture as the source (a null image: a blank source of the same size). One
+    // over 100 million pixels is refused: false and the French reason in *error.
+    bool importPicture(const QImage &image, QString *error = nullptr);
+
+    // The fit of the source into the work picture at outputWidth x outputHeight.
+    void fitSource();
+    // "Convertir": fit, the chosen method, then nextName shows the next automatic name.
+    void convert();
+    // The fit and the chosen method alone: nextName is left as it is, so the program's
+    // folder is not read (the command line names its outputs itself).
+    void convertPicture();
+    // Another reduction: the preview is stretched again from the source, then the
+    // picture is converted, as a move of the slider converts.
+    void changeReduction(Reduction reduction);
+    // "Niveau automatique": the slider level that best separates the dark and light
+    // greys of what the fit stretches (the preview, or with "Conserver les
+    // proportions" the source), by Otsu's method; the current level when the picture
+    // has a single grey. Changes nothing.
+    int automaticLevel() const;
+
+    // The fitted picture: fit() of the work picture, widened to whole bytes with the
+    // work picture's pixels to its right (white beyond it).
+    QImage fittedPicture() const;
+    // Writes fittedPicture() with these names; false and the French reason in *error.
+    bool writeFittedPicture(const QString &path, const QString &folder, const QString &name,
+                            QString *error = nullptr) const;
+    // "Sauver fich. automatiquement": writes the next numbered file into the automatic
+    // files' folder (made when it is the fallback), with the advanced names when
+    // chosen; then the names show the next free one. False and the French reason in
+    // *error, nothing written and the names as they were; the path written in *path.
+    bool saveAutomatically(QString *error = nullptr, QString *path = nullptr);
+
+signals:
+    // A command changed the names or the fit: the window shows them, and what changed
+    // in the work picture becomes an undo step.
+    void changed();
+    // A black-and-white method ran on the work picture.
+    void converted();
+
+private:
+    void stretchSourceIntoPreview();
+    void showNames();
+
+    QRect m_fit{0, 0, kScreenWidth, kScreenHeight};
+    Settings m_pictureSettings; // those of the last conversion
+    AutomaticFolder m_automaticFolder;
+};

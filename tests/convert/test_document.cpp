@@ -1,0 +1,213 @@
+#include "convert/document.h"
+#include "picfile/lib89i.h"
+#include "support/calc89i.h"
+#include "support/files.h"
+#include "support/imagediff.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTemporaryDir>
+
+namespace {
+
+constexpr QRgb kWhite = 0xFFFFFFFF, kBlack = 0xFF000000;
+
+// White, with black in the rectangle.
+QImage picture(QSize size, const QRect &black = {})
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(kWhite);
+    QPainter(&image).fillRect(black, Qt::black);
+    return image;
+}
+
+// A document whose program folder is a fresh temporary folder.
+class DocumentTest : public ::testing::Test
+{
+protected:
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    // The three pictures and the fit, to show that nothing changed.
+    auto pictures() const
+    {
+        return std::tuple(state.source.image().copy(), state.work.image().copy(),
+                          state.preview.image().copy(), state.fit());
+    }
+
+    QTemporaryDir dir;
+    Document state{dir.path()};
+};
+
+} // namespace
+
+// Proportions kept: the fitted side truncated, the offset rounding halves to even, only
+// the fitted rectangle covered, from the source frame; otherwise the preview into the corner.
+TEST_F(DocumentTest, FitTable)
+{
+    const std::tuple<QSize, QSize, bool, QRect> cases[] = {
+        {{320, 100}, {160, 100}, true, {0, 25, 160, 50}}, {{100, 300}, {160, 100}, true, {64, 0, 33, 100}},
+        {{320, 175}, {160, 100}, true, {0, 6, 160, 87}},  {{320, 171}, {160, 100}, true, {0, 8, 160, 85}},
+        {{64, 64}, {96, 40}, true, {28, 0, 40, 40}},      {{2000, 1}, {160, 100}, true, {0, 50, 160, 1}},
+        {{640, 480}, {80, 50}, false, {0, 0, 80, 50}},    {{100, 300}, {160, 100}, false, {0, 0, 160, 100}},
+    };
+    for (const auto &[source, output, keep, fitted] : cases) {
+        state.importPicture(picture(source, QRect(QPoint(), source)));
+        state.keepProportions = keep;
+        state.outputWidth = output.width(), state.outputHeight = output.height();
+        state.fitSource();
+        EXPECT_EQ(state.fit(), fitted) << source.width() << "x" << source.height();
+        EXPECT_TRUE(sameImage(picture({160, 100}, fitted), state.work.image()));
+    }
+    state.importPicture(diagonal(160, 100)); // the last row left the output at 160 x 100
+    state.preview.setPicture(diagonal(160, 100).mirrored());
+    state.fitSource();
+    EXPECT_TRUE(sameImage(diagonal(160, 100).mirrored(), state.work.image()));
+    state.keepProportions = true;
+    state.fitSource();
+    EXPECT_TRUE(sameImage(diagonal(160, 100), state.work.image()));
+}
+
+// Into the preview a photo shrinks by the mean, or by AND keeping a lone dark pixel
+// (four columns, about five rows a block).
+TEST_F(DocumentTest, ImportingPhotosAndTheClipboard)
+{
+    QImage photo = picture({640, 480});
+    photo.setPixel(5, 7, kBlack);              // -> (1, 1)
+    photo.setPixel(400, 0, qRgb(255, 0, 255)); // with the next one -> (100, 0)
+    photo.setPixel(403, 4, qRgb(255, 255, 0));
+    ASSERT_TRUE(photo.save(path("photo.bmp")));
+    ASSERT_TRUE(state.open(path("photo.bmp")));
+    EXPECT_GT(qGray(state.preview.image().pixel(1, 1)), 200);
+    state.changeReduction(Reduction::And);
+    QImage expected = blackAt(QSize(160, 100), {{1, 1}});
+    expected.setPixel(100, 0, qRgb(255, 0, 0));
+    EXPECT_TRUE(sameImage(expected, state.preview.image()));
+    EXPECT_EQ(state.source.size(), QSize(640, 480));
+
+    // At start-up without a path, the clipboard's picture becomes the source.
+    QGuiApplication::clipboard()->setImage(picture({50, 40}, {0, 0, 50, 40}));
+    EXPECT_EQ(state.start(QString()), QString());
+    QGuiApplication::clipboard()->clear();
+    EXPECT_TRUE(sameImage(picture({160, 100}, {0, 0, 160, 100}), state.preview.image()));
+}
+
+// A calculator picture comes into the work picture, never read past the file's end, its
+// size kept within 160 x 100; source and preview cleared. From the viewer it fills all
+// three pictures, and "Sauver sous" gives the same bytes back; at start-up it is read alike.
+TEST_F(DocumentTest, OpeningCalculatorPictures)
+{
+    QByteArray big(128 * 30, char(0)); // the TI-92 Plus screen: only the top-left 160 x 100 shows
+    big[99 * 30 + 19] = char(0x01);    // (159, 99)
+    big[100 * 30] = big[20] = char(0x80);
+    QByteArray narrow(13 * 3, char(0)); // 100 wide: the last byte's low bits drawn beyond the width
+    narrow[12] = char(0x0F);
+    narrow[26] = char(0x80);
+    const std::tuple<const char *, QByteArray, QImage, QSize> cases[] = {
+        {"ti92.89i", file89i(128, 240, big), blackAt({160, 100}, {{159, 99}}), {160, 100}},
+        {"etroit89I", file89i(3, 100, narrow), blackAt({160, 100}, {{100, 0}, {101, 0}, {102, 0}, {103, 0}, {0, 2}}),
+         {100, 3}},
+        {"huge.89i", file89i(65535, 65535, QByteArray(50, char(0xFF))), picture({160, 100}, {0, 0, 160, 1}),
+         {160, 100}},
+    };
+    for (const auto &[name, bytes, expected, size] : cases) {
+        state.importPicture(diagonal(300, 200));
+        state.convert();
+        writeFile(path(name), bytes);
+        QString error;
+        EXPECT_TRUE(state.open(QStringLiteral(" ") + path(name) + u' ', &error)) << name << error.toStdString();
+        EXPECT_TRUE(sameImage(expected, state.work.image())) << name;
+        EXPECT_TRUE(pictures() == std::tuple(picture({300, 200}), expected, picture({160, 100}),
+                                             QRect(QPoint(), size)));
+    }
+
+    Surface original(64, 30);
+    original.setPicture(diagonal(64, 30));
+    const QByteArray written = lib89i::encode89i(original, 30, 64, QStringLiteral("zfig"), QStringLiteral("fig0000"));
+    writeFile(path("source.89i"), written);
+    ASSERT_TRUE(state.openFromViewer(path("source.89i")));
+    QImage expected = picture({160, 100});
+    QPainter(&expected).drawImage(0, 0, diagonal(64, 30));
+    EXPECT_TRUE(pictures() == std::tuple(expected, expected, expected, QRect(0, 0, 64, 30)));
+    ASSERT_TRUE(state.writeFittedPicture(path("copie.89i"), QStringLiteral("zfig"), QStringLiteral("fig0000")));
+    EXPECT_EQ(readFile(path("copie.89i")), written);
+
+    Document started(dir.path());
+    EXPECT_EQ(started.start(path("source.89i")), QString());
+    EXPECT_TRUE(sameImage(expected, started.work.image()));
+    EXPECT_EQ(started.fit(), QRect(0, 0, 64, 30));
+}
+
+// A file that cannot be read: a French reason naming it, everything as it was.
+TEST_F(DocumentTest, OpeningFailuresChangeNothing)
+{
+    state.importPicture(diagonal(200, 120));
+    state.keepProportions = true;
+    state.convert();
+    const auto before = pictures();
+    ASSERT_TRUE(QDir(dir.path()).mkdir("dossier.89i"));
+    writeFile(path("coupe.89i"), file89i(100, 160, QByteArray(20, char(0xFF))).left(91));
+    writeFile(path("vide.89i"), QByteArray());
+    for (const char *name : {"dossier.89i", "absent.89i", "coupe.89i", "vide.89i", "absent.png"}) {
+        QString viewerError, openError;
+        EXPECT_FALSE(state.openFromViewer(path(name), &viewerError));
+        EXPECT_FALSE(state.open(path(name), &openError));
+        EXPECT_TRUE(viewerError.contains(QString::fromLatin1(name)) && openError == viewerError
+                    || QByteArray(name).endsWith(".png")) << name << openError.toStdString();
+        EXPECT_TRUE(openError.contains(QString::fromLatin1(name))) << name;
+        EXPECT_TRUE(pictures() == before) << name;
+    }
+}
+
+// The fitted picture written from where the fit put it, widened to whole bytes with
+// the pixels to its right; an existing file replaced whole.
+TEST_F(DocumentTest, WritesTheFittedPicture)
+{
+    writeFile(path("ajuste.89i"), QByteArray(5000, 'z'));
+    state.importPicture(diagonal(100, 300)); // fitted to 33 x 100 from (64, 0)
+    state.keepProportions = true;
+    state.convert();
+    ASSERT_TRUE(state.writeFittedPicture(path("ajuste.89i"), QStringLiteral("zfig"), QStringLiteral("fig0000")));
+    Surface fitted;
+    fitted.setPicture(state.work.image().copy(64, 0, 40, 100));
+    EXPECT_EQ(readFile(path("ajuste.89i")),
+              lib89i::encode89i(fitted, 100, 33, QStringLiteral("zfig"), QStringLiteral("fig0000")));
+    EXPECT_EQ(listing(dir.path()), QStringList{"ajuste.89i"});
+}
+
+// The next numbered file gets the whole output area from the top-left corner, with the
+// advanced names when chosen, and the names move on. An installed program whose folder
+// cannot be written to sends its automatic files to the fallback folder, made by the
+// first save, or says it cannot and keeps its names.
+TEST_F(DocumentTest, AutomaticSaveAndFallbackFolder)
+{
+    Document installed;
+    installed.automaticFolder().setWritableTest([](const QString &) { return false; });
+    const QString fallback = path("Images/Brivane");
+    installed.automaticFolder().setFallbackFolder(fallback);
+    installed.importPicture(diagonal(320, 175));
+    installed.keepProportions = true;
+    installed.outputWidth = 64, installed.outputHeight = 20;
+    installed.convert();
+    QString saved;
+    ASSERT_TRUE(installed.saveAutomatically(nullptr, &saved));
+    EXPECT_EQ(saved, QDir::toNativeSeparators(fallback + "/fig0000.89i"));
+    installed.advancedOptions = true;
+    installed.variableName = QStringLiteral("velo"), installed.calculatorFolder = QStringLiteral("sport");
+    ASSERT_TRUE(installed.saveAutomatically());
+    EXPECT_EQ(listing(fallback), (QStringList{"fig0000.89i", "fig0001.89i"}));
+    EXPECT_EQ(readFile(fallback + "/fig0001.89i"), lib89i::encode89i(installed.work, 20, 64, "sport", "velo"));
+    EXPECT_EQ(installed.variableName + ' ' + installed.nextName, QStringLiteral("fig0002 fig0002"));
+
+    Document blocked;
+    blocked.automaticFolder().setWritableTest([](const QString &) { return false; });
+    blocked.automaticFolder().setFallbackFolder(path("fichier/Brivane"));
+    writeFile(path("fichier"), "x");
+    blocked.nextName = blocked.variableName = QStringLiteral("fig0000");
+    QString error;
+    EXPECT_FALSE(blocked.saveAutomatically(&error));
+    EXPECT_EQ(error, QStringLiteral("Impossible de créer le dossier %1 pour y enregistrer fig0000.89i.")
+                         .arg(QDir::toNativeSeparators(path("fichier/Brivane"))));
+    EXPECT_EQ(blocked.nextName + ' ' + blocked.variableName, QStringLiteral("fig0000 fig0000"));
+}
