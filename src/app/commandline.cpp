@@ -2,7 +2,10 @@
 
 #include "convert/conversionstate.h"
 #include "convert/tramage.h"
-#include "picfile/lib89i.h"
+#include "picfile/calculatorname.h"
+#include "picfile/format.h"
+#include "picfile/picturereader.h"
+#include "picfile/picturewriter.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 
@@ -18,7 +21,6 @@
 
 #include <algorithm>
 #include <condition_variable>
-#include <cstring>
 #include <mutex>
 #include <new>
 #include <optional>
@@ -57,13 +59,10 @@ struct Converted
 
 namespace {
 
-constexpr int kNameLength = 8;
 constexpr int kExportLimit = 4096;
 constexpr int kTachesMax = 256;
-constexpr qint64 kHeaderLength = 92;
-constexpr qint64 kTrailerLength = 3;
 
-const QString kSuffix = QStringLiteral(".89i");
+const QString kSuffix = QString::fromLatin1(picfile::kFileSuffix);
 
 QString shown(const QString &path)
 {
@@ -229,48 +228,9 @@ std::optional<int> integerValue(const QString &text, int min, int max)
     return value;
 }
 
-// A calculator name: 1 to 8 characters, a lower-case letter first, then
-// lower-case letters, digits or "_".
-bool isCalculatorName(const QString &name)
-{
-    static const QRegularExpression rule(QStringLiteral("^[a-z][a-z0-9_]{0,7}$"));
-    return rule.match(name).hasMatch();
-}
-
-// The calculator name made from a file name: lower case, accents dropped, other
-// characters left out, cut to 8; empty when no valid name is left.
-QString calculatorName(const QString &fileName)
-{
-    QString name;
-    for (const QChar c : fileName.normalized(QString::NormalizationForm_D).toLower())
-        if ((c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'_')
-            name += c;
-    name.truncate(kNameLength);
-    return isCalculatorName(name) ? name : QString();
-}
-
 bool endsWithSuffix(const QString &path)
 {
     return path.endsWith(kSuffix, Qt::CaseInsensitive);
-}
-
-// The calculator picture of a file's bytes as a 1-bit picture of its own size.
-QImage monochrome(const QByteArray &file, QSize size)
-{
-    QImage image(size, QImage::Format_Mono);
-    image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-    image.fill(0);
-    // Both lay a row out most significant bit first: rows copy as they are.
-    const qint64 rowBytes = (qint64(size.width()) + 7) / 8;
-    const qint64 bitmapLength = file.size() - kHeaderLength - kTrailerLength;
-    for (int y = 0; y < size.height(); ++y) {
-        const qint64 start = y * rowBytes;
-        const qint64 count = std::min(rowBytes, bitmapLength - start);
-        if (count <= 0)
-            break;
-        std::memcpy(image.scanLine(y), file.constData() + kHeaderLength + start, size_t(count));
-    }
-    return image;
 }
 
 // The heavy part of converting one source: loading, fit and conversion. It
@@ -534,7 +494,7 @@ int CommandLine::convertir(const QStringList &arguments)
     if (parser.isSet(p.variable))
         options.variable = parser.value(p.variable);
     for (const QString &name : {options.dossier, options.variable.value_or(QStringLiteral("a"))})
-        if (!isCalculatorName(name))
+        if (!picfile::isCalculatorName(name))
             return usageError(QStringLiteral("« %1 » n'est pas un nom de la calculatrice : 1 à 8 "
                                              "caractères, une lettre minuscule d'abord, puis "
                                              "des lettres minuscules, des chiffres ou « _ ».")
@@ -617,14 +577,14 @@ bool CommandLine::writeOne(const QString &source, const Converted &converted,
         path = naming.cheminAppli() + variable + kSuffix;
     }
     if (variable.isEmpty())
-        variable = calculatorName(QFileInfo(path).fileName().chopped(kSuffix.size()));
+        variable = picfile::calculatorName(QFileInfo(path).fileName().chopped(kSuffix.size()));
     if (variable.isEmpty())
         variable = ConversionState::nomAutomatique(naming.prochainNumero());
     variable = options.variable.value_or(variable);
 
     QString error;
-    if (!lib89i::Ecrire89i(path, converted.picture, converted.hauteur, converted.largeur,
-                           options.dossier, variable, false, &error)) {
+    if (!picfile::write(path, converted.picture.image(), QSize(converted.largeur, converted.hauteur),
+                        options.dossier, variable, &error)) {
         m_err << error << Qt::endl;
         return false;
     }
@@ -652,20 +612,15 @@ int CommandLine::exporter(const QStringList &arguments)
     const QString &source = paths.at(0);
     const QString &target = paths.at(1);
 
-    // No picture the export accepts needs more than this: a huge file is read no further.
-    const qint64 limit = kHeaderLength + qint64(kExportLimit) * (kExportLimit / 8) + kTrailerLength;
+    // A picture wider than the export accepts is not read, only its size.
     QString error;
-    const auto file = files::readAll(source, &error, limit);
-    if (!file) {
+    const auto picture = picfile::read(source, QSize(kExportLimit, kExportLimit), &error,
+                                       picfile::NoPicture::Error, picfile::Wider::SizeOnly);
+    if (!picture) {
         m_err << error << Qt::endl;
         return FileFailure;
     }
-    const QSize size = lib89i::taille89i(*file);
-    if (file->size() < kHeaderLength || size.isEmpty()) {
-        m_err << QStringLiteral("Le fichier %1 ne contient aucune image.").arg(shown(source))
-              << Qt::endl;
-        return FileFailure;
-    }
+    const QSize size = picture->size;
     if (size.width() > kExportLimit || size.height() > kExportLimit) {
         m_err << QStringLiteral("L'image du fichier %1 mesure %2 x %3 pixels : au-delà de "
                                 "4096 x 4096, elle n'est pas exportée.")
@@ -680,7 +635,7 @@ int CommandLine::exporter(const QStringList &arguments)
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
-    if (!writer.write(monochrome(*file, size))) {
+    if (!writer.write(picfile::monochrome(*picture))) {
         m_err << QStringLiteral("Impossible de créer l'image PNG : %1.").arg(writer.errorString())
               << Qt::endl;
         return FileFailure;

@@ -2,7 +2,8 @@
 
 #include "convert/niveauauto.h"
 #include "convert/traitement.h"
-#include "picfile/lib89i.h"
+#include "picfile/picturereader.h"
+#include "picfile/picturewriter.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/pictureloader.h"
@@ -19,9 +20,6 @@
 #include <unordered_set>
 
 namespace {
-
-// What the file header needs for the picture size: everything up to the width.
-constexpr qint64 kEntete89i = 92;
 
 QString avecSeparateur(QString folder)
 {
@@ -242,49 +240,36 @@ bool ConversionState::chargerFichier(const QString &path, QString *error, QStrin
     return true;
 }
 
-namespace {
-
-// The header of a calculator picture that holds a picture; nothing, with the
-// reason in *error, for an unreadable file or one with no picture (shorter than
-// its header, or a width or height of 0).
-std::optional<QByteArray> entete89i(const QString &path, QString *error)
-{
-    auto entete = files::readAll(path, error, kEntete89i);
-    if (entete && (entete->size() < kEntete89i || lib89i::taille89i(*entete).isEmpty())) {
-        if (error)
-            *error = QStringLiteral("Le fichier %1 ne contient aucune image.")
-                         .arg(QDir::toNativeSeparators(path));
-        return std::nullopt;
-    }
-    return entete;
-}
-
-} // namespace
-
 bool ConversionState::charger89i(const QString &path, QString *error)
 {
-    const auto entete = entete89i(path, error);
-    if (!entete || !lib89i::Lire89i(path, travail, false, error))
+    const auto picture = picfile::read(path, travail.size(), error);
+    if (!picture)
         return false;
+    travail.cls();
+    picfile::draw(*picture, travail.image());
+    travail.refresh();
     imageSource.cls();
     imageSource.refresh();
     apercuSource.cls();
     apercuSource.refresh();
-    adopterTaille89i(lib89i::taille89i(*entete));
+    adopterTaille89i(picture->size);
     return true;
 }
 
 bool ConversionState::ouvrirDuVisualisateur(const QString &path, QString *error)
 {
-    const auto entete = entete89i(path, error);
-    if (!entete || !lib89i::Lire89i(path, travail, false, error))
+    const QSize screen(kLargeurEcran, kHauteurEcran);
+    const auto picture = picfile::read(path, travail.size().expandedTo(screen), error);
+    if (!picture)
         return false;
     imageSource.resize(kLargeurEcran, kHauteurEcran);
-    // The file was just read: the two copies cannot fail but for a race, and then
-    // they only stay blank.
-    lib89i::Lire89i(path, imageSource, false);
-    lib89i::Lire89i(path, apercuSource, false);
-    adopterTaille89i(lib89i::taille89i(*entete));
+    // One reading, drawn into the three pictures.
+    for (Surface *surface : {&travail, &imageSource, &apercuSource}) {
+        surface->cls();
+        picfile::draw(*picture, surface->image());
+        surface->refresh();
+    }
+    adopterTaille89i(picture->size);
     return true;
 }
 
@@ -488,11 +473,12 @@ void ConversionState::sauverAutomatiquement()
     const QString folder = optionsAvancees ? nomDossier : QStringLiteral("zfig");
     const QString name = optionsAvancees ? nomVariable : nomAutomatique(k);
     QString error;
-    if (!lib89i::Ecrire89i(path, travail, hauteurSortie, largeurSortie, folder, name, true, &error)) {
+    if (!picfile::write(path, travail.image(), QSize(largeurSortie, hauteurSortie), folder, name, &error)) {
         // Nothing was written: the names stay as they were.
         Dialogs::current().message(error, Dialogs::Icon::Exclamation);
         return;
     }
+    Dialogs::current().message(QStringLiteral("Fichier enregistré"), Dialogs::Icon::Information);
     nomSuivant = nomVariable = nomAutomatique(prochainNumero());
     changed();
 }
@@ -511,5 +497,9 @@ Surface ConversionState::imageAjustee() const
 bool ConversionState::ecrireImageAjustee(const QString &path, const QString &folder,
                                          const QString &name, bool confirm, QString *error) const
 {
-    return lib89i::Ecrire89i(path, imageAjustee(), hauteur, largeur, folder, name, confirm, error);
+    if (!picfile::write(path, imageAjustee().image(), QSize(largeur, hauteur), folder, name, error))
+        return false;
+    if (confirm)
+        Dialogs::current().message(QStringLiteral("Fichier enregistré"), Dialogs::Icon::Information);
+    return true;
 }

@@ -1,6 +1,6 @@
 // The command-line converter, run in this process.
 #include "convert/conversionstate.h"
-#include "picfile/lib89i.h"
+#include "picfile/picturewriter.h"
 #include "support/calc89i.h"
 #include "support/commandrunner.h"
 #include "support/files.h"
@@ -126,7 +126,7 @@ TEST_F(LigneDeCommande, OutputNames)
     }
     Surface calc(100, 60);
     calc.setPicture(photo(100, 60));
-    const QByteArray original = lib89i::encode89i(calc, 60, 100, QStringLiteral("zfig"), QStringLiteral("copie"));
+    const QByteArray original = picfile::encode(calc.image(), QSize(100, 60), QStringLiteral("zfig"), QStringLiteral("copie"));
     writeFile(QStringLiteral("original.89i"), original);
     EXPECT_EQ(run(mots("convertir --proportions -o copie original.89i")), 0);
     EXPECT_EQ(readFile(QStringLiteral("copie.89i")), original);
@@ -165,7 +165,7 @@ TEST_F(LigneDeCommande, Export)
     // 100 x 60: rows of 13 bytes, the bits beyond the width left out of the PNG.
     Surface picture(104, 60);
     picture.setPicture(photo(104, 60));
-    writeFile(QStringLiteral("image.89i"), lib89i::encode89i(picture, 60, 100, QStringLiteral("zfig"), QStringLiteral("image")));
+    writeFile(QStringLiteral("image.89i"), picfile::encode(picture.image(), QSize(100, 60), QStringLiteral("zfig"), QStringLiteral("image")));
     EXPECT_EQ(run(mots("exporter image.89i image.png")), 0) << r.err.toStdString();
     QImage attendue = photo(100, 60); // every pixel not pure white is black
     for (int y = 0; y < 60; ++y)

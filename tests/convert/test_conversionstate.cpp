@@ -1,5 +1,5 @@
 #include "convert/conversionstate.h"
-#include "picfile/lib89i.h"
+#include "picfile/picturewriter.h"
 #include "support/calc89i.h"
 #include "support/files.h"
 #include "support/imagediff.h"
@@ -144,7 +144,7 @@ TEST_F(ConversionTest, OpeningCalculatorPictures)
 
     Surface original(64, 30);
     original.setPicture(diagonal(64, 30));
-    const QByteArray written = lib89i::encode89i(original, 30, 64, QStringLiteral("zfig"), QStringLiteral("fig0000"));
+    const QByteArray written = picfile::encode(original.image(), QSize(64, 30), QStringLiteral("zfig"), QStringLiteral("fig0000"));
     writeFile(path("source.89i"), written);
     ASSERT_TRUE(state.ouvrirDuVisualisateur(path("source.89i")));
     QImage expected = picture({160, 100});
@@ -223,7 +223,7 @@ TEST_F(ConversionTest, SaveAs)
     Surface fitted; // widened to whole bytes with the pixels to its right
     fitted.setPicture(state.travail.image().copy(64, 0, 40, 100));
     EXPECT_EQ(readFile(path("ajuste.89i")),
-              lib89i::encode89i(fitted, 100, 33, QStringLiteral("zfig"), QStringLiteral("fig0000")));
+              picfile::encode(fitted.image(), QSize(33, 100), QStringLiteral("zfig"), QStringLiteral("fig0000")));
     EXPECT_EQ(listing(dir.path()), QStringList{"ajuste.89i"});
     state.ouvrirImage();
     EXPECT_EQ(dialogs.fileRequests.back().initialFolder, QDir::toNativeSeparators(dir.path()));
@@ -253,7 +253,7 @@ TEST_F(ConversionTest, AutomaticSaveAndFallbackFolder)
     installed.sauverAutomatiquement();
     EXPECT_EQ(listing(repli), (QStringList{"fig0000.89i", "fig0001.89i"}));
     EXPECT_EQ(texts(), (QStringList{kConfirmation, kWarning, kConfirmation}));
-    EXPECT_EQ(readFile(repli + "/fig0001.89i"), lib89i::encode89i(installed.travail, 20, 64, "sport", "velo"));
+    EXPECT_EQ(readFile(repli + "/fig0001.89i"), picfile::encode(installed.travail.image(), QSize(64, 20), "sport", "velo"));
     EXPECT_EQ(installed.nomVariable, QStringLiteral("fig0002"));
 
     blocked.setTestEcriture([](const QString &) { return false; });
