@@ -6,7 +6,7 @@
 
 #include "picfile/picturereader.h"
 #include "support/calc89i.h"
-#include "support/commandrunner.h"
+#include "cli/commandrunner.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -2,7 +2,7 @@
 // in French, naming the file, and nothing that was on disk is lost.
 #include "convert/conversionstate.h"
 #include "picfile/picturewriter.h"
-#include "support/commandrunner.h"
+#include "cli/commandrunner.h"
 #include "support/files.h"
 #include "support/imagediff.h"
 #include "support/recordingdialogs.h"

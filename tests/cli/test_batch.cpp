@@ -1,4 +1,5 @@
-#include "support/commandrunner.h"
+#include "cli/batch.h"
+#include "cli/commandrunner.h"
 #include "support/files.h"
 #include "support/imagediff.h"
 
@@ -9,6 +10,10 @@
 #include <QImage>
 #include <QMap>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <atomic>
+#include <numeric>
 
 namespace {
 
@@ -27,6 +32,44 @@ struct Outcome
 // four at a time gives the same files, bytes, messages and status as one at a time:
 // automatic names, a source written earlier by the same run, a damaged picture,
 // failures, and name clashes in an output folder.
+// Results come in the order of the items, each once; no item starts 2 x workers
+// or more ahead of the one taken, however slow take() is; at most the workers
+// (and the waiting thread, which may run an item no worker has started) run at once.
+TEST(Batch, InOrderWithinABoundedWindow)
+{
+    for (const int workers : {1, 2, 3, 8}) {
+        SCOPED_TRACE(workers);
+        constexpr qsizetype count = 40;
+        std::atomic<qsizetype> taken = 0;
+        std::atomic<qsizetype> furthest = 0; // the most an item started ahead of take()
+        std::atomic<int> running = 0;
+        std::atomic<int> mostRunning = 0;
+        QList<qsizetype> order;
+        const auto raise = [](std::atomic<qsizetype> &most, qsizetype value) {
+            for (qsizetype seen = most; value > seen && !most.compare_exchange_weak(seen, value);) {}
+        };
+        runInOrder(count, workers, [&](qsizetype i) {
+            raise(furthest, i - taken);
+            const int now = ++running;
+            for (int seen = mostRunning; now > seen && !mostRunning.compare_exchange_weak(seen, now);) {}
+            QThread::usleep((i * 7919) % 3000); // finishing out of order
+            --running;
+            return QString::number(i);
+        }, [&](qsizetype i, const QString &result) {
+            order << i;
+            EXPECT_EQ(result, QString::number(i));
+            if (i % 10 == 0)
+                QThread::msleep(20); // the workers catch up and wait
+            taken = i + 1;
+        });
+        QList<qsizetype> expected(count);
+        std::iota(expected.begin(), expected.end(), 0);
+        EXPECT_EQ(order, expected);
+        EXPECT_LT(furthest, 2 * workers);
+        EXPECT_LE(mostRunning, workers == 1 ? 1 : workers + 1);
+    }
+}
+
 TEST(CommandLineTasks, ConvertsSeveralAtOnceExactlyAsOneAtATime)
 {
     QTemporaryDir dir;

@@ -2,7 +2,7 @@
 #include "convert/conversionstate.h"
 #include "picfile/picturewriter.h"
 #include "support/calc89i.h"
-#include "support/commandrunner.h"
+#include "cli/commandrunner.h"
 #include "support/files.h"
 #include "support/imagediff.h"
 #include "support/recordingdialogs.h"
@@ -53,7 +53,11 @@ TEST_F(LigneDeCommande, UsageAndItsErrors)
         {"--version", "Brivane 1.0.0\n"},
         {"convertir", "Aucune image"},
         {"convertir --niveau AUTO a.png", "de -50 à 50 ou auto, pas « AUTO »"},
-        {"convertir --gris a.png", "Option inconnue : --gris"},
+        {"convertir --gris a.png", "Option inconnue \"gris\".\nVoir « brivane convertir --help »."},
+        {"convertir -x -y a.png", "Options inconnues : x, y."},
+        {"convertir a.png --largeur", "Valeur manquante après \"--largeur\"."},
+        {"convertir --simple=3 a.png", "Valeur inattendue après \"--simple\"."},
+        {"exporter -z a.89i a.png", "Option inconnue \"z\".\nVoir « brivane exporter --help »."},
         {"convertir -o absent/ a.png", "n'existe pas"},
         {"transformer", "Commande inconnue : transformer"},
     };
@@ -65,8 +69,6 @@ TEST_F(LigneDeCommande, UsageAndItsErrors)
         EXPECT_TRUE(aide ? r.err.isEmpty() : r.out.isEmpty() && r.err.contains(QStringLiteral("--help")));
         EXPECT_EQ(listing(dir.path()), (QStringList{QStringLiteral("a.png"), QStringLiteral("photo.png")}));
     }
-    // The window's command-line text: one holding a double quote loses its first and last characters.
-    EXPECT_EQ(CommandLine::sourcePath(QStringLiteral("\"a b.png\"")), QStringLiteral("a b.png"));
 }
 
 // The same bytes as "Sauver sous" under the same settings.
