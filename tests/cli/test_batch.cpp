@@ -9,10 +9,10 @@
 #include <QDirIterator>
 #include <QImage>
 #include <QMap>
+#include <QMutex>
 #include <QTemporaryDir>
 #include <QThread>
 
-#include <atomic>
 #include <numeric>
 
 namespace {
@@ -39,31 +39,29 @@ TEST(Batch, InOrderWithinABoundedWindow)
 {
     for (const int workers : {1, 2, 3, 8}) {
         SCOPED_TRACE(workers);
-        constexpr qsizetype count = 40;
-        std::atomic<qsizetype> taken = 0;
-        std::atomic<qsizetype> furthest = 0; // the most an item started ahead of take()
-        std::atomic<int> running = 0;
-        std::atomic<int> mostRunning = 0;
-        QList<qsizetype> order;
-        const auto raise = [](std::atomic<qsizetype> &most, qsizetype value) {
-            for (qsizetype seen = most; value > seen && !most.compare_exchange_weak(seen, value);) {}
-        };
-        runInOrder(count, workers, [&](qsizetype i) {
-            raise(furthest, i - taken);
-            const int now = ++running;
-            for (int seen = mostRunning; now > seen && !mostRunning.compare_exchange_weak(seen, now);) {}
+        QMutex mutex;
+        qsizetype taken = 0, furthest = 0; // furthest: the most an item started ahead of take()
+        int running = 0, mostRunning = 0;
+        QList<qsizetype> order, expected(40);
+        std::iota(expected.begin(), expected.end(), 0);
+        runInOrder(expected.size(), workers, [&](qsizetype i) {
+            {
+                const QMutexLocker lock(&mutex);
+                furthest = std::max(furthest, i - taken);
+                mostRunning = std::max(mostRunning, ++running);
+            }
             QThread::usleep((i * 7919) % 3000); // finishing out of order
+            const QMutexLocker lock(&mutex);
             --running;
-            return QString::number(i);
-        }, [&](qsizetype i, const QString &result) {
+            return i * i;
+        }, [&](qsizetype i, qsizetype result) {
+            EXPECT_EQ(result, i * i);
             order << i;
-            EXPECT_EQ(result, QString::number(i));
             if (i % 10 == 0)
                 QThread::msleep(20); // the workers catch up and wait
+            const QMutexLocker lock(&mutex);
             taken = i + 1;
         });
-        QList<qsizetype> expected(count);
-        std::iota(expected.begin(), expected.end(), 0);
         EXPECT_EQ(order, expected);
         EXPECT_LT(furthest, 2 * workers);
         EXPECT_LE(mostRunning, workers == 1 ? 1 : workers + 1);

@@ -59,6 +59,8 @@ TEST_F(LigneDeCommande, UsageAndItsErrors)
         {"convertir --simple=3 a.png", "Valeur inattendue après \"--simple\"."},
         {"exporter -z a.89i a.png", "Option inconnue \"z\".\nVoir « brivane exporter --help »."},
         {"convertir -o absent/ a.png", "n'existe pas"},
+        {"convertir --dossier Zfig a.png", "« Zfig » n'est pas un nom de la calculatrice"},
+        {"convertir --variable abcdefghi a.png", "« abcdefghi » n'est pas un nom"},
         {"transformer", "Commande inconnue : transformer"},
     };
     for (const auto &[ligne, texte] : cas) {
@@ -119,6 +121,7 @@ TEST_F(LigneDeCommande, OutputNames)
     const std::tuple<const char *, const char *, QByteArray> noms[] = {
         {"MonChatTigre", "MonChatTigre.89i", "monchatt"},
         {"Été-2.Noël", "Été-2.Noël.89i", "ete2noel"},
+        {"Ça va", "Ça va.89i", QByteArray("cava\0\0\0\0", 8)},
         {"2024 été", "2024 été.89i", QByteArray("fig0002\0", 8)}, // a digit first: the automatic name
         {"sortie/", "sortie/a.89i", QByteArray("a\0\0\0\0\0\0\0", 8)},
     };

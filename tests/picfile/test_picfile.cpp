@@ -1,4 +1,3 @@
-#include "picfile/calculatorname.h"
 #include "picfile/picturereader.h"
 #include "picfile/picturewriter.h"
 #include "support/calc89i.h"
@@ -144,39 +143,6 @@ TEST(Reader, DrawsWhatTheFileSays)
     EXPECT_EQ(target.pixel(0, 0), kBlack);
 }
 
-// The size the header states; the bits: whole bytes, no more than the bound.
-TEST(Reader, SizeAndBits)
-{
-    const struct { const char *what; QByteArray file; QSize bound; QSize size; QSize bits; } cases[] = {
-        {"160 x 100", file89i(100, 160, {}), {160, 100}, {160, 100}, {160, 100}},
-        {"12 wide: two whole bytes", file89i(3, 12, {}), {160, 100}, {12, 3}, {16, 3}},
-        {"clipped to the bound", file89i(300, 4000, {}), {100, 40}, {4000, 300}, {104, 40}},
-        {"no picture", file89i(0, 16, {}), {160, 100}, {16, 0}, {0, 0}},
-        {"header cut", file89i(1, 8, {}).left(91), {160, 100}, {0, 0}, {0, 0}},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(statedSize(c.file), c.size);
-        const Picture picture = decode(c.file, c.bound);
-        EXPECT_EQ(picture.size, c.size);
-        EXPECT_EQ(picture.bits.size(), c.bits);
-        EXPECT_EQ(picture.isEmpty(), c.bits.isEmpty());
-    }
-}
-
-TEST(Reader, MonochromeAtTheStatedSize)
-{
-    // 10 x 3: the padding bits stay out of the picture; the third row is missing.
-    const QByteArray file = file89i(3, 10, hex("C0FF" "0040"));
-    const QImage mono = monochrome(decode(file, {4096, 4096}));
-    EXPECT_EQ(mono.format(), QImage::Format_Mono);
-    EXPECT_TRUE(sameImage(blackAt({10, 3}, {{0, 0}, {1, 0}, {8, 0}, {9, 0}, {9, 1}}), mono.convertToFormat(QImage::Format_RGB32)));
-    // Beyond what a smaller bound read: white.
-    const QImage cut = monochrome(decode(file, {8, 1}));
-    EXPECT_TRUE(sameImage(blackAt({10, 3}, {{0, 0}, {1, 0}}), cut.convertToFormat(QImage::Format_RGB32)));
-    EXPECT_TRUE(monochrome(decode(file89i(0, 10, {}), {16, 16})).isNull());
-}
-
 TEST(Reader, RoundTripAndFilesWithoutPicture)
 {
     QImage source = filled(160, 100, kWhite);
@@ -198,70 +164,36 @@ TEST(Reader, RoundTripAndFilesWithoutPicture)
         black << QPoint(i, i) << QPoint(159 - i, i);
     EXPECT_TRUE(sameImage(blackAt({160, 100}, black), target));
 
+    // No picture: an error naming the file, or with NoPicture::Blank an empty picture.
     writeFile(dir.filePath("vide.89i"), file89i(0, 160, {}));
     writeFile(dir.filePath("court.89i"), QByteArray(91, char(0xFF)));
-    const struct { QString path; const char *error; bool blank; } failures[] = {
-        {dir.filePath("absent.89i"), "Impossible d'ouvrir le fichier", false},
-        {dir.path(), "c'est un dossier", false},
-        {dir.filePath("vide.89i"), "vide.89i ne contient aucune image.", true},
-        {dir.filePath("court.89i"), "court.89i ne contient aucune image.", true},
-    };
-    for (const auto &f : failures) {
-        SCOPED_TRACE(f.path.toStdString());
+    const std::tuple<QString, const char *, bool> failures[] = {
+        {dir.filePath("absent.89i"), "Impossible d'ouvrir le fichier", false}, {dir.path(), "c'est un dossier", false},
+        {dir.filePath("vide.89i"), "ne contient aucune image.", true}, {dir.filePath("court.89i"), "ne contient aucune image.", true}};
+    for (const auto &[bad, text, blank] : failures) {
         error.clear();
-        EXPECT_FALSE(read(f.path, {160, 100}, &error));
-        EXPECT_TRUE(error.contains(QString::fromUtf8(f.error))) << error.toStdString();
-        EXPECT_TRUE(error.contains(QDir::toNativeSeparators(f.path))) << error.toStdString();
-        // Read as blank: a picture without pixels, or still the error.
-        const auto blank = read(f.path, {160, 100}, nullptr, NoPicture::Blank);
-        EXPECT_EQ(blank.has_value(), f.blank);
-        EXPECT_TRUE(!blank || blank->isEmpty());
+        EXPECT_FALSE(read(bad, {160, 100}, &error));
+        EXPECT_TRUE(error.contains(QString::fromUtf8(text)) && error.contains(QDir::toNativeSeparators(bad))) << error.toStdString();
+        const auto empty = read(bad, {160, 100}, nullptr, NoPicture::Blank);
+        EXPECT_TRUE(empty ? blank && empty->isEmpty() : !blank) << bad.toStdString();
     }
 }
 
-// A huge file is read no further than the bound needs: a 3 GB file whose header
-// claims 65535 x 65535 opens as quickly as a small one.
+// A huge file is read no further than the bound needs: a 64 GB file (sparse), which
+// no read to the end could hold, whose header claims 65535 x 65535 opens at once.
 TEST(Reader, HugeFilesAreReadOnlyAsFarAsNeeded)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("immense.89i");
     writeFile(path, file89i(65535, 65535, hex("C0")));
-    QFile file(path);
-    ASSERT_TRUE(file.resize(qint64(3) << 30)); // sparse: costs no disk
+    if (!QFile(path).resize(qint64(64) << 30))
+        GTEST_SKIP() << "no sparse files in " << dir.path().toStdString();
     const auto clipped = read(path, {160, 100});
     ASSERT_TRUE(clipped);
-    EXPECT_EQ(clipped->bits.size(), QSize(160, 100));
-    EXPECT_EQ(clipped->bits.pixelIndex(0, 0), 1);
-    EXPECT_EQ(clipped->bits.pixelIndex(2, 0), 0);
+    // C0, then the hand-made tag DF: bitmap in so long a file.
+    const QList<QPoint> black{{0, 0}, {1, 0}, {8, 0}, {9, 0}, {11, 0}, {12, 0}, {13, 0}, {14, 0}, {15, 0}};
+    EXPECT_TRUE(sameImage(blackAt({160, 100}, black), monochrome({{160, 100}, clipped->bits}).convertToFormat(QImage::Format_RGB32)));
     // A caller refusing wider pictures gets the size alone.
     const auto sizeOnly = read(path, {4096, 4096}, nullptr, NoPicture::Error, Wider::SizeOnly);
-    ASSERT_TRUE(sizeOnly);
-    EXPECT_EQ(sizeOnly->size, QSize(65535, 65535));
-    EXPECT_TRUE(sizeOnly->bits.isNull());
-}
-
-TEST(CalculatorName, RuleAndNamesMadeFromFiles)
-{
-    const struct { const char *text; bool valid; const char *made; } cases[] = {
-        {"a", true, "a"},
-        {"fig0001", true, "fig0001"},
-        {"abcdefgh", true, "abcdefgh"},
-        {"abcdefghi", false, "abcdefgh"},
-        {"a_1", true, "a_1"},
-        {"", false, ""},
-        {"A", false, "a"},
-        {"1a", false, ""},
-        {"_a", false, ""},
-        {"a-b", false, "ab"},
-        {"é", false, "e"},
-        {"MonChatTigre", false, "monchatt"},
-        {"Été-2.Noël", false, "ete2noel"},
-        {"2024 été", false, ""},
-        {"Ça va ✓", false, "cava"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(isCalculatorName(QString::fromUtf8(c.text)), c.valid);
-        EXPECT_EQ(calculatorName(QString::fromUtf8(c.text)), QString::fromUtf8(c.made));
-    }
+    EXPECT_TRUE(sizeOnly && sizeOnly->size == QSize(65535, 65535) && sizeOnly->bits.isNull());
 }
