@@ -1,5 +1,5 @@
 #include "convert/document.h"
-#include "picfile/lib89i.h"
+#include "picfile/picturewriter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -136,8 +136,8 @@ void BM_Ouvrir89i(benchmark::State &bench)
     const QString path = dir.filePath(QStringLiteral("fig0000.89i"));
     Surface picture(160, 100);
     picture.setPicture(photo(160, 100));
-    if (!lib89i::Ecrire89i(path, picture, 100, 160, QStringLiteral("zfig"), QStringLiteral("fig0000"),
-                           false)) {
+    if (!picfile::write(path, picture.image(), QSize(160, 100), QStringLiteral("zfig"),
+                        QStringLiteral("fig0000"))) {
         bench.SkipWithError("cannot write the file");
         return;
     }

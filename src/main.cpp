@@ -1,5 +1,5 @@
-#include "app/commandline.h"
 #include "app/lancerinterface.h"
+#include "cli/commandline.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -2,17 +2,12 @@
 
 #include "geometrie.h"
 
-#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
-#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -90,22 +85,6 @@ QWidget *ligne(QWidget *parent, std::string_view nom)
     fond(trait, kNoir);
     trait->setAttribute(Qt::WA_TransparentForMouseEvents);
     return trait;
-}
-
-QTranslator *traduireQt()
-{
-    static QPointer<QTranslator> traduction; // goes with the application
-    if (traduction)
-        return traduction;
-    auto *t = new QTranslator(QCoreApplication::instance());
-    if (!t->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
-                 QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete t;
-        return nullptr;
-    }
-    QCoreApplication::installTranslator(t);
-    traduction = t;
-    return t;
 }
 
 void peindreCadre(QGroupBox *cadre)

@@ -9,7 +9,6 @@
 
 class QGroupBox;
 class QLabel;
-class QTranslator;
 class QWidget;
 
 // Small helpers the windows share to build their controls from the geometry table.
@@ -29,11 +28,6 @@ QLabel *entete(QWidget *parent, std::string_view nom);
 // A line control (horizontal or vertical): one black pixel wide, taking no mouse
 // events.
 QWidget *ligne(QWidget *parent, std::string_view nom);
-
-// Qt's own texts (dialog buttons, key names) in French, whatever the system's
-// language. The translator in force, owned by the application; null when Qt's
-// French translation is not installed.
-QTranslator *traduireQt();
 
 // A frame drawn the classic way: a one-pixel border whose top runs at mid-height
 // of the caption, above the controls inside, the caption cutting it.

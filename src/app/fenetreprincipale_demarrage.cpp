@@ -3,12 +3,12 @@
 
 #include "apparence.h"
 #include "boutonpoussoir.h"
-#include "commandline.h"
 #include "dotmatrix/matricewidget.h"
 #include "fenetredemarrage.h"
 #include "geometrie.h"
 #include "app/dialogs.h"
 #include "platform/numberederror.h"
+#include "startupsource.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,7 +35,7 @@ QString FenetrePrincipale::texteBienvenue()
 void FenetrePrincipale::Form_Load(const QStringList &arguments)
 {
     QStringList autres;
-    const QString source = CommandLine::sourcePath(arguments, &autres);
+    const QString source = startupSource(arguments, &autres);
     demarrer(source);
     if (!autres.isEmpty()) {
         QStringList noms;
@@ -53,7 +53,7 @@ void FenetrePrincipale::Form_Load(const QStringList &arguments)
 
 void FenetrePrincipale::Form_Load(const QString &ligneCommande)
 {
-    demarrer(ligneCommande.isEmpty() ? QString() : CommandLine::sourcePath(ligneCommande));
+    demarrer(ligneCommande.isEmpty() ? QString() : startupSource(ligneCommande));
 }
 
 void FenetrePrincipale::demarrer(const QString &source)

@@ -1,9 +1,9 @@
 #include "lancerinterface.h"
 
-#include "apparence.h"
 #include "cadre.h"
 #include "fenetreprincipale.h"
 #include "images.h"
+#include "platform/translation.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -64,7 +64,7 @@ int lancerInterface(int argc, char **argv, const QStringList &arguments)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brivane"));
     QApplication::setWindowIcon(images::icone());
-    if (!apparence::traduireQt())
+    if (!translation::installQtFrench())
         std::fprintf(stderr, "Traduction française de Qt introuvable (paquet qt6-translations-l10n).\n");
 
     auto *fenetrePrincipale = new FenetrePrincipale;

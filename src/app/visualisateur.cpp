@@ -5,7 +5,7 @@
 #include "geometrie.h"
 #include "images.h"
 #include "listedossiers.h"
-#include "picfile/lib89i.h"
+#include "picfile/picturereader.h"
 #include "app/dialogs.h"
 #include "editor/surfacewidget.h"
 
@@ -165,9 +165,15 @@ void Visualisateur::listeFichiers_Click()
     if (path.isEmpty())
         return;
     QString error;
-    // The reader leaves the preview as it was when the file cannot be read.
-    if (!lib89i::Lire89i(path, apercu, false, &error))
+    // A file that cannot be read leaves the preview as it was; one that holds no
+    // picture shows blank.
+    const auto picture = picfile::read(path, apercu.size(), &error, picfile::NoPicture::Blank);
+    if (picture) {
+        apercu.cls();
+        picfile::draw(*picture, apercu.image());
+    } else {
         Dialogs::current().message(error, Dialogs::Icon::Exclamation);
+    }
     apercu.refresh();
 }
 

@@ -2,8 +2,8 @@
 
 #include "convert/autolevel.h"
 #include "convert/monochrome.h"
-#include "picfile/lib89i.h"
-#include "platform/files.h"
+#include "picfile/picturereader.h"
+#include "picfile/picturewriter.h"
 #include "platform/pictureloader.h"
 
 #include <QDir>
@@ -13,28 +13,10 @@
 
 namespace {
 
-// What the file header needs for the picture size: everything up to the width.
-constexpr qint64 kHeader89i = 92;
-
 // Half a pixel goes to the even neighbour.
 int roundHalfEven(double v)
 {
     return int(std::nearbyint(v));
-}
-
-// The header of a calculator picture that holds a picture; nothing, with the
-// reason in *error, for an unreadable file or one with no picture (shorter than
-// its header, or a width or height of 0).
-std::optional<QByteArray> pictureHeader(const QString &path, QString *error)
-{
-    auto header = files::readAll(path, error, kHeader89i);
-    if (header && (header->size() < kHeader89i || lib89i::taille89i(*header).isEmpty())) {
-        if (error)
-            *error = QStringLiteral("Le fichier %1 ne contient aucune image.")
-                         .arg(QDir::toNativeSeparators(path));
-        return std::nullopt;
-    }
-    return header;
 }
 
 // The fit of a calculator picture: its size, at most 160 x 100, from (0, 0).
@@ -132,29 +114,34 @@ bool Document::open(const QString &path, QString *error, QString *warning)
 
 bool Document::openCalculatorPicture(const QString &path, QString *error)
 {
-    const auto header = pictureHeader(path, error);
-    if (!header || !lib89i::Lire89i(path, work, false, error))
+    const auto picture = picfile::read(path, work.size(), error);
+    if (!picture)
         return false;
+    work.cls();
+    picfile::draw(*picture, work.image());
+    work.refresh();
     source.cls();
     source.refresh();
     preview.cls();
     preview.refresh();
-    m_fit = calculatorPictureFit(lib89i::taille89i(*header));
+    m_fit = calculatorPictureFit(picture->size);
     emit changed();
     return true;
 }
 
 bool Document::openFromViewer(const QString &path, QString *error)
 {
-    const auto header = pictureHeader(path, error);
-    if (!header || !lib89i::Lire89i(path, work, false, error))
+    const auto picture = picfile::read(path, QSize(kScreenWidth, kScreenHeight), error);
+    if (!picture)
         return false;
     source.resize(kScreenWidth, kScreenHeight);
-    // The file was just read: the two copies cannot fail but for a race, and then
-    // they only stay blank.
-    lib89i::Lire89i(path, source, false);
-    lib89i::Lire89i(path, preview, false);
-    m_fit = calculatorPictureFit(lib89i::taille89i(*header));
+    // One reading, drawn into the three pictures.
+    for (Surface *surface : {&work, &source, &preview}) {
+        surface->cls();
+        picfile::draw(*picture, surface->image());
+        surface->refresh();
+    }
+    m_fit = calculatorPictureFit(picture->size);
     emit changed();
     return true;
 }
@@ -263,9 +250,7 @@ QImage Document::fittedPicture() const
 bool Document::writeFittedPicture(const QString &path, const QString &folder, const QString &name,
                                   QString *error) const
 {
-    Surface picture;
-    picture.setPicture(fittedPicture());
-    return lib89i::Ecrire89i(path, picture, m_fit.height(), m_fit.width(), folder, name, false, error);
+    return picfile::write(path, fittedPicture(), m_fit.size(), folder, name, error);
 }
 
 bool Document::saveAutomatically(QString *error, QString *savedPath)
@@ -285,7 +270,7 @@ bool Document::saveAutomatically(QString *error, QString *savedPath)
     const QString fileFolder = advancedOptions ? calculatorFolder : QStringLiteral("zfig");
     const QString name = advancedOptions ? variableName : filenaming::automaticName(k);
     // Nothing written: the names stay as they were.
-    if (!lib89i::Ecrire89i(path, work, outputHeight, outputWidth, fileFolder, name, false, error))
+    if (!picfile::write(path, work.image(), QSize(outputWidth, outputHeight), fileFolder, name, error))
         return false;
     if (savedPath)
         *savedPath = path;

@@ -1,4 +1,4 @@
-// How the windows look: Qt's texts in French, captions that fit.
+// How the windows look: captions that fit.
 #include "fenetre.h"
 
 #include "app/apparence.h"
@@ -34,15 +34,6 @@ void legendesEntieres(QWidget *fenetre)
 }
 
 } // namespace
-
-TEST(Apparence, QtSpeaksFrench)
-{
-    std::unique_ptr<QTranslator> traduction(apparence::traduireQt()); // removed after: the other tests read English
-    ASSERT_NE(traduction, nullptr);
-    QDialogButtonBox boutons(QDialogButtonBox::Cancel);
-    EXPECT_EQ(boutons.button(QDialogButtonBox::Cancel)->text().remove(u'&'), QStringLiteral("Annuler"));
-    EXPECT_TRUE(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S).toString(QKeySequence::NativeText).contains(QStringLiteral("Maj")));
-}
 
 TEST_F(Fenetre, NoCaptionIsCut)
 {

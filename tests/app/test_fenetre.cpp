@@ -3,7 +3,7 @@
 
 #include "app/fenetrezoom.h"
 #include "app/fenetreapropos.h"
-#include "picfile/lib89i.h"
+#include "picfile/picturewriter.h"
 
 TEST_F(Fenetre, StartsFromTheCommandLineOrTheClipboard)
 {
@@ -73,7 +73,7 @@ TEST_F(Fenetre, DropsOpenPicturesAndRefuseTheRest)
     ouvrirAvec(gris128());
     Surface ligne(160, 100);
     ligne.line(QPointF(0, 50), QPointF(160, 50), kNoir);
-    writeFile(dossier.filePath(QStringLiteral("ligne.89I")), lib89i::encode89i(ligne, 100, 160, QStringLiteral("zfig"), QStringLiteral("l")));
+    writeFile(dossier.filePath(QStringLiteral("ligne.89I")), picfile::encode(ligne.image(), QSize(160, 100), QStringLiteral("zfig"), QStringLiteral("l")));
     writeFile(dossier.filePath(QStringLiteral("abimee.jpg")), "pas une image");
     writeFile(dossier.filePath(QStringLiteral("notes.txt")), "quelques mots");
     ecrireImage(moitieNoire(320, 200), QStringLiteral("photo.png"));

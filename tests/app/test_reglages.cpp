@@ -1,7 +1,8 @@
 // The conversion settings of the main window, and undoing them.
 #include "fenetre.h"
 
-#include "picfile/lib89i.h"
+#include "picfile/picturereader.h"
+#include "picfile/picturewriter.h"
 
 TEST_F(Fenetre, SliderDragShowsTheLevelAndReleaseConverts)
 {
@@ -54,7 +55,7 @@ TEST_F(Fenetre, UndoKeysBringBackPicturesFitAndSettings)
         dialogs.answerNextFileDialog(dossier.filePath(QStringLiteral("s")));
         cliquer(f->boutons[FenetrePrincipale::BoutonSauverSous]);
         activer();
-        return lib89i::taille89i(readFile(dossier.filePath(QStringLiteral("s.89i"))));
+        return picfile::statedSize(readFile(dossier.filePath(QStringLiteral("s.89i"))));
     };
     const QImage entiere = f->document.work.image().copy();
     f->caseProportions->setChecked(true);
@@ -63,7 +64,7 @@ TEST_F(Fenetre, UndoKeysBringBackPicturesFitAndSettings)
     const QImage ajustee = f->document.work.image().copy();
     Surface s(64, 30);
     s.setPicture(diagonal(64, 30));
-    writeFile(dossier.filePath(QStringLiteral("d.89i")), lib89i::encode89i(s, 30, 64, QStringLiteral("zfig"), QStringLiteral("d")));
+    writeFile(dossier.filePath(QStringLiteral("d.89i")), picfile::encode(s.image(), QSize(64, 30), QStringLiteral("zfig"), QStringLiteral("d")));
     dialogs.answerNextFileDialog(dossier.filePath(QStringLiteral("d.89i")));
     cliquer(f->boutons[FenetrePrincipale::BoutonOuvrir]); // its size goes with it
     const QImage ouverte = f->document.work.image().copy(), apercu = f->document.preview.image().copy();

@@ -4,7 +4,7 @@
 
 #include "app/listedossiers.h"
 #include "app/visualisateur.h"
-#include "picfile/lib89i.h"
+#include "picfile/picturewriter.h"
 
 #include <functional>
 
@@ -37,7 +37,7 @@ TEST_F(Fenetre, TheViewerListsPreviewsOpensAndFollowsTheFiles)
     for (const auto &[nom, w, h] : {std::tuple{"b-petit.89i", 80, 50}, {"a-plein.89I", 160, 100}, {"c-efface.89i", 160, 100}}) {
         Surface s(w, h);
         s.setPicture(diagonal(w, h));
-        writeFile(images + u'/' + QString::fromLatin1(nom), lib89i::encode89i(s, h, w, QStringLiteral("zfig"), QStringLiteral("p")));
+        writeFile(images + u'/' + QString::fromLatin1(nom), picfile::encode(s.image(), QSize(w, h), QStringLiteral("zfig"), QStringLiteral("p")));
     }
     writeFile(images + QStringLiteral("/notes.txt"), "x");
     const QImage source = f->document.preview.image().copy();

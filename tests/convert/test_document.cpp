@@ -1,5 +1,5 @@
 #include "convert/document.h"
-#include "picfile/lib89i.h"
+#include "picfile/picturewriter.h"
 #include "support/calc89i.h"
 #include "support/files.h"
 #include "support/imagediff.h"
@@ -122,9 +122,7 @@ TEST_F(DocumentTest, OpeningCalculatorPictures)
                                              QRect(QPoint(), size)));
     }
 
-    Surface original(64, 30);
-    original.setPicture(diagonal(64, 30));
-    const QByteArray written = lib89i::encode89i(original, 30, 64, QStringLiteral("zfig"), QStringLiteral("fig0000"));
+    const QByteArray written = picfile::encode(diagonal(64, 30), {64, 30}, QStringLiteral("zfig"), QStringLiteral("fig0000"));
     writeFile(path("source.89i"), written);
     ASSERT_TRUE(state.openFromViewer(path("source.89i")));
     QImage expected = picture({160, 100});
@@ -169,10 +167,8 @@ TEST_F(DocumentTest, WritesTheFittedPicture)
     state.keepProportions = true;
     state.convert();
     ASSERT_TRUE(state.writeFittedPicture(path("ajuste.89i"), QStringLiteral("zfig"), QStringLiteral("fig0000")));
-    Surface fitted;
-    fitted.setPicture(state.work.image().copy(64, 0, 40, 100));
-    EXPECT_EQ(readFile(path("ajuste.89i")),
-              lib89i::encode89i(fitted, 100, 33, QStringLiteral("zfig"), QStringLiteral("fig0000")));
+    EXPECT_EQ(readFile(path("ajuste.89i")), picfile::encode(state.work.image().copy(64, 0, 40, 100), {33, 100},
+                                                            QStringLiteral("zfig"), QStringLiteral("fig0000")));
     EXPECT_EQ(listing(dir.path()), QStringList{"ajuste.89i"});
 }
 
@@ -197,7 +193,7 @@ TEST_F(DocumentTest, AutomaticSaveAndFallbackFolder)
     installed.variableName = QStringLiteral("velo"), installed.calculatorFolder = QStringLiteral("sport");
     ASSERT_TRUE(installed.saveAutomatically());
     EXPECT_EQ(listing(fallback), (QStringList{"fig0000.89i", "fig0001.89i"}));
-    EXPECT_EQ(readFile(fallback + "/fig0001.89i"), lib89i::encode89i(installed.work, 20, 64, "sport", "velo"));
+    EXPECT_EQ(readFile(fallback + "/fig0001.89i"), picfile::encode(installed.work.image(), {64, 20}, "sport", "velo"));
     EXPECT_EQ(installed.variableName + ' ' + installed.nextName, QStringLiteral("fig0002 fig0002"));
 
     Document blocked;

@@ -3,7 +3,7 @@
 // part, at a bounded cost, and nothing already open is lost.
 #include "app/fenetreprincipale.h"
 #include "platform/pictureloader.h"
-#include "support/commandrunner.h"
+#include "cli/commandrunner.h"
 #include "support/files.h"
 #include "support/imagediff.h"
 #include "support/recordingdialogs.h"

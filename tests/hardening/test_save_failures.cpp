@@ -1,8 +1,8 @@
 // Saves that fail, from the window's commands and from the command line: reported
 // in French, naming the file, and nothing that was on disk is lost.
 #include "app/fenetreprincipale.h"
-#include "picfile/lib89i.h"
-#include "support/commandrunner.h"
+#include "picfile/picturewriter.h"
+#include "cli/commandrunner.h"
 #include "support/files.h"
 #include "support/imagediff.h"
 #include "support/recordingdialogs.h"
@@ -54,7 +54,7 @@ protected:
         state.convert();
         state.nextName = state.variableName = "fig0000";
         writeFile(file("photo.89i"), old); // no failure may touch it
-        writeFile(file("dessin.89i"), lib89i::encode89i(state.work, 100, 160, "zfig", "dessin"));
+        writeFile(file("dessin.89i"), picfile::encode(state.work.image(), QSize(160, 100), "zfig", "dessin"));
         ASSERT_TRUE(diagonal(300, 200).save(file("photo.png")));
     }
     QString file(const QString &name) const { return folder + u'/' + name; }
@@ -106,7 +106,7 @@ TEST_P(SaveFailure, WindowCommandsLoseNothing)
     window.saveAs();
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[0].text + dialogs.messages[1].text, "Fichier enregistréFichier enregistré");
-    EXPECT_EQ(readFile(file("fig0000.89i")), lib89i::encode89i(state.work, 100, 160, "zfig", "fig0000"));
+    EXPECT_EQ(readFile(file("fig0000.89i")), picfile::encode(state.work.image(), QSize(160, 100), "zfig", "fig0000"));
     EXPECT_EQ(readFile(file("photo.89i")).size(), 2095);
     EXPECT_EQ(state.nextName, "fig0001");
 }

@@ -1,4 +1,5 @@
-#include "picfile/lib89i.h"
+#include "picfile/picturereader.h"
+#include "picfile/picturewriter.h"
 #include "support/calc89i.h"
 #include "support/files.h"
 #include "support/imagediff.h"
@@ -8,44 +9,67 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-using namespace lib89i;
+using namespace picfile;
 
-static QByteArray hex(const char *text) { return QByteArray::fromHex(text); }
+namespace {
+
+QByteArray hex(const char *text) { return QByteArray::fromHex(text); }
+
+QImage filled(int width, int height, QRgb colour)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+const QRgb kWhite = 0xFFFFFFFFu;
+const QRgb kBlack = 0xFF000000u;
+
+// What drawing the bytes of a file gives on a white picture of the target's size.
+QImage drawn(const QByteArray &file, QSize target)
+{
+    QImage image = filled(target.width(), target.height(), kWhite);
+    draw(decode(file, target), image);
+    return image;
+}
+
+} // namespace
 
 TEST(Writer, WholeFileGoldens)
 {
     const QByteArray header = "**TI92P*" + hex("0100") + hex("7A66696700000000") + QByteArray(40, '\0')
         + hex("0100" "52000000") + "fig0003" + hex("00" "10000000" "2F080000" "A55A00000000");
-    const QByteArray white = encode89i(Surface(160, 100, kBlanc), 100, 160, "zfig", "fig0003");
+    const QByteArray white = encode(filled(160, 100, kWhite), QSize(160, 100), "zfig", "fig0003");
     EXPECT_EQ(white.toHex(), (header + hex("07D5006400A0") + QByteArray(2000, '\0') + hex("DFBF02")).toHex());
-    EXPECT_EQ(somme, 703u);
-    const QByteArray black = encode89i(Surface(160, 100, kNoir), 100, 160, "zfig", "fig0003");
+    const QByteArray black = encode(filled(160, 100, kBlack), QSize(160, 100), "zfig", "fig0003");
     EXPECT_EQ(black.toHex(),
               (header + hex("07D5006400A0") + QByteArray(2000, char(0xFF)) + hex("DFEFCA")).toHex());
 }
 
 TEST(Writer, Fields)
 {
-    Surface almostWhite(16, 2, kBlanc); // only exact white is clear
-    almostWhite.setPixel(0, 0, 0xFEFFFF);
-    almostWhite.setPixel(9, 0, 0xFFFFFE);
-    almostWhite.setPixel(15, 1, kRouge);
-    almostWhite.setPixel(7, 1, kNoir);
-    Surface beyondWidth(16, 3, kBlanc); // 12 wide: bits 12 to 15 come from the surface
+    QImage almostWhite = filled(16, 2, kWhite); // only exact white is clear
+    almostWhite.setPixel(0, 0, 0xFFFFFFFEu);
+    almostWhite.setPixel(9, 0, 0xFFFEFFFFu);
+    almostWhite.setPixel(15, 1, 0xFFFF0000u);
+    almostWhite.setPixel(7, 1, kBlack);
+    QImage beyondWidth = filled(16, 3, kWhite); // 12 wide: bits 12 to 15 come from the picture
     for (const QPoint p : {QPoint(0, 0), QPoint(11, 0), QPoint(13, 0), QPoint(15, 1), QPoint(3, 2)})
-        beyondWidth.setPixel(p.x(), p.y(), kNoir);
-    const Surface narrow(10, 1, kBlanc); // beyond the surface's edge: no colour, dark
-    const Surface blank(8, 1, kBlanc);
+        beyondWidth.setPixel(p, kBlack);
+    const QImage narrow = filled(10, 1, kWhite); // beyond the picture's edge: dark
+    const QImage blank = filled(8, 1, kWhite);
     const struct { const char *what; QByteArray file; int offset; QByteArray bytes; } cases[] = {
-        {"almost white", encode89i(almostWhite, 2, 16, "zfig", "a"), 86, hex("0009" "00020010" "8040" "0101" "DF" "BC01")},
-        {"width 12", encode89i(beyondWidth, 2, 12, "zfig", "x"), 76, hex("63000000")},
-        {"width 12 data", encode89i(beyondWidth, 2, 12, "zfig", "x"), 86, hex("0009" "0002000C" "8014" "0001" "DF")},
-        {"width 10 on a 10-wide surface", encode89i(narrow, 1, 10, "", ""), 92, hex("003F")},
-        {"empty name", encode89i(blank, 1, 8, "zfig", ""), 64, hex("0000000000000000" "10000000")},
-        {"long names cut", encode89i(blank, 1, 8, "dossierlong", "Image123456"), 10, "dossierl" + QByteArray(40, '\0')},
-        {"long name cut", encode89i(blank, 1, 8, "dossierlong", "Image123456"), 64, "Image123"},
-        {"Windows-1252 folder", encode89i(blank, 1, 8, "été€", "ab✓Œ😀z"), 10, hex("E974E98000000000")},
-        {"Windows-1252 name", encode89i(blank, 1, 8, "été€", "ab✓Œ😀z"), 64, hex("61623F8C3F7A0000")},
+        {"almost white", encode(almostWhite, {16, 2}, "zfig", "a"), 86, hex("0009" "00020010" "8040" "0101" "DF" "BC01")},
+        {"width 12", encode(beyondWidth, {12, 2}, "zfig", "x"), 76, hex("63000000")},
+        {"width 12 data", encode(beyondWidth, {12, 2}, "zfig", "x"), 86, hex("0009" "0002000C" "8014" "0001" "DF")},
+        {"width 10 on a 10-wide picture", encode(narrow, {10, 1}, "", ""), 92, hex("003F")},
+        {"rows below the picture", encode(blank, {8, 2}, "", ""), 92, hex("00FF" "DF")},
+        {"empty name", encode(blank, {8, 1}, "zfig", ""), 64, hex("0000000000000000" "10000000")},
+        {"long names cut", encode(blank, {8, 1}, "dossierlong", "Image123456"), 10, "dossierl" + QByteArray(40, '\0')},
+        {"long name cut", encode(blank, {8, 1}, "dossierlong", "Image123456"), 64, "Image123"},
+        {"Windows-1252 folder", encode(blank, {8, 1}, "été€", "ab✓Œ😀z"), 10, hex("E974E98000000000")},
+        {"Windows-1252 name", encode(blank, {8, 1}, "été€", "ab✓Œ😀z"), 64, hex("61623F8C3F7A0000")},
+        {"ARGB picture", encode(filled(8, 1, kWhite).convertToFormat(QImage::Format_ARGB32), {8, 1}, "", ""), 92, hex("00")},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -58,13 +82,13 @@ TEST(Writer, Fields)
 TEST(Writer, ReplacesTheFileOrFailsLeavingItAsItWas)
 {
     QTemporaryDir dir;
-    Surface picture(160, 100, kBlanc);
-    picture.setPixel(5, 5, kNoir);
+    QImage picture = filled(160, 100, kWhite);
+    picture.setPixel(5, 5, kBlack);
     const QString path = dir.filePath("fig0000.89i");
     writeFile(path, QByteArray(5000, 'x')); // a longer old file goes completely
     QString error;
-    ASSERT_TRUE(Ecrire89i(path, picture, 100, 160, "zfig", "fig0000", true, &error)) << error.toStdString();
-    EXPECT_EQ(readFile(path), encode89i(picture, 100, 160, "zfig", "fig0000"));
+    ASSERT_TRUE(write(path, picture, {160, 100}, "zfig", "fig0000", &error)) << error.toStdString();
+    EXPECT_EQ(readFile(path), encode(picture, {160, 100}, "zfig", "fig0000"));
     EXPECT_EQ(listing(dir.path()), QStringList{"fig0000.89i"}); // no temporary left
 
     QDir(dir.path()).mkdir("dossier.89i");
@@ -77,10 +101,10 @@ TEST(Writer, ReplacesTheFileOrFailsLeavingItAsItWas)
                                   dir.filePath("absent/fig.89i"), locked + "/fig0000.89i"}) {
         SCOPED_TRACE(target.toStdString());
         error.clear();
-        EXPECT_FALSE(Ecrire89i(target, Surface(160, 100, kNoir), 100, 160, "zfig", "a", true, &error));
+        EXPECT_FALSE(write(target, filled(160, 100, kBlack), {160, 100}, "zfig", "a", &error));
         EXPECT_TRUE(error.startsWith("Impossible")) << error.toStdString();
     }
-    EXPECT_EQ(readFile(path), encode89i(picture, 100, 160, "zfig", "fig0000"));
+    EXPECT_EQ(readFile(path), encode(picture, {160, 100}, "zfig", "fig0000"));
     EXPECT_EQ(readFile(locked + "/fig0000.89i"), "ancien");
     EXPECT_TRUE(QFileInfo(dir.filePath("dossier.89i")).isDir());
 }
@@ -104,51 +128,72 @@ TEST(Reader, DrawsWhatTheFileSays)
         {"cut short", file89i(4, 16, hex("8000" "0080" "FF")), {16, 4}, {{0, 0}, {8, 1}, {0, 2}, {1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}, {6, 2}, {7, 2}}},
         {"65535 x 65535 in a few bytes", file89i(65535, 65535, hex("C0")), {160, 100}, {{0, 0}, {1, 0}}},
         {"foreign signature, wrong checksum", foreign, {8, 1}, {{0, 0}, {7, 0}}},
+        {"target 3 wide: the byte clipped", file89i(1, 8, hex("FF")), {3, 1}, {{0, 0}, {1, 0}, {2, 0}}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
-        Surface target(c.target.width(), c.target.height(), kRouge); // cleared first
-        target.setBackColor(kBlanc);
-        dessine89i(c.file, target, false);
-        EXPECT_TRUE(sameImage(blackAt(c.target, c.black), target.image()));
-        EXPECT_TRUE(sameImage(reference89i(c.file, c.target.width(), c.target.height()), target.image()));
+        EXPECT_TRUE(sameImage(blackAt(c.target, c.black), drawn(c.file, c.target)));
+        EXPECT_TRUE(sameImage(reference89i(c.file, c.target.width(), c.target.height()), drawn(c.file, c.target)));
     }
-    // keep draws over what is there.
-    Surface target(8, 2, kBlanc);
-    target.setPixel(3, 1, kRouge);
-    dessine89i(file89i(2, 8, hex("8000")), target, true);
-    EXPECT_EQ(target.point(3, 1), kRouge);
-    EXPECT_EQ(target.point(0, 0), kNoir);
+    // Drawing leaves the other pixels as they are.
+    QImage target = filled(8, 2, kWhite);
+    target.setPixel(3, 1, 0xFFFF0000u);
+    draw(decode(file89i(2, 8, hex("8000")), target.size()), target);
+    EXPECT_EQ(target.pixel(3, 1), 0xFFFF0000u);
+    EXPECT_EQ(target.pixel(0, 0), kBlack);
 }
 
-TEST(Reader, RoundTripAndUnreadableFiles)
+TEST(Reader, RoundTripAndFilesWithoutPicture)
 {
-    Surface source(160, 100, kBlanc);
+    QImage source = filled(160, 100, kWhite);
     for (int i = 0; i < 100; ++i) {
-        source.setPixel(i, i, kNoir);
-        source.setPixel(159 - i, i, 0xFEFFFF); // any colour but white comes back black
+        source.setPixel(i, i, kBlack);
+        source.setPixel(159 - i, i, 0xFFFFFFFEu); // any colour but white comes back black
     }
     QTemporaryDir dir;
     const QString path = dir.filePath("fig0000.89i");
-    ASSERT_TRUE(Ecrire89i(path, source, 100, 160, "zfig", "fig0000", false));
-    Surface target(160, 100, kBleu);
-    target.setBackColor(kBlanc);
-    int refreshes = 0;
-    target.setRefreshHandler([&] { ++refreshes; });
-    ASSERT_TRUE(Lire89i(path, target, false));
-    EXPECT_EQ(refreshes, 1);
+    ASSERT_TRUE(write(path, source, {160, 100}, "zfig", "fig0000"));
+    QString error;
+    const auto picture = read(path, {160, 100}, &error);
+    ASSERT_TRUE(picture) << error.toStdString();
+    EXPECT_EQ(picture->size, QSize(160, 100));
+    QImage target = filled(160, 100, kWhite);
+    draw(*picture, target);
     QList<QPoint> black;
     for (int i = 0; i < 100; ++i)
         black << QPoint(i, i) << QPoint(159 - i, i);
-    EXPECT_TRUE(sameImage(blackAt({160, 100}, black), target.image()));
-    EXPECT_EQ(taille89i(readFile(path)), QSize(160, 100));
+    EXPECT_TRUE(sameImage(blackAt({160, 100}, black), target));
 
-    const QImage before = target.image().copy();
-    for (const QString &bad : {dir.filePath("absent.89i"), dir.path()}) {
-        QString error;
-        EXPECT_FALSE(Lire89i(bad, target, false, &error));
-        EXPECT_TRUE(error.startsWith("Impossible")) << error.toStdString();
+    // No picture: an error naming the file, or with NoPicture::Blank an empty picture.
+    writeFile(dir.filePath("vide.89i"), file89i(0, 160, {}));
+    writeFile(dir.filePath("court.89i"), QByteArray(91, char(0xFF)));
+    const std::tuple<QString, const char *, bool> failures[] = {
+        {dir.filePath("absent.89i"), "Impossible d'ouvrir le fichier", false}, {dir.path(), "c'est un dossier", false},
+        {dir.filePath("vide.89i"), "ne contient aucune image.", true}, {dir.filePath("court.89i"), "ne contient aucune image.", true}};
+    for (const auto &[bad, text, blank] : failures) {
+        error.clear();
+        EXPECT_FALSE(read(bad, {160, 100}, &error));
+        EXPECT_TRUE(error.contains(QString::fromUtf8(text)) && error.contains(QDir::toNativeSeparators(bad))) << error.toStdString();
+        const auto empty = read(bad, {160, 100}, nullptr, NoPicture::Blank);
+        EXPECT_TRUE(empty ? blank && empty->isEmpty() : !blank) << bad.toStdString();
     }
-    EXPECT_TRUE(sameImage(before, target.image()));
-    EXPECT_EQ(refreshes, 1);
+}
+
+// A huge file is read no further than the bound needs: a 64 GB file (sparse), which
+// no read to the end could hold, whose header claims 65535 x 65535 opens at once.
+TEST(Reader, HugeFilesAreReadOnlyAsFarAsNeeded)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("immense.89i");
+    writeFile(path, file89i(65535, 65535, hex("C0")));
+    if (!QFile(path).resize(qint64(64) << 30))
+        GTEST_SKIP() << "no sparse files in " << dir.path().toStdString();
+    const auto clipped = read(path, {160, 100});
+    ASSERT_TRUE(clipped);
+    // C0, then the hand-made tag DF: bitmap in so long a file.
+    const QList<QPoint> black{{0, 0}, {1, 0}, {8, 0}, {9, 0}, {11, 0}, {12, 0}, {13, 0}, {14, 0}, {15, 0}};
+    EXPECT_TRUE(sameImage(blackAt({160, 100}, black), monochrome({{160, 100}, clipped->bits}).convertToFormat(QImage::Format_RGB32)));
+    // A caller refusing wider pictures gets the size alone.
+    const auto sizeOnly = read(path, {4096, 4096}, nullptr, NoPicture::Error, Wider::SizeOnly);
+    EXPECT_TRUE(sizeOnly && sizeOnly->size == QSize(65535, 65535) && sizeOnly->bits.isNull());
 }

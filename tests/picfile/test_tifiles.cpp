@@ -1,6 +1,6 @@
 // Files written by this program, read back by the TI calculator file library
 // (libtifiles) that TiLP uses to send files to calculators.
-#include "picfile/lib89i.h"
+#include "picfile/picturewriter.h"
 
 #include <gtest/gtest.h>
 
@@ -15,15 +15,16 @@ TEST(TiFiles, LibraryReadsTheWrittenPictures)
 {
     tifiles_library_init();
     QTemporaryDir dir;
-    Surface picture(160, 100, kBlanc);
+    QImage picture(160, 100, QImage::Format_RGB32);
+    picture.fill(0xFFFFFFFFu);
     for (int i = 0; i < 100; ++i)
-        picture.setPixel((i * 7) % 160, i, kNoir);
+        picture.setPixel((i * 7) % 160, i, 0xFF000000u);
     const struct { int width, height; QString folder, name; } cases[] = {
         {160, 100, "zfig", "fig0003"}, {16, 2, "main", "a"}, {100, 61, "zfig", "photo12"}, {160, 100, "dossier", "Image123"}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name.toStdString());
         const QString path = dir.filePath(c.name + ".89i");
-        ASSERT_TRUE(lib89i::Ecrire89i(path, picture, c.height, c.width, c.folder, c.name, false));
+        ASSERT_TRUE(picfile::write(path, picture, QSize(c.width, c.height), c.folder, c.name));
         FileContent *content = tifiles_content_create_regular(CALC_TI92P);
         // On failure the library has already released the content.
         ASSERT_EQ(tifiles_file_read_regular(QFile::encodeName(path).constData(), content), 0);
@@ -37,7 +38,7 @@ TEST(TiFiles, LibraryReadsTheWrittenPictures)
         // The library's variable data runs from the data length to the picture tag.
         const int n = c.height * ((c.width + 7) / 8);
         EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(entry->data), int(entry->size)),
-                  lib89i::encode89i(picture, c.height, c.width, c.folder, c.name).mid(86, n + 7));
+                  picfile::encode(picture, QSize(c.width, c.height), c.folder, c.name).mid(86, n + 7));
         EXPECT_EQ(content->checksum, content->stored_checksum);
         EXPECT_EQ(tifiles_checksum(entry->data, entry->size), content->stored_checksum);
         tifiles_content_delete_regular(content);

@@ -1,4 +1,5 @@
-#include "support/commandrunner.h"
+#include "cli/batch.h"
+#include "cli/commandrunner.h"
 #include "support/files.h"
 #include "support/imagediff.h"
 
@@ -8,7 +9,11 @@
 #include <QDirIterator>
 #include <QImage>
 #include <QMap>
+#include <QMutex>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <numeric>
 
 namespace {
 
@@ -27,6 +32,42 @@ struct Outcome
 // four at a time gives the same files, bytes, messages and status as one at a time:
 // automatic names, a source written earlier by the same run, a damaged picture,
 // failures, and name clashes in an output folder.
+// Results come in the order of the items, each once; no item starts 2 x workers
+// or more ahead of the one taken, however slow take() is; at most the workers
+// (and the waiting thread, which may run an item no worker has started) run at once.
+TEST(Batch, InOrderWithinABoundedWindow)
+{
+    for (const int workers : {1, 2, 3, 8}) {
+        SCOPED_TRACE(workers);
+        QMutex mutex;
+        qsizetype taken = 0, furthest = 0; // furthest: the most an item started ahead of take()
+        int running = 0, mostRunning = 0;
+        QList<qsizetype> order, expected(40);
+        std::iota(expected.begin(), expected.end(), 0);
+        runInOrder(expected.size(), workers, [&](qsizetype i) {
+            {
+                const QMutexLocker lock(&mutex);
+                furthest = std::max(furthest, i - taken);
+                mostRunning = std::max(mostRunning, ++running);
+            }
+            QThread::usleep((i * 7919) % 3000); // finishing out of order
+            const QMutexLocker lock(&mutex);
+            --running;
+            return i * i;
+        }, [&](qsizetype i, qsizetype result) {
+            EXPECT_EQ(result, i * i);
+            order << i;
+            if (i % 10 == 0)
+                QThread::msleep(20); // the workers catch up and wait
+            const QMutexLocker lock(&mutex);
+            taken = i + 1;
+        });
+        EXPECT_EQ(order, expected);
+        EXPECT_LT(furthest, 2 * workers);
+        EXPECT_LE(mostRunning, workers == 1 ? 1 : workers + 1);
+    }
+}
+
 TEST(CommandLineTasks, ConvertsSeveralAtOnceExactlyAsOneAtATime)
 {
     QTemporaryDir dir;

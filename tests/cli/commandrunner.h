@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/commandline.h"
+#include "cli/commandline.h"
 
 #include <QTextStream>
 

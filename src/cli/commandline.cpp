@@ -1,0 +1,61 @@
+#include "commandline.h"
+
+#include "cli/convertcommand.h"
+#include "cli/exportcommand.h"
+#include "platform/translation.h"
+
+#include <QTextStream>
+
+namespace {
+
+QString generalHelp()
+{
+    return QStringLiteral(
+        "Utilisation :\n"
+        "  brivane convertir [options] SOURCE...\n"
+        "      convertit des images (BMP, JPEG, GIF, icône, PNG ou .89i) en fichiers .89i\n"
+        "      pour TI-89/92+ ; « brivane convertir --help » détaille les options\n"
+        "  brivane exporter FICHIER.89i IMAGE.png\n"
+        "      écrit l'image d'un fichier .89i en PNG noir et blanc, à sa taille\n"
+        "  brivane --help | --version\n"
+        "  brivane [IMAGE]\n"
+        "      ouvre la fenêtre du programme sur une image\n"
+        "\n"
+        "Code de sortie : 0 si tout a réussi, 1 si un fichier n'a pu être lu ou écrit,\n"
+        "2 si la ligne de commande est incorrecte.\n");
+}
+
+} // namespace
+
+bool CommandLine::handles(const QStringList &arguments)
+{
+    if (arguments.isEmpty())
+        return false;
+    static const QStringList commands{QStringLiteral("convertir"), QStringLiteral("exporter"),
+                                      QStringLiteral("--help"), QStringLiteral("-h"),
+                                      QStringLiteral("--version")};
+    return commands.contains(arguments.first());
+}
+
+int CommandLine::run(const QStringList &arguments)
+{
+    translation::installQtFrench();
+    const QString command = arguments.value(1);
+    QStringList rest = arguments.mid(2);
+    rest.prepend(arguments.value(0));
+    if (command == QLatin1String("convertir"))
+        return ConvertCommand(*this).run(rest);
+    if (command == QLatin1String("exporter"))
+        return exportCommand(rest, *this);
+    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+        out() << generalHelp() << Qt::flush;
+        return Success;
+    }
+    if (command == QLatin1String("--version")) {
+        out() << QStringLiteral("Brivane %1").arg(QStringLiteral(BRIVANE_VERSION)) << Qt::endl;
+        return Success;
+    }
+    return usageError(command.isEmpty() ? QStringLiteral("Aucune commande indiquée.")
+                                        : QStringLiteral("Commande inconnue : %1.").arg(command),
+                      QString());
+}

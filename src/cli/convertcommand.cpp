@@ -1,0 +1,131 @@
+#include "convertcommand.h"
+
+#include "cli/batch.h"
+#include "cli/console.h"
+#include "picfile/calculatorname.h"
+#include "picfile/format.h"
+#include "picfile/picturewriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <new>
+#include <optional>
+
+namespace {
+
+const QString kSuffix = QString::fromLatin1(picfile::kFileSuffix);
+
+} // namespace
+
+ConvertCommand::ConvertCommand(const Console &console)
+    : m_console(console)
+    , m_folder(filenaming::withSeparator(QDir::currentPath()))
+{
+}
+
+int ConvertCommand::run(const QStringList &arguments)
+{
+    int status = Console::Success;
+    const auto options = parseConvertOptions(arguments, m_console, &status);
+    if (!options)
+        return status;
+    m_options = *options;
+    const QStringList &sources = m_options.sources;
+
+    // A calculator picture is read when its turn comes, as it may be an output of
+    // this run; the other sources are converted ahead, by the workers.
+    const auto work = [&](qsizetype i) -> std::optional<Converted> {
+        if (filenaming::namesCalculatorPicture(sources.at(i)))
+            return std::nullopt;
+        return convert(sources.at(i), m_options);
+    };
+    // One failure does not stop the others; the status tells that one failed.
+    const auto take = [&](qsizetype i, std::optional<Converted> converted) {
+        if (!converted)
+            converted = convert(sources.at(i), m_options);
+        if (!write(sources.at(i), *converted))
+            status = Console::FileFailure;
+    };
+    runInOrder(sources.size(), int(std::min<qsizetype>(m_options.tasks, sources.size())), work, take);
+    return status;
+}
+
+Converted ConvertCommand::convert(const QString &source, const ConvertOptions &options)
+{
+    Converted result;
+    try {
+        Document state{QString()};
+        state.outputWidth = options.width;
+        state.outputHeight = options.height;
+        state.keepProportions = options.keepProportions;
+        state.settings = {options.level, options.simpleMethod, options.invertColours, options.dithering,
+                          options.reduction};
+        if (!state.open(source, &result.error, &result.warning))
+            return result;
+        // A calculator picture is already black and white; converting it would
+        // start from the blank source frame.
+        if (!filenaming::namesCalculatorPicture(source)) {
+            if (options.automaticLevel)
+                state.settings.level = state.automaticLevel();
+            state.convertPicture();
+        }
+        result.picture = state.fittedPicture();
+        result.size = state.fit().size();
+        result.ok = true;
+    } catch (const std::bad_alloc &) {
+        result.ok = false;
+        result.warning.clear();
+        result.error = QStringLiteral("Mémoire insuffisante pour convertir %1.").arg(Console::shown(source));
+    }
+    return result;
+}
+
+bool ConvertCommand::write(const QString &source, const Converted &converted)
+{
+    QTextStream &err = m_console.err();
+    if (!converted.ok) {
+        err << converted.error << Qt::endl;
+        return false;
+    }
+    // A damaged picture is converted as far as it could be read, and said so.
+    if (!converted.warning.isEmpty())
+        err << converted.warning << Qt::endl;
+
+    QString path;
+    QString variable;
+    if (m_options.outputFolder) {
+        // Two sources of the same name: the later one takes a free name, so no
+        // output of this run replaces another (files from before are replaced).
+        const QDir folder(*m_options.outputFolder);
+        const QString base = QFileInfo(source.trimmed()).completeBaseName();
+        const QString first = folder.filePath(base + kSuffix);
+        path = first;
+        for (int n = 2; m_written.contains(QFileInfo(path).absoluteFilePath()); ++n)
+            path = folder.filePath(QStringLiteral("%1-%2").arg(base).arg(n) + kSuffix);
+        if (path != first)
+            err << QStringLiteral("%1 a déjà été écrit par cette commande : %2 est enregistré sous %3.")
+                       .arg(Console::shown(first), Console::shown(source), Console::shown(path))
+                << Qt::endl;
+    } else if (m_options.outputFile) {
+        path = *m_options.outputFile;
+    } else {
+        variable = filenaming::automaticName(filenaming::freeNumber(m_folder));
+        path = m_folder + variable + kSuffix;
+    }
+    if (variable.isEmpty())
+        variable = picfile::calculatorName(QFileInfo(path).fileName().chopped(kSuffix.size()));
+    if (variable.isEmpty())
+        variable = filenaming::automaticName(filenaming::freeNumber(m_folder));
+    variable = m_options.variableName.value_or(variable);
+
+    QString error;
+    if (!picfile::write(path, converted.picture, converted.size, m_options.calculatorFolder, variable, &error)) {
+        err << error << Qt::endl;
+        return false;
+    }
+    m_written.insert(QFileInfo(path).absoluteFilePath());
+    m_console.out() << Console::shown(source) << QStringLiteral(" -> ") << Console::shown(path) << Qt::endl;
+    return true;
+}

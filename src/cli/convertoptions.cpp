@@ -1,0 +1,217 @@
+#include "convertoptions.h"
+
+#include "cli/console.h"
+#include "picfile/calculatorname.h"
+#include "picfile/format.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+#include <QThread>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kTasksMax = 256;
+
+struct OptionTable
+{
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("affiche cette aide")};
+    QCommandLineOption output{
+        {QStringLiteral("o"), QStringLiteral("sortie")},
+        QStringLiteral("fichier de sortie (une SOURCE) ou dossier existant, où\n"
+                       "chaque sortie prend le nom de sa source suivi de .89i ;\n"
+                       "sans cette option, chaque image est écrite sous le\n"
+                       "prochain nom automatique figNNNN.89i du dossier courant"),
+        QStringLiteral("CHEMIN")};
+    QCommandLineOption width{QStringLiteral("largeur"),
+                             QStringLiteral("largeur de l'image, de 1 à 160 (160 par défaut)"),
+                             QStringLiteral("N")};
+    QCommandLineOption height{QStringLiteral("hauteur"),
+                              QStringLiteral("hauteur de l'image, de 1 à 100 (100 par défaut)"),
+                              QStringLiteral("N")};
+    QCommandLineOption keepProportions{QStringLiteral("proportions"),
+                                       QStringLiteral("« Conserver les proportions »")};
+    QCommandLineOption reduction{QStringLiteral("reduction"),
+                                 QStringLiteral("comment une image réduite fond chaque bloc de\n"
+                                                "pixels : moyenne (par défaut, pour les photos)\n"
+                                                "ou et (ET logique, garde les traits fins des\n"
+                                                "dessins au trait)"),
+                                 QStringLiteral("MODE")};
+    QCommandLineOption simpleMethod{QStringLiteral("simple"),
+                                    QStringLiteral("« Noir & Blanc simple » au lieu de la méthode\n"
+                                                   "des niveaux de gris")};
+    QCommandLineOption level{QStringLiteral("niveau"),
+                             QStringLiteral("correction des niveaux de gris, de -50 à 50\n"
+                                            "(0 par défaut), ou auto : le niveau qui sépare le\n"
+                                            "mieux les gris foncés des gris clairs de l'image"),
+                             QStringLiteral("N")};
+    QCommandLineOption dithering{QStringLiteral("tramage"),
+                                 QStringLiteral("diffuse l'erreur de seuil pour rendre les\n"
+                                                "demi-teintes des photos : floyd-steinberg,\n"
+                                                "atkinson ou bayer (sans tramage par défaut)"),
+                                 QStringLiteral("METHODE")};
+    QCommandLineOption invertColours{QStringLiteral("inverser"),
+                                     QStringLiteral("« Inverser les couleurs »")};
+    QCommandLineOption calculatorFolder{QStringLiteral("dossier"),
+                                        QStringLiteral("dossier de la calculatrice (zfig par défaut) ;\n"
+                                                       "un nom de la calculatrice : 1 à 8 caractères,\n"
+                                                       "une lettre minuscule d'abord, puis des lettres\n"
+                                                       "minuscules, des chiffres ou _"),
+                                        QStringLiteral("NOM")};
+    QCommandLineOption variableName{
+        QStringLiteral("variable"),
+        QStringLiteral("nom de la variable, un nom de la calculatrice (par\n"
+                       "défaut le nom automatique, ou le nom du fichier de\n"
+                       "sortie sans .89i, en minuscules, sans accents ni\n"
+                       "autres signes, coupé à 8 caractères)"),
+        QStringLiteral("NOM")};
+
+    QCommandLineOption tasks{{QStringLiteral("j"), QStringLiteral("taches")},
+                             QStringLiteral("nombre d'images converties en même temps, de 1 à\n"
+                                            "256 (par défaut le nombre de cœurs de la machine ;\n"
+                                            "1 : une à la fois)"),
+                             QStringLiteral("N")};
+
+    QList<QCommandLineOption> all() const
+    {
+        return {output,        width,            height,       keepProportions, reduction,
+                simpleMethod,  level,            dithering,    invertColours,   calculatorFolder,
+                variableName,  tasks,            help};
+    }
+};
+
+// One line per option, continuation lines indented under the description.
+QString optionsHelp(const QList<QCommandLineOption> &options)
+{
+    constexpr int kColumn = 24;
+    QString text;
+    for (const QCommandLineOption &option : options) {
+        QStringList names;
+        for (const QString &name : option.names())
+            names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        QString head = QStringLiteral("  ") + names.join(QStringLiteral(", "));
+        if (!option.valueName().isEmpty())
+            head += u' ' + option.valueName();
+        head = head.leftJustified(kColumn - 1) + u' ';
+        QString description = option.description();
+        description.replace(u'\n', u'\n' + QString(kColumn, u' '));
+        text += head + description + u'\n';
+    }
+    return text;
+}
+
+QString convertHelp(const OptionTable &p)
+{
+    return QStringLiteral("Utilisation : brivane convertir [options] SOURCE...\n\n"
+                          "Convertit chaque image SOURCE en fichier .89i pour TI-89/92+, comme la\n"
+                          "fenêtre du programme : ajustement à la taille choisie, méthode noir et\n"
+                          "blanc, puis « Sauver sous ».\n\nOptions :\n")
+        + optionsHelp(p.all())
+        + QStringLiteral("\nUne SOURCE .89i est reprise telle qu'elle est enregistrée, à sa taille\n"
+                         "(160 x 100 au plus) : seuls --dossier et --variable s'y appliquent.\n");
+}
+
+// A whole number within [min, max], or nothing.
+std::optional<int> integerValue(const QString &text, int min, int max)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok || value < min || value > max)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::optional<ConvertOptions> parseConvertOptions(const QStringList &arguments, const Console &console,
+                                                  int *status)
+{
+    const QString command = QStringLiteral("convertir");
+    const auto usageError = [&](const QString &message) {
+        *status = console.usageError(message, command);
+        return std::nullopt;
+    };
+    const OptionTable p;
+    QCommandLineParser parser;
+    parser.addOptions(p.all());
+    if (!parser.parse(arguments)) {
+        *status = console.parseError(parser, command);
+        return std::nullopt;
+    }
+    if (parser.isSet(p.help)) {
+        console.out() << convertHelp(p) << Qt::flush;
+        *status = Console::Success;
+        return std::nullopt;
+    }
+
+    ConvertOptions options;
+    const auto integer = [&](const QCommandLineOption &option, int min, int max, int *target) {
+        if (!parser.isSet(option))
+            return true;
+        const auto value = integerValue(parser.value(option), min, max);
+        if (value)
+            *target = *value;
+        return value.has_value();
+    };
+    if (!integer(p.width, 1, Document::kScreenWidth, &options.width))
+        return usageError(QStringLiteral("--largeur attend un nombre entier de 1 à 160, pas « %1 ».")
+                              .arg(parser.value(p.width)));
+    if (!integer(p.height, 1, Document::kScreenHeight, &options.height))
+        return usageError(QStringLiteral("--hauteur attend un nombre entier de 1 à 100, pas « %1 ».")
+                              .arg(parser.value(p.height)));
+    options.automaticLevel = parser.isSet(p.level) && parser.value(p.level) == QLatin1String("auto");
+    if (!options.automaticLevel && !integer(p.level, -50, 50, &options.level))
+        return usageError(QStringLiteral("--niveau attend un nombre entier de -50 à 50 ou auto, pas « %1 ».")
+                              .arg(parser.value(p.level)));
+    if (parser.isSet(p.dithering)) {
+        const auto method = monochrome::ditheringFromName(parser.value(p.dithering));
+        if (!method)
+            return usageError(QStringLiteral("--tramage attend floyd-steinberg, atkinson ou bayer, pas « %1 ».")
+                                  .arg(parser.value(p.dithering)));
+        options.dithering = *method;
+    }
+    if (parser.isSet(p.reduction)) {
+        const QString mode = parser.value(p.reduction);
+        if (mode == QLatin1String("et"))
+            options.reduction = Reduction::And;
+        else if (mode != QLatin1String("moyenne"))
+            return usageError(QStringLiteral("--reduction attend moyenne ou et, pas « %1 ».").arg(mode));
+    }
+    options.tasks = std::max(1, QThread::idealThreadCount());
+    if (!integer(p.tasks, 1, kTasksMax, &options.tasks))
+        return usageError(QStringLiteral("--taches attend un nombre entier de 1 à 256, pas « %1 ».")
+                              .arg(parser.value(p.tasks)));
+    options.keepProportions = parser.isSet(p.keepProportions);
+    options.simpleMethod = parser.isSet(p.simpleMethod);
+    options.invertColours = parser.isSet(p.invertColours);
+    if (parser.isSet(p.calculatorFolder))
+        options.calculatorFolder = parser.value(p.calculatorFolder);
+    if (parser.isSet(p.variableName))
+        options.variableName = parser.value(p.variableName);
+    for (const QString &name : {options.calculatorFolder, options.variableName.value_or(QStringLiteral("a"))})
+        if (!picfile::isCalculatorName(name))
+            return usageError(QStringLiteral("« %1 » n'est pas un nom de la calculatrice : 1 à 8 "
+                                             "caractères, une lettre minuscule d'abord, puis "
+                                             "des lettres minuscules, des chiffres ou « _ ».")
+                                  .arg(name));
+
+    options.sources = parser.positionalArguments();
+    if (options.sources.isEmpty())
+        return usageError(QStringLiteral("Aucune image à convertir."));
+    if (parser.isSet(p.output)) {
+        const QString output = parser.value(p.output);
+        const bool namesFolder = output.endsWith(u'/') || output.endsWith(QDir::separator());
+        const QString suffix = QString::fromLatin1(picfile::kFileSuffix);
+        if (QFileInfo(output).isDir())
+            options.outputFolder = output;
+        else if (options.sources.size() > 1 || namesFolder)
+            return usageError(QStringLiteral("Le dossier de sortie %1 n'existe pas.").arg(Console::shown(output)));
+        else
+            options.outputFile = output.endsWith(suffix, Qt::CaseInsensitive) ? output : output + suffix;
+    }
+    return options;
+}
