@@ -1,15 +1,15 @@
 #include "fenetreprincipale.h"
 
 #include "apparence.h"
-#include "boutonpoussoir.h"
+#include "commandbutton.h"
 #include "dotmatrix/matricewidget.h"
 #include "visualisateur.h"
 #include "fenetres.h"
 #include "fenetreapropos.h"
 #include "fenetrezoom.h"
 #include "geometrie.h"
-#include "imagecliquable.h"
 #include "images.h"
+#include "picturebutton.h"
 #include "platform/numberederror.h"
 
 #include <algorithm>
@@ -40,17 +40,18 @@ FenetrePrincipale::FenetrePrincipale(QWidget *parent)
     // whatever their order of creation.
     for (QWidget *conteneur : {static_cast<QWidget *>(this), static_cast<QWidget *>(groupeOutils)})
         for (QWidget *w : conteneur->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            if (!qobject_cast<QLabel *>(w))
+            if (!qobject_cast<QLabel *>(w) && !qobject_cast<PictureButton *>(w))
                 w->raise();
+    setReadingTabOrder();
     lierCommandes();
     lierOptions();
     lierOutils();
 
-    molettePourCompteur(boiteTaillePolice, icones[FenetrePrincipale::FlecheTailleMoins], icones[FenetrePrincipale::FlecheTaillePlus]);
-    molettePourCompteur(boiteEpaisseur, icones[FenetrePrincipale::FlecheEpaisseurMoins], icones[FenetrePrincipale::FlecheEpaisseurPlus]);
-    molettePourCompteur(boiteTaillePixel, icones[FenetrePrincipale::FlechePixelMoins], icones[FenetrePrincipale::FlechePixelPlus]);
-    molettePourCompteur(boiteLargeur, icones[FenetrePrincipale::FlecheLargeurMoins], icones[FenetrePrincipale::FlecheLargeurPlus]);
-    molettePourCompteur(boiteHauteur, icones[FenetrePrincipale::FlecheHauteurMoins], icones[FenetrePrincipale::FlecheHauteurPlus]);
+    spinWithWheel(boiteTaillePolice, icones[FenetrePrincipale::FlecheTailleMoins], icones[FenetrePrincipale::FlecheTaillePlus]);
+    spinWithWheel(boiteEpaisseur, icones[FenetrePrincipale::FlecheEpaisseurMoins], icones[FenetrePrincipale::FlecheEpaisseurPlus]);
+    spinWithWheel(boiteTaillePixel, icones[FenetrePrincipale::FlechePixelMoins], icones[FenetrePrincipale::FlechePixelPlus]);
+    spinWithWheel(boiteLargeur, icones[FenetrePrincipale::FlecheLargeurMoins], icones[FenetrePrincipale::FlecheLargeurPlus]);
+    spinWithWheel(boiteHauteur, icones[FenetrePrincipale::FlecheHauteurMoins], icones[FenetrePrincipale::FlecheHauteurPlus]);
 
     groupeOutils->setMouseTracking(true);
     groupeOutils->installEventFilter(this);
@@ -135,7 +136,7 @@ bool FenetrePrincipale::eventFilter(QObject *watched, QEvent *event)
 void FenetrePrincipale::survolFond()
 {
     for (int i = 1; i <= 9; ++i)
-        boutons[size_t(i)]->retour();
+        boutons[size_t(i)]->resetLook();
     for (QWidget *box : {static_cast<QWidget *>(boiteNomVariable), static_cast<QWidget *>(boiteDossier),
                          static_cast<QWidget *>(boiteTexte)})
         apparence::fondSaisie(box, couleurs::texteNormal);

@@ -10,12 +10,12 @@
 
 #include <array>
 
-class BoutonPoussoir;
 class Canevas;
+class CommandButton;
 class FenetreAPropos;
 class FenetreZoom;
-class ImageCliquable;
 class MatriceWidget;
+class PictureButton;
 class QAction;
 class QActionGroup;
 class QCheckBox;
@@ -112,7 +112,7 @@ public:
         FlecheHauteurMoins,
         FlecheHauteurPlus,
     };
-    std::array<ImageCliquable *, 12> icones{}; // from icones[1]
+    std::array<PictureButton *, 12> icones{}; // from icones[1]
     // The command buttons, by the command they run.
     enum Bouton : size_t {
         BoutonConvertir = 1,
@@ -125,7 +125,7 @@ public:
         BoutonSauverSous,
         BoutonVisualisateur,
     };
-    std::array<BoutonPoussoir *, 10> boutons{}; // from boutons[1]
+    std::array<CommandButton *, 10> boutons{}; // from boutons[1]
     SurfaceWidget *vueApercuSource = nullptr, *vueApercuPolice = nullptr;
     Canevas *vueTravail = nullptr;
     QLabel *nomSuivant = nullptr;
@@ -162,8 +162,10 @@ private:
     void creerEnregistrement();
     void creerOutils();
     void creerOutilsTexte();
-    ImageCliquable *creerFleche(int index, bool plus, const char *nom, QWidget *parent);
+    PictureButton *creerFleche(int index, bool plus, const char *nom, QWidget *parent);
     QLineEdit *creerCompteur(const char *nom, QWidget *parent);
+    // Tab goes through the controls as a reader scans the window.
+    void setReadingTabOrder();
 
     // Binding them to the state and the editor (fenetreprincipale_liaisons.cpp).
     void lierCommandes();

@@ -2,13 +2,13 @@
 #include "fenetreprincipale.h"
 
 #include "apparence.h"
-#include "boutonpoussoir.h"
+#include "commandbutton.h"
 #include "dotmatrix/matricewidget.h"
 #include "editor/canevas.h"
 #include "geometrie.h"
-#include "imagecliquable.h"
 #include "images.h"
 #include "editor/surfacewidget.h"
+#include "picturebutton.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,9 +31,9 @@ W *controle(const char *nom, QWidget *parent)
     return w;
 }
 
-BoutonPoussoir *bouton(const char *nom, QWidget *parent)
+CommandButton *bouton(const char *nom, QWidget *parent)
 {
-    auto *b = new BoutonPoussoir(parent);
+    auto *b = new CommandButton(parent);
     apparence::placer(b, nom);
     return b;
 }
@@ -48,11 +48,11 @@ QLabel *transparent(const char *nom, QWidget *parent, Qt::Alignment alignement)
 
 } // namespace
 
-ImageCliquable *FenetrePrincipale::creerFleche(int index, bool plus, const char *nom, QWidget *parent)
+PictureButton *FenetrePrincipale::creerFleche(int index, bool plus, const char *nom, QWidget *parent)
 {
-    auto *image = new ImageCliquable(plus ? images::plus() : images::moins(), parent);
+    auto *image = new PictureButton(plus ? images::plus() : images::moins(), parent);
     apparence::placer(image, nom);
-    image->setRepetable(true);
+    image->setAutoRepeat(true);
     icones[size_t(index)] = image;
     return image;
 }
@@ -118,7 +118,7 @@ void FenetrePrincipale::creerApercus()
     apparence::placer(libelleCoordonnees, "libelleCoordonnees");
     libelleCoordonnees->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     apparence::fond(libelleCoordonnees, couleurs::entete);
-    icones[FenetrePrincipale::Loupe] = new ImageCliquable(images::loupe(), this);
+    icones[FenetrePrincipale::Loupe] = new PictureButton(images::loupe(), this);
     apparence::placer(icones[FenetrePrincipale::Loupe], "loupe");
 }
 
@@ -190,4 +190,21 @@ void FenetrePrincipale::creerOutilsTexte()
     vueApercuPolice = new SurfaceWidget(&editeur.apercuPolice(), groupeOutils);
     apparence::placer(vueApercuPolice, "vueApercuPolice");
     boutons[FenetrePrincipale::BoutonValiderTexte] = bouton("boutonValiderTexte", groupeOutils);
+}
+
+void FenetrePrincipale::setReadingTabOrder()
+{
+    // The main part from top to bottom, its left column before its right one,
+    // then the tools frame.
+    const std::initializer_list<QWidget *> order = {
+        niveauGris, caseProportions, caseInverser, choixMethodeSimple, choixMethodeGris, caseTramage,
+        boutons[BoutonImporter], boutons[BoutonOuvrir], boutons[BoutonConvertir], vueTravail,
+        boutons[BoutonSauverAuto], boutons[BoutonSauverSous], boutons[BoutonVisualisateur],
+        caseOptionsAvancees, boiteNomVariable, boiteDossier,
+        outils[0], outils[1], outils[2], boiteTexte, listePolices, caseSouligne, caseItalique, caseGras, caseRaye,
+        boutons[BoutonValiderTexte], outils[3], boutons[BoutonValiderLigne], outils[4], boutons[BoutonValiderEllipse]};
+    for (auto w = order.begin(); w + 1 != order.end(); ++w)
+        setTabOrder(*w, *(w + 1));
+    // A tab in the text to place means nothing on the calculator: Tab moves on.
+    boiteTexte->setTabChangesFocus(true);
 }

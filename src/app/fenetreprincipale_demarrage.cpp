@@ -2,7 +2,7 @@
 #include "fenetreprincipale.h"
 
 #include "apparence.h"
-#include "boutonpoussoir.h"
+#include "commandbutton.h"
 #include "dotmatrix/matricewidget.h"
 #include "fenetredemarrage.h"
 #include "geometrie.h"
@@ -93,7 +93,7 @@ void FenetrePrincipale::demarrer(const QString &source)
     choixMethodeGris->setChecked(true);
     choixMethodeGris_Click();
     for (int i = 1; i <= 9; ++i)
-        boutons[size_t(i)]->text(geometrie::texte(kBoutons[i - 1]));
+        boutons[size_t(i)]->setText(geometrie::texte(kBoutons[i - 1]));
 
     // Sizes, source, stretch, conversion at level 0 and the first free name.
     if (const QString message = document.start(source); !message.isEmpty())

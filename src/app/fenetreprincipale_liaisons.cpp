@@ -1,8 +1,8 @@
 // Binding the main window's controls to the conversion state and the editor.
 #include "fenetreprincipale.h"
 
-#include "boutonpoussoir.h"
-#include "imagecliquable.h"
+#include "commandbutton.h"
+#include "picturebutton.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -16,15 +16,15 @@
 
 void FenetrePrincipale::lierCommandes()
 {
-    connect(boutons[FenetrePrincipale::BoutonConvertir], &BoutonPoussoir::Click, this, [this] { document.convert(); });
-    connect(boutons[FenetrePrincipale::BoutonImporter], &BoutonPoussoir::Click, this, [this] { pasteClipboard(); });
-    connect(boutons[FenetrePrincipale::BoutonSauverAuto], &BoutonPoussoir::Click, this, [this] { saveAutomatically(); });
-    connect(boutons[FenetrePrincipale::BoutonValiderLigne], &BoutonPoussoir::Click, &editeur, &Editeur::validerLigne);
-    connect(boutons[FenetrePrincipale::BoutonValiderTexte], &BoutonPoussoir::Click, &editeur, &Editeur::validerTexte);
-    connect(boutons[FenetrePrincipale::BoutonOuvrir], &BoutonPoussoir::Click, this, [this] { openWithDialog(); });
-    connect(boutons[FenetrePrincipale::BoutonValiderEllipse], &BoutonPoussoir::Click, &editeur, &Editeur::validerEllipse);
-    connect(boutons[FenetrePrincipale::BoutonSauverSous], &BoutonPoussoir::Click, this, [this] { saveAs(); });
-    connect(boutons[FenetrePrincipale::BoutonVisualisateur], &BoutonPoussoir::Click, this, &FenetrePrincipale::boutonVisualisateur_Click);
+    connect(boutons[FenetrePrincipale::BoutonConvertir], &CommandButton::clicked, this, [this] { document.convert(); });
+    connect(boutons[FenetrePrincipale::BoutonImporter], &CommandButton::clicked, this, [this] { pasteClipboard(); });
+    connect(boutons[FenetrePrincipale::BoutonSauverAuto], &CommandButton::clicked, this, [this] { saveAutomatically(); });
+    connect(boutons[FenetrePrincipale::BoutonValiderLigne], &CommandButton::clicked, &editeur, &Editeur::validerLigne);
+    connect(boutons[FenetrePrincipale::BoutonValiderTexte], &CommandButton::clicked, &editeur, &Editeur::validerTexte);
+    connect(boutons[FenetrePrincipale::BoutonOuvrir], &CommandButton::clicked, this, [this] { openWithDialog(); });
+    connect(boutons[FenetrePrincipale::BoutonValiderEllipse], &CommandButton::clicked, &editeur, &Editeur::validerEllipse);
+    connect(boutons[FenetrePrincipale::BoutonSauverSous], &CommandButton::clicked, this, [this] { saveAs(); });
+    connect(boutons[FenetrePrincipale::BoutonVisualisateur], &CommandButton::clicked, this, &FenetrePrincipale::boutonVisualisateur_Click);
 
     connect(boiteNomVariable, &QLineEdit::textChanged, this, [this](const QString &t) { document.variableName = t; });
     connect(boiteDossier, &QLineEdit::textChanged, this, [this](const QString &t) { document.calculatorFolder = t; });
@@ -54,21 +54,21 @@ void FenetrePrincipale::lierOptions()
     connect(choixMethodeGris, &QRadioButton::clicked, this, &FenetrePrincipale::choixMethodeGris_Click);
     connect(choixMethodeSimple, &QRadioButton::toggled, this, [this](bool on) { document.settings.simpleMethod = on; });
 
-    connect(icones[FenetrePrincipale::Loupe], &ImageCliquable::Click, this, &FenetrePrincipale::loupe_Click);
-    connect(icones[FenetrePrincipale::FlecheLargeurMoins], &ImageCliquable::Click, this, &FenetrePrincipale::flecheLargeurMoins_Click);
-    connect(icones[FenetrePrincipale::FlecheLargeurPlus], &ImageCliquable::Click, this, &FenetrePrincipale::flecheLargeurPlus_Click);
-    connect(icones[FenetrePrincipale::FlecheHauteurMoins], &ImageCliquable::Click, this, &FenetrePrincipale::flecheHauteurMoins_Click);
-    connect(icones[FenetrePrincipale::FlecheHauteurPlus], &ImageCliquable::Click, this, &FenetrePrincipale::flecheHauteurPlus_Click);
+    connect(icones[FenetrePrincipale::Loupe], &PictureButton::clicked, this, &FenetrePrincipale::loupe_Click);
+    connect(icones[FenetrePrincipale::FlecheLargeurMoins], &PictureButton::clicked, this, &FenetrePrincipale::flecheLargeurMoins_Click);
+    connect(icones[FenetrePrincipale::FlecheLargeurPlus], &PictureButton::clicked, this, &FenetrePrincipale::flecheLargeurPlus_Click);
+    connect(icones[FenetrePrincipale::FlecheHauteurMoins], &PictureButton::clicked, this, &FenetrePrincipale::flecheHauteurMoins_Click);
+    connect(icones[FenetrePrincipale::FlecheHauteurPlus], &PictureButton::clicked, this, &FenetrePrincipale::flecheHauteurPlus_Click);
 }
 
 void FenetrePrincipale::lierOutils()
 {
-    connect(icones[FenetrePrincipale::FlecheTaillePlus], &ImageCliquable::Click, &editeur, &Editeur::taillePlus);
-    connect(icones[FenetrePrincipale::FlecheTailleMoins], &ImageCliquable::Click, &editeur, &Editeur::tailleMoins);
-    connect(icones[FenetrePrincipale::FlecheEpaisseurMoins], &ImageCliquable::Click, &editeur, &Editeur::epaisseurMoins);
-    connect(icones[FenetrePrincipale::FlecheEpaisseurPlus], &ImageCliquable::Click, &editeur, &Editeur::epaisseurPlus);
-    connect(icones[FenetrePrincipale::FlechePixelPlus], &ImageCliquable::Click, &editeur, &Editeur::pixelPlus);
-    connect(icones[FenetrePrincipale::FlechePixelMoins], &ImageCliquable::Click, &editeur, &Editeur::pixelMoins);
+    connect(icones[FenetrePrincipale::FlecheTaillePlus], &PictureButton::clicked, &editeur, &Editeur::taillePlus);
+    connect(icones[FenetrePrincipale::FlecheTailleMoins], &PictureButton::clicked, &editeur, &Editeur::tailleMoins);
+    connect(icones[FenetrePrincipale::FlecheEpaisseurMoins], &PictureButton::clicked, &editeur, &Editeur::epaisseurMoins);
+    connect(icones[FenetrePrincipale::FlecheEpaisseurPlus], &PictureButton::clicked, &editeur, &Editeur::epaisseurPlus);
+    connect(icones[FenetrePrincipale::FlechePixelPlus], &PictureButton::clicked, &editeur, &Editeur::pixelPlus);
+    connect(icones[FenetrePrincipale::FlechePixelMoins], &PictureButton::clicked, &editeur, &Editeur::pixelMoins);
     connect(&editeur, &Editeur::taillePoliceChanged, boiteTaillePolice, &QLineEdit::setText);
     connect(&editeur, &Editeur::epaisseurLigneChanged, boiteEpaisseur, &QLineEdit::setText);
     connect(&editeur, &Editeur::taillePixelChanged, boiteTaillePixel, &QLineEdit::setText);

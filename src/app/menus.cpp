@@ -1,6 +1,6 @@
 #include "menus.h"
 
-#include "boutonpoussoir.h"
+#include "commandbutton.h"
 #include "fenetreprincipale.h"
 #include "geometrie.h"
 
@@ -18,11 +18,11 @@ QAction *article(QMenu *menu, const QString &texte, const QList<QKeySequence> &r
     return action;
 }
 
-// Triggering the item raises the button's Click: whatever the button runs, the item runs.
-QAction *bouton(QMenu *menu, const QString &texte, BoutonPoussoir *btn, const QList<QKeySequence> &raccourcis = {})
+// Triggering the item raises the button's clicked: whatever the button runs, the item runs.
+QAction *bouton(QMenu *menu, const QString &texte, CommandButton *btn, const QList<QKeySequence> &raccourcis = {})
 {
     QAction *action = article(menu, texte, raccourcis);
-    QObject::connect(action, &QAction::triggered, btn, &BoutonPoussoir::Click);
+    QObject::connect(action, &QAction::triggered, btn, &CommandButton::clicked);
     return action;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/boutonpoussoir.h"
 #include "app/cadre.h"
+#include "app/commandbutton.h"
 #include "app/fenetreprincipale.h"
-#include "app/imagecliquable.h"
 #include "app/menus.h"
+#include "app/picturebutton.h"
 #include "editor/canevas.h"
 #include "support/files.h"
 #include "support/imagediff.h"

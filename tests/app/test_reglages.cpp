@@ -38,13 +38,13 @@ TEST_F(Fenetre, SpinnersStopAtTheirEndsAndRepeatWhileHeld)
     EXPECT_EQ(f->document.work.drawWidth(), 2);
     EXPECT_TRUE(sameImage(ecran(true), f->document.work.image())); // no refit before the conversion
 
-    ImageCliquable *bas = f->icones[FenetrePrincipale::FlecheHauteurMoins];
+    PictureButton *bas = f->icones[FenetrePrincipale::FlecheHauteurMoins];
     QTest::mousePress(bas, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(f->boiteHauteur->text(), QStringLiteral("100")); // nothing until the delay
     QTRY_VERIFY_WITH_TIMEOUT(f->boiteHauteur->text().toInt() <= 94, 10000);
-    QTest::mouseRelease(bas, Qt::LeftButton, {}, QPoint(5, 5));
     const QString relache = f->boiteHauteur->text();
-    QTest::qWait(3 * ImageCliquable::kIntervalleRepetition);
+    QTest::mouseRelease(bas, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::qWait(3 * PictureButton::kRepeatInterval);
     EXPECT_EQ(f->boiteHauteur->text(), relache); // the release stops it, with no extra step
 }
 

@@ -1,10 +1,10 @@
-#include "facesbouton.h"
+#include "buttonfaces.h"
 
 #include <QColor>
 
 #include <initializer_list>
 
-namespace facesbouton {
+namespace buttonfaces {
 
 namespace {
 
@@ -94,13 +94,26 @@ void border(QImage &image)
     }
 }
 
+// Every other pixel of the rectangle's outline, on the diagonal grid (x + y even).
+void dottedRect(QImage &image, const QRect &r, const QColor &colour)
+{
+    for (int x = r.left(); x <= r.right(); ++x)
+        for (int y : {r.top(), r.bottom()})
+            if ((x + y) % 2 == 0)
+                image.setPixel(x, y, colour.rgb());
+    for (int y = r.top() + 1; y < r.bottom(); ++y)
+        for (int x : {r.left(), r.right()})
+            if ((x + y) % 2 == 0)
+                image.setPixel(x, y, colour.rgb());
+}
+
 } // namespace
 
-QImage face(AspectBouton look)
+QImage face(ButtonLook look, bool focusMark)
 {
     QImage image(kSize, QImage::Format_RGB888);
     image.fill(kBackground);
-    if (look == AspectBouton::Pressed) {
+    if (look == ButtonLook::Pressed) {
         fillRows(image, {{0.0, QColor(209, 204, 193)},
                          {0.25, QColor(229, 228, 221)},
                          {0.8, QColor(224, 224, 215)},
@@ -110,11 +123,13 @@ QImage face(AspectBouton look)
                          {0.5, QColor(245, 245, 241)},
                          {0.8, QColor(240, 240, 234)},
                          {1.0, QColor(214, 208, 197)}});
-        if (look == AspectBouton::Hover)
+        if (look == ButtonLook::Hover)
             warmRing(image);
     }
     border(image);
+    if (focusMark)
+        dottedRect(image, kFocusMark, kBorder);
     return image;
 }
 
-} // namespace facesbouton
+} // namespace buttonfaces
