@@ -3,7 +3,8 @@
 #include "apparence.h"
 #include "boutonpoussoir.h"
 #include "convert/traitement.h"
-#include "dotmatrix/matricewidget.h"
+#include "dotmatrix/numberederror.h"
+#include "dotmatrix/signwidget.h"
 #include "visualisateur.h"
 #include "fenetres.h"
 #include "fenetreapropos.h"
@@ -11,7 +12,6 @@
 #include "geometrie.h"
 #include "imagecliquable.h"
 #include "images.h"
-#include "platform/numberederror.h"
 
 #include <algorithm>
 
@@ -148,7 +148,7 @@ void FenetrePrincipale::survolFond()
 void FenetrePrincipale::minuterieBanniere_Timer()
 {
     try {
-        Matrice1->Scrolldroite();
+        banner->matrix().scrollRight();
     } catch (const NumberedError &) {
         // The banner only scrolls what it holds: nothing to tell the user.
     }
@@ -157,7 +157,7 @@ void FenetrePrincipale::minuterieBanniere_Timer()
 void FenetrePrincipale::banniere(const QString &texte)
 {
     try {
-        Matrice1->maketext(texte);
+        banner->matrix().makeText(texte);
     } catch (const NumberedError &) {
         // A text too long for the banner's grid shows what fits.
     }

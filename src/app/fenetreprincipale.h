@@ -15,7 +15,7 @@ class Canevas;
 class FenetreAPropos;
 class FenetreZoom;
 class ImageCliquable;
-class MatriceWidget;
+class SignWidget;
 class QAction;
 class QActionGroup;
 class QCheckBox;
@@ -114,7 +114,7 @@ public:
     SurfaceWidget *vueSource = nullptr, *vueApercuSource = nullptr, *vueApercuPolice = nullptr;
     Canevas *vueTravail = nullptr;
     QLabel *nomSuivant = nullptr, *methodeUtilisee = nullptr;
-    MatriceWidget *Matrice1 = nullptr;
+    SignWidget *banner = nullptr;
     QTimer *minuterieBanniere = nullptr;
     QGroupBox *groupeOutils = nullptr;
     std::array<QRadioButton *, 5> outils{};

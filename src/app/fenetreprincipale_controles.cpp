@@ -3,7 +3,7 @@
 
 #include "apparence.h"
 #include "boutonpoussoir.h"
-#include "dotmatrix/matricewidget.h"
+#include "dotmatrix/signwidget.h"
 #include "editor/canevas.h"
 #include "geometrie.h"
 #include "imagecliquable.h"
@@ -149,8 +149,8 @@ void FenetrePrincipale::creerEnregistrement()
     libelleMethode = controle<QLabel>("libelleMethode", this);
     libelleMethode->hide();
     apparence::ligne(this, "Line5");
-    Matrice1 = new MatriceWidget(this);
-    apparence::placer(Matrice1, "Matrice1");
+    banner = new SignWidget(this);
+    apparence::placer(banner, "Matrice1");
 }
 
 void FenetrePrincipale::creerOutils()
