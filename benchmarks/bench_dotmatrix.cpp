@@ -1,5 +1,5 @@
 #include "dotmatrix/dotmatrix.h"
-#include "dotmatrix/matricewidget.h"
+#include "dotmatrix/signwidget.h"
 
 #include <QApplication>
 
@@ -16,14 +16,15 @@ struct Banner
     Banner()
     {
         banner.resize(593, 25);
-        banner.setBackcolor(0xF8E4D8);
-        banner.setForecolor(0xFF0000);
-        banner.setPixelSize(2);
-        banner.maketext(kWelcome);
+        sign.setBackColor(0xF8E4D8);
+        sign.setForeColor(0xFF0000);
+        sign.setPixelSize(2);
+        sign.makeText(kWelcome);
         banner.show();
         QApplication::processEvents();
     }
-    MatriceWidget banner;
+    SignWidget banner;
+    DotMatrix &sign = banner.matrix();
 };
 
 // One timer tick: the two copies and the repaint request (the paint itself
@@ -32,7 +33,7 @@ void BM_ScrollStep(benchmark::State &state)
 {
     Banner b;
     for (auto _ : state)
-        b.banner.Scrolldroite();
+        b.sign.scrollRight();
 }
 BENCHMARK(BM_ScrollStep)->Unit(benchmark::kMicrosecond);
 
@@ -41,7 +42,7 @@ void BM_ScrollStepAndPaint(benchmark::State &state)
 {
     Banner b;
     for (auto _ : state) {
-        b.banner.Scrolldroite();
+        b.sign.scrollRight();
         b.banner.repaint();
     }
 }
@@ -50,31 +51,31 @@ BENCHMARK(BM_ScrollStepAndPaint)->Unit(benchmark::kMicrosecond);
 // The longest text the buffer shows at 2 pixels a dot.
 void BM_Maketext666(benchmark::State &state)
 {
-    DotMatrix sign(DotMatrixPolicy::matrice);
+    DotMatrix sign(DotMatrixPolicy::sign);
     QString text;
     while (text.size() < 666)
         text += kWelcome;
     text.truncate(666);
     for (auto _ : state)
-        sign.maketext(text);
+        sign.makeText(text);
 }
 BENCHMARK(BM_Maketext666)->Unit(benchmark::kMillisecond);
 
-// The zoomed preview: a full 160 x 100 picture onto the LCD screen at 3 pixels a dot.
+// The zoom window's screen: a full 160 x 100 picture laid out on the LCD at 3 pixels a dot.
 void BM_LcdPicture(benchmark::State &state)
 {
-    DotMatrix lcd(DotMatrixPolicy::afflcd);
+    DotMatrix lcd(DotMatrixPolicy::lcd);
+    lcd.setBackColor(kBlanc);
+    lcd.setForeColor(kNoir);
+    lcd.setPointer(0);
     for (auto _ : state) {
-        lcd.setBackcolor(kBlanc);
-        lcd.setForecolor(kNoir);
         lcd.setPixelSize(3);
-        lcd.SetMatriceSize(160, false);
-        lcd.setBackcolor(kBlanc);
+        lcd.setMatrixSize(160);
         for (int x = 0; x < 160; ++x) {
             for (int y = 0; y < 100; ++y)
-                lcd.drawpixel(3, x + 1, y + 1);
+                lcd.drawDot(3, x, y + 1);
         }
-        lcd.actualisebmp();
+        lcd.present();
     }
 }
 BENCHMARK(BM_LcdPicture)->Unit(benchmark::kMillisecond);

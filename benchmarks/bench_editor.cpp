@@ -1,5 +1,5 @@
 #include "editor/canevas.h"
-#include "editor/ecranzoom.h"
+#include "editor/zoomscreen.h"
 #include "editor/editeur.h"
 
 #include <QApplication>
@@ -55,31 +55,55 @@ void BM_EllipseValidation(benchmark::State &state)
 }
 BENCHMARK(BM_EllipseValidation)->Unit(benchmark::kMicrosecond);
 
+// One click of the pixel tool on the zoom screen at dots of the given size.
+void zoomClick(ZoomScreen &zoom, int i)
+{
+    const int P = zoom.facteur();
+    const QPointF p = QPointF(zoom.origine()) + QPointF(P * (i % 160) + 1, P * ((i / 160) % 100) + 1);
+    QMouseEvent press(QEvent::MouseButtonPress, p, zoom.mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&zoom, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, p, zoom.mapToGlobal(p), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(&zoom, &release);
+}
+
 // A one-pixel stroke in the zoom window at its opening size (dots of 3), then
-// the repaint of both the zoom window and the work picture.
+// the repaint of the whole zoom screen and of the work picture.
 void BM_ZoomStrokeRepaint(benchmark::State &state)
 {
     ShownCanvas shown;
-    EcranZoom zoom(shown.editeur);
+    ZoomScreen zoom(shown.editeur);
     zoom.resize(zoom.sizeHint());
     zoom.show();
     QApplication::processEvents();
     shown.editeur.choisirOutil(0);
     int i = 0;
     for (auto _ : state) {
-        const QPointF p = QPointF(zoom.origine()) + QPointF(3 * (i % 160) + 1, 3 * ((i / 160) % 100) + 1);
-        ++i;
-        QMouseEvent press(QEvent::MouseButtonPress, p, zoom.mapToGlobal(p), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&zoom, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, p, zoom.mapToGlobal(p), Qt::LeftButton,
-                            Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(&zoom, &release);
+        zoomClick(zoom, i++);
         zoom.repaint();
         shown.canvas.repaint();
     }
 }
 BENCHMARK(BM_ZoomStrokeRepaint)->Unit(benchmark::kMicrosecond);
+
+// The same stroke with the paints the event loop then makes, of what changed
+// only; the zoom window at dots of 3 (its opening size) and of 8.
+void BM_ZoomStrokeUpdate(benchmark::State &state)
+{
+    ShownCanvas shown;
+    ZoomScreen zoom(shown.editeur);
+    zoom.resize(QSize(160, 100) * int(state.range(0)) + QSize(6, 4));
+    zoom.show();
+    QApplication::processEvents();
+    shown.editeur.choisirOutil(0);
+    int i = 0;
+    for (auto _ : state) {
+        zoomClick(zoom, i++);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ZoomStrokeUpdate)->Arg(3)->Arg(8)->Unit(benchmark::kMicrosecond);
 
 // Filling the whole white 160 x 100 picture, and clearing it back.
 void BM_FillWholePicture(benchmark::State &state)

@@ -2,7 +2,8 @@
 
 #include "apparence.h"
 #include "commandbutton.h"
-#include "dotmatrix/matricewidget.h"
+#include "dotmatrix/numberederror.h"
+#include "dotmatrix/signwidget.h"
 #include "visualisateur.h"
 #include "fenetres.h"
 #include "fenetreapropos.h"
@@ -10,7 +11,6 @@
 #include "geometrie.h"
 #include "images.h"
 #include "picturebutton.h"
-#include "platform/numberederror.h"
 
 #include <algorithm>
 
@@ -145,7 +145,7 @@ void FenetrePrincipale::survolFond()
 void FenetrePrincipale::minuterieBanniere_Timer()
 {
     try {
-        Matrice1->Scrolldroite();
+        banner->matrix().scrollRight();
     } catch (const NumberedError &) {
         // The banner only scrolls what it holds: nothing to tell the user.
     }
@@ -154,7 +154,7 @@ void FenetrePrincipale::minuterieBanniere_Timer()
 void FenetrePrincipale::banniere(const QString &texte)
 {
     try {
-        Matrice1->maketext(texte);
+        banner->matrix().makeText(texte);
     } catch (const NumberedError &) {
         // A text too long for the banner's grid shows what fits.
     }

@@ -14,8 +14,8 @@ class Canevas;
 class CommandButton;
 class FenetreAPropos;
 class FenetreZoom;
-class MatriceWidget;
 class PictureButton;
+class SignWidget;
 class QAction;
 class QActionGroup;
 class QCheckBox;
@@ -129,7 +129,7 @@ public:
     SurfaceWidget *vueApercuSource = nullptr, *vueApercuPolice = nullptr;
     Canevas *vueTravail = nullptr;
     QLabel *nomSuivant = nullptr;
-    MatriceWidget *Matrice1 = nullptr;
+    SignWidget *banner = nullptr;
     QTimer *minuterieBanniere = nullptr;
     QGroupBox *groupeOutils = nullptr;
     std::array<QRadioButton *, 5> outils{};

@@ -3,7 +3,7 @@
 
 #include "apparence.h"
 #include "commandbutton.h"
-#include "dotmatrix/matricewidget.h"
+#include "dotmatrix/signwidget.h"
 #include "editor/canevas.h"
 #include "geometrie.h"
 #include "images.h"
@@ -142,8 +142,8 @@ void FenetrePrincipale::creerEnregistrement()
     boiteDossier = controle<QLineEdit>("boiteDossier", this);
     boiteDossier->setMaxLength(8);
     apparence::ligne(this, "Line5");
-    Matrice1 = new MatriceWidget(this);
-    apparence::placer(Matrice1, "Matrice1");
+    banner = new SignWidget(this);
+    apparence::placer(banner, "banner");
 }
 
 void FenetrePrincipale::creerOutils()

@@ -3,11 +3,11 @@
 
 #include "apparence.h"
 #include "commandbutton.h"
-#include "dotmatrix/matricewidget.h"
+#include "dotmatrix/numberederror.h"
+#include "dotmatrix/signwidget.h"
 #include "fenetredemarrage.h"
 #include "geometrie.h"
 #include "app/dialogs.h"
-#include "platform/numberederror.h"
 #include "startupsource.h"
 
 #include <QCheckBox>
@@ -78,10 +78,11 @@ void FenetrePrincipale::demarrer(const QString &source)
         apparence::fond(w, couleurs::fond);
 
     try {
-        Matrice1->setBackcolor(couleurs::fond);
-        Matrice1->setForecolor(couleurs::banniere);
-        Matrice1->setPixelSize(2);
-        Matrice1->maketext(texteBienvenue());
+        DotMatrix &sign = banner->matrix();
+        sign.setBackColor(couleurs::fond);
+        sign.setForeColor(couleurs::banniere);
+        sign.setPixelSize(2);
+        sign.makeText(texteBienvenue());
     } catch (const NumberedError &) {
         // The banner stays as it is; the program works without it.
     }

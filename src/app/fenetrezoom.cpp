@@ -1,6 +1,6 @@
 #include "fenetrezoom.h"
 
-#include "editor/ecranzoom.h"
+#include "editor/zoomscreen.h"
 #include "fenetres.h"
 
 #include <QToolBar>
@@ -15,7 +15,7 @@ FenetreZoom::FenetreZoom(Editeur &editeur, const QList<QAction *> &outils, QWidg
     barreOutils = new QToolBar(this);
     barreOutils->setObjectName(QStringLiteral("barreOutils"));
     barreOutils->addActions(outils);
-    ecran = new EcranZoom(editeur, this);
+    ecran = new ZoomScreen(editeur, this);
     auto *disposition = new QVBoxLayout(this);
     disposition->setContentsMargins(0, 0, 0, 0);
     disposition->setSpacing(0);

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QWidget>
 
-class EcranZoom;
+class ZoomScreen;
 class Editeur;
 class QAction;
 class QToolBar;
@@ -21,5 +21,5 @@ public:
     explicit FenetreZoom(Editeur &editeur, const QList<QAction *> &outils = {}, QWidget *parent = nullptr);
 
     QToolBar *barreOutils = nullptr;
-    EcranZoom *ecran = nullptr;
+    ZoomScreen *ecran = nullptr;
 };

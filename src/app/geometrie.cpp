@@ -62,7 +62,7 @@ constexpr std::array kTable = {
     Controle{"enteteDossier", "FenetrePrincipale", 3120, 5760, 2400, 375, " Nom de Dossier"},
     Controle{"boiteDossier", "FenetrePrincipale", 3120, 6000, 2400, 285, "zfig"},
     Controle{"Line5", "FenetrePrincipale", 5760, 6360, 0, 6360},
-    Controle{"Matrice1", "FenetrePrincipale", 0, 6480, 8895, 375},
+    Controle{"banner", "FenetrePrincipale", 0, 6480, 8895, 375},
 
     // Main window: the editing tools.
     Controle{"groupeOutils", "FenetrePrincipale", 5760, 240, 2895, 6135, "Outils d'édition"},

@@ -1,77 +1,79 @@
 #include "dotmatrix.h"
 
-#include "platform/numberederror.h"
+#include "int16.h"
+#include "numberederror.h"
 
 #include <algorithm>
 #include <climits>
 
-const DotMatrixPolicy DotMatrixPolicy::matrice{
+const DotMatrixPolicy DotMatrixPolicy::sign{
     .rows = 8,
     .textRows = 7,
     .origin = 1,
     .gap = 1,
     .displayOffset = 1,
     .copiedRows = 8,
-    .builtInFont = true,
+    .bufferSize = DotMatrix::kSignBufferSize,
     .showsText = true,
 };
 
-const DotMatrixPolicy DotMatrixPolicy::afflcd{
+const DotMatrixPolicy DotMatrixPolicy::lcd{
     .rows = 200,
     .textRows = 200,
     .origin = 0,
     .gap = 0,
     .displayOffset = 0,
     .copiedRows = 200,
-    .builtInFont = false,
+    .bufferSize = {},
     .showsText = false,
 };
 
-const QString DotMatrix::kCreditPrefix = QStringLiteral("Enseigne à points lumineux - police : ");
-const QString DotMatrix::kInitialText = DotMatrix::kCreditPrefix
-    + QStringLiteral("0123456789./*-+*!§:\\;,?!=}{[]()°ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+const QString DotMatrix::kInitialText
+    = QStringLiteral("Enseigne à points lumineux - police : "
+                     "0123456789./*-+*!§:\\;,?!=}{[]()°ABCDEFGHIJKLMNOPQRSTUVWXYZ"
                      "abcdefghijklmnopqrstuvwxyz@àéè&*ù%$£²<>");
 
 namespace {
 
 // Beyond this the grid would only hold columns no 16-bit position can reach.
 constexpr qint64 kMaxColumns = 65536;
+// No 16-bit position reaches past this pixel.
+constexpr qint64 kMaxBufferSide = 32768;
 
-// occupe is -1 while a step runs. It goes back to 0 even when the step fails,
-// so that one error does not stop the sign for good.
+// Set while a step runs. It is cleared even when the step fails, so that one
+// error does not stop the sign for good.
 class BusyFlag
 {
 public:
-    explicit BusyFlag(int &flag)
+    explicit BusyFlag(bool &flag)
         : m_flag(flag)
     {
-        m_flag = -1;
+        m_flag = true;
     }
-    ~BusyFlag() { m_flag = 0; }
+    ~BusyFlag() { m_flag = false; }
     BusyFlag(const BusyFlag &) = delete;
     BusyFlag &operator=(const BusyFlag &) = delete;
 
 private:
-    int &m_flag;
+    bool &m_flag;
 };
 
 } // namespace
 
-DotMatrix::DotMatrix(const DotMatrixPolicy &policy)
-    : m_policy(policy)
-    , m_buffer(kBufferWidth, kBufferHeight, kDesignBackColor)
+DotMatrix::DotMatrix(const DotMatrixPolicy &policy, QObject *parent)
+    : QObject(parent)
+    , m_policy(policy)
+    , m_buffer(policy.bufferSize.width(), policy.bufferSize.height(), kDesignBackColor)
     , m_display(kDesignSize.width(), kDesignSize.height(), kDesignBackColor)
     , m_grid(size_t(policy.rows) * 9, 0)
 {
-    if (m_policy.showsText)
-        SetMatriceSize(1001);
-    initpointeur();
-    clearmatrice(0);
-    createinternalfonts();
-    if (m_policy.showsText)
-        maketext(kInitialText);
-    m_pointeur = 1;
-    m_uscrollsens = 0;
+    fitBuffer();
+    if (m_policy.showsText) {
+        setMatrixSize(1001); // the grid keeps these columns for good
+        for (const font5x7::BuiltInGlyph &g : font5x7::builtInGlyphs())
+            m_font[g.code] = g.rows;
+        makeText(kInitialText);
+    }
 }
 
 bool DotMatrix::inGrid(int r, int c) const
@@ -93,9 +95,9 @@ void DotMatrix::setCell(int r, int c, int value)
     at(r, c) = qint16(value);
 }
 
-void DotMatrix::clearmatrice(int deb)
+void DotMatrix::clearMatrix(int first)
 {
-    const int first = std::max(int16::checked(deb), 0);
+    first = std::max(int16::checked(first), 0);
     const int last = std::min(int16::checked(columnCount()), upperColumn());
     for (int c = first; c <= last; ++c) {
         for (int r = 1; r <= m_policy.textRows; ++r)
@@ -103,137 +105,156 @@ void DotMatrix::clearmatrice(int deb)
     }
 }
 
-void DotMatrix::cls()
+void DotMatrix::clearDisplay()
 {
-    followControlSize();
+    followDisplaySize();
     m_display.cls();
 }
 
-void DotMatrix::actualisebmp()
+void DotMatrix::present()
 {
-    followControlSize();
-    const int p = m_pointeur;
+    followDisplaySize();
+    present(m_display.rect());
+}
+
+void DotMatrix::present(const QRect &area)
+{
+    followDisplaySize();
+    const int p = m_pointer;
     const int P = m_pixelSize;
     const int height = int16::checked(qint64(m_policy.copiedRows) * P);
     const int head = int16::checked(qint64(p) * P);
     // Not 16-bit: only the copies use it.
     const qint64 tail = (qint64(columnCount()) - p) * P;
     const int o = m_policy.displayOffset;
-    // A pointer beyond N (after setpointeur or a smaller size) has no rotation
+    // A pointer beyond N (after setPointer or a smaller size) has no rotation
     // to show: the display keeps what it had until the next scroll step.
     if (tail >= 0) {
         // Past the buffer's width the copies are clipped anyway.
         const int width = int(std::min(tail, qint64(INT_MAX / 2)));
-        bitBlt(m_display, o, o, width, height, m_buffer, head, 0);
-        bitBlt(m_display, o + width, o, head, height, m_buffer, 0, 0);
+        copyToDisplay(o, o, width, height, head, area);
+        copyToDisplay(o + width, o, head, height, 0, area);
     }
-    m_display.refresh();
+    emit displayChanged(area & m_display.rect());
 }
 
-void DotMatrix::setBackcolor(Couleur colour)
+void DotMatrix::copyToDisplay(int x, int y, int w, int h, int sx, const QRect &area)
+{
+    if (w <= 0 || h <= 0)
+        return;
+    const QRect part = QRect(x, y, w, h) & area;
+    if (!part.isEmpty())
+        bitBlt(m_display, part.x(), part.y(), part.width(), part.height(), m_buffer,
+               sx + part.x() - x, part.y() - y);
+}
+
+void DotMatrix::setBackColor(Couleur colour)
 {
     m_buffer.setBackColor(colour);
     m_buffer.cls();
     m_display.setBackColor(colour);
-    cls();
-    redessinetout();
+    clearDisplay();
+    redrawAll();
 }
 
 void DotMatrix::setPixelSize(int size)
 {
     m_pixelSize = int16::checked(size);
     m_buffer.cls();
+    fitBuffer();
 }
 
-void DotMatrix::setPixelSize(const QVariant &size)
+void DotMatrix::fitBuffer()
 {
-    setPixelSize(int16::fromVariant(size));
+    if (!m_policy.bufferSize.isEmpty())
+        return;
+    const auto side = [](qint64 v) { return int(std::clamp(v, qint64(0), kMaxBufferSide)); };
+    const qint64 P = m_pixelSize;
+    // The far corner of the last dot, gap included.
+    const QSize size(side((qint64(upperColumn()) + 1 - m_policy.origin) * P),
+                     side((qint64(m_policy.rows) + 1 - m_policy.origin) * P + 1));
+    if (size == m_buffer.size())
+        return;
+    const Surface old = m_buffer;
+    m_buffer.resize(size.width(), size.height());
+    bitBlt(m_buffer, 0, 0, old.width(), old.height(), old, 0, 0);
 }
 
-void DotMatrix::setTexteInitial(const QVariant &texte)
-{
-    if (m_userMode)
-        throw NumberedError(NumberedError::PropertyNotAtRuntime);
-    m_texteInitial = texte;
-    if (m_policy.showsText)
-        maketext(texte.toString());
-}
-
-void DotMatrix::setpointeur(int value)
+void DotMatrix::setPointer(int value)
 {
     int16::checked(value);
-    BusyFlag busy(m_occupe);
-    m_pointeur = value;
+    BusyFlag busy(m_busy);
+    m_pointer = value;
     m_buffer.cls();
     for (int c = 1; c <= columnCount() - 1; ++c)
-        redessinecolonne(c);
+        redrawColumn(c);
 }
 
-void DotMatrix::Scrolldroite()
+void DotMatrix::scrollRight()
 {
-    if (m_occupe == -1)
+    if (m_busy)
         return;
-    BusyFlag busy(m_occupe);
-    if (m_pointeur < columnCount()) {
-        m_pointeur = int16::checked(qint64(m_pointeur) + 1);
+    BusyFlag busy(m_busy);
+    if (m_pointer < columnCount()) {
+        m_pointer = int16::checked(qint64(m_pointer) + 1);
     } else {
-        if (m_endScroll)
-            m_endScroll();
-        m_pointeur = 1;
+        emit scrollEnded();
+        m_pointer = 1;
     }
-    actualisebmp();
+    present();
 }
 
-void DotMatrix::Scrollgauche()
+void DotMatrix::scrollLeft()
 {
-    if (m_occupe == -1)
+    if (m_busy)
         return;
-    BusyFlag busy(m_occupe);
-    if (m_pointeur < 2) {
-        if (m_endScroll)
-            m_endScroll();
+    BusyFlag busy(m_busy);
+    if (m_pointer < 2) {
+        emit scrollEnded();
         // N is read after the handler, which may have laid out another text.
-        m_pointeur = int16::checked(columnCount());
+        m_pointer = int16::checked(columnCount());
     } else {
-        m_pointeur -= 1;
+        m_pointer -= 1;
     }
-    actualisebmp();
+    present();
 }
 
-void DotMatrix::SetMatriceSize(int newsize, bool keepmatrice)
+void DotMatrix::setMatrixSize(int columns, bool keepCells)
 {
-    const qint64 needed = qint64(newsize) + 1;
+    const qint64 needed = qint64(columns) + 1;
     if (needed > kMaxColumns)
         throw NumberedError(NumberedError::Overflow);
-    m_taille = newsize;
-    if (needed > upperColumn())
+    m_columnCount = columns;
+    if (needed > upperColumn()) {
         m_grid.resize(size_t(needed + 1) * size_t(m_policy.rows), 0);
-    if (!keepmatrice)
-        clearmatrice(1);
-    actualisebmp();
+        fitBuffer();
+    }
+    if (!keepCells)
+        clearMatrix(1);
+    present();
 }
 
-void DotMatrix::maketext(const QString &texte)
+void DotMatrix::makeText(const QString &text)
 {
-    const std::vector<int> codes = font5x7::characterCodes(texte);
+    const std::vector<int> codes = font5x7::characterCodes(text);
     const qint64 n = qint64(codes.size());
-    SetMatriceSize(int(std::min(6 * n, qint64(INT_MAX))));
+    setMatrixSize(int(std::min(6 * n, qint64(INT_MAX))));
     for (qint64 i = 1; i <= n; ++i)
         drawGlyph(codes[size_t(i - 1)], int16::checked(6 * i - 4), 1);
-    cls();
-    actualisebmp();
+    clearDisplay();
+    present();
 }
 
-void DotMatrix::drawtext(const QString &texte, int x1)
+void DotMatrix::drawText(const QString &text, int x1)
 {
     int16::checked(x1);
-    const std::vector<int> codes = font5x7::characterCodes(texte);
+    const std::vector<int> codes = font5x7::characterCodes(text);
     for (qint64 i = 1; i <= qint64(codes.size()); ++i)
         drawGlyph(codes[size_t(i - 1)], int16::checked(x1 + 6 * i - 4), 1);
-    actualisebmp();
+    present();
 }
 
-void DotMatrix::drawchar(const QString &character, int x, int y)
+void DotMatrix::drawChar(const QString &character, int x, int y)
 {
     const int code = font5x7::characterCode(character);
     drawGlyph(code, int16::checked(x), int16::checked(y));
@@ -266,14 +287,14 @@ void DotMatrix::drawGlyph(int code, int x, int y)
     }
 }
 
-void DotMatrix::addfont(const QStringList &fontparam)
+void DotMatrix::addFont(const QStringList &definition)
 {
-    if (fontparam.isEmpty())
+    if (definition.isEmpty())
         throw NumberedError(NumberedError::SubscriptOutOfRange);
-    font5x7::GlyphRows &glyph = m_font.at(size_t(font5x7::characterCode(fontparam.at(0))));
+    font5x7::GlyphRows &glyph = m_font.at(size_t(font5x7::characterCode(definition.at(0))));
     // A missing row is an error on its cells, skipped: they keep their content.
-    for (int r = 1; r <= 7 && r < fontparam.size(); ++r) {
-        const QString &row = fontparam.at(r);
+    for (int r = 1; r <= 7 && r < definition.size(); ++r) {
+        const QString &row = definition.at(r);
         quint8 bits = 0;
         for (int k = 0; k < 5; ++k) {
             if (k < row.size() && row.at(k) == u'1')
@@ -283,22 +304,20 @@ void DotMatrix::addfont(const QStringList &fontparam)
     }
 }
 
-void DotMatrix::createinternalfonts()
-{
-    if (!m_policy.builtInFont)
-        return;
-    for (const font5x7::BuiltInGlyph &g : font5x7::builtInGlyphs())
-        m_font[g.code] = g.rows;
-}
-
-void DotMatrix::drawpixel(int p, int x, int y)
+void DotMatrix::drawDot(int p, int x, int y)
 {
     paintDot(p, x, y, true);
 }
 
-void DotMatrix::clearpixel(int p, int x, int y)
+void DotMatrix::clearDot(int p, int x, int y)
 {
     paintDot(p, x, y, false);
+}
+
+QRect DotMatrix::dotRect(int x, int y) const
+{
+    const int P = m_pixelSize, side = P - m_policy.gap;
+    return QRect((x - m_policy.origin) * P, (y - m_policy.origin) * P + 1, side, side);
 }
 
 void DotMatrix::paintDot(int p, int x, int y, bool lit)
@@ -314,12 +333,12 @@ void DotMatrix::paintDot(int p, int x, int y, bool lit)
     for (int i = 1; i <= lines; ++i) {
         const int row = int16::checked(qint64(top) + i);
         m_buffer.line(QPointF(left, row), QPointF(right, row),
-                      lit ? m_forecolor : m_buffer.backColor());
+                      lit ? m_foreColor : m_buffer.backColor());
     }
     setCell(y, x, lit ? 1 : 0);
 }
 
-void DotMatrix::redessinecolonne(int c)
+void DotMatrix::redrawColumn(int c)
 {
     if (c < 0 || c > upperColumn())
         return;
@@ -327,24 +346,24 @@ void DotMatrix::redessinecolonne(int c)
         if (at(r, c) != 1)
             continue;
         try {
-            drawpixel(m_pixelSize, c, r);
+            drawDot(m_pixelSize, c, r);
         } catch (const NumberedError &) {
             // A dot whose position overflows is simply not shown.
         }
     }
 }
 
-void DotMatrix::redessinetout()
+void DotMatrix::redrawAll()
 {
     for (int c = columnCount() - 1; c >= 1; --c)
-        redessinecolonne(c);
-    actualisebmp();
+        redrawColumn(c);
+    present();
 }
 
-void DotMatrix::followControlSize()
+void DotMatrix::followDisplaySize()
 {
-    if (m_controlSize)
-        resizeDisplay(m_controlSize());
+    if (m_displaySize)
+        resizeDisplay(m_displaySize());
 }
 
 void DotMatrix::resizeDisplay(QSize size)

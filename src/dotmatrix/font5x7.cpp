@@ -1,7 +1,6 @@
 #include "font5x7.h"
 
-#include "platform/numberederror.h"
-
+#include "numberederror.h"
 
 namespace font5x7 {
 
@@ -126,13 +125,7 @@ constexpr char16_t kHighControls[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98-9F
 };
 
-} // namespace
-
-std::span<const BuiltInGlyph> builtInGlyphs()
-{
-    return kGlyphs;
-}
-
+// The Windows-1252 byte for a Unicode code point, or -1 when the code page has none.
 int windows1252Code(char32_t codePoint)
 {
     for (int i = 0; i < 32; ++i) {
@@ -142,6 +135,13 @@ int windows1252Code(char32_t codePoint)
     if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
         return int(codePoint);
     return -1;
+}
+
+} // namespace
+
+std::span<const BuiltInGlyph> builtInGlyphs()
+{
+    return kGlyphs;
 }
 
 int characterCode(const QString &text)

@@ -22,11 +22,10 @@ struct BuiltInGlyph
 // The 103 glyphs of the built-in set, by code.
 std::span<const BuiltInGlyph> builtInGlyphs();
 
-// The Windows-1252 byte for a Unicode code point, or -1 when the code page has
-// none. The five bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90,
-// 0x9D) stand for the control characters of the same number, as on Windows.
-int windows1252Code(char32_t codePoint);
-
+// Character codes are Windows-1252 bytes; the five bytes the code page leaves
+// undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the control characters of
+// the same number, as on Windows.
+//
 // The character code of the first character of text. A character that the code
 // page cannot represent takes the code of "?" (63), the byte Windows substitutes.
 // Throws NumberedError::InvalidArgument for an empty text.

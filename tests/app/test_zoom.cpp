@@ -2,7 +2,7 @@
 #include "fenetre.h"
 
 #include "app/fenetrezoom.h"
-#include "editor/ecranzoom.h"
+#include "editor/zoomscreen.h"
 
 namespace {
 
@@ -12,6 +12,19 @@ void glisser(QWidget *w, QPoint de, QPoint a)
     QTest::mouseMove(w, a);
     QTest::mouseRelease(w, Qt::LeftButton, {}, a);
 }
+
+// The region of the paint events a widget receives.
+struct Peint : QObject
+{
+    explicit Peint(QWidget *w) { w->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+    QRegion region;
+};
 
 class Zoom : public Fenetre
 {
@@ -23,12 +36,20 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(zoom));
         ez = zoom->ecran;
     }
-    // The screen point in the dot of picture pixel (x, y), dx, dy from its corner, and its colour.
+    // The screen point in the dot of picture pixel (x, y), dx, dy from its corner.
     QPoint point(int x, int y, int dx = 0, int dy = 0) const { return ez->origine() + QPoint(x, y) * ez->facteur() + QPoint(dx, dy); }
-    QRgb vu(int x, int y, int dx = 1, int dy = 1) const { return ez->grab().toImage().pixel(point(x, y, dx, dy)); }
+    // The screen shows the picture (black and white) and nothing else: each pixel a
+    // factor x factor square, white around.
+    ::testing::AssertionResult montre(const QImage &image) const
+    {
+        QImage attendu(ez->size(), QImage::Format_RGB32);
+        attendu.fill(Qt::white);
+        QPainter(&attendu).drawImage(QRect(ez->origine(), image.size() * ez->facteur()), image);
+        return sameImage(attendu, ez->grab().toImage());
+    }
 
     FenetreZoom *zoom = nullptr;
-    EcranZoom *ez = nullptr;
+    ZoomScreen *ez = nullptr;
 };
 
 } // namespace
@@ -40,9 +61,8 @@ TEST_F(Zoom, EveryPixelButWhiteIsADotAndAClickOnADotSetsItsPixel)
     f->document.work.setPixel(159, 99, 0x123456);
     zoomer();
     ASSERT_EQ(ez->facteur(), 3);
-    EXPECT_EQ(vu(0, 0, 2, 2), qRgb(0, 0, 0));
-    EXPECT_EQ(vu(159, 99, 0, 0), qRgb(0, 0, 0)); // the last column too
-    EXPECT_EQ(vu(159, 99, 3, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(ez->origine(), QPoint(3, 2));
+    EXPECT_TRUE(montre(blackAt({160, 100}, {{0, 0}, {159, 99}})));
     QTest::keyClick(ez, Qt::Key_P);
     EXPECT_TRUE(f->outils[0]->isChecked());
     for (int facteur : {3, 5}) {
@@ -52,11 +72,19 @@ TEST_F(Zoom, EveryPixelButWhiteIsADotAndAClickOnADotSetsItsPixel)
             f->document.work.cls();
             QTest::mouseClick(ez, Qt::LeftButton, {}, point(10, 20, coin, coin));
             EXPECT_TRUE(sameImage(blackAt({160, 100}, {{10, 20}}), f->document.work.image())) << facteur << coin;
-            EXPECT_EQ(vu(10, 20, coin, coin), qRgb(0, 0, 0));
+            EXPECT_TRUE(montre(blackAt({160, 100}, {{10, 20}}))) << facteur << coin;
         }
     }
+    // A click repaints its dot and nothing else.
+    ez->setFocus();
+    QApplication::processEvents();
+    Peint peint(ez);
+    QTest::mouseClick(ez, Qt::LeftButton, {}, point(30, 40, 2, 2));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !peint.region.isEmpty(); }));
+    EXPECT_EQ(peint.region, QRegion(QRect(point(30, 40), QSize(5, 5))));
     zoom->resize(2000, 1300); // the largest whole factor that fits, 8 at most
     EXPECT_TRUE(QTest::qWaitFor([&] { return ez->facteur() == 8; }));
+    EXPECT_TRUE(montre(blackAt({160, 100}, {{10, 20}, {30, 40}})));
 }
 
 TEST_F(Zoom, ALineDrawnThereIsTheLineDrawnOnThePicture)
@@ -84,16 +112,15 @@ TEST_F(Zoom, ItFollowsConversionsFillsAndUndo)
 {
     ouvrirAvec(ecran(true));
     zoomer();
-    EXPECT_EQ(vu(159, 50), qRgb(255, 255, 255));
+    EXPECT_TRUE(montre(ecran(true)));
     dialogs.answerNextFileDialog(ecrireImage(ecran(false), QStringLiteral("droite.png")));
     cliquer(f->boutons[FenetrePrincipale::BoutonOuvrir]);
     cliquer(f->boutons[FenetrePrincipale::BoutonConvertir]);
-    EXPECT_EQ(vu(159, 50), qRgb(0, 0, 0));
-    EXPECT_EQ(vu(0, 50), qRgb(255, 255, 255));
+    EXPECT_TRUE(montre(ecran(false)));
     QTest::keyClick(ez, Qt::Key_F);
     QTest::mouseClick(ez, Qt::LeftButton, {}, point(0, 0));
     EXPECT_EQ(noirs(), 16000);
-    EXPECT_EQ(vu(0, 50), qRgb(0, 0, 0));
+    EXPECT_TRUE(montre(uni(160, 100, Qt::black)));
     f->historique.annuler();
-    EXPECT_EQ(vu(0, 50), qRgb(255, 255, 255));
+    EXPECT_TRUE(montre(ecran(false)));
 }

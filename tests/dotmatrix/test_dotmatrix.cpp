@@ -1,8 +1,10 @@
-#include "dotmatrix/matricewidget.h"
-#include "platform/numberederror.h"
+#include "dotmatrix/numberederror.h"
+#include "dotmatrix/signwidget.h"
+#include "support/imagediff.h"
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
 #include <QSignalSpy>
 #include <QStringDecoder>
 #include <QTest>
@@ -15,7 +17,7 @@ int gridColumn(const DotMatrix &m, int c, bool shown = false)
 {
     int bits = 0;
     for (int r = 1; r <= 7; ++r)
-        bits |= (shown ? m.display().point(1 + 2 * c, 2 * r) == m.forecolor() : m.cell(r, c)) << (r - 1);
+        bits |= (shown ? m.display().point(1 + 2 * c, 2 * r) == m.foreColor() : m.cell(r, c)) << (r - 1);
     return bits;
 }
 
@@ -32,7 +34,7 @@ quint32 columnsHash(const DotMatrix &m, int first, int last)
 void expectRotation(const DotMatrix &m)
 {
     for (int j = 0; j < m.columnCount(); ++j)
-        ASSERT_EQ(gridColumn(m, j, true), gridColumn(m, (m.pointeur() + j) % m.columnCount() + 1)) << j;
+        ASSERT_EQ(gridColumn(m, j, true), gridColumn(m, (m.pointer() + j) % m.columnCount() + 1)) << j;
 }
 
 int errorOf(const std::function<void()> &f)
@@ -41,11 +43,22 @@ int errorOf(const std::function<void()> &f)
     return 0;
 }
 
+// The display the zoom screen expects: the lit cells {column, row} as P x P black
+// squares from pixel (column·P, row·P + 1), touching, on white.
+QImage lcdDots(QSize size, int P, const QList<QPoint> &lit)
+{
+    QImage image = blackAt(size, {});
+    QPainter painter(&image);
+    for (const QPoint &c : lit)
+        painter.fillRect(c.x() * P, c.y() * P + 1, P, P, Qt::black);
+    return image;
+}
+
 } // namespace
 
-TEST(Matrice, WelcomeTextLayoutAndGlyphs)
+TEST(Sign, WelcomeTextLayoutAndGlyphs)
 {
-    DotMatrix m(DotMatrixPolicy::matrice);
+    DotMatrix m(DotMatrixPolicy::sign);
     EXPECT_EQ(m.columnCount(), 810);
     // The 97 characters after the credit cover the font: their columns, worked out
     // from the glyph table, from character 39 (column 230) to the spacing column N + 1.
@@ -54,27 +67,31 @@ TEST(Matrice, WelcomeTextLayoutAndGlyphs)
     for (int j = 0; j < 99; ++j)
         ASSERT_EQ(gridColumn(m, j, true), gridColumn(m, j + 2)) << j;
     // The glyphs no welcome character uses, and one that stands for no code.
-    m.maketext(QStringLiteral(" _#'\"~¤|€"));
+    m.makeText(QStringLiteral(" _#'\"~¤|€"));
     EXPECT_EQ(columnsHash(m, 2, 55), 0x03F016EFu);
-    m.maketext(QStringLiteral("^ĀA"));
+    m.makeText(QStringLiteral("^ĀA"));
     EXPECT_EQ(gridColumn(m, 2) | gridColumn(m, 6), 0); // "^" has no glyph: blank
     EXPECT_EQ(gridColumn(m, 8), 0x02); // "?" stands for a character without a code
     EXPECT_EQ(gridColumn(m, 9), 0x01);
     EXPECT_EQ(m.glyph('0'), m.glyph('O'));
-    m.maketext(QStringLiteral("    "));
-    m.drawtext(QStringLiteral("AB"), 1); // "B" from column 9
+    m.makeText(QStringLiteral("    "));
+    m.drawText(QStringLiteral("AB"), 1); // "B" from column 9
     EXPECT_NE(gridColumn(m, 9) | gridColumn(m, 10) | gridColumn(m, 11), 0);
     // A lit dot at P = 3: a 2 x 2 square, top row and right column of its cell unlit.
-    m.setBackcolor(kBlanc);
-    m.setForecolor(kNoir);
+    m.setBackColor(kBlanc);
+    m.setForeColor(kNoir);
     m.setPixelSize(3);
-    m.maketext(QStringLiteral("A")); // row 1 lights column 4 only
+    m.makeText(QStringLiteral("A")); // row 1 lights column 4 only
+    EXPECT_EQ(m.dotRect(4, 1), QRect(9, 1, 2, 2));
     for (int y = 0; y < 3; ++y)
         for (int x = 9; x < 12; ++x)
             EXPECT_EQ(m.buffer().point(x, y), (y > 0 && x < 11) ? kNoir : kBlanc) << x << "," << y;
+    // A definition replaces the rows it gives.
+    m.addFont({QStringLiteral("A"), QStringLiteral("1"), QStringLiteral("00001")});
+    EXPECT_EQ(m.glyph('A'), (font5x7::GlyphRows{0x10, 0x01, 0x11, 0x1F, 0x11, 0x11, 0x11}));
 }
 
-TEST(Matrice, CodePageIsWindows1252)
+TEST(Sign, CodePageIsWindows1252)
 {
     QStringDecoder decoder("windows-1252");
     if (!decoder.isValid())
@@ -84,54 +101,69 @@ TEST(Matrice, CodePageIsWindows1252)
     EXPECT_EQ(font5x7::characterCode(QString::fromUcs4(U"\U0001F600")), '?');
 }
 
-TEST(Matrice, ScrollingOrderWrapAndReEntry)
+TEST(Sign, ScrollingOrderWrapAndReEntry)
 {
-    DotMatrix m(DotMatrixPolicy::matrice);
-    m.maketext(QStringLiteral("AB"));
+    DotMatrix m(DotMatrixPolicy::sign);
+    m.makeText(QStringLiteral("AB"));
     ASSERT_EQ(m.columnCount(), 12);
     QImage shownInHandler;
     int wraps = 0;
-    m.setEndScrollHandler([&] {
+    auto handler = QObject::connect(&m, &DotMatrix::scrollEnded, [&] {
         ++wraps;
         shownInHandler = m.display().image().copy();
-        m.Scrolldroite(); // ignored: the step is still running
-        m.Scrollgauche();
+        m.scrollRight(); // ignored: the step is still running
+        m.scrollLeft();
     });
     QImage before;
     for (int step = 1; step <= 12; ++step) {
         before = m.display().image().copy();
-        m.Scrolldroite();
-        EXPECT_EQ(m.pointeur(), step == 12 ? 1 : 1 + step);
+        m.scrollRight();
+        EXPECT_EQ(m.pointer(), step == 12 ? 1 : 1 + step);
         expectRotation(m);
     }
     EXPECT_EQ(shownInHandler, before); // raised before the display changes
-    EXPECT_TRUE(wraps == 1 && m.occupe() == 0);
+    EXPECT_EQ(wraps, 1);
     // Backwards from 1 it wraps to N, read after the handler laid out a longer text.
-    m.setEndScrollHandler([&] { m.maketext(QStringLiteral("ABC")); });
-    m.Scrollgauche();
-    EXPECT_EQ(m.pointeur(), 18);
+    QObject::disconnect(handler);
+    QObject::connect(&m, &DotMatrix::scrollEnded, [&] { m.makeText(QStringLiteral("ABC")); });
+    m.scrollLeft();
+    EXPECT_EQ(m.pointer(), 18);
     expectRotation(m);
-    // setpointeur repaints columns 1 to N - 1 of the buffer only, shown at the next copy.
-    m.setpointeur(5);
-    m.actualisebmp();
+    m.scrollLeft(); // the step that wrapped left nothing running
+    EXPECT_EQ(m.pointer(), 17);
+    // setPointer repaints columns 1 to N - 1 of the buffer only, shown at the next copy.
+    m.setPointer(5);
+    m.present();
     EXPECT_EQ(gridColumn(m, 0, true), gridColumn(m, 6));
     EXPECT_EQ(gridColumn(m, 12, true), 0);
     EXPECT_NE(gridColumn(m, 18), 0);
+    const QImage shown = m.display().image().copy();
+    m.clearMatrix(4); // the cells from column 4 on; neither image changes
+    EXPECT_TRUE(gridColumn(m, 3) && !gridColumn(m, 4) && !gridColumn(m, 17));
+    m.present();
+    EXPECT_EQ(m.display().image(), shown);
 }
 
-TEST(Matrice, NumberedErrors)
+TEST(DotMatrix, NumberedErrors)
 {
-    DotMatrix m(DotMatrixPolicy::matrice);
+    DotMatrix m(DotMatrixPolicy::sign);
+    DotMatrix lcd(DotMatrixPolicy::lcd);
+    lcd.setMatrixSize(160);
     const struct { const char *what; std::function<void()> call; int number; } cases[] = {
-        {"empty drawchar", [&] { m.drawchar(QString(), 1, 1); }, NumberedError::InvalidArgument},
-        {"spacing column beyond the grid", [&] { m.drawchar(QStringLiteral("B"), 998, 1); }, NumberedError::SubscriptOutOfRange},
-        {"row 9", [&] { m.drawchar(QStringLiteral("H"), 2, 3); }, NumberedError::SubscriptOutOfRange},
-        {"PixelSize not a number", [&] { m.setPixelSize(QVariant(QStringLiteral("deux"))); }, NumberedError::TypeMismatch},
-        {"PixelSize beyond 16 bits", [&] { m.setPixelSize(QVariant(40000)); }, NumberedError::Overflow},
-        {"copied height 8 x 4096", [&] { m.setPixelSize(4096); m.actualisebmp(); }, NumberedError::Overflow},
-        {"5462 characters", [&] { m.setPixelSize(1); m.maketext(QString(5462, u'A')); }, NumberedError::Overflow},
-        {"TexteInitial in user mode", [&] { m.setTexteInitial(QStringLiteral("x")); }, NumberedError::PropertyNotAtRuntime},
-        {"addfont without a name", [&] { m.addfont({QString(), QStringLiteral("11111")}); }, NumberedError::InvalidArgument},
+        {"empty drawChar", [&] { m.drawChar(QString(), 1, 1); }, NumberedError::InvalidArgument},
+        {"spacing column beyond the grid", [&] { m.drawChar(QStringLiteral("B"), 998, 1); }, NumberedError::SubscriptOutOfRange},
+        {"row 9", [&] { m.drawChar(QStringLiteral("H"), 2, 3); }, NumberedError::SubscriptOutOfRange},
+        {"pixel size beyond 16 bits", [&] { m.setPixelSize(40000); }, NumberedError::Overflow},
+        {"clearMatrix beyond 16 bits", [&] { m.clearMatrix(32768); }, NumberedError::Overflow},
+        {"copied height 8 x 4096", [&] { m.setPixelSize(4096); m.present(); }, NumberedError::Overflow},
+        {"5462 characters", [&] { m.setPixelSize(1); m.makeText(QString(5462, u'A')); }, NumberedError::Overflow},
+        {"65536 columns", [&] { m.setMatrixSize(65536); }, NumberedError::Overflow},
+        {"addFont without a name", [&] { m.addFont({QString(), QStringLiteral("11111")}); }, NumberedError::InvalidArgument},
+        {"addFont of nothing", [&] { m.addFont({}); }, NumberedError::SubscriptOutOfRange},
+        {"LCD row 0", [&] { lcd.drawDot(2, 3, 0); }, NumberedError::SubscriptOutOfRange},
+        {"LCD row 201", [&] { lcd.clearDot(2, 3, 201); }, NumberedError::SubscriptOutOfRange},
+        {"LCD column beyond the grid", [&] { lcd.drawDot(2, 162, 200); }, NumberedError::SubscriptOutOfRange},
+        {"LCD dot beyond 16 bits", [&] { lcd.drawDot(2, 16384, 1); }, NumberedError::Overflow},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -140,25 +172,53 @@ TEST(Matrice, NumberedErrors)
     EXPECT_EQ(m.cell(1, 998), 1); // dots painted before an error stay
     EXPECT_EQ(m.glyph('A')[0], 0x04);
     m.setPixelSize(1);
-    m.maketext(QString(5461, u'A'));
+    m.makeText(QString(5461, u'A'));
     EXPECT_EQ(m.columnCount(), 32766);
 }
 
-TEST(MatriceWidget, ShowsItsDisplayAndRaisesItsEvents)
+// The zoom screen's control: black dots on white, every column from 0 shown, a
+// buffer that holds every dot at every factor the screen uses.
+TEST(Lcd, TouchingDotsOneRowDownAtEveryFactor)
 {
-    MatriceWidget w;
-    w.resize(593, 25);
-    w.maketext(QStringLiteral("AB"));
+    const QList<QPoint> lit = {{0, 1}, {1, 1}, {159, 1}, {80, 50}, {80, 51}, {0, 100}, {159, 100}};
+    for (int P = 2; P <= 8; ++P) {
+        SCOPED_TRACE(P);
+        DotMatrix lcd(DotMatrixPolicy::lcd);
+        lcd.setBackColor(kBlanc);
+        lcd.setForeColor(kNoir);
+        lcd.setPointer(0);
+        lcd.setPixelSize(P);
+        lcd.setMatrixSize(160);
+        const QSize size(160 * P, 101 * P + 1);
+        lcd.resizeDisplay(size);
+        QSignalSpy changed(&lcd, &DotMatrix::displayChanged);
+        for (const QPoint &c : lit)
+            lcd.drawDot(P, c.x(), c.y());
+        lcd.drawDot(P, 40, 40);
+        lcd.clearDot(P, 40, 40);
+        EXPECT_EQ(lcd.cell(40, 40) + lcd.cell(50, 80), 1);
+        lcd.present(lcd.dotRect(80, 50)); // that dot only
+        EXPECT_TRUE(sameImage(lcdDots(size, P, {{80, 50}}), lcd.display().image()));
+        EXPECT_EQ(changed.takeFirst().at(0).toRect(), QRect(80 * P, 50 * P + 1, P, P));
+        // The grid's last dot lies inside the buffer; a wider grid keeps every pixel.
+        lcd.setMatrixSize(300, true);
+        lcd.drawDot(P, 301, 200);
+        const QPoint corner = lcd.dotRect(301, 200).bottomRight();
+        EXPECT_EQ(lcd.buffer().point(corner.x(), corner.y()), kNoir);
+        EXPECT_TRUE(sameImage(lcdDots(size, P, lit), lcd.display().image()));
+        EXPECT_EQ(changed.takeFirst().at(0).toRect(), QRect(QPoint(0, 0), size));
+    }
+}
+
+TEST(SignWidget, ShowsItsDisplayAtItsSize)
+{
+    SignWidget w;
+    w.resize(593, 25); // while hidden: the display follows all the same
+    DotMatrix &m = w.matrix();
+    m.makeText(QStringLiteral("AB"));
+    EXPECT_EQ(m.display().size(), QSize(593, 25));
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    EXPECT_EQ(w.grab().toImage().convertToFormat(QImage::Format_RGB32), w.matrix().display().image());
-    QSignalSpy ends(&w, &DotMatrixWidget::EndScroll);
-    for (int i = 0; i < 12; ++i)
-        w.Scrolldroite();
-    EXPECT_EQ(ends.count(), 1);
-    QSignalSpy down(&w, &DotMatrixWidget::MouseDown);
-    QSignalSpy click(&w, &DotMatrixWidget::Click);
-    QTest::mouseClick(&w, Qt::RightButton, Qt::ControlModifier, QPoint(10, 4));
-    EXPECT_EQ(down.value(0), (QList<QVariant>{2, 2, 150.0f, 60.0f})); // twips
-    EXPECT_EQ(click.count(), 1);
+    m.scrollRight();
+    EXPECT_EQ(w.grab().toImage().convertToFormat(QImage::Format_RGB32), m.display().image());
 }

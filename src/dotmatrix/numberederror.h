@@ -4,7 +4,7 @@
 #include <exception>
 #include <string>
 
-// The numbered run-time errors that the display controls raise to their host.
+// The numbered run-time errors that the dot-matrix controls raise to their host.
 // The host catches them: none may end the program.
 class NumberedError : public std::exception
 {
@@ -13,22 +13,17 @@ public:
         InvalidArgument = 5,
         Overflow = 6,
         SubscriptOutOfRange = 9,
-        TypeMismatch = 13,
-        PropertyNotAtRuntime = 31013,
     };
 
-    explicit NumberedError(int number);
-    NumberedError(int number, QString description);
+    explicit NumberedError(Number number);
 
-    int number() const { return m_number; }
+    Number number() const { return m_number; }
+    // The French text the user would read.
     const QString &description() const { return m_description; }
     const char *what() const noexcept override { return m_what.c_str(); }
 
-    // The French text the user would read for a given error number.
-    static QString standardDescription(int number);
-
 private:
-    int m_number;
+    Number m_number;
     QString m_description;
     std::string m_what;
 };

@@ -1,6 +1,0 @@
-#include "matricewidget.h"
-
-MatriceWidget::MatriceWidget(QWidget *parent)
-    : DotMatrixWidget(DotMatrixPolicy::matrice, parent)
-{
-}
