@@ -165,10 +165,12 @@ LoadedPicture loadPicture(const QString &path)
                            : QStringLiteral("%1 n'est pas un fichier ordinaire.").arg(shown);
         return result;
     }
+    // One opening: the decoder reads on from the first bytes the checks peek at.
+    QFile file(path);
     QByteArray head;
-    if (QFile file(path); file.open(QIODevice::ReadOnly))
-        head = file.read(10);
-    QImageReader reader(path);
+    if (file.open(QIODevice::ReadOnly))
+        head = file.peek(10);
+    QImageReader reader(&file);
     // Trust the content over the extension: a PNG named .jpg still opens.
     reader.setDecideFormatFromContent(true);
     return decode(reader, shown, head);
