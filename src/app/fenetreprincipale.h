@@ -1,7 +1,7 @@
 #pragma once
 
 #include "convert/conversionstate.h"
-#include "editor/editeur.h"
+#include "editor/editor.h"
 #include "editor/historique.h"
 #include "editor/spinner.h"
 
@@ -11,7 +11,7 @@
 #include <array>
 
 class BoutonPoussoir;
-class Canevas;
+class Canvas;
 class FenetreAPropos;
 class FenetreZoom;
 class ImageCliquable;
@@ -57,7 +57,7 @@ public:
     Visualisateur *visualisateur() const { return m_visualisateur; }
 
     ConversionState etat;
-    Editeur editeur{etat.travail};
+    Editor editeur{etat.travail};
     // Undo and redo of the work picture with its fit and settings: every command
     // and edit that ends is a step.
     Historique historique{etat};
@@ -112,13 +112,13 @@ public:
     };
     std::array<BoutonPoussoir *, 10> boutons{}; // from boutons[1]
     SurfaceWidget *vueSource = nullptr, *vueApercuSource = nullptr, *vueApercuPolice = nullptr;
-    Canevas *vueTravail = nullptr;
+    Canvas *vueTravail = nullptr;
     QLabel *nomSuivant = nullptr, *methodeUtilisee = nullptr;
     MatriceWidget *Matrice1 = nullptr;
     QTimer *minuterieBanniere = nullptr;
     QGroupBox *groupeOutils = nullptr;
     std::array<QRadioButton *, 5> outils{};
-    // The seven tools as checkable actions with their keys (P O T L E R F), then
+    // The editor's tools as checkable actions with their keys (P O T L E R F), then
     // "Valider le rectangle": shared by the "Outils" menu and the zoom window.
     QList<QAction *> actionsOutils;
     QComboBox *listePolices = nullptr;

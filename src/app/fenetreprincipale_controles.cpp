@@ -4,7 +4,7 @@
 #include "apparence.h"
 #include "boutonpoussoir.h"
 #include "dotmatrix/matricewidget.h"
-#include "editor/canevas.h"
+#include "editor/canvas.h"
 #include "geometrie.h"
 #include "imagecliquable.h"
 #include "images.h"
@@ -110,7 +110,7 @@ void FenetrePrincipale::creerApercus()
     vueApercuSource = new SurfaceWidget(&etat.apercuSource, this);
     apparence::placer(vueApercuSource, "vueApercuSource");
     entetes[2] = apparence::entete(this, "enteteApercuTravail");
-    vueTravail = new Canevas(editeur, this);
+    vueTravail = new Canvas(editeur, this);
     apparence::placer(vueTravail, "vueTravail");
     vueTravail->setCursor(Qt::CrossCursor);
     // The coordinate readout, empty until the pointer moves over the canvas.
@@ -194,7 +194,7 @@ void FenetrePrincipale::creerOutilsTexte()
     caseGras = controle<QCheckBox>("caseGras", groupeOutils);
     caseRaye = controle<QCheckBox>("caseRaye", groupeOutils);
     entetes[6] = apparence::entete(groupeOutils, "entetePolice");
-    vueApercuPolice = new SurfaceWidget(&editeur.apercuPolice(), groupeOutils);
+    vueApercuPolice = new SurfaceWidget(&editeur.fontPreview(), groupeOutils);
     apparence::placer(vueApercuPolice, "vueApercuPolice");
     boutons[FenetrePrincipale::BoutonValiderTexte] = bouton("boutonValiderTexte", groupeOutils);
 }

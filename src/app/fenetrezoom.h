@@ -4,7 +4,7 @@
 #include <QWidget>
 
 class EcranZoom;
-class Editeur;
+class Editor;
 class QAction;
 class QToolBar;
 
@@ -18,7 +18,7 @@ class FenetreZoom : public QWidget
 
 public:
     // outils: the tool bar's actions, shared with the main window.
-    explicit FenetreZoom(Editeur &editeur, const QList<QAction *> &outils = {}, QWidget *parent = nullptr);
+    explicit FenetreZoom(Editor &editeur, const QList<QAction *> &outils = {}, QWidget *parent = nullptr);
 
     QToolBar *barreOutils = nullptr;
     EcranZoom *ecran = nullptr;

@@ -1,14 +1,14 @@
 #include "ecranzoom.h"
 
-#include "editeur.h"
+#include "editor.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
 
-EcranZoom::EcranZoom(Editeur &editeur, QWidget *parent)
-    : Canevas(editeur, parent, false)
+EcranZoom::EcranZoom(Editor &editor, QWidget *parent)
+    : Canvas(editor, parent, false)
 {
     setObjectName(QStringLiteral("ecranZoom"));
     ajusterEchelle();
@@ -16,31 +16,31 @@ EcranZoom::EcranZoom(Editeur &editeur, QWidget *parent)
 
 QSize EcranZoom::minimumSizeHint() const
 {
-    return editeur().travail().size() * kFacteurMin;
+    return editor().picture().size() * kFacteurMin;
 }
 
 void EcranZoom::ajusterEchelle()
 {
-    const QSize image = editeur().travail().size();
+    const QSize image = editor().picture().size();
     if (image.isEmpty())
         return;
     const int facteur = std::clamp(std::min(width() / image.width(), height() / image.height()),
                                    kFacteurMin, kFacteurMax);
     const QSize taille = image * facteur;
-    setEchelle(QPoint((width() - taille.width()) / 2, (height() - taille.height()) / 2), facteur);
+    setScale(QPoint((width() - taille.width()) / 2, (height() - taille.height()) / 2), facteur);
 }
 
 void EcranZoom::resizeEvent(QResizeEvent *event)
 {
-    Canevas::resizeEvent(event);
+    Canvas::resizeEvent(event);
     ajusterEchelle();
 }
 
-void EcranZoom::peindreImage(QPaintEvent *event)
+void EcranZoom::paintPicture(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::white);
-    const QImage &image = editeur().travail().image();
+    const QImage &image = editor().picture().image();
     if (m_points.size() != image.size()) {
         ajusterEchelle(); // the picture changed size
         m_points = QImage(image.size(), QImage::Format_RGB32);
@@ -53,5 +53,5 @@ void EcranZoom::peindreImage(QPaintEvent *event)
             point[x] = (source[x] | 0xFF000000u) == blanc ? blanc : noir;
     }
     // Whole factors and no smoothing: every dot is a sharp square.
-    painter.drawImage(QRect(origine(), image.size() * facteur()), m_points);
+    painter.drawImage(QRect(pictureOrigin(), image.size() * factor()), m_points);
 }

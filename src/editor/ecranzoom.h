@@ -1,12 +1,12 @@
 #pragma once
 
-#include "canevas.h"
+#include "canvas.h"
 
 // The work picture enlarged on a simulated calculator screen: each pixel a square
 // dot of the largest whole size that fits (2 to 8), black when the pixel is set,
 // on a white screen, centred. It is a canvas of the same editor: every tool works
 // in it as on the picture itself, and it repaints whenever the picture changes.
-class EcranZoom : public Canevas
+class EcranZoom : public Canvas
 {
     Q_OBJECT
 
@@ -14,13 +14,13 @@ public:
     static constexpr int kFacteurMin = 2;
     static constexpr int kFacteurMax = 8;
 
-    explicit EcranZoom(Editeur &editeur, QWidget *parent = nullptr);
+    explicit EcranZoom(Editor &editor, QWidget *parent = nullptr);
 
     QSize sizeHint() const override { return QSize(486, 304); }
     QSize minimumSizeHint() const override;
 
 protected:
-    void peindreImage(QPaintEvent *event) override;
+    void paintPicture(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

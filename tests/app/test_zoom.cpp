@@ -24,7 +24,7 @@ protected:
         ez = zoom->ecran;
     }
     // The screen point in the dot of picture pixel (x, y), dx, dy from its corner, and its colour.
-    QPoint point(int x, int y, int dx = 0, int dy = 0) const { return ez->origine() + QPoint(x, y) * ez->facteur() + QPoint(dx, dy); }
+    QPoint point(int x, int y, int dx = 0, int dy = 0) const { return ez->pictureOrigin() + QPoint(x, y) * ez->factor() + QPoint(dx, dy); }
     QRgb vu(int x, int y, int dx = 1, int dy = 1) const { return ez->grab().toImage().pixel(point(x, y, dx, dy)); }
 
     FenetreZoom *zoom = nullptr;
@@ -39,7 +39,7 @@ TEST_F(Zoom, EveryPixelButWhiteIsADotAndAClickOnADotSetsItsPixel)
     f->etat.travail.setPixel(0, 0, kNoir);
     f->etat.travail.setPixel(159, 99, 0x123456);
     zoomer();
-    ASSERT_EQ(ez->facteur(), 3);
+    ASSERT_EQ(ez->factor(), 3);
     EXPECT_EQ(vu(0, 0, 2, 2), qRgb(0, 0, 0));
     EXPECT_EQ(vu(159, 99, 0, 0), qRgb(0, 0, 0)); // the last column too
     EXPECT_EQ(vu(159, 99, 3, 0), qRgb(255, 255, 255));
@@ -47,7 +47,7 @@ TEST_F(Zoom, EveryPixelButWhiteIsADotAndAClickOnADotSetsItsPixel)
     EXPECT_TRUE(f->outils[0]->isChecked());
     for (int facteur : {3, 5}) {
         zoom->resize(QSize(160, 100) * facteur + QSize(20, 20 + zoom->barreOutils->height()));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return ez->facteur() == facteur; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return ez->factor() == facteur; }));
         for (int coin : {0, facteur - 1}) {
             f->etat.travail.cls();
             QTest::mouseClick(ez, Qt::LeftButton, {}, point(10, 20, coin, coin));
@@ -56,7 +56,7 @@ TEST_F(Zoom, EveryPixelButWhiteIsADotAndAClickOnADotSetsItsPixel)
         }
     }
     zoom->resize(2000, 1300); // the largest whole factor that fits, 8 at most
-    EXPECT_TRUE(QTest::qWaitFor([&] { return ez->facteur() == 8; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ez->factor() == 8; }));
 }
 
 TEST_F(Zoom, ALineDrawnThereIsTheLineDrawnOnThePicture)

@@ -1,5 +1,8 @@
-#include "editor/canevas.h"
-#include "editor/editeur.h"
+#include "editor/canvas.h"
+#include "editor/editor.h"
+#include "editor/ellipsetool.h"
+#include "editor/linetool.h"
+#include "editor/texttool.h"
 #include "support/imagediff.h"
 
 #include <QPainter>
@@ -9,17 +12,17 @@
 using Path = QList<QPointF>;
 
 // The canvas on a white 160 x 100 picture, driven by real events at fractional canvas-pixel positions.
-class CanevasTest : public ::testing::Test
+class CanvasTest : public ::testing::Test
 {
 protected:
-    CanevasTest()
+    CanvasTest()
     {
-        QObject::connect(&editeur, &Editeur::coordonnees, [this](const QString &text) { readout = text; });
+        QObject::connect(&editor, &Editor::coordinatesChanged, [this](const QString &text) { readout = text; });
         canvas.show();
     }
     void send(QEvent::Type type, QPointF p, Qt::MouseButton button, Qt::KeyboardModifiers mods = {})
     {
-        const QPointF at = QPointF(canvas.origin()) + p;
+        const QPointF at = QPointF(canvas.pictureOrigin()) + p;
         QMouseEvent event(type, at, canvas.mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : button,
                           type == QEvent::MouseButtonRelease ? Qt::NoButton : button, mods);
         QCoreApplication::sendEvent(&canvas, &event);
@@ -34,10 +37,10 @@ protected:
     void key(Qt::Key k) { QTest::keyClick(&canvas, k); }
     void sizes(int pixel, int width)
     {
-        while (editeur.taillePixel().value() != pixel)
-            editeur.taillePixel().value() < pixel ? editeur.pixelPlus() : editeur.pixelMoins();
-        while (editeur.epaisseurLigne().value() != width)
-            editeur.epaisseurLigne().value() < width ? editeur.epaisseurPlus() : editeur.epaisseurMoins();
+        while (editor.pixelSize().value() != pixel)
+            editor.pixelSize().value() < pixel ? editor.increasePixelSize() : editor.decreasePixelSize();
+        while (editor.lineWidth().value() != width)
+            editor.lineWidth().value() < width ? editor.increaseLineWidth() : editor.decreaseLineWidth();
     }
     // The picture in a ground colour with rectangles in a colour, holes in the ground colour.
     static QImage with(const QList<QRect> &rects, QColor colour = Qt::black, QColor ground = Qt::white,
@@ -54,12 +57,12 @@ protected:
     QImage shown() { return canvas.grab().toImage(); }
 
     Surface picture{160, 100};
-    Editeur editeur{picture};
-    Canevas canvas{editeur};
+    Editor editor{picture};
+    Canvas canvas{editor};
     QString readout;
 };
 
-TEST_F(CanevasTest, PixelToolsPaintSquaresFromTheTruncatedPointerAlongTheWholeStroke)
+TEST_F(CanvasTest, PixelToolsPaintSquaresFromTheTruncatedPointerAlongTheWholeStroke)
 {
     struct Row { const char *what; int tool, size; Qt::MouseButton button; QList<Path> strokes; QList<QRect> squares; };
     const Row rows[] = {
@@ -76,7 +79,7 @@ TEST_F(CanevasTest, PixelToolsPaintSquaresFromTheTruncatedPointerAlongTheWholeSt
         SCOPED_TRACE(row.what);
         const bool off = row.tool == 1;
         picture.image().fill(off ? Qt::black : Qt::white);
-        editeur.choisirOutil(row.tool);
+        editor.selectTool(row.tool);
         sizes(row.size, 1);
         for (const Path &path : row.strokes)
             stroke(path, row.button);
@@ -84,9 +87,9 @@ TEST_F(CanevasTest, PixelToolsPaintSquaresFromTheTruncatedPointerAlongTheWholeSt
     }
 }
 
-TEST_F(CanevasTest, LineIsRestartedByAPressNudgedByArrowsAndDrawnOnceByEnter)
+TEST_F(CanvasTest, LineIsRestartedByAPressNudgedByArrowsAndDrawnOnceByEnter)
 {
-    editeur.choisirOutil(3);
+    editor.selectTool(3);
     stroke({{70, 20}, {90, 90}});
     stroke({{10, 10}, {30, 10}});
     key(Qt::Key_Down);
@@ -100,11 +103,11 @@ TEST_F(CanevasTest, LineIsRestartedByAPressNudgedByArrowsAndDrawnOnceByEnter)
     picture.cls(); // at width 3, three rows thick
     sizes(1, 3);
     stroke({{10, 30}, {60, 30}});
-    editeur.validerLigne();
+    editor.tool<LineTool>()->validate();
     EXPECT_TRUE(sameImage(with({{12, 29, 47, 3}}).copy(12, 0, 47, 100), picture.image().copy(12, 0, 47, 100)));
 }
 
-TEST_F(CanevasTest, EllipseGrowsRightAndDownOnePixelWideAndOnlyItsButtonDrawsIt)
+TEST_F(CanvasTest, EllipseGrowsRightAndDownOnePixelWideAndOnlyItsButtonDrawsIt)
 {
     QImage golden = with({});
     QPainter(&golden).drawImage(10, 10, imageFromAscii({
@@ -130,18 +133,18 @@ TEST_F(CanevasTest, EllipseGrowsRightAndDownOnePixelWideAndOnlyItsButtonDrawsIt)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.what);
         picture.cls();
-        editeur.choisirOutil(4);
+        editor.selectTool(4);
         for (const Path &path : row.strokes)
             stroke(path);
-        editeur.choisirOutil(4); // the same tool keeps a pending ellipse
+        editor.selectTool(4); // the same tool keeps a pending ellipse
         key(Qt::Key_Return);
         EXPECT_TRUE(sameImage(with({}), picture.image()));
-        editeur.validerEllipse();
+        editor.tool<EllipseTool>()->validate();
         EXPECT_TRUE(sameImage(row.expected, picture.image()));
     }
 }
 
-TEST_F(CanevasTest, RectangleOutlinesGrowInwardsAreClippedAndFilledWithShift)
+TEST_F(CanvasTest, RectangleOutlinesGrowInwardsAreClippedAndFilledWithShift)
 {
     struct Row { int width; QPoint from, to; bool shift; QRect outer, hole; };
     const Row rows[] = {
@@ -152,7 +155,7 @@ TEST_F(CanevasTest, RectangleOutlinesGrowInwardsAreClippedAndFilledWithShift)
         {1, {150, 95}, {170, 110}, true, {150, 95, 10, 5}, {}}, // Shift held at the press
         {1, {5, 5}, {5, 5}, false, {5, 5, 1, 1}, {}},
     };
-    editeur.choisirOutil(5);
+    editor.selectTool(5);
     for (const Row &row : rows) {
         SCOPED_TRACE(testing::Message() << row.width << " " << row.from.x() << "," << row.from.y());
         picture.cls();
@@ -167,7 +170,7 @@ TEST_F(CanevasTest, RectangleOutlinesGrowInwardsAreClippedAndFilledWithShift)
     EXPECT_TRUE(sameImage(with({{5, 5, 1, 1}}), picture.image()));
 }
 
-TEST_F(CanevasTest, FillCoversTheFourConnectedAreaOfTheClickedColour)
+TEST_F(CanvasTest, FillCoversTheFourConnectedAreaOfTheClickedColour)
 {
     const QImage cadre = with({{10, 10, 11, 11}}, Qt::black, Qt::white, {{11, 11, 9, 9}});
     struct Row { const char *what; QImage before; Qt::MouseButton button; QPointF at; QImage after; };
@@ -179,7 +182,7 @@ TEST_F(CanevasTest, FillCoversTheFourConnectedAreaOfTheClickedColour)
          Qt::black), Qt::RightButton, {5, 5}, with({{0, 0, 1, 1}})},
         {"same colour", cadre, Qt::RightButton, {15, 15}, cadre},
     };
-    editeur.choisirOutil(6);
+    editor.selectTool(6);
     for (const Row &row : rows) {
         SCOPED_TRACE(row.what);
         QPainter(&picture.image()).drawImage(0, 0, row.before);
@@ -188,43 +191,43 @@ TEST_F(CanevasTest, FillCoversTheFourConnectedAreaOfTheClickedColour)
     }
 }
 
-TEST_F(CanevasTest, PendingShapesOnlyShowOverThePictureAndAnotherToolDropsThem)
+TEST_F(CanvasTest, PendingShapesOnlyShowOverThePictureAndAnotherToolDropsThem)
 {
     const QImage plain = shown();
-    editeur.setTexte(QStringLiteral("Bonjour"));
+    editor.setText(QStringLiteral("Bonjour"));
     for (int tool : {2, 3, 4, 5}) {
         SCOPED_TRACE(tool);
-        editeur.choisirOutil(tool);
+        editor.selectTool(tool);
         stroke({{10, 10}, {60, 40}}, Qt::RightButton);
         EXPECT_NE(shown(), plain);
-        editeur.choisirOutil(tool == 3 ? 4 : 3);
+        editor.selectTool(tool == 3 ? 4 : 3);
         EXPECT_EQ(shown(), plain);
-        editeur.choisirOutil(tool);
+        editor.selectTool(tool);
         key(Qt::Key_Return);
-        editeur.validerEllipse();
+        editor.tool<EllipseTool>()->validate();
     }
     EXPECT_TRUE(sameImage(with({}), picture.image())); // nothing drawn without a validation
     send(QEvent::MouseMove, {-3.5, 10.9}, Qt::NoButton); // the readout truncates towards zero
     EXPECT_EQ(readout, "-3x10");
 }
 
-TEST_F(CanevasTest, TheLabelIsPlacedAndDroppedByClicksAndValidationPrintsOnlyItsGlyphs)
+TEST_F(CanvasTest, TheLabelIsPlacedAndDroppedByClicksAndValidationPrintsOnlyItsGlyphs)
 {
     for (int x = 0; x < 160; x += 3) // every third column black
         QPainter(&picture.image()).fillRect(x, 0, 1, 100, Qt::black);
     const QImage before = picture.image().copy();
-    editeur.choisirOutil(2);
-    editeur.setTexte(QStringLiteral("Brivane\r\nTI-89"));
+    editor.selectTool(2);
+    editor.setText(QStringLiteral("Brivane\r\nTI-89"));
     stroke({{80, 60}});
-    stroke({editeur.rectEtiquette().center()}); // a click on the label drops it
+    stroke({editor.tool<TextTool>()->labelRect().center()}); // a click on the label drops it
     stroke({{20.4, 30.6}});
-    editeur.choisirPolice(QStringLiteral("DejaVu Serif")); // applies to the placed label at once
+    editor.setFontFamily(QStringLiteral("DejaVu Serif")); // applies to the placed label at once
     key(Qt::Key_Left);
     key(Qt::Key_Up);
-    const QRectF box = editeur.rectEtiquette();
+    const QRectF box = editor.tool<TextTool>()->labelRect();
     EXPECT_EQ(box.topLeft(), QPointF(19, 30));
     key(Qt::Key_Return);
-    EXPECT_FALSE(editeur.etiquetteTexte().visible);
+    EXPECT_FALSE(editor.tool<TextTool>()->pending());
     EXPECT_EQ(picture.font().family(), "DejaVu Serif");
     int onSecondLine = 0;
     for (int y = 0; y < 100; ++y)
@@ -236,21 +239,21 @@ TEST_F(CanevasTest, TheLabelIsPlacedAndDroppedByClicksAndValidationPrintsOnlyIts
     EXPECT_GT(onSecondLine, 5);
 }
 
-TEST(EditeurPolice, StylesReachAllThreeFontsAndASizeBeyondTheLimitIsRefused)
+TEST(EditorFont, StylesReachAllThreeFontsAndASizeBeyondTheLimitIsRefused)
 {
     Surface picture(160, 100);
-    Editeur editeur(picture);
-    QSignalSpy banner(&editeur, &Editeur::messageBanniere);
-    editeur.setGras(true); // also keeps the large previews quick to draw
-    editeur.setSouligne(true);
-    while (editeur.taillePolice().value() < Editeur::kTaillePoliceMax)
-        editeur.taillePlus();
-    const QImage preview = editeur.apercuPolice().image();
-    editeur.taillePlus();
+    Editor editor(picture);
+    QSignalSpy banner(&editor, &Editor::bannerMessage);
+    editor.setBold(true); // also keeps the large previews quick to draw
+    editor.setUnderline(true);
+    while (editor.fontSize().value() < Editor::kMaxFontSize)
+        editor.increaseFontSize();
+    const QImage preview = editor.fontPreview().image();
+    editor.increaseFontSize();
     EXPECT_EQ(banner.count() == 1 ? banner.at(0).at(0).toString() : QString(), QStringLiteral("Erreur à la selection de la taille de la police..."));
-    EXPECT_TRUE(sameImage(preview, editeur.apercuPolice().image()));
-    for (const QFont &font : {picture.font(), editeur.apercuPolice().font(), editeur.etiquetteTexte().font}) {
-        EXPECT_EQ(font.pointSize(), Editeur::kTaillePoliceMax);
+    EXPECT_TRUE(sameImage(preview, editor.fontPreview().image()));
+    for (const QFont &font : {picture.font(), editor.fontPreview().font(), editor.font()}) {
+        EXPECT_EQ(font.pointSize(), Editor::kMaxFontSize);
         EXPECT_TRUE(font.bold() && font.underline() && !font.italic() && !font.strikeOut());
     }
 }
