@@ -70,8 +70,8 @@ void Canvas::mouseMoveEvent(QMouseEvent *event)
     if (m_pressOnOverlay)
         return;
     const QPointF p = canvasPoint(event);
-    if (m_editor.overlayContains(p))
-        m_editor.pointAtOverlay();
+    if (m_editor.overlayContains(p)) // pointing at the rubber band focuses the canvas
+        m_editor.requestCanvasFocus();
     m_editor.move(p, event->buttons(), event->modifiers());
 }
 

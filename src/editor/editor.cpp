@@ -42,20 +42,17 @@ Editor::Editor(Surface &picture, QObject *parent)
 
 Editor::~Editor() = default;
 
-template <class T, class... Args> void Editor::add(const QString &caption, Qt::Key key, Args &&...args)
-{
-    m_tools.push_back({caption, key, std::make_unique<T>(*this, std::forward<Args>(args)...)});
-}
-
+// One line per tool, in the order of the menu; the tools frame's option buttons
+// select the first five by position.
 void Editor::registerTools()
 {
-    add<PixelTool>(QStringLiteral("Pixel On"), Qt::Key_P, kNoir);
-    add<PixelTool>(QStringLiteral("Pixel off"), Qt::Key_O, kBlanc);
-    add<TextTool>(QStringLiteral("Texte"), Qt::Key_T);
-    add<LineTool>(QStringLiteral("Ligne"), Qt::Key_L);
-    add<EllipseTool>(QStringLiteral("Ellipse"), Qt::Key_E);
-    add<RectangleTool>(QStringLiteral("Rectangle"), Qt::Key_R);
-    add<FillTool>(QStringLiteral("Remplissage"), Qt::Key_F);
+    addTool<PixelTool>(QStringLiteral("Pixel On"), Qt::Key_P, kNoir);
+    addTool<PixelTool>(QStringLiteral("Pixel off"), Qt::Key_O, kBlanc);
+    addTool<TextTool>(QStringLiteral("Texte"), Qt::Key_T);
+    addTool<LineTool>(QStringLiteral("Ligne"), Qt::Key_L);
+    addTool<EllipseTool>(QStringLiteral("Ellipse"), Qt::Key_E);
+    addTool<RectangleTool>(QStringLiteral("Rectangle"), Qt::Key_R);
+    addTool<FillTool>(QStringLiteral("Remplissage"), Qt::Key_F);
 }
 
 QString Editor::fontSizeError()
@@ -147,11 +144,6 @@ void Editor::clickOverlay()
 {
     if (Tool *tool = currentTool())
         tool->overlayClicked();
-    emit canvasFocusRequested();
-}
-
-void Editor::pointAtOverlay()
-{
     emit canvasFocusRequested();
 }
 

@@ -27,7 +27,7 @@ public:
     struct ToolEntry
     {
         QString caption; // the menu item's text
-        Qt::Key key;     // its shortcut
+        Qt::Key key = Qt::Key_unknown; // its shortcut
         std::unique_ptr<Tool> tool;
     };
 
@@ -44,6 +44,10 @@ public:
     // The tools in registration order: the tools frame's option buttons select
     // the first five by position.
     const std::vector<ToolEntry> &tools() const { return m_tools; }
+    // Registers a tool made as T(editor, args...) after the others, with its
+    // menu caption and shortcut key.
+    template <class T, class... Args> T &addTool(const QString &caption, Qt::Key key, Args &&...args);
+    // The first registered tool of type T (null when there is none).
     template <class T> T *tool() const;
     // The current tool's index in tools(), -1 for none.
     int currentIndex() const { return m_current; }
@@ -85,9 +89,8 @@ public:
     void keyPress(Qt::Key key);
     // Whether the current tool's rubber band takes a press at this point.
     bool overlayContains(const QPointF &at) const;
-    // A click on the rubber band, and the pointer over it: both focus the canvas.
+    // A click on the rubber band: the tool takes it, and the canvas the focus.
     void clickOverlay();
-    void pointAtOverlay();
     void paintOverlay(QPainter &painter) const;
     void requestCanvasFocus();
 
@@ -108,7 +111,6 @@ signals:
 
 private:
     void registerTools();
-    template <class T, class... Args> void add(const QString &caption, Qt::Key key, Args &&...args);
     void redrawPreview();
     void applyStyle(void (QFont::*set)(bool), bool (QFont::*get)() const, bool on);
     void applyFontSize(std::optional<int> size);
@@ -124,6 +126,14 @@ private:
     QString m_text;
     QFont m_font;
 };
+
+template <class T, class... Args> T &Editor::addTool(const QString &caption, Qt::Key key, Args &&...args)
+{
+    auto tool = std::make_unique<T>(*this, std::forward<Args>(args)...);
+    T &added = *tool;
+    m_tools.push_back({caption, key, std::move(tool)});
+    return added;
+}
 
 template <class T> T *Editor::tool() const
 {
