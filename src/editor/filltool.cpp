@@ -32,10 +32,15 @@ bool floodFill(QImage &image, QPoint at, QRgb colour)
         for (int ny : {p.y() - 1, p.y() + 1}) {
             if (ny < 0 || ny >= h)
                 continue;
+            // One seed per run of the area's colour along [left, right].
             const QRgb *next = row(ny);
-            for (int i = left; i <= right; ++i)
-                if (next[i] == target && (i == left || next[i - 1] != target))
-                    stack.emplace_back(i, ny);
+            for (int i = left; i <= right; ++i) {
+                if (next[i] != target)
+                    continue;
+                stack.emplace_back(i, ny);
+                while (i < right && next[i + 1] == target)
+                    ++i;
+            }
         }
     }
     return true;

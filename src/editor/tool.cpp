@@ -4,9 +4,11 @@
 
 #include <QPainter>
 
-#include <algorithm>
-#include <climits>
-#include <cmath>
+Tool::Tool(Editor &editor)
+    : m_editor(editor)
+    , m_picture(editor.picture())
+{
+}
 
 void Tool::validate()
 {
@@ -35,18 +37,6 @@ QPen Tool::overlayPen(int width)
     QPen pen(overlayColour(), width, Qt::DashLine);
     pen.setCosmetic(width <= 1);
     return pen;
-}
-
-int Tool::truncate(double v)
-{
-    if (std::isnan(v))
-        return 0;
-    return int(std::clamp(std::trunc(v), double(INT_MIN), double(INT_MAX)));
-}
-
-Surface &Tool::picture() const
-{
-    return m_editor.picture();
 }
 
 void Tool::overlayChanged() const

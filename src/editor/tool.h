@@ -5,6 +5,10 @@
 #include <QPointF>
 #include <Qt>
 
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
 class Editor;
 class QPainter;
 class Surface;
@@ -26,7 +30,7 @@ class Surface;
 class Tool
 {
 public:
-    explicit Tool(Editor &editor) : m_editor(editor) {}
+    explicit Tool(Editor &editor);
     virtual ~Tool() = default;
     Tool(const Tool &) = delete;
     Tool &operator=(const Tool &) = delete;
@@ -60,12 +64,15 @@ public:
     // A dashed pen of the rubber band's colour, width in canvas pixels.
     static QPen overlayPen(int width);
     // Truncation toward zero, kept inside int so a far-off pointer stays harmless.
-    static int truncate(double v);
+    static int truncate(double v)
+    {
+        return std::isnan(v) ? 0 : int(std::clamp(std::trunc(v), double(INT_MIN), double(INT_MAX)));
+    }
     static QPoint truncate(const QPointF &p) { return QPoint(truncate(p.x()), truncate(p.y())); }
 
 protected:
     Editor &editor() const { return m_editor; }
-    Surface &picture() const;
+    Surface &picture() const { return m_picture; }
     void setPending(bool pending) { m_pending = pending; }
     virtual void draw(Surface &) {}
     virtual void paintPending(QPainter &) const {}
@@ -74,5 +81,6 @@ protected:
 
 private:
     Editor &m_editor;
+    Surface &m_picture; // the editor's picture
     bool m_pending = false;
 };
