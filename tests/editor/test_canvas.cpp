@@ -3,6 +3,7 @@
 #include "editor/ellipsetool.h"
 #include "editor/linetool.h"
 #include "editor/texttool.h"
+#include "editor/tool.h"
 #include "support/imagediff.h"
 
 #include <QPainter>
@@ -211,6 +212,41 @@ TEST_F(CanvasTest, PendingShapesOnlyShowOverThePictureAndAnotherToolDropsThem)
     EXPECT_EQ(readout, "-3x10");
 }
 
+// Where each rubber band shows, in picture pixels: its bounding box, and whether
+// it covers any pixel of the middle of the shape (a filled rectangle's dots).
+TEST_F(CanvasTest, RubberBandsCoverTheirShapesPixelsAndNoMore)
+{
+    struct Row { const char *what; int tool, width; Path path; bool shift; QRect box, middle; bool inMiddle; };
+    const Row rows[] = {
+        {"line, its start as it came, not truncated", 3, 1, {{10.2, 10.7}, {30, 10}}, false, {10, 10, 21, 2}, {}, false},
+        {"line at width 3", 3, 3, {{10, 10}, {30, 10}}, false, {9, 9, 23, 3}, {}, false},
+        {"a line's single point, shown down and right", 3, 1, {{5, 5}}, false, {6, 6, 1, 1}, {}, false},
+        {"ellipse", 4, 3, {{10, 10}, {30, 20}}, false, {10, 10, 21, 11}, {15, 13, 11, 5}, false},
+        {"rectangle, corners in any order", 5, 3, {{50, 35}, {40.7, 30.2}}, false, {40, 30, 11, 6}, {42, 32, 7, 2}, false},
+        {"rectangle on the picture's first row and column", 5, 1, {{5, 3}, {0, 0}}, false, {0, 0, 6, 4}, {}, false},
+        {"filled rectangle", 5, 1, {{40, 30}, {50, 35}}, true, {40, 30, 11, 6}, {42, 32, 7, 2}, true},
+    };
+    const QRgb red = Tool::overlayColour().rgb();
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what);
+        editor.selectTool(row.tool);
+        sizes(1, row.width);
+        stroke(row.path, Qt::LeftButton, row.shift ? Qt::ShiftModifier : Qt::NoModifier);
+        const QImage image = shown();
+        QRect box;
+        int inMiddle = 0;
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 160; ++x)
+                if (image.pixel(canvas.pictureOrigin() + QPoint(x, y)) == red) {
+                    box |= QRect(x, y, 1, 1);
+                    inMiddle += row.middle.contains(x, y);
+                }
+        EXPECT_EQ(box, row.box) << box.x() << "," << box.y() << " " << box.width() << "x" << box.height();
+        EXPECT_EQ(inMiddle > 0, row.inMiddle) << inMiddle;
+        editor.selectTool(-1);
+    }
+}
+
 TEST_F(CanvasTest, TheLabelIsPlacedAndDroppedByClicksAndValidationPrintsOnlyItsGlyphs)
 {
     for (int x = 0; x < 160; x += 3) // every third column black
@@ -226,6 +262,15 @@ TEST_F(CanvasTest, TheLabelIsPlacedAndDroppedByClicksAndValidationPrintsOnlyItsG
     key(Qt::Key_Up);
     const QRectF box = editor.tool<TextTool>()->labelRect();
     EXPECT_EQ(box.topLeft(), QPointF(19, 30));
+    int shownInBox = 0; // the label shows where validation prints it
+    const QImage label = shown();
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 160; ++x)
+            if (label.pixel(canvas.pictureOrigin() + QPoint(x, y)) == Tool::overlayColour().rgb()) {
+                ASSERT_TRUE(box.contains(QPointF(x + 0.5, y + 0.5))) << x << ", " << y;
+                ++shownInBox;
+            }
+    EXPECT_GT(shownInBox, 20);
     key(Qt::Key_Return);
     EXPECT_FALSE(editor.tool<TextTool>()->pending());
     EXPECT_EQ(picture.font().family(), "DejaVu Serif");

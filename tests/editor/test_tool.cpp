@@ -160,3 +160,46 @@ TEST_F(ToolBase, F1AsksForTheAboutWindowWhateverTheTool)
         editor.selectTool(index), key(Qt::Key_F1);
     EXPECT_EQ(about.count(), 3);
 }
+
+namespace {
+
+// The canvas as the zoom screen uses it: each picture pixel a factor x factor square.
+class ScaledCanvas : public Canvas
+{
+public:
+    using Canvas::Canvas;
+    using Canvas::setScale;
+};
+
+} // namespace
+
+TEST_F(ToolBase, AScaledCanvasTakesAnyPointOfAPixelsSquareAndShowsTheRubberBandOverIt)
+{
+    ScaledCanvas scaled(editor, nullptr, false);
+    scaled.resize(100, 80);
+    scaled.setScale({10, 5}, 2);
+    scaled.setScale({7, 4}, 2); // a new origin alone applies too
+    scaled.show();
+    const QRgb red = Tool::overlayColour().rgb();
+    for (QPoint corner : {QPoint(0, 0), QPoint(1, 1)}) {
+        probe.log.clear();
+        QTest::mouseClick(&scaled, Qt::LeftButton, {}, QPoint(7, 4) + QPoint(5, 7) * 2 + corner);
+        EXPECT_EQ(probe.log.value(1), QStringLiteral("press 5,7 1"));
+    }
+    const QImage shown = scaled.grab().toImage();
+    for (QPoint at : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
+        EXPECT_EQ(shown.pixel(QPoint(17, 18) + at), red);
+    EXPECT_NE(shown.pixel(QPoint(19, 18)), red);
+
+    editor.selectTool(3); // a rubber band of width 1 stays one screen pixel wide
+    QTest::mousePress(&scaled, Qt::LeftButton, {}, QPoint(28, 25));
+    QTest::mouseMove(&scaled, QPoint(48, 25));
+    QSet<int> rows;
+    const QImage line = scaled.grab().toImage();
+    for (int y = 0; y < line.height(); ++y)
+        for (int x = 0; x < line.width(); ++x)
+            if (line.pixel(x, y) == red)
+                rows << y;
+    EXPECT_EQ(rows.size(), 1);
+    QTest::mouseRelease(&scaled, Qt::LeftButton, {}, QPoint(48, 25));
+}
