@@ -23,7 +23,10 @@ class Surface;
 // - A tool that lays a shape out before drawing it marks it pending
 //   (setPending), paints it as a rubber band in paintPending() and draws it into
 //   the picture in draw(). validate() then draws it once, ends one undo step and
-//   drops it; cancel() drops it undrawn; nudge() moves it by the arrow keys.
+//   drops it; cancel() drops it undrawn; nudge() moves it by the arrow keys;
+//   validatedByEnter() says whether Enter on the canvas validates it.
+// - A rubber band that takes presses for itself (a floating label) answers
+//   overlayContains() and handles overlayClicked().
 // - A tool that changes the picture directly calls finishStep() when the change
 //   is one undo step of its own.
 // Whatever changes the rubber band calls overlayChanged() so the canvases repaint.
