@@ -1,6 +1,7 @@
-#include "editor/canevas.h"
+#include "editor/canvas.h"
+#include "editor/editor.h"
+#include "editor/ellipsetool.h"
 #include "editor/zoomscreen.h"
-#include "editor/editeur.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -18,17 +19,17 @@ struct ShownCanvas
         QApplication::processEvents();
     }
     Surface picture{160, 100};
-    Editeur editeur{picture};
-    Canevas canvas{editeur};
+    Editor editor{picture};
+    Canvas canvas{editor};
 };
 
 // One drag event of a pixel tool through the canvas widget, then the repaint it asks for.
 void BM_PixelToolMoveEvent(benchmark::State &state)
 {
     ShownCanvas shown;
-    shown.editeur.choisirOutil(0);
-    while (shown.editeur.taillePixel().value() < state.range(0))
-        shown.editeur.pixelPlus();
+    shown.editor.selectTool(0);
+    while (shown.editor.pixelSize().value() < state.range(0))
+        shown.editor.increasePixelSize();
     int i = 0;
     for (auto _ : state) {
         const QPointF p(1 + i % 160, 1 + (i / 160) % 100);
@@ -45,11 +46,12 @@ BENCHMARK(BM_PixelToolMoveEvent)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
 void BM_EllipseValidation(benchmark::State &state)
 {
     ShownCanvas shown;
-    shown.editeur.choisirOutil(4);
+    shown.editor.selectTool(4);
+    auto *ellipse = shown.editor.tool<EllipseTool>();
     for (auto _ : state) {
-        shown.editeur.mouseDown(1, 10, 10);
-        shown.editeur.mouseMove(1, 30, 20);
-        shown.editeur.validerEllipse();
+        shown.editor.press(QPointF(10, 10), Qt::LeftButton);
+        shown.editor.move(QPointF(30, 20), Qt::LeftButton);
+        ellipse->validate();
         shown.canvas.repaint();
     }
 }
@@ -58,8 +60,8 @@ BENCHMARK(BM_EllipseValidation)->Unit(benchmark::kMicrosecond);
 // One click of the pixel tool on the zoom screen at dots of the given size.
 void zoomClick(ZoomScreen &zoom, int i)
 {
-    const int P = zoom.facteur();
-    const QPointF p = QPointF(zoom.origine()) + QPointF(P * (i % 160) + 1, P * ((i / 160) % 100) + 1);
+    const int P = zoom.factor();
+    const QPointF p = QPointF(zoom.pictureOrigin()) + QPointF(P * (i % 160) + 1, P * ((i / 160) % 100) + 1);
     QMouseEvent press(QEvent::MouseButtonPress, p, zoom.mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(&zoom, &press);
@@ -73,11 +75,11 @@ void zoomClick(ZoomScreen &zoom, int i)
 void BM_ZoomStrokeRepaint(benchmark::State &state)
 {
     ShownCanvas shown;
-    ZoomScreen zoom(shown.editeur);
+    ZoomScreen zoom(shown.editor);
     zoom.resize(zoom.sizeHint());
     zoom.show();
     QApplication::processEvents();
-    shown.editeur.choisirOutil(0);
+    shown.editor.selectTool(0);
     int i = 0;
     for (auto _ : state) {
         zoomClick(zoom, i++);
@@ -92,11 +94,11 @@ BENCHMARK(BM_ZoomStrokeRepaint)->Unit(benchmark::kMicrosecond);
 void BM_ZoomStrokeUpdate(benchmark::State &state)
 {
     ShownCanvas shown;
-    ZoomScreen zoom(shown.editeur);
+    ZoomScreen zoom(shown.editor);
     zoom.resize(QSize(160, 100) * int(state.range(0)) + QSize(6, 4));
     zoom.show();
     QApplication::processEvents();
-    shown.editeur.choisirOutil(0);
+    shown.editor.selectTool(0);
     int i = 0;
     for (auto _ : state) {
         zoomClick(zoom, i++);
@@ -109,11 +111,12 @@ BENCHMARK(BM_ZoomStrokeUpdate)->Arg(3)->Arg(8)->Unit(benchmark::kMicrosecond);
 void BM_FillWholePicture(benchmark::State &state)
 {
     Surface picture(160, 100);
-    Editeur editeur(picture);
-    bool noir = true;
+    Editor editor(picture);
+    editor.selectTool(6);
+    bool black = true;
     for (auto _ : state) {
-        editeur.remplir(80, 50, noir ? kNoir : kBlanc);
-        noir = !noir;
+        editor.press(QPointF(80, 50), black ? Qt::LeftButton : Qt::RightButton);
+        black = !black;
     }
 }
 BENCHMARK(BM_FillWholePicture)->Unit(benchmark::kMicrosecond);

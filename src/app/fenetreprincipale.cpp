@@ -117,8 +117,8 @@ bool FenetrePrincipale::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto label = std::find(entetes.begin(), entetes.end(), watched);
-        if (label != entetes.end())
-            editeur.enteteClick(int(label - entetes.begin()));
+        if (label != entetes.end() && *label == entetes[2]) // the work picture's header
+            editeur.requestCanvasFocus();
     } else if (event->type() == QEvent::MouseMove) {
         if (watched == groupeOutils) {
             const auto *move = static_cast<QMouseEvent *>(event);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "convert/document.h"
-#include "editor/editeur.h"
+#include "editor/editor.h"
 #include "editor/historique.h"
 #include "editor/spinner.h"
 
@@ -10,7 +10,7 @@
 
 #include <array>
 
-class Canevas;
+class Canvas;
 class CommandButton;
 class FenetreAPropos;
 class FenetreZoom;
@@ -57,7 +57,7 @@ public:
     Visualisateur *visualisateur() const { return m_visualisateur; }
 
     Document document;
-    Editeur editeur{document.work};
+    Editor editeur{document.work};
     // Undo and redo of the work picture with its fit and settings: every command
     // and edit that ends is a step.
     Historique historique{document};
@@ -127,13 +127,13 @@ public:
     };
     std::array<CommandButton *, 10> boutons{}; // from boutons[1]
     SurfaceWidget *vueApercuSource = nullptr, *vueApercuPolice = nullptr;
-    Canevas *vueTravail = nullptr;
+    Canvas *vueTravail = nullptr;
     QLabel *nomSuivant = nullptr;
     SignWidget *banner = nullptr;
     QTimer *minuterieBanniere = nullptr;
     QGroupBox *groupeOutils = nullptr;
     std::array<QRadioButton *, 5> outils{};
-    // The seven tools as checkable actions with their keys (P O T L E R F), then
+    // The editor's tools as checkable actions with their keys (P O T L E R F), then
     // "Valider le rectangle": shared by the "Outils" menu and the zoom window.
     QList<QAction *> actionsOutils;
     QComboBox *listePolices = nullptr;

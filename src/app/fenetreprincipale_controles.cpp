@@ -4,7 +4,7 @@
 #include "apparence.h"
 #include "commandbutton.h"
 #include "dotmatrix/signwidget.h"
-#include "editor/canevas.h"
+#include "editor/canvas.h"
 #include "geometrie.h"
 #include "images.h"
 #include "editor/surfacewidget.h"
@@ -110,7 +110,7 @@ void FenetrePrincipale::creerApercus()
     vueApercuSource = new SurfaceWidget(&document.preview, this);
     apparence::placer(vueApercuSource, "vueApercuSource");
     entetes[2] = apparence::entete(this, "enteteApercuTravail");
-    vueTravail = new Canevas(editeur, this);
+    vueTravail = new Canvas(editeur, this);
     apparence::placer(vueTravail, "vueTravail");
     vueTravail->setCursor(Qt::CrossCursor);
     // The coordinate readout, empty until the pointer moves over the canvas.
@@ -187,7 +187,7 @@ void FenetrePrincipale::creerOutilsTexte()
     caseGras = controle<QCheckBox>("caseGras", groupeOutils);
     caseRaye = controle<QCheckBox>("caseRaye", groupeOutils);
     entetes[6] = apparence::entete(groupeOutils, "entetePolice");
-    vueApercuPolice = new SurfaceWidget(&editeur.apercuPolice(), groupeOutils);
+    vueApercuPolice = new SurfaceWidget(&editeur.fontPreview(), groupeOutils);
     apparence::placer(vueApercuPolice, "vueApercuPolice");
     boutons[FenetrePrincipale::BoutonValiderTexte] = bouton("boutonValiderTexte", groupeOutils);
 }

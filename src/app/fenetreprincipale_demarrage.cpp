@@ -64,12 +64,12 @@ void FenetrePrincipale::demarrer(const QString &source)
     listePolices->addItems(polices);
     // The list shows the font the text tool uses (the face the system put in
     // place of the preview's).
-    listePolices->setCurrentIndex(listePolices->findText(QFontInfo(editeur.etiquetteTexte().font).family()));
+    listePolices->setCurrentIndex(listePolices->findText(QFontInfo(editeur.font()).family()));
     // The editor sets the fonts up itself: the preview's name goes to the text
     // label and the size goes up once, to 7 points.
-    boiteTaillePolice->setText(editeur.taillePolice().text());
-    boiteEpaisseur->setText(editeur.epaisseurLigne().text());
-    boiteTaillePixel->setText(editeur.taillePixel().text());
+    boiteTaillePolice->setText(editeur.fontSize().text());
+    boiteEpaisseur->setText(editeur.lineWidth().text());
+    boiteTaillePixel->setText(editeur.pixelSize().text());
 
     apparence::fond(this, couleurs::fond);
     for (QLabel *label : entetes)

@@ -4,6 +4,11 @@
 #include "commandbutton.h"
 #include "picturebutton.h"
 
+#include "editor/ellipsetool.h"
+#include "editor/linetool.h"
+#include "editor/rectangletool.h"
+#include "editor/texttool.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
@@ -19,10 +24,10 @@ void FenetrePrincipale::lierCommandes()
     connect(boutons[FenetrePrincipale::BoutonConvertir], &CommandButton::clicked, this, [this] { document.convert(); });
     connect(boutons[FenetrePrincipale::BoutonImporter], &CommandButton::clicked, this, [this] { pasteClipboard(); });
     connect(boutons[FenetrePrincipale::BoutonSauverAuto], &CommandButton::clicked, this, [this] { saveAutomatically(); });
-    connect(boutons[FenetrePrincipale::BoutonValiderLigne], &CommandButton::clicked, &editeur, &Editeur::validerLigne);
-    connect(boutons[FenetrePrincipale::BoutonValiderTexte], &CommandButton::clicked, &editeur, &Editeur::validerTexte);
+    connect(boutons[FenetrePrincipale::BoutonValiderLigne], &CommandButton::clicked, &editeur, [this] { editeur.tool<LineTool>()->validate(); });
+    connect(boutons[FenetrePrincipale::BoutonValiderTexte], &CommandButton::clicked, &editeur, [this] { editeur.tool<TextTool>()->validate(); });
     connect(boutons[FenetrePrincipale::BoutonOuvrir], &CommandButton::clicked, this, [this] { openWithDialog(); });
-    connect(boutons[FenetrePrincipale::BoutonValiderEllipse], &CommandButton::clicked, &editeur, &Editeur::validerEllipse);
+    connect(boutons[FenetrePrincipale::BoutonValiderEllipse], &CommandButton::clicked, &editeur, [this] { editeur.tool<EllipseTool>()->validate(); });
     connect(boutons[FenetrePrincipale::BoutonSauverSous], &CommandButton::clicked, this, [this] { saveAs(); });
     connect(boutons[FenetrePrincipale::BoutonVisualisateur], &CommandButton::clicked, this, &FenetrePrincipale::boutonVisualisateur_Click);
 
@@ -63,52 +68,49 @@ void FenetrePrincipale::lierOptions()
 
 void FenetrePrincipale::lierOutils()
 {
-    connect(icones[FenetrePrincipale::FlecheTaillePlus], &PictureButton::clicked, &editeur, &Editeur::taillePlus);
-    connect(icones[FenetrePrincipale::FlecheTailleMoins], &PictureButton::clicked, &editeur, &Editeur::tailleMoins);
-    connect(icones[FenetrePrincipale::FlecheEpaisseurMoins], &PictureButton::clicked, &editeur, &Editeur::epaisseurMoins);
-    connect(icones[FenetrePrincipale::FlecheEpaisseurPlus], &PictureButton::clicked, &editeur, &Editeur::epaisseurPlus);
-    connect(icones[FenetrePrincipale::FlechePixelPlus], &PictureButton::clicked, &editeur, &Editeur::pixelPlus);
-    connect(icones[FenetrePrincipale::FlechePixelMoins], &PictureButton::clicked, &editeur, &Editeur::pixelMoins);
-    connect(&editeur, &Editeur::taillePoliceChanged, boiteTaillePolice, &QLineEdit::setText);
-    connect(&editeur, &Editeur::epaisseurLigneChanged, boiteEpaisseur, &QLineEdit::setText);
-    connect(&editeur, &Editeur::taillePixelChanged, boiteTaillePixel, &QLineEdit::setText);
+    connect(icones[FenetrePrincipale::FlecheTaillePlus], &PictureButton::clicked, &editeur, &Editor::increaseFontSize);
+    connect(icones[FenetrePrincipale::FlecheTailleMoins], &PictureButton::clicked, &editeur, &Editor::decreaseFontSize);
+    connect(icones[FenetrePrincipale::FlecheEpaisseurMoins], &PictureButton::clicked, &editeur, &Editor::decreaseLineWidth);
+    connect(icones[FenetrePrincipale::FlecheEpaisseurPlus], &PictureButton::clicked, &editeur, &Editor::increaseLineWidth);
+    connect(icones[FenetrePrincipale::FlechePixelPlus], &PictureButton::clicked, &editeur, &Editor::increasePixelSize);
+    connect(icones[FenetrePrincipale::FlechePixelMoins], &PictureButton::clicked, &editeur, &Editor::decreasePixelSize);
+    connect(&editeur, &Editor::fontSizeChanged, boiteTaillePolice, &QLineEdit::setText);
+    connect(&editeur, &Editor::lineWidthChanged, boiteEpaisseur, &QLineEdit::setText);
+    connect(&editeur, &Editor::pixelSizeChanged, boiteTaillePixel, &QLineEdit::setText);
 
     for (int i = 0; i < int(outils.size()); ++i)
-        connect(outils[size_t(i)], &QRadioButton::clicked, &editeur, [this, i] { editeur.choisirOutil(i); });
+        connect(outils[size_t(i)], &QRadioButton::clicked, &editeur, [this, i] { editeur.selectTool(i); });
     creerActionsOutils();
-    connect(&editeur, &Editeur::outilChange, this, &FenetrePrincipale::montrerOutil);
-    connect(boiteTexte, &QPlainTextEdit::textChanged, this, [this] { editeur.setTexte(boiteTexte->toPlainText()); });
-    connect(listePolices, &QComboBox::activated, this, [this] { editeur.choisirPolice(listePolices->currentText()); });
-    connect(caseSouligne, &QCheckBox::clicked, &editeur, &Editeur::setSouligne);
-    connect(caseGras, &QCheckBox::clicked, &editeur, &Editeur::setGras);
-    connect(caseItalique, &QCheckBox::clicked, &editeur, &Editeur::setItalique);
-    connect(caseRaye, &QCheckBox::clicked, &editeur, &Editeur::setRaye);
+    connect(&editeur, &Editor::toolChanged, this, &FenetrePrincipale::montrerOutil);
+    connect(boiteTexte, &QPlainTextEdit::textChanged, this, [this] { editeur.setText(boiteTexte->toPlainText()); });
+    connect(listePolices, &QComboBox::activated, this, [this] { editeur.setFontFamily(listePolices->currentText()); });
+    connect(caseSouligne, &QCheckBox::clicked, &editeur, &Editor::setUnderline);
+    connect(caseGras, &QCheckBox::clicked, &editeur, &Editor::setBold);
+    connect(caseItalique, &QCheckBox::clicked, &editeur, &Editor::setItalic);
+    connect(caseRaye, &QCheckBox::clicked, &editeur, &Editor::setStrikeOut);
 
-    connect(&editeur, &Editeur::coordonnees, libelleCoordonnees, &QLabel::setText);
-    connect(&editeur, &Editeur::aProposDemande, this, &FenetrePrincipale::afficherAPropos);
-    connect(&editeur, &Editeur::messageBanniere, this, &FenetrePrincipale::banniere);
-    connect(&editeur, &Editeur::etapeTerminee, this, [this] { historique.enregistrer(); });
+    connect(&editeur, &Editor::coordinatesChanged, libelleCoordonnees, &QLabel::setText);
+    connect(&editeur, &Editor::aboutRequested, this, &FenetrePrincipale::afficherAPropos);
+    connect(&editeur, &Editor::bannerMessage, this, &FenetrePrincipale::banniere);
+    connect(&editeur, &Editor::stepFinished, this, [this] { historique.enregistrer(); });
     for (int i = 0; i < int(entetes.size()); ++i)
         entetes[size_t(i)]->installEventFilter(this);
 }
 
 void FenetrePrincipale::creerActionsOutils()
 {
-    static const std::array<std::pair<const char *, Qt::Key>, kNombreOutils> outils{{
-        {"Pixel On", Qt::Key_P}, {"Pixel off", Qt::Key_O}, {"Texte", Qt::Key_T}, {"Ligne", Qt::Key_L},
-        {"Ellipse", Qt::Key_E}, {"Rectangle", Qt::Key_R}, {"Remplissage", Qt::Key_F},
-    }};
     auto *groupe = new QActionGroup(this);
     groupe->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    for (int i = 0; i < kNombreOutils; ++i) {
-        auto *action = new QAction(QString::fromUtf8(outils[size_t(i)].first), groupe);
-        action->setShortcut(QKeySequence(outils[size_t(i)].second));
+    for (int i = 0; i < int(editeur.tools().size()); ++i) {
+        const Editor::ToolEntry &outil = editeur.tools()[size_t(i)];
+        auto *action = new QAction(outil.caption, groupe);
+        action->setShortcut(QKeySequence(outil.key));
         action->setCheckable(true);
-        connect(action, &QAction::triggered, &editeur, [this, i] { editeur.choisirOutil(i); });
+        connect(action, &QAction::triggered, &editeur, [this, i] { editeur.selectTool(i); });
         actionsOutils.append(action);
     }
     auto *valider = new QAction(QStringLiteral("Valider le rectangle"), this);
-    connect(valider, &QAction::triggered, &editeur, &Editeur::validerRectangle);
+    connect(valider, &QAction::triggered, &editeur, [this] { editeur.tool<RectangleTool>()->validate(); });
     actionsOutils.append(valider);
     // The keys work in this window even without its menu bar.
     addActions(actionsOutils);
@@ -116,7 +118,7 @@ void FenetrePrincipale::creerActionsOutils()
 
 void FenetrePrincipale::montrerOutil(int index)
 {
-    for (int i = 0; i < kNombreOutils; ++i)
+    for (int i = 0; i < int(editeur.tools().size()); ++i)
         actionsOutils[i]->setChecked(i == index);
     if (index >= 0 && index < int(outils.size())) {
         outils[size_t(index)]->setChecked(true);

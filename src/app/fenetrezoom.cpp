@@ -6,7 +6,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-FenetreZoom::FenetreZoom(Editeur &editeur, const QList<QAction *> &outils, QWidget *parent)
+FenetreZoom::FenetreZoom(Editor &editeur, const QList<QAction *> &outils, QWidget *parent)
     : QWidget(parent)
 {
     fenetres::auDessus(this, "FenetreZoom");

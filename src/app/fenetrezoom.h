@@ -3,8 +3,8 @@
 #include <QList>
 #include <QWidget>
 
+class Editor;
 class ZoomScreen;
-class Editeur;
 class QAction;
 class QToolBar;
 
@@ -18,7 +18,7 @@ class FenetreZoom : public QWidget
 
 public:
     // outils: the tool bar's actions, shared with the main window.
-    explicit FenetreZoom(Editeur &editeur, const QList<QAction *> &outils = {}, QWidget *parent = nullptr);
+    explicit FenetreZoom(Editor &editeur, const QList<QAction *> &outils = {}, QWidget *parent = nullptr);
 
     QToolBar *barreOutils = nullptr;
     ZoomScreen *ecran = nullptr;

@@ -134,9 +134,10 @@ void Menus::creerOutils(QMenuBar *barre)
 {
     outils = barre->addMenu(QStringLiteral("&Outils"));
     // The tools, then the rectangle's validation.
-    outils->addActions(m_form.actionsOutils.first(kNombreOutils));
+    const qsizetype tools = qsizetype(m_form.editeur.tools().size());
+    outils->addActions(m_form.actionsOutils.first(tools));
     outils->addSeparator();
-    outils->addActions(m_form.actionsOutils.sliced(kNombreOutils));
+    outils->addActions(m_form.actionsOutils.sliced(tools));
 }
 
 void Menus::creerAide(QMenuBar *barre)

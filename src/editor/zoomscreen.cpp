@@ -1,52 +1,52 @@
 #include "zoomscreen.h"
 
-#include "editeur.h"
+#include "editor.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
 
-ZoomScreen::ZoomScreen(Editeur &editor, QWidget *parent)
-    : Canevas(editor, parent, false)
+ZoomScreen::ZoomScreen(Editor &editor, QWidget *parent)
+    : Canvas(editor, parent, false)
 {
     setObjectName(QStringLiteral("zoomScreen"));
     m_lcd.setBackColor(kBlanc);
     m_lcd.setForeColor(kNoir);
     m_lcd.setPointer(0); // the display shows columns 0 to N - 1
     // In place of the canvas's registration: a change repaints only its dots.
-    editeur().travail().setRefreshHandler(this, [this] { update(follow()); });
+    editor.picture().setRefreshHandler(this, [this] { update(follow()); });
     fitScale();
 }
 
 ZoomScreen::~ZoomScreen()
 {
-    editeur().travail().setRefreshHandler(this, {});
+    editor().picture().setRefreshHandler(this, {});
 }
 
 QSize ZoomScreen::minimumSizeHint() const
 {
-    return editeur().travail().size() * kMinFactor;
+    return editor().picture().size() * kMinFactor;
 }
 
 void ZoomScreen::fitScale()
 {
-    const QSize picture = editeur().travail().size();
+    const QSize picture = editor().picture().size();
     if (!picture.isEmpty()) {
         const int factor = std::clamp(std::min(width() / picture.width(), height() / picture.height()),
                                       kMinFactor, kMaxFactor);
         const QSize size = picture * factor;
-        setEchelle(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), factor);
+        setScale(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), factor);
     }
-    if (facteur() != m_lcd.pixelSize() || picture != m_pictureSize)
+    if (factor() != m_lcd.pixelSize() || picture != m_pictureSize)
         layOut();
 }
 
 void ZoomScreen::layOut()
 {
-    m_pictureSize = editeur().travail().size();
+    m_pictureSize = editor().picture().size();
     const QSize shown = m_pictureSize.boundedTo(kLargestPicture);
-    m_lcd.setPixelSize(facteur());
+    m_lcd.setPixelSize(factor());
     m_lcd.setMatrixSize(shown.width());
     m_lcd.clearMatrix(0);
     m_lit.assign(size_t(shown.width()) * size_t(shown.height()), false);
@@ -58,7 +58,7 @@ void ZoomScreen::layOut()
 
 QRect ZoomScreen::follow()
 {
-    if (editeur().travail().size() != m_pictureSize) {
+    if (editor().picture().size() != m_pictureSize) {
         fitScale();
         return rect();
     }
@@ -67,7 +67,7 @@ QRect ZoomScreen::follow()
 
 QRect ZoomScreen::lightChangedDots()
 {
-    const QImage &picture = editeur().travail().image();
+    const QImage &picture = editor().picture().image();
     const QSize shown = m_pictureSize.boundedTo(kLargestPicture);
     const int P = m_lcd.pixelSize();
     const QRgb white = toQRgb(kBlanc);
@@ -98,16 +98,16 @@ QRect ZoomScreen::lightChangedDots()
 // Where the display's pixel (0, 0) stands in the widget.
 QPoint ZoomScreen::displayOrigin() const
 {
-    return origine() - m_lcd.dotRect(0, 1).topLeft();
+    return pictureOrigin() - m_lcd.dotRect(0, 1).topLeft();
 }
 
 void ZoomScreen::resizeEvent(QResizeEvent *event)
 {
-    Canevas::resizeEvent(event);
+    Canvas::resizeEvent(event);
     fitScale();
 }
 
-void ZoomScreen::peindreImage(QPaintEvent *event)
+void ZoomScreen::paintPicture(QPaintEvent *event)
 {
     // A change the picture did not announce shows here.
     const QRect missed = follow();
@@ -116,6 +116,6 @@ void ZoomScreen::peindreImage(QPaintEvent *event)
     QPainter painter(this);
     painter.fillRect(event->rect(), QColor::fromRgb(toQRgb(m_lcd.backColor())));
     const QSize shown = m_pictureSize.boundedTo(kLargestPicture);
-    const QRect screen = QRect(origine(), shown * facteur()) & event->rect();
+    const QRect screen = QRect(pictureOrigin(), shown * factor()) & event->rect();
     painter.drawImage(screen, m_lcd.display().image(), screen.translated(-displayOrigin()));
 }

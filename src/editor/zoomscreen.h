@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canevas.h"
+#include "canvas.h"
 
 #include "dotmatrix/dotmatrix.h"
 
@@ -12,7 +12,7 @@
 // screen, centred. It is a canvas of the same editor: every tool works in it as
 // on the picture itself. When the picture changes, only the dots whose pixel
 // changed are lit or cleared, and only they are repainted.
-class ZoomScreen : public Canevas
+class ZoomScreen : public Canvas
 {
     Q_OBJECT
 
@@ -23,14 +23,14 @@ public:
     // largest factor, and the rows the LCD copies to its display whole.
     static constexpr QSize kLargestPicture{32767 / kMaxFactor - 1, 198};
 
-    explicit ZoomScreen(Editeur &editor, QWidget *parent = nullptr);
+    explicit ZoomScreen(Editor &editor, QWidget *parent = nullptr);
     ~ZoomScreen() override;
 
     QSize sizeHint() const override { return QSize(486, 304); }
     QSize minimumSizeHint() const override;
 
 protected:
-    void peindreImage(QPaintEvent *event) override;
+    void paintPicture(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

@@ -5,7 +5,7 @@
 #include "app/fenetreprincipale.h"
 #include "app/menus.h"
 #include "app/picturebutton.h"
-#include "editor/canevas.h"
+#include "editor/canvas.h"
 #include "support/files.h"
 #include "support/imagediff.h"
 #include "support/recordingdialogs.h"

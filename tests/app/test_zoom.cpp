@@ -37,14 +37,14 @@ protected:
         ez = zoom->ecran;
     }
     // The screen point in the dot of picture pixel (x, y), dx, dy from its corner.
-    QPoint point(int x, int y, int dx = 0, int dy = 0) const { return ez->origine() + QPoint(x, y) * ez->facteur() + QPoint(dx, dy); }
+    QPoint point(int x, int y, int dx = 0, int dy = 0) const { return ez->pictureOrigin() + QPoint(x, y) * ez->factor() + QPoint(dx, dy); }
     // The screen shows the picture (black and white) and nothing else: each pixel a
     // factor x factor square, white around.
     ::testing::AssertionResult montre(const QImage &image) const
     {
         QImage attendu(ez->size(), QImage::Format_RGB32);
         attendu.fill(Qt::white);
-        QPainter(&attendu).drawImage(QRect(ez->origine(), image.size() * ez->facteur()), image);
+        QPainter(&attendu).drawImage(QRect(ez->pictureOrigin(), image.size() * ez->factor()), image);
         return sameImage(attendu, ez->grab().toImage());
     }
 
@@ -60,14 +60,14 @@ TEST_F(Zoom, EveryPixelButWhiteIsADotAndAClickOnADotSetsItsPixel)
     f->document.work.setPixel(0, 0, kNoir);
     f->document.work.setPixel(159, 99, 0x123456);
     zoomer();
-    ASSERT_EQ(ez->facteur(), 3);
-    EXPECT_EQ(ez->origine(), QPoint(3, 2));
+    ASSERT_EQ(ez->factor(), 3);
+    EXPECT_EQ(ez->pictureOrigin(), QPoint(3, 2));
     EXPECT_TRUE(montre(blackAt({160, 100}, {{0, 0}, {159, 99}})));
     QTest::keyClick(ez, Qt::Key_P);
     EXPECT_TRUE(f->outils[0]->isChecked());
     for (int facteur : {3, 5}) {
         zoom->resize(QSize(160, 100) * facteur + QSize(20, 20 + zoom->barreOutils->height()));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return ez->facteur() == facteur; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return ez->factor() == facteur; }));
         for (int coin : {0, facteur - 1}) {
             f->document.work.cls();
             QTest::mouseClick(ez, Qt::LeftButton, {}, point(10, 20, coin, coin));
@@ -83,7 +83,7 @@ TEST_F(Zoom, EveryPixelButWhiteIsADotAndAClickOnADotSetsItsPixel)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !peint.region.isEmpty(); }));
     EXPECT_EQ(peint.region, QRegion(QRect(point(30, 40), QSize(5, 5))));
     zoom->resize(2000, 1300); // the largest whole factor that fits, 8 at most
-    EXPECT_TRUE(QTest::qWaitFor([&] { return ez->facteur() == 8; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ez->factor() == 8; }));
     EXPECT_TRUE(montre(blackAt({160, 100}, {{10, 20}, {30, 40}})));
 }
 

@@ -1,65 +1,12 @@
-#include "editor/canevas.h"
-#include "editor/editeur.h"
-#include "support/imagediff.h"
+#include "canvastest.h"
 
-#include <QPainter>
+#include "editor/ellipsetool.h"
+#include "editor/linetool.h"
+#include "editor/texttool.h"
+
 #include <QSignalSpy>
-#include <QTest>
 
-using Path = QList<QPointF>;
-
-// The canvas on a white 160 x 100 picture, driven by real events at fractional canvas-pixel positions.
-class CanevasTest : public ::testing::Test
-{
-protected:
-    CanevasTest()
-    {
-        QObject::connect(&editeur, &Editeur::coordonnees, [this](const QString &text) { readout = text; });
-        canvas.show();
-    }
-    void send(QEvent::Type type, QPointF p, Qt::MouseButton button, Qt::KeyboardModifiers mods = {})
-    {
-        const QPointF at = QPointF(canvas.origin()) + p;
-        QMouseEvent event(type, at, canvas.mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : button,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : button, mods);
-        QCoreApplication::sendEvent(&canvas, &event);
-    }
-    void stroke(const Path &path, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers pressMods = {})
-    {
-        send(QEvent::MouseButtonPress, path.first(), button, pressMods);
-        for (const QPointF &p : path.sliced(1))
-            send(QEvent::MouseMove, p, button);
-        send(QEvent::MouseButtonRelease, path.last(), button);
-    }
-    void key(Qt::Key k) { QTest::keyClick(&canvas, k); }
-    void sizes(int pixel, int width)
-    {
-        while (editeur.taillePixel().value() != pixel)
-            editeur.taillePixel().value() < pixel ? editeur.pixelPlus() : editeur.pixelMoins();
-        while (editeur.epaisseurLigne().value() != width)
-            editeur.epaisseurLigne().value() < width ? editeur.epaisseurPlus() : editeur.epaisseurMoins();
-    }
-    // The picture in a ground colour with rectangles in a colour, holes in the ground colour.
-    static QImage with(const QList<QRect> &rects, QColor colour = Qt::black, QColor ground = Qt::white,
-                       const QList<QRect> &holes = {})
-    {
-        QImage image(160, 100, QImage::Format_RGB32);
-        image.fill(ground);
-        QPainter painter(&image);
-        for (const auto &[list, c] : {std::pair{rects, colour}, {holes, ground}})
-            for (const QRect &r : list)
-                painter.fillRect(r, c);
-        return image;
-    }
-    QImage shown() { return canvas.grab().toImage(); }
-
-    Surface picture{160, 100};
-    Editeur editeur{picture};
-    Canevas canvas{editeur};
-    QString readout;
-};
-
-TEST_F(CanevasTest, PixelToolsPaintSquaresFromTheTruncatedPointerAlongTheWholeStroke)
+TEST_F(CanvasTest, PixelToolsPaintSquaresFromTheTruncatedPointerAlongTheWholeStroke)
 {
     struct Row { const char *what; int tool, size; Qt::MouseButton button; QList<Path> strokes; QList<QRect> squares; };
     const Row rows[] = {
@@ -76,7 +23,7 @@ TEST_F(CanevasTest, PixelToolsPaintSquaresFromTheTruncatedPointerAlongTheWholeSt
         SCOPED_TRACE(row.what);
         const bool off = row.tool == 1;
         picture.image().fill(off ? Qt::black : Qt::white);
-        editeur.choisirOutil(row.tool);
+        editor.selectTool(row.tool);
         sizes(row.size, 1);
         for (const Path &path : row.strokes)
             stroke(path, row.button);
@@ -84,9 +31,9 @@ TEST_F(CanevasTest, PixelToolsPaintSquaresFromTheTruncatedPointerAlongTheWholeSt
     }
 }
 
-TEST_F(CanevasTest, LineIsRestartedByAPressNudgedByArrowsAndDrawnOnceByEnter)
+TEST_F(CanvasTest, LineIsRestartedByAPressNudgedByArrowsAndDrawnOnceByEnter)
 {
-    editeur.choisirOutil(3);
+    editor.selectTool(3);
     stroke({{70, 20}, {90, 90}});
     stroke({{10, 10}, {30, 10}});
     key(Qt::Key_Down);
@@ -100,11 +47,11 @@ TEST_F(CanevasTest, LineIsRestartedByAPressNudgedByArrowsAndDrawnOnceByEnter)
     picture.cls(); // at width 3, three rows thick
     sizes(1, 3);
     stroke({{10, 30}, {60, 30}});
-    editeur.validerLigne();
+    editor.tool<LineTool>()->validate();
     EXPECT_TRUE(sameImage(with({{12, 29, 47, 3}}).copy(12, 0, 47, 100), picture.image().copy(12, 0, 47, 100)));
 }
 
-TEST_F(CanevasTest, EllipseGrowsRightAndDownOnePixelWideAndOnlyItsButtonDrawsIt)
+TEST_F(CanvasTest, EllipseGrowsRightAndDownOnePixelWideAndOnlyItsButtonDrawsIt)
 {
     QImage golden = with({});
     QPainter(&golden).drawImage(10, 10, imageFromAscii({
@@ -130,18 +77,18 @@ TEST_F(CanevasTest, EllipseGrowsRightAndDownOnePixelWideAndOnlyItsButtonDrawsIt)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.what);
         picture.cls();
-        editeur.choisirOutil(4);
+        editor.selectTool(4);
         for (const Path &path : row.strokes)
             stroke(path);
-        editeur.choisirOutil(4); // the same tool keeps a pending ellipse
+        editor.selectTool(4); // the same tool keeps a pending ellipse
         key(Qt::Key_Return);
         EXPECT_TRUE(sameImage(with({}), picture.image()));
-        editeur.validerEllipse();
+        editor.tool<EllipseTool>()->validate();
         EXPECT_TRUE(sameImage(row.expected, picture.image()));
     }
 }
 
-TEST_F(CanevasTest, RectangleOutlinesGrowInwardsAreClippedAndFilledWithShift)
+TEST_F(CanvasTest, RectangleOutlinesGrowInwardsAreClippedAndFilledWithShift)
 {
     struct Row { int width; QPoint from, to; bool shift; QRect outer, hole; };
     const Row rows[] = {
@@ -152,7 +99,7 @@ TEST_F(CanevasTest, RectangleOutlinesGrowInwardsAreClippedAndFilledWithShift)
         {1, {150, 95}, {170, 110}, true, {150, 95, 10, 5}, {}}, // Shift held at the press
         {1, {5, 5}, {5, 5}, false, {5, 5, 1, 1}, {}},
     };
-    editeur.choisirOutil(5);
+    editor.selectTool(5);
     for (const Row &row : rows) {
         SCOPED_TRACE(testing::Message() << row.width << " " << row.from.x() << "," << row.from.y());
         picture.cls();
@@ -167,7 +114,7 @@ TEST_F(CanevasTest, RectangleOutlinesGrowInwardsAreClippedAndFilledWithShift)
     EXPECT_TRUE(sameImage(with({{5, 5, 1, 1}}), picture.image()));
 }
 
-TEST_F(CanevasTest, FillCoversTheFourConnectedAreaOfTheClickedColour)
+TEST_F(CanvasTest, FillCoversTheFourConnectedAreaOfTheClickedColour)
 {
     const QImage cadre = with({{10, 10, 11, 11}}, Qt::black, Qt::white, {{11, 11, 9, 9}});
     struct Row { const char *what; QImage before; Qt::MouseButton button; QPointF at; QImage after; };
@@ -179,7 +126,7 @@ TEST_F(CanevasTest, FillCoversTheFourConnectedAreaOfTheClickedColour)
          Qt::black), Qt::RightButton, {5, 5}, with({{0, 0, 1, 1}})},
         {"same colour", cadre, Qt::RightButton, {15, 15}, cadre},
     };
-    editeur.choisirOutil(6);
+    editor.selectTool(6);
     for (const Row &row : rows) {
         SCOPED_TRACE(row.what);
         QPainter(&picture.image()).drawImage(0, 0, row.before);
@@ -188,43 +135,78 @@ TEST_F(CanevasTest, FillCoversTheFourConnectedAreaOfTheClickedColour)
     }
 }
 
-TEST_F(CanevasTest, PendingShapesOnlyShowOverThePictureAndAnotherToolDropsThem)
+TEST_F(CanvasTest, PendingShapesOnlyShowOverThePictureAndAnotherToolDropsThem)
 {
     const QImage plain = shown();
-    editeur.setTexte(QStringLiteral("Bonjour"));
+    editor.setText(QStringLiteral("Bonjour"));
     for (int tool : {2, 3, 4, 5}) {
         SCOPED_TRACE(tool);
-        editeur.choisirOutil(tool);
+        editor.selectTool(tool);
         stroke({{10, 10}, {60, 40}}, Qt::RightButton);
         EXPECT_NE(shown(), plain);
-        editeur.choisirOutil(tool == 3 ? 4 : 3);
+        editor.selectTool(tool == 3 ? 4 : 3);
         EXPECT_EQ(shown(), plain);
-        editeur.choisirOutil(tool);
+        editor.selectTool(tool);
         key(Qt::Key_Return);
-        editeur.validerEllipse();
+        editor.tool<EllipseTool>()->validate();
     }
     EXPECT_TRUE(sameImage(with({}), picture.image())); // nothing drawn without a validation
     send(QEvent::MouseMove, {-3.5, 10.9}, Qt::NoButton); // the readout truncates towards zero
     EXPECT_EQ(readout, "-3x10");
 }
 
-TEST_F(CanevasTest, TheLabelIsPlacedAndDroppedByClicksAndValidationPrintsOnlyItsGlyphs)
+// Where each rubber band shows, in picture pixels: its bounding box, and whether
+// it covers any pixel of the middle of the shape (a filled rectangle's dots).
+TEST_F(CanvasTest, RubberBandsCoverTheirShapesPixelsAndNoMore)
+{
+    struct Row { const char *what; int tool, width; Path path; bool shift; QRect box, middle; bool inMiddle; };
+    const Row rows[] = {
+        {"line, its start as it came, not truncated", 3, 1, {{10.2, 10.7}, {30, 10}}, false, {10, 10, 21, 2}, {}, false},
+        {"line at width 3", 3, 3, {{10, 10}, {30, 10}}, false, {9, 9, 23, 3}, {}, false},
+        {"a line's single point, shown down and right", 3, 1, {{5, 5}}, false, {6, 6, 1, 1}, {}, false},
+        {"ellipse", 4, 3, {{10, 10}, {30, 20}}, false, {10, 10, 21, 11}, {15, 13, 11, 5}, false},
+        {"rectangle, corners in any order", 5, 3, {{50, 35}, {40.7, 30.2}}, false, {40, 30, 11, 6}, {42, 32, 7, 2}, false},
+        {"rectangle on the picture's first row and column", 5, 1, {{5, 3}, {0, 0}}, false, {0, 0, 6, 4}, {}, false},
+        {"filled rectangle", 5, 1, {{40, 30}, {50, 35}}, true, {40, 30, 11, 6}, {42, 32, 7, 2}, true},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what);
+        editor.selectTool(row.tool);
+        sizes(1, row.width);
+        stroke(row.path, Qt::LeftButton, row.shift ? Qt::ShiftModifier : Qt::NoModifier);
+        QRect box;
+        int inMiddle = 0;
+        for (QPoint p : rubberBand()) {
+            box |= QRect(p, QSize(1, 1));
+            inMiddle += row.middle.contains(p);
+        }
+        EXPECT_EQ(box, row.box) << box.x() << "," << box.y() << " " << box.width() << "x" << box.height();
+        EXPECT_EQ(inMiddle > 0, row.inMiddle) << inMiddle;
+        editor.selectTool(-1);
+    }
+}
+
+TEST_F(CanvasTest, TheLabelIsPlacedAndDroppedByClicksAndValidationPrintsOnlyItsGlyphs)
 {
     for (int x = 0; x < 160; x += 3) // every third column black
         QPainter(&picture.image()).fillRect(x, 0, 1, 100, Qt::black);
     const QImage before = picture.image().copy();
-    editeur.choisirOutil(2);
-    editeur.setTexte(QStringLiteral("Brivane\r\nTI-89"));
+    editor.selectTool(2);
+    editor.setText(QStringLiteral("Brivane\r\nTI-89"));
     stroke({{80, 60}});
-    stroke({editeur.rectEtiquette().center()}); // a click on the label drops it
+    stroke({editor.tool<TextTool>()->labelRect().center()}); // a click on the label drops it
     stroke({{20.4, 30.6}});
-    editeur.choisirPolice(QStringLiteral("DejaVu Serif")); // applies to the placed label at once
+    editor.setFontFamily(QStringLiteral("DejaVu Serif")); // applies to the placed label at once
     key(Qt::Key_Left);
     key(Qt::Key_Up);
-    const QRectF box = editeur.rectEtiquette();
+    const QRectF box = editor.tool<TextTool>()->labelRect();
     EXPECT_EQ(box.topLeft(), QPointF(19, 30));
+    const QList<QPoint> label = rubberBand(); // the label shows where validation prints it
+    EXPECT_GT(label.size(), 20);
+    for (QPoint p : label)
+        EXPECT_TRUE(box.contains(QPointF(p) + QPointF(0.5, 0.5))) << p.x() << ", " << p.y();
     key(Qt::Key_Return);
-    EXPECT_FALSE(editeur.etiquetteTexte().visible);
+    EXPECT_FALSE(editor.tool<TextTool>()->pending());
     EXPECT_EQ(picture.font().family(), "DejaVu Serif");
     int onSecondLine = 0;
     for (int y = 0; y < 100; ++y)
@@ -236,21 +218,21 @@ TEST_F(CanevasTest, TheLabelIsPlacedAndDroppedByClicksAndValidationPrintsOnlyIts
     EXPECT_GT(onSecondLine, 5);
 }
 
-TEST(EditeurPolice, StylesReachAllThreeFontsAndASizeBeyondTheLimitIsRefused)
+TEST(EditorFont, StylesReachAllThreeFontsAndASizeBeyondTheLimitIsRefused)
 {
     Surface picture(160, 100);
-    Editeur editeur(picture);
-    QSignalSpy banner(&editeur, &Editeur::messageBanniere);
-    editeur.setGras(true); // also keeps the large previews quick to draw
-    editeur.setSouligne(true);
-    while (editeur.taillePolice().value() < Editeur::kTaillePoliceMax)
-        editeur.taillePlus();
-    const QImage preview = editeur.apercuPolice().image();
-    editeur.taillePlus();
+    Editor editor(picture);
+    QSignalSpy banner(&editor, &Editor::bannerMessage);
+    editor.setBold(true); // also keeps the large previews quick to draw
+    editor.setUnderline(true);
+    while (editor.fontSize().value() < Editor::kMaxFontSize)
+        editor.increaseFontSize();
+    const QImage preview = editor.fontPreview().image();
+    editor.increaseFontSize();
     EXPECT_EQ(banner.count() == 1 ? banner.at(0).at(0).toString() : QString(), QStringLiteral("Erreur à la selection de la taille de la police..."));
-    EXPECT_TRUE(sameImage(preview, editeur.apercuPolice().image()));
-    for (const QFont &font : {picture.font(), editeur.apercuPolice().font(), editeur.etiquetteTexte().font}) {
-        EXPECT_EQ(font.pointSize(), Editeur::kTaillePoliceMax);
+    EXPECT_TRUE(sameImage(preview, editor.fontPreview().image()));
+    for (const QFont &font : {picture.font(), editor.fontPreview().font(), editor.font()}) {
+        EXPECT_EQ(font.pointSize(), Editor::kMaxFontSize);
         EXPECT_TRUE(font.bold() && font.underline() && !font.italic() && !font.strikeOut());
     }
 }
