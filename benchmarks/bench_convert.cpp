@@ -8,7 +8,7 @@ namespace {
 // A 160 x 100 work picture with every grey level and colour mixed in.
 Surface colourPicture(int width = 160, int height = 100)
 {
-    Surface s(width, height, kBlanc);
+    Surface s(width, height, kWhite);
     QImage &image = s.image();
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
@@ -48,7 +48,7 @@ void BM_StretchBlt(benchmark::State &state)
     const auto reduction = Reduction(state.range(0));
     state.SetLabel(reduction == Reduction::And ? "et" : "moyenne");
     const Surface source = colourPicture(6000, 4000);
-    Surface picture(160, 100, kBlanc);
+    Surface picture(160, 100, kWhite);
     for (auto _ : state) {
         stretchBlt(picture, QRect(0, 0, 160, 100), source, QRect(0, 0, 6000, 4000), reduction);
         benchmark::DoNotOptimize(picture.image().constBits());

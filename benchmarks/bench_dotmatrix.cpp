@@ -16,8 +16,8 @@ struct Banner
     Banner()
     {
         banner.resize(593, 25);
-        sign.setBackColor(0xF8E4D8);
-        sign.setForeColor(0xFF0000);
+        sign.setBackColor(qRgb(0xD8, 0xE4, 0xF8));
+        sign.setForeColor(qRgb(0, 0, 0xFF));
         sign.setPixelSize(2);
         sign.makeText(kWelcome);
         banner.show();
@@ -65,8 +65,8 @@ BENCHMARK(BM_Maketext666)->Unit(benchmark::kMillisecond);
 void BM_LcdPicture(benchmark::State &state)
 {
     DotMatrix lcd(DotMatrixPolicy::lcd);
-    lcd.setBackColor(kBlanc);
-    lcd.setForeColor(kNoir);
+    lcd.setBackColor(kWhite);
+    lcd.setForeColor(kBlack);
     lcd.setPointer(0);
     for (auto _ : state) {
         lcd.setPixelSize(3);

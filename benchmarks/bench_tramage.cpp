@@ -11,7 +11,7 @@ namespace {
 // A 160 x 100 photograph-like picture: smooth shading with some texture.
 Surface photo()
 {
-    Surface s(160, 100, kBlanc);
+    Surface s(160, 100, kWhite);
     QImage &image = s.image();
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 160; ++x) {

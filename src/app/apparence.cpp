@@ -37,26 +37,26 @@ void placer(QWidget *widget, std::string_view nom)
         widget->setToolTip(bulle);
 }
 
-void fond(QWidget *widget, Couleur couleur)
+void fond(QWidget *widget, QRgb couleur)
 {
     QPalette pal = widget->palette();
-    pal.setColor(QPalette::Window, QColor::fromRgb(toQRgb(couleur)));
+    pal.setColor(QPalette::Window, QColor::fromRgb(couleur));
     widget->setPalette(pal);
     // Buttons (check boxes, option buttons) fill with the Button role otherwise.
     widget->setBackgroundRole(QPalette::Window);
     widget->setAutoFillBackground(true);
 }
 
-void fondSaisie(QWidget *widget, Couleur couleur)
+void fondSaisie(QWidget *widget, QRgb couleur)
 {
     QPalette pal = widget->palette();
-    pal.setColor(QPalette::Base, QColor::fromRgb(toQRgb(couleur)));
+    pal.setColor(QPalette::Base, QColor::fromRgb(couleur));
     widget->setPalette(pal);
 }
 
-Couleur fondSaisie(const QWidget *widget)
+QRgb fondSaisie(const QWidget *widget)
 {
-    return fromQRgb(widget->palette().color(QPalette::Base).rgb());
+    return widget->palette().color(QPalette::Base).rgb();
 }
 
 QLabel *entete(QWidget *parent, std::string_view nom)
@@ -82,7 +82,7 @@ QWidget *ligne(QWidget *parent, std::string_view nom)
     trait->setObjectName(QString::fromUtf8(nom.data(), qsizetype(nom.size())));
     const QLine l = geometrie::ligne(nom);
     trait->setGeometry(QRect(l.p1(), l.p2()).normalized());
-    fond(trait, kNoir);
+    fond(trait, kBlack);
     trait->setAttribute(Qt::WA_TransparentForMouseEvents);
     return trait;
 }

@@ -18,9 +18,9 @@ namespace apparence {
 void placer(QWidget *widget, std::string_view nom);
 
 // The widget's own background (window role) or, for text entries, its base colour.
-void fond(QWidget *widget, Couleur couleur);
-void fondSaisie(QWidget *widget, Couleur couleur);
-Couleur fondSaisie(const QWidget *widget);
+void fond(QWidget *widget, QRgb couleur);
+void fondSaisie(QWidget *widget, QRgb couleur);
+QRgb fondSaisie(const QWidget *widget);
 
 // A section header: single flat border, header background, caption from the table.
 QLabel *entete(QWidget *parent, std::string_view nom);

@@ -129,7 +129,7 @@ void FenetrePrincipale::creerEnregistrement()
     entetes[3] = apparence::entete(this, "enteteNomAuto");
     nomSuivant = controle<QLabel>("nomSuivant", this);
     nomSuivant->setFrameStyle(QFrame::Box | QFrame::Plain);
-    apparence::fond(nomSuivant, kBlanc);
+    apparence::fond(nomSuivant, kWhite);
     boutons[FenetrePrincipale::BoutonSauverSous] = bouton("boutonSauverSous", this);
     boutons[FenetrePrincipale::BoutonVisualisateur] = bouton("boutonVisualisateur", this);
     apparence::ligne(this, "Line3");

@@ -39,11 +39,16 @@ QString infobulle(std::string_view nom);
 
 } // namespace geometrie
 
-// The colours the windows use, 0x00BBGGRR.
+// The colours the windows use. They were chosen as the classic 0x00BBGGRR
+// values written below, blue in the high byte.
 namespace couleurs {
-inline constexpr Couleur fond = 0xF8E4D8;       // window background
-inline constexpr Couleur entete = 0xDF967A;     // section header labels
-inline constexpr Couleur texteNormal = kBlanc;  // text boxes
-inline constexpr Couleur texteSurvol = 0x00FFFF; // text box under the pointer (yellow)
-inline constexpr Couleur banniere = 0xFF0000;   // banner dots (blue)
+constexpr QRgb fromBgr(unsigned bgr)
+{
+    return 0xFF000000u | ((bgr & 0xFFu) << 16) | (bgr & 0xFF00u) | ((bgr >> 16) & 0xFFu);
+}
+inline constexpr QRgb fond = fromBgr(0xF8E4D8);        // window background
+inline constexpr QRgb entete = fromBgr(0xDF967A);      // section header labels
+inline constexpr QRgb texteNormal = kWhite;            // text boxes
+inline constexpr QRgb texteSurvol = fromBgr(0x00FFFF); // text box under the pointer (yellow)
+inline constexpr QRgb banniere = fromBgr(0xFF0000);    // banner dots (blue)
 } // namespace couleurs

@@ -38,7 +38,7 @@ public:
     // The folder and the name selected in listeFichiers (empty without a selection).
     QString cheminSelection() const;
 
-    Surface apercu{160, 100, kBlanc}; // the preview
+    Surface apercu{160, 100, kWhite}; // the preview
     QLabel *enteteApercu = nullptr;
     SurfaceWidget *vueApercu = nullptr;
     QComboBox *listeLecteurs = nullptr;

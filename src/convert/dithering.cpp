@@ -1,6 +1,7 @@
 #include "dithering.h"
 
 #include "monochrome.h"
+#include "platform/colour.h"
 
 #include <QImage>
 
@@ -11,8 +12,6 @@
 namespace monochrome {
 namespace {
 
-constexpr QRgb kBlack = 0xFF000000;
-constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr int kSums = 3 * 255 + 1;
 constexpr int kDarkest = 127; // the last tone that renders black
 

@@ -242,7 +242,7 @@ QImage Document::fittedPicture() const
     // the right of the picture, as they do for a picture at the top-left corner.
     const int w = std::max(m_fit.width(), 0);
     const int h = std::max(m_fit.height(), 0);
-    Surface picture((w + 7) / 8 * 8, h, kBlanc);
+    Surface picture((w + 7) / 8 * 8, h, kWhite);
     bitBlt(picture, 0, 0, picture.width(), h, work, m_fit.x(), m_fit.y());
     return picture.image();
 }

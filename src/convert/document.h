@@ -55,9 +55,9 @@ public:
 
     // The three pictures use a white background: cleared parts then count as clear
     // pixels in the file (only exact white is clear).
-    Surface source{392, 216, kBlanc};
-    Surface preview{kScreenWidth, kScreenHeight, kBlanc};
-    Surface work{kScreenWidth, kScreenHeight, kBlanc};
+    Surface source{392, 216, kWhite};
+    Surface preview{kScreenWidth, kScreenHeight, kWhite};
+    Surface work{kScreenWidth, kScreenHeight, kWhite};
 
     // Option values, bound to the window's controls.
     int outputWidth = kScreenWidth;   // 16 to 160 by 16 in the window

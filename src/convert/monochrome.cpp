@@ -1,13 +1,12 @@
 #include "monochrome.h"
 
+#include "platform/colour.h"
+
 #include <algorithm>
 
 namespace monochrome {
 
 namespace {
-
-constexpr QRgb kBlack = 0xFF000000;
-constexpr QRgb kWhite = 0xFFFFFFFF;
 
 // The simple method works on this fixed area, the work picture's full size.
 constexpr int kAreaWidth = 160;

@@ -148,7 +148,7 @@ void DotMatrix::copyToDisplay(int x, int y, int w, int h, int sx, const QRect &a
                sx + part.x() - x, part.y() - y);
 }
 
-void DotMatrix::setBackColor(Couleur colour)
+void DotMatrix::setBackColor(QRgb colour)
 {
     m_buffer.setBackColor(colour);
     m_buffer.cls();

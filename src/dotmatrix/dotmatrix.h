@@ -57,7 +57,7 @@ public:
     static constexpr QSize kSignBufferSize{8000, 333};
     // The display's designed size: 3000 x 465 twips.
     static constexpr QSize kDesignSize{200, 31};
-    static constexpr Couleur kDesignBackColor = 0x800000;
+    static constexpr QRgb kDesignBackColor = 0xFF000080; // dark blue
     // The text a new sign shows (135 characters).
     static const QString kInitialText;
 
@@ -72,11 +72,11 @@ public:
     // The same, limited to the part of the display inside area.
     void present(const QRect &area);
 
-    Couleur backColor() const { return m_buffer.backColor(); }
+    QRgb backColor() const { return m_buffer.backColor(); }
     // Clears both images to the colour, repaints columns 1 to N - 1 and shows them.
-    void setBackColor(Couleur colour);
-    Couleur foreColor() const { return m_foreColor; }
-    void setForeColor(Couleur colour) { m_foreColor = colour; }
+    void setBackColor(QRgb colour);
+    QRgb foreColor() const { return m_foreColor; }
+    void setForeColor(QRgb colour) { m_foreColor = colour; }
 
     // P, the dot size in pixels.
     int pixelSize() const { return m_pixelSize; }
@@ -164,7 +164,7 @@ private:
     int m_columnCount = 0;
     int m_pointer = 1;
     int m_pixelSize = 2;
-    Couleur m_foreColor = 255;
+    QRgb m_foreColor = 0xFFFF0000; // red
     // A scroll step is running.
     bool m_busy = false;
     std::array<font5x7::GlyphRows, 256> m_font{};

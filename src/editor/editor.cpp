@@ -46,8 +46,8 @@ Editor::~Editor() = default;
 // select the first five by position.
 void Editor::registerTools()
 {
-    addTool<PixelTool>(QStringLiteral("Pixel On"), Qt::Key_P, kNoir);
-    addTool<PixelTool>(QStringLiteral("Pixel off"), Qt::Key_O, kBlanc);
+    addTool<PixelTool>(QStringLiteral("Pixel On"), Qt::Key_P, kBlack);
+    addTool<PixelTool>(QStringLiteral("Pixel off"), Qt::Key_O, kWhite);
     addTool<TextTool>(QStringLiteral("Texte"), Qt::Key_T);
     addTool<LineTool>(QStringLiteral("Ligne"), Qt::Key_L);
     addTool<EllipseTool>(QStringLiteral("Ellipse"), Qt::Key_E);

@@ -21,7 +21,7 @@ void EllipseTool::draw(Surface &picture)
     // 1257 samples, t from 0 to 6.28; the bound is 6.282, not 2 pi, so the
     // outline stops one row short of the bottom of its box.
     for (double t = 0; t <= 6.282; t += 0.005)
-        picture.setPixel(truncate(rx * std::cos(t) + cx), truncate(ry * std::sin(t) + cy), kNoir);
+        picture.setPixel(truncate(rx * std::cos(t) + cx), truncate(ry * std::sin(t) + cy), kBlack);
 }
 
 void EllipseTool::paintPending(QPainter &painter) const

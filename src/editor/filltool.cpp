@@ -50,8 +50,8 @@ void FillTool::press(const QPointF &at, Qt::MouseButton button, Qt::KeyboardModi
 {
     if (button != Qt::LeftButton && button != Qt::RightButton)
         return;
-    const Couleur colour = button == Qt::LeftButton ? kNoir : kBlanc;
-    if (!floodFill(picture().image(), truncate(at), toQRgb(colour)))
+    const QRgb colour = button == Qt::LeftButton ? kBlack : kWhite;
+    if (!floodFill(picture().image(), truncate(at), colour))
         return;
     picture().refresh();
     finishStep();

@@ -26,7 +26,7 @@ void LineTool::nudge(QPoint by)
 
 void LineTool::draw(Surface &picture)
 {
-    picture.line(m_start, m_end, kNoir);
+    picture.line(m_start, m_end, kBlack);
 }
 
 void LineTool::paintPending(QPainter &painter) const

@@ -12,7 +12,7 @@
 class PixelTool : public Tool
 {
 public:
-    PixelTool(Editor &editor, Couleur colour) : Tool(editor), m_colour(colour) {}
+    PixelTool(Editor &editor, QRgb colour) : Tool(editor), m_colour(colour) {}
 
     void press(const QPointF &at, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) override;
     void drag(const QPointF &at, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) override;
@@ -22,7 +22,7 @@ private:
     void paintTo(const QPointF &at);
     void paintSquare(QPoint at);
 
-    Couleur m_colour = kNoir;
+    QRgb m_colour = kBlack;
     // The square the stroke painted last (none outside a stroke).
     std::optional<QPoint> m_lastSquare;
 };

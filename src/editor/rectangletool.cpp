@@ -13,7 +13,7 @@ void fillRect(Surface &picture, const QRect &rect)
     const QRect r = rect & picture.rect();
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
-            picture.setPixel(x, y, kNoir);
+            picture.setPixel(x, y, kBlack);
 }
 
 } // namespace

@@ -37,8 +37,8 @@ void SurfaceWidget::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     // Whatever the surface does not cover shows the surface's background.
-    const Couleur back = m_surface ? m_surface->backColor() : kBlanc;
-    painter.fillRect(event->rect(), QColor::fromRgb(toQRgb(back)));
+    const QRgb back = m_surface ? m_surface->backColor() : kWhite;
+    painter.fillRect(event->rect(), QColor::fromRgb(back));
     if (m_surface)
         painter.drawImage(origin(), m_surface->image());
     if (m_border) {

@@ -58,7 +58,7 @@ void TextTool::draw(Surface &picture)
     QFont font = picture.font();
     font.setFamily(editor().font().family());
     picture.setFont(font);
-    picture.setForeColor(kNoir);
+    picture.setForeColor(kBlack);
     picture.setCurrentY(m_topLeft.y());
     for (const QString &line : lines()) {
         picture.setCurrentX(m_topLeft.x());

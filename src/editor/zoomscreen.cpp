@@ -11,8 +11,8 @@ ZoomScreen::ZoomScreen(Editor &editor, QWidget *parent)
     : Canvas(editor, parent, false)
 {
     setObjectName(QStringLiteral("zoomScreen"));
-    m_lcd.setBackColor(kBlanc);
-    m_lcd.setForeColor(kNoir);
+    m_lcd.setBackColor(kWhite);
+    m_lcd.setForeColor(kBlack);
     m_lcd.setPointer(0); // the display shows columns 0 to N - 1
     // In place of the canvas's registration: a change repaints only its dots.
     editor.picture().setRefreshHandler(this, [this] { update(follow()); });
@@ -70,7 +70,7 @@ QRect ZoomScreen::lightChangedDots()
     const QImage &picture = editor().picture().image();
     const QSize shown = m_pictureSize.boundedTo(kLargestPicture);
     const int P = m_lcd.pixelSize();
-    const QRgb white = toQRgb(kBlanc);
+    const QRgb white = kWhite;
     QRect changed; // in picture pixels
     for (int y = 0; y < shown.height(); ++y) {
         const QRgb *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
@@ -114,7 +114,7 @@ void ZoomScreen::paintPicture(QPaintEvent *event)
     if (!missed.isEmpty() && !event->rect().contains(missed))
         update(missed);
     QPainter painter(this);
-    painter.fillRect(event->rect(), QColor::fromRgb(toQRgb(m_lcd.backColor())));
+    painter.fillRect(event->rect(), QColor::fromRgb(m_lcd.backColor()));
     const QSize shown = m_pictureSize.boundedTo(kLargestPicture);
     const QRect screen = QRect(pictureOrigin(), shown * factor()) & event->rect();
     painter.drawImage(screen, m_lcd.display().image(), screen.translated(-displayOrigin()));

@@ -12,10 +12,10 @@
 
 namespace {
 
-QImage blankImage(int width, int height, Couleur background)
+QImage blankImage(int width, int height, QRgb background)
 {
     QImage image(qMax(0, width), qMax(0, height), QImage::Format_RGB32);
-    image.fill(toQRgb(background));
+    image.fill(background);
     return image;
 }
 
@@ -26,7 +26,7 @@ int toPixel(double v)
 
 } // namespace
 
-Surface::Surface(int width, int height, Couleur background)
+Surface::Surface(int width, int height, QRgb background)
     : m_image(blankImage(width, height, background))
     , m_backColor(background)
 {
@@ -47,32 +47,32 @@ void Surface::setPicture(const QImage &picture)
 
 void Surface::cls()
 {
-    m_image.fill(toQRgb(m_backColor));
+    m_image.fill(m_backColor);
     m_currentX = m_currentY = 0;
 }
 
-Couleur Surface::point(int x, int y) const
+QRgb Surface::point(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= width() || y >= height())
-        return kCouleurInvalide;
-    return fromQRgb(reinterpret_cast<const QRgb *>(m_image.constScanLine(y))[x]);
+        return kNoColour;
+    return reinterpret_cast<const QRgb *>(m_image.constScanLine(y))[x];
 }
 
-void Surface::setPixel(int x, int y, Couleur colour)
+void Surface::setPixel(int x, int y, QRgb colour)
 {
     if (x < 0 || y < 0 || x >= width() || y >= height())
         return;
-    reinterpret_cast<QRgb *>(m_image.scanLine(y))[x] = toQRgb(colour);
+    reinterpret_cast<QRgb *>(m_image.scanLine(y))[x] = colour | 0xFF000000u;
 }
 
-void Surface::line(QPointF from, QPointF to, Couleur colour)
+void Surface::line(QPointF from, QPointF to, QRgb colour)
 {
     if (m_image.isNull())
         return;
     if (m_drawWidth > 1) {
         QPainter painter(&m_image);
         painter.setRenderHint(QPainter::Antialiasing, false);
-        QPen pen(QColor::fromRgb(toQRgb(colour)), m_drawWidth, Qt::SolidLine, Qt::RoundCap,
+        QPen pen(QColor::fromRgb(colour), m_drawWidth, Qt::SolidLine, Qt::RoundCap,
                  Qt::RoundJoin);
         painter.setPen(pen);
         const QPointF a(toPixel(from.x()), toPixel(from.y()));
@@ -120,7 +120,7 @@ void Surface::print(const QString &text)
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setFont(m_font);
-        painter.setPen(QColor::fromRgb(toQRgb(m_foreColor)));
+        painter.setPen(QColor::fromRgb(m_foreColor));
         const QFontMetrics metrics(m_font);
         painter.drawText(QPointF(toPixel(m_currentX), toPixel(m_currentY) + metrics.ascent()), text);
     }

@@ -19,7 +19,7 @@
 class Surface
 {
 public:
-    explicit Surface(int width = 0, int height = 0, Couleur background = kBlanc);
+    explicit Surface(int width = 0, int height = 0, QRgb background = kWhite);
 
     int width() const { return m_image.width(); }
     int height() const { return m_image.height(); }
@@ -31,17 +31,17 @@ public:
     // Makes the picture the whole content, at its natural size.
     void setPicture(const QImage &picture);
 
-    Couleur backColor() const { return m_backColor; }
+    QRgb backColor() const { return m_backColor; }
     // Only records the colour: the next cls() uses it.
-    void setBackColor(Couleur colour) { m_backColor = colour; }
+    void setBackColor(QRgb colour) { m_backColor = colour; }
 
     // Every pixel takes the background colour; the print position returns to (0, 0).
     void cls();
 
-    // The colour of one pixel; outside the drawing area, kCouleurInvalide.
-    Couleur point(int x, int y) const;
+    // The colour of one pixel; outside the drawing area, kNoColour.
+    QRgb point(int x, int y) const;
     // Outside the drawing area nothing happens.
-    void setPixel(int x, int y, Couleur colour);
+    void setPixel(int x, int y, QRgb colour);
 
     int drawWidth() const { return m_drawWidth; }
     void setDrawWidth(int width) { m_drawWidth = width < 1 ? 1 : width; }
@@ -49,12 +49,12 @@ public:
     // A straight line of the drawing width. At width 1 the start pixel is painted
     // and the end pixel is not (a zero-length line paints its one pixel); wider
     // lines have round ends and cover both end points.
-    void line(QPointF from, QPointF to, Couleur colour);
+    void line(QPointF from, QPointF to, QRgb colour);
 
     const QFont &font() const { return m_font; }
     void setFont(const QFont &font);
-    Couleur foreColor() const { return m_foreColor; }
-    void setForeColor(Couleur colour) { m_foreColor = colour; }
+    QRgb foreColor() const { return m_foreColor; }
+    void setForeColor(QRgb colour) { m_foreColor = colour; }
     double currentX() const { return m_currentX; }
     double currentY() const { return m_currentY; }
     void setCurrentX(double x) { m_currentX = x; }
@@ -78,8 +78,8 @@ public:
 
 private:
     QImage m_image;
-    Couleur m_backColor;
-    Couleur m_foreColor = kNoir;
+    QRgb m_backColor;
+    QRgb m_foreColor = kBlack;
     int m_drawWidth = 1;
     QFont m_font;
     double m_currentX = 0;

@@ -56,7 +56,7 @@ protected:
     {
         int n = 0;
         for (int i = 0; i < 16000; ++i)
-            n += f->document.work.point(i % 160, i / 160) == kNoir;
+            n += f->document.work.point(i % 160, i / 160) == kBlack;
         return n;
     }
     static QImage uni(int w, int h, QColor c)

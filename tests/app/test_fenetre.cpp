@@ -72,7 +72,7 @@ TEST_F(Fenetre, DropsOpenPicturesAndRefuseTheRest)
 {
     ouvrirAvec(gris128());
     Surface ligne(160, 100);
-    ligne.line(QPointF(0, 50), QPointF(160, 50), kNoir);
+    ligne.line(QPointF(0, 50), QPointF(160, 50), kBlack);
     writeFile(dossier.filePath(QStringLiteral("ligne.89I")), picfile::encode(ligne.image(), QSize(160, 100), QStringLiteral("zfig"), QStringLiteral("l")));
     writeFile(dossier.filePath(QStringLiteral("abimee.jpg")), "pas une image");
     writeFile(dossier.filePath(QStringLiteral("notes.txt")), "quelques mots");

@@ -57,7 +57,7 @@ protected:
 TEST_F(Zoom, EveryPixelButWhiteIsADotAndAClickOnADotSetsItsPixel)
 {
     ouvrirAvec(gris128()); // all white
-    f->document.work.setPixel(0, 0, kNoir);
+    f->document.work.setPixel(0, 0, kBlack);
     f->document.work.setPixel(159, 99, 0x123456);
     zoomer();
     ASSERT_EQ(ez->factor(), 3);

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr QRgb kWhite = 0xFFFFFFFF, kBlack = 0xFF000000;
-
 // White, with black in the rectangle.
 QImage picture(QSize size, const QRect &black = {})
 {
@@ -151,9 +149,11 @@ TEST_F(DocumentTest, OpeningFailuresChangeNothing)
         QString viewerError, openError;
         EXPECT_FALSE(state.openFromViewer(path(name), &viewerError));
         EXPECT_FALSE(state.open(path(name), &openError));
-        EXPECT_TRUE(viewerError.contains(QString::fromLatin1(name)) && openError == viewerError
-                    || QByteArray(name).endsWith(".png")) << name << openError.toStdString();
-        EXPECT_TRUE(openError.contains(QString::fromLatin1(name))) << name;
+        // The viewer's reason is the open command's, both naming the file.
+        EXPECT_TRUE(openError.contains(QString::fromLatin1(name))) << name << openError.toStdString();
+        EXPECT_TRUE(viewerError.contains(QString::fromLatin1(name))) << name;
+        if (!QByteArray(name).endsWith(".png"))
+            EXPECT_EQ(openError, viewerError) << name;
         EXPECT_TRUE(pictures() == before) << name;
     }
 }

@@ -15,7 +15,7 @@ namespace {
 // Two rows of greys 255 * x div (width - 1); a grey g is g * 0x010101.
 Surface ramp(int width)
 {
-    Surface s(width, 2, kBlanc);
+    Surface s(width, 2, kWhite);
     for (int i = 0; i < 2 * width; ++i)
         s.setPixel(i % width, i / width, 0x010101u * (255 * (i % width) / (width - 1)));
     return s;
@@ -33,9 +33,9 @@ QImage dithered(Surface s, Dithering method)
 // over the whole picture; invert swaps the colours.
 TEST(Monochrome, GreyLevelTableAndSimpleMethod)
 {
-    std::vector<std::tuple<Couleur, int, bool>> rows = {
-        {rgb(127, 127, 128), 0, true}, {rgb(128, 128, 127), 0, false}, // sums 382 and 383
-        {rgb(1, 0, 0), -50, true},     {rgb(1, 1, 0), -50, false},     {kBlanc, 60, true}, {kNoir, -60, false}};
+    std::vector<std::tuple<QRgb, int, bool>> rows = {
+        {qRgb(127, 127, 128), 0, true}, {qRgb(128, 128, 127), 0, false}, // sums 382 and 383
+        {qRgb(1, 0, 0), -50, true},     {qRgb(1, 1, 0), -50, false},     {kWhite, 60, true}, {kBlack, -60, false}};
     const int thresholds[] = {0, 25, 51, 76, 102, 127, 153, 178, 204, 229, 255};
     for (int i = 0; i < 11; ++i) {
         rows.emplace_back(0x010101u * thresholds[i], 10 * i - 50, true);
@@ -45,14 +45,14 @@ TEST(Monochrome, GreyLevelTableAndSimpleMethod)
         for (const bool invert : {false, true}) {
             Surface s(170, 110, colour);
             threshold(s.image(), level, invert);
-            EXPECT_TRUE(sameImage(Surface(170, 110, black != invert ? kNoir : kBlanc).image(), s.image()))
+            EXPECT_TRUE(sameImage(Surface(170, 110, black != invert ? kBlack : kWhite).image(), s.image()))
                 << std::hex << colour << std::dec << " " << level << " " << invert;
         }
 
     // The simple method: all but exact white turns black, inside the 160 x 100 area only.
-    Surface s(200, 120, kBlanc);
+    Surface s(200, 120, kWhite);
     for (const QPoint p : {QPoint(0, 0), QPoint(159, 99), QPoint(20, 30), QPoint(160, 50), QPoint(50, 100)})
-        s.setPixel(p.x(), p.y(), p.x() == 20 ? rgb(200, 10, 10) : 0xFEFEFE);
+        s.setPixel(p.x(), p.y(), p.x() == 20 ? qRgb(200, 10, 10) : 0xFEFEFE);
     everyNonWhiteBlack(s.image());
     QImage expected = blackAt(QSize(200, 120), {{0, 0}, {159, 99}, {20, 30}});
     expected.setPixel(160, 50, 0xFFFEFEFE);
@@ -76,7 +76,7 @@ TEST(Dithering, ToneAndHandWorkedGoldens)
     // +6 below right; (1,0) 138 white; row 1 (8, -23, 7) runs right to left. Bayer: black
     // when 128 * grey < 255 * (2M + 1), matrix rows 0 32 8 40 2 34 10 42, 48 16 56 24 50 18 58 26.
     const std::tuple<Dithering, Surface, QStringList> goldens[] = {
-        {Dithering::FloydSteinberg, Surface(3, 2, rgb(96, 96, 96)), {"#.#", ".##"}},
+        {Dithering::FloydSteinberg, Surface(3, 2, qRgb(96, 96, 96)), {"#.#", ".##"}},
         {Dithering::FloydSteinberg, ramp(16), {"######.#.#......", "#####.#.#.#.#..."}},
         {Dithering::Atkinson, ramp(8), {"####....", "##.##..."}},
         {Dithering::Bayer, ramp(16), {"##.#.#.#........", "#####.#.#.#....."}},
@@ -85,7 +85,7 @@ TEST(Dithering, ToneAndHandWorkedGoldens)
         EXPECT_TRUE(sameImage(imageFromAscii(expected), dithered(source, method))) << ditheringName(method).toStdString();
     // The ordered matrix holds each of 0..63 once: a flat grey blackens the cells passing the rule.
     for (int g = 0; g <= 255; ++g) {
-        const QImage image = dithered(Surface(8, 8, rgb(g, g, g)), Dithering::Bayer);
+        const QImage image = dithered(Surface(8, 8, qRgb(g, g, g)), Dithering::Bayer);
         int balance = 0;
         for (int i = 0; i < 64; ++i)
             balance += (128 * g < 255 * (2 * i + 1)) - ((image.pixel(i % 8, i / 8) & 0xFFFFFF) == 0);
@@ -98,16 +98,16 @@ TEST(Dithering, ToneAndHandWorkedGoldens)
 // swaps every decision; an area past the edges is cut to the picture.
 TEST(Dithering, AreaInversionAndClipping)
 {
-    Surface source(160, 100, kBlanc);
+    Surface source(160, 100, kWhite);
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 160; ++x)
-            source.setPixel(x, y, rgb((x * 3 + y) & 0xFF, (x * y) & 0xFF, (y * 5) & 0xFF));
+            source.setPixel(x, y, qRgb((x * 3 + y) & 0xFF, (x * y) & 0xFF, (y * 5) & 0xFF));
     const QRect zone(13, 7, 50, 41);
     Surface plain = source;
     threshold(plain.image(), 10, true);
     for (const Dithering method : {Dithering::FloydSteinberg, Dithering::Atkinson, Dithering::Bayer}) {
         SCOPED_TRACE(ditheringName(method).toStdString());
-        Surface picture = source, alone(zone.width(), zone.height(), kBlanc);
+        Surface picture = source, alone(zone.width(), zone.height(), kWhite);
         dither(picture.image(), zone, 10, true, method);
         bitBlt(alone, 0, 0, zone.width(), zone.height(), source, zone.left(), zone.top());
         dither(alone.image(), alone.rect(), 10, false, method);

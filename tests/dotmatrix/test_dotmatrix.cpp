@@ -78,14 +78,14 @@ TEST(Sign, WelcomeTextLayoutAndGlyphs)
     m.drawText(QStringLiteral("AB"), 1); // "B" from column 9
     EXPECT_NE(gridColumn(m, 9) | gridColumn(m, 10) | gridColumn(m, 11), 0);
     // A lit dot at P = 3: a 2 x 2 square, top row and right column of its cell unlit.
-    m.setBackColor(kBlanc);
-    m.setForeColor(kNoir);
+    m.setBackColor(kWhite);
+    m.setForeColor(kBlack);
     m.setPixelSize(3);
     m.makeText(QStringLiteral("A")); // row 1 lights column 4 only
     EXPECT_EQ(m.dotRect(4, 1), QRect(9, 1, 2, 2));
     for (int y = 0; y < 3; ++y)
         for (int x = 9; x < 12; ++x)
-            EXPECT_EQ(m.buffer().point(x, y), (y > 0 && x < 11) ? kNoir : kBlanc) << x << "," << y;
+            EXPECT_EQ(m.buffer().point(x, y), (y > 0 && x < 11) ? kBlack : kWhite) << x << "," << y;
     // A definition replaces the rows it gives.
     m.addFont({QStringLiteral("A"), QStringLiteral("1"), QStringLiteral("00001")});
     EXPECT_EQ(m.glyph('A'), (font5x7::GlyphRows{0x10, 0x01, 0x11, 0x1F, 0x11, 0x11, 0x11}));
@@ -184,8 +184,8 @@ TEST(Lcd, TouchingDotsOneRowDownAtEveryFactor)
     for (int P = 2; P <= 8; ++P) {
         SCOPED_TRACE(P);
         DotMatrix lcd(DotMatrixPolicy::lcd);
-        lcd.setBackColor(kBlanc);
-        lcd.setForeColor(kNoir);
+        lcd.setBackColor(kWhite);
+        lcd.setForeColor(kBlack);
         lcd.setPointer(0);
         lcd.setPixelSize(P);
         lcd.setMatrixSize(160);
@@ -204,7 +204,7 @@ TEST(Lcd, TouchingDotsOneRowDownAtEveryFactor)
         lcd.setMatrixSize(300, true);
         lcd.drawDot(P, 301, 200);
         const QPoint corner = lcd.dotRect(301, 200).bottomRight();
-        EXPECT_EQ(lcd.buffer().point(corner.x(), corner.y()), kNoir);
+        EXPECT_EQ(lcd.buffer().point(corner.x(), corner.y()), kBlack);
         EXPECT_TRUE(sameImage(lcdDots(size, P, lit), lcd.display().image()));
         EXPECT_EQ(changed.takeFirst().at(0).toRect(), QRect(QPoint(0, 0), size));
     }

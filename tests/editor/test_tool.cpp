@@ -37,7 +37,7 @@ public:
     QStringList log;
 
 protected:
-    void draw(Surface &picture) override { picture.setPixel(m_at.x(), m_at.y(), kNoir); }
+    void draw(Surface &picture) override { picture.setPixel(m_at.x(), m_at.y(), kBlack); }
     void paintPending(QPainter &painter) const override { painter.fillRect(QRect(m_at, QSize(1, 1)), overlayColour()); }
 
 private:

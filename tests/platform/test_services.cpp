@@ -47,5 +47,4 @@ TEST(PictureLoader, TransparentPartsBecomeWhitePaper)
     for (const QImage &opened : {loadPicture(dir.filePath("logo.png")).image, opaqueOnWhite(logo), source.image()})
         for (int x = 0; x < 4; ++x)
             EXPECT_EQ(opened.pixel(x, 0), out[x]) << x;
-    EXPECT_EQ(source.point(3, 0), 0x1E0AC8u); // red in the low byte
 }

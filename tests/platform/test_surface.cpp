@@ -10,10 +10,10 @@
 TEST(Surface, PixelsOutsideAreNeitherReadNorWritten)
 {
     Surface s(4, 3);
-    s.setPixel(3, 2, kNoir);
+    s.setPixel(3, 2, kBlack);
     for (const QPoint p : {QPoint(4, 0), QPoint(0, 3), QPoint(-1, 0), QPoint(0, -1)}) {
-        EXPECT_NE(s.point(p.x(), p.y()), kBlanc) << p.x() << "," << p.y();
-        s.setPixel(p.x(), p.y(), kNoir);
+        EXPECT_NE(s.point(p.x(), p.y()), kWhite) << p.x() << "," << p.y();
+        s.setPixel(p.x(), p.y(), kBlack);
     }
     EXPECT_TRUE(sameImage(imageFromAscii({"....", "....", "...#"}), s.image()));
 }
@@ -32,7 +32,7 @@ TEST(Surface, ThinLines)
     };
     for (const auto &c : cases) {
         Surface s(int(c.expected[0].size()), int(c.expected.size()));
-        s.line(c.from, c.to, kNoir);
+        s.line(c.from, c.to, kBlack);
         EXPECT_TRUE(sameImage(imageFromAscii(c.expected), s.image())) << c.expected.join(u'/').toStdString();
     }
 }
@@ -40,7 +40,7 @@ TEST(Surface, ThinLines)
 // Copies cut at both surfaces' edges; a negative or empty size copies nothing.
 TEST(Surface, BitBltClipsAtBothSurfaces)
 {
-    const Surface src = [] { Surface s(4, 2); s.setPixel(0, 0, kNoir), s.setPixel(3, 1, kNoir); return s; }();
+    const Surface src = [] { Surface s(4, 2); s.setPixel(0, 0, kBlack), s.setPixel(3, 1, kBlack); return s; }();
     Surface dst(3, 3), dst2(3, 3);
     bitBlt(dst, 1, 1, 4, 2, src, 0, 0);
     bitBlt(dst2, -2, 0, 5, 2, src, 0, 0); // source column 3 lands at x = 1
@@ -103,7 +103,7 @@ TEST(StretchImage, EachPixelMergesItsWholeBlock)
     }
     // A stretch onto itself reads the pixels as they were before the call.
     Surface self(4, 1);
-    self.setPixel(0, 0, kNoir);
+    self.setPixel(0, 0, kBlack);
     stretchBlt(self, QRect(0, 0, 4, 1), self, QRect(0, 0, 2, 1), Reduction::Mean);
     EXPECT_TRUE(sameImage(imageFromAscii({"##.."}), self.image()));
 }
