@@ -9,17 +9,16 @@
 namespace {
 
 // A 160 x 100 photograph-like picture: smooth shading with some texture.
-Surface photo()
+QImage photo()
 {
-    Surface s(160, 100, kWhite);
-    QImage &image = s.image();
+    QImage image(160, 100, QImage::Format_RGB32);
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 160; ++x) {
             const int shade = (x * 255) / 160;
             const int texture = ((x * 7) ^ (y * 13)) & 0x1F;
             image.setPixel(x, y, qRgb(std::min(255, shade + texture), (y * 255) / 100, (shade + y) & 0xFF));
         }
-    return s;
+    return image;
 }
 
 // Each run restores the picture (a 64 KB copy) and dithers the whole work picture,
@@ -27,13 +26,13 @@ Surface photo()
 void BM_Tramage(benchmark::State &state)
 {
     const auto method = static_cast<monochrome::Dithering>(state.range(0));
-    const Surface source = photo();
-    Surface picture = source;
-    picture.image().detach();
+    const QImage source = photo();
+    QImage picture = source;
+    picture.detach();
     for (auto _ : state) {
         bitBlt(picture, 0, 0, 160, 100, source, 0, 0);
-        monochrome::dither(picture.image(), QRect(0, 0, 160, 100), 0, false, method);
-        benchmark::DoNotOptimize(picture.image().constBits());
+        monochrome::dither(picture, QRect(0, 0, 160, 100), 0, false, method);
+        benchmark::DoNotOptimize(picture.constBits());
     }
     state.SetLabel(monochrome::ditheringName(method).toStdString());
 }
@@ -46,9 +45,9 @@ BENCHMARK(BM_Tramage)
 // "Niveau automatique" on the preview.
 void BM_NiveauAutomatique(benchmark::State &state)
 {
-    const Surface source = photo();
+    const QImage source = photo();
     for (auto _ : state)
-        benchmark::DoNotOptimize(monochrome::automaticLevel(source.image()));
+        benchmark::DoNotOptimize(monochrome::automaticLevel(source));
 }
 BENCHMARK(BM_NiveauAutomatique)->Unit(benchmark::kMicrosecond);
 

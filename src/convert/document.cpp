@@ -80,7 +80,7 @@ QString Document::start(const QString &sourcePath)
         importPicture(loaded.image);
     }
     work.cls();
-    stretchBlt(work, m_fit, source, source.rect(), settings.reduction);
+    stretchBlt(work.image(), m_fit, source.image(), source.rect(), settings.reduction);
     monochrome::threshold(work.image(), 0, false);
     work.refresh();
     emit converted();
@@ -170,7 +170,7 @@ bool Document::importPicture(const QImage &image, QString *error)
 
 void Document::stretchSourceIntoPreview()
 {
-    stretchBlt(preview, QRect(0, 0, kScreenWidth, kScreenHeight), source, source.rect(), settings.reduction);
+    stretchBlt(preview.image(), QRect(0, 0, kScreenWidth, kScreenHeight), source.image(), source.rect(), settings.reduction);
     preview.refresh();
 }
 
@@ -180,7 +180,7 @@ void Document::fitSource()
     work.cls();
     if (!keepProportions) {
         // From the preview: the source is resampled twice on this path.
-        stretchBlt(work, m_fit, preview, QRect(0, 0, kScreenWidth, kScreenHeight), settings.reduction);
+        stretchBlt(work.image(), m_fit, preview.image(), QRect(0, 0, kScreenWidth, kScreenHeight), settings.reduction);
         work.refresh();
         return;
     }
@@ -200,7 +200,7 @@ void Document::fitSource()
             m_fit.setWidth(width);
         }
     }
-    stretchBlt(work, m_fit, source, source.rect(), settings.reduction);
+    stretchBlt(work.image(), m_fit, source.image(), source.rect(), settings.reduction);
     work.refresh();
 }
 
@@ -242,9 +242,10 @@ QImage Document::fittedPicture() const
     // the right of the picture, as they do for a picture at the top-left corner.
     const int w = std::max(m_fit.width(), 0);
     const int h = std::max(m_fit.height(), 0);
-    Surface picture((w + 7) / 8 * 8, h, kWhite);
-    bitBlt(picture, 0, 0, picture.width(), h, work, m_fit.x(), m_fit.y());
-    return picture.image();
+    QImage picture((w + 7) / 8 * 8, h, QImage::Format_RGB32);
+    picture.fill(kWhite);
+    bitBlt(picture, 0, 0, picture.width(), h, work.image(), m_fit.x(), m_fit.y());
+    return picture;
 }
 
 bool Document::writeFittedPicture(const QString &path, const QString &folder, const QString &name,

@@ -144,7 +144,7 @@ void DotMatrix::copyToDisplay(int x, int y, int w, int h, int sx, const QRect &a
         return;
     const QRect part = QRect(x, y, w, h) & area;
     if (!part.isEmpty())
-        bitBlt(m_display, part.x(), part.y(), part.width(), part.height(), m_buffer,
+        bitBlt(m_display.image(), part.x(), part.y(), part.width(), part.height(), m_buffer.image(),
                sx + part.x() - x, part.y() - y);
 }
 
@@ -175,9 +175,9 @@ void DotMatrix::fitBuffer()
                      side((qint64(m_policy.rows) + 1 - m_policy.origin) * P + 1));
     if (size == m_buffer.size())
         return;
-    const Surface old = m_buffer;
+    const QImage old = m_buffer.image();
     m_buffer.resize(size.width(), size.height());
-    bitBlt(m_buffer, 0, 0, old.width(), old.height(), old, 0, 0);
+    bitBlt(m_buffer.image(), 0, 0, old.width(), old.height(), old, 0, 0);
 }
 
 void DotMatrix::setPointer(int value)
@@ -370,7 +370,7 @@ void DotMatrix::resizeDisplay(QSize size)
 {
     if (size == m_display.size())
         return;
-    const Surface old = m_display;
+    const QImage old = m_display.image();
     m_display.resize(size.width(), size.height());
-    bitBlt(m_display, 0, 0, old.width(), old.height(), old, 0, 0);
+    bitBlt(m_display.image(), 0, 0, old.width(), old.height(), old, 0, 0);
 }

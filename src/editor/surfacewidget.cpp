@@ -11,19 +11,13 @@ SurfaceWidget::SurfaceWidget(Surface *surface, QWidget *parent, bool border)
     setSurface(surface);
 }
 
-SurfaceWidget::~SurfaceWidget()
-{
-    if (m_surface)
-        m_surface->setRefreshHandler(this, {});
-}
-
 void SurfaceWidget::setSurface(Surface *surface)
 {
     if (m_surface)
-        m_surface->setRefreshHandler(this, {});
+        disconnect(m_surface, nullptr, this, nullptr);
     m_surface = surface;
     if (m_surface)
-        m_surface->setRefreshHandler(this, [this] { update(); });
+        connect(m_surface, &Surface::changed, this, &SurfaceWidget::surfaceChanged);
     update();
 }
 

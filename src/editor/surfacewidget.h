@@ -2,10 +2,11 @@
 
 #include "platform/surface.h"
 
+#include <QPointer>
 #include <QWidget>
 
 // Shows a Surface one pixel for one pixel inside an optional flat one-pixel border
-// (the picture boxes of the windows). It repaints when the surface calls refresh();
+// (the picture boxes of the windows). It repaints when the surface says it changed;
 // mouse and key handling is left to subclasses.
 class SurfaceWidget : public QWidget
 {
@@ -13,7 +14,6 @@ class SurfaceWidget : public QWidget
 
 public:
     explicit SurfaceWidget(Surface *surface, QWidget *parent = nullptr, bool border = true);
-    ~SurfaceWidget() override;
 
     Surface *surface() const { return m_surface; }
     // Shows another surface (or none).
@@ -24,9 +24,11 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    // The surface changed: by default the whole widget is painted again.
+    virtual void surfaceChanged() { update(); }
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    Surface *m_surface = nullptr;
+    QPointer<Surface> m_surface;
     bool m_border = true;
 };

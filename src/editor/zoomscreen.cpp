@@ -14,14 +14,7 @@ ZoomScreen::ZoomScreen(Editor &editor, QWidget *parent)
     m_lcd.setBackColor(kWhite);
     m_lcd.setForeColor(kBlack);
     m_lcd.setPointer(0); // the display shows columns 0 to N - 1
-    // In place of the canvas's registration: a change repaints only its dots.
-    editor.picture().setRefreshHandler(this, [this] { update(follow()); });
     fitScale();
-}
-
-ZoomScreen::~ZoomScreen()
-{
-    editor().picture().setRefreshHandler(this, {});
 }
 
 QSize ZoomScreen::minimumSizeHint() const

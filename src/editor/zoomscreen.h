@@ -24,12 +24,13 @@ public:
     static constexpr QSize kLargestPicture{32767 / kMaxFactor - 1, 198};
 
     explicit ZoomScreen(Editor &editor, QWidget *parent = nullptr);
-    ~ZoomScreen() override;
 
     QSize sizeHint() const override { return QSize(486, 304); }
     QSize minimumSizeHint() const override;
 
 protected:
+    // Only the dots whose pixel changed are painted again.
+    void surfaceChanged() override { update(follow()); }
     void paintPicture(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 

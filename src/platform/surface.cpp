@@ -26,8 +26,9 @@ int toPixel(double v)
 
 } // namespace
 
-Surface::Surface(int width, int height, QRgb background)
-    : m_image(blankImage(width, height, background))
+Surface::Surface(int width, int height, QRgb background, QObject *parent)
+    : QObject(parent)
+    , m_image(blankImage(width, height, background))
     , m_backColor(background)
 {
     m_font.setStyleStrategy(QFont::NoAntialias);
@@ -128,22 +129,7 @@ void Surface::print(const QString &text)
     m_currentY += QFontMetrics(m_font).height();
 }
 
-void Surface::refresh() const
-{
-    // A copy: a handler may register or remove handlers.
-    const auto handlers = m_refresh;
-    for (const auto &entry : handlers)
-        entry.second();
-}
-
-void Surface::setRefreshHandler(const void *key, std::function<void()> handler)
-{
-    std::erase_if(m_refresh, [key](const auto &entry) { return entry.first == key; });
-    if (handler)
-        m_refresh.emplace_back(key, std::move(handler));
-}
-
-void bitBlt(Surface &dst, int x, int y, int w, int h, const Surface &src, int sx, int sy)
+void bitBlt(QImage &dst, int x, int y, int w, int h, const QImage &src, int sx, int sy)
 {
     if (w <= 0 || h <= 0)
         return;
@@ -156,20 +142,19 @@ void bitBlt(Surface &dst, int x, int y, int w, int h, const Surface &src, int sx
     from = to.translated(sx - x, sy - y);
     const int bytes = to.width() * int(sizeof(QRgb));
     for (int row = 0; row < to.height(); ++row) {
-        const auto *in = reinterpret_cast<const QRgb *>(src.image().constScanLine(from.top() + row))
-            + from.left();
-        auto *out = reinterpret_cast<QRgb *>(dst.image().scanLine(to.top() + row)) + to.left();
+        const auto *in = reinterpret_cast<const QRgb *>(src.constScanLine(from.top() + row)) + from.left();
+        auto *out = reinterpret_cast<QRgb *>(dst.scanLine(to.top() + row)) + to.left();
         std::memmove(out, in, size_t(bytes));
     }
 }
 
-void stretchBlt(Surface &dst, const QRect &dstRect, const Surface &src, const QRect &srcRect,
+void stretchBlt(QImage &dst, const QRect &dstRect, const QImage &src, const QRect &srcRect,
                 Reduction reduction)
 {
     if (&dst == &src) {
-        const QImage copy = src.image();
-        stretchImage(dst.image(), dstRect, copy, srcRect, reduction);
+        const QImage copy = src;
+        stretchImage(dst, dstRect, copy, srcRect, reduction);
         return;
     }
-    stretchImage(dst.image(), dstRect, src.image(), srcRect.intersected(src.rect()), reduction);
+    stretchImage(dst, dstRect, src, srcRect.intersected(src.rect()), reduction);
 }

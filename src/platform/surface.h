@@ -5,21 +5,20 @@
 
 #include <QFont>
 #include <QImage>
+#include <QObject>
 #include <QPointF>
 #include <QRect>
 
-#include <functional>
-#include <utility>
-#include <vector>
-
 // A picture that keeps its drawing: W x H pixels, origin at the top-left pixel,
 // a background colour, a drawing width, a font, a fore colour and a print position.
-// Whatever shows the surface on screen registers a refresh handler and repaints
-// when refresh() is called; the surface itself never touches a widget.
-class Surface
+// Whatever shows the surface on screen connects to changed() and repaints; the
+// surface itself never touches a widget.
+class Surface : public QObject
 {
+    Q_OBJECT
+
 public:
-    explicit Surface(int width = 0, int height = 0, QRgb background = kWhite);
+    explicit Surface(int width = 0, int height = 0, QRgb background = kWhite, QObject *parent = nullptr);
 
     int width() const { return m_image.width(); }
     int height() const { return m_image.height(); }
@@ -70,11 +69,10 @@ public:
     const QImage &image() const { return m_image; }
 
     // Tells whatever shows the surface that its content changed.
-    void refresh() const;
-    void setRefreshHandler(std::function<void()> handler) { setRefreshHandler(nullptr, std::move(handler)); }
-    // Several views may show one surface: each registers under its own key, and an
-    // empty handler removes the key's registration.
-    void setRefreshHandler(const void *key, std::function<void()> handler);
+    void refresh() { emit changed(); }
+
+signals:
+    void changed();
 
 private:
     QImage m_image;
@@ -84,14 +82,14 @@ private:
     QFont m_font;
     double m_currentX = 0;
     double m_currentY = 0;
-    std::vector<std::pair<const void *, std::function<void()>>> m_refresh;
 };
 
-// Copies a w x h rectangle pixel for pixel; parts outside either surface are skipped.
-void bitBlt(Surface &dst, int x, int y, int w, int h, const Surface &src, int sx, int sy);
+// Copies a w x h rectangle pixel for pixel between RGB32 pictures; parts outside
+// either picture are skipped.
+void bitBlt(QImage &dst, int x, int y, int w, int h, const QImage &src, int sx, int sy);
 
 // Copies the source rectangle into the destination rectangle at another size, a
 // shrink merging each block of source pixels by the reduction (stretchImage()).
-// Destination pixels outside the surface are skipped.
-void stretchBlt(Surface &dst, const QRect &dstRect, const Surface &src, const QRect &srcRect,
+// Destination pixels outside the picture are skipped; the two may be one picture.
+void stretchBlt(QImage &dst, const QRect &dstRect, const QImage &src, const QRect &srcRect,
                 Reduction reduction);

@@ -1,7 +1,7 @@
 #include "convert/autolevel.h"
 #include "convert/dithering.h"
 #include "convert/monochrome.h"
-#include "platform/surface.h"
+#include "platform/colour.h"
 #include "support/imagediff.h"
 
 #include <gtest/gtest.h>
@@ -12,19 +12,28 @@ using namespace monochrome;
 
 namespace {
 
-// Two rows of greys 255 * x div (width - 1); a grey g is g * 0x010101.
-Surface ramp(int width)
+QImage filled(int width, int height, QRgb colour)
 {
-    Surface s(width, 2, kWhite);
-    for (int i = 0; i < 2 * width; ++i)
-        s.setPixel(i % width, i / width, 0x010101u * (255 * (i % width) / (width - 1)));
-    return s;
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
 }
 
-QImage dithered(Surface s, Dithering method)
+// Two rows of greys 255 * x div (width - 1).
+QImage ramp(int width)
 {
-    dither(s.image(), s.rect(), 0, false, method);
-    return s.image();
+    QImage image(width, 2, QImage::Format_RGB32);
+    for (int i = 0; i < 2 * width; ++i) {
+        const int grey = 255 * (i % width) / (width - 1);
+        image.setPixel(i % width, i / width, qRgb(grey, grey, grey));
+    }
+    return image;
+}
+
+QImage dithered(QImage image, Dithering method)
+{
+    dither(image, image.rect(), 0, false, method);
+    return image;
 }
 
 } // namespace
@@ -43,21 +52,21 @@ TEST(Monochrome, GreyLevelTableAndSimpleMethod)
     }
     for (const auto &[colour, level, black] : rows)
         for (const bool invert : {false, true}) {
-            Surface s(170, 110, colour);
-            threshold(s.image(), level, invert);
-            EXPECT_TRUE(sameImage(Surface(170, 110, black != invert ? kBlack : kWhite).image(), s.image()))
+            QImage s = filled(170, 110, colour);
+            threshold(s, level, invert);
+            EXPECT_TRUE(sameImage(filled(170, 110, black != invert ? kBlack : kWhite), s))
                 << std::hex << colour << std::dec << " " << level << " " << invert;
         }
 
     // The simple method: all but exact white turns black, inside the 160 x 100 area only.
-    Surface s(200, 120, kWhite);
+    QImage s = filled(200, 120, kWhite);
     for (const QPoint p : {QPoint(0, 0), QPoint(159, 99), QPoint(20, 30), QPoint(160, 50), QPoint(50, 100)})
         s.setPixel(p.x(), p.y(), p.x() == 20 ? qRgb(200, 10, 10) : 0xFEFEFE);
-    everyNonWhiteBlack(s.image());
+    everyNonWhiteBlack(s);
     QImage expected = blackAt(QSize(200, 120), {{0, 0}, {159, 99}, {20, 30}});
     expected.setPixel(160, 50, 0xFFFEFEFE);
     expected.setPixel(50, 100, 0xFFFEFEFE);
-    EXPECT_TRUE(sameImage(expected, s.image()));
+    EXPECT_TRUE(sameImage(expected, s));
 }
 
 // The tone moves the threshold of the level to the middle: dark exactly where the plain
@@ -75,8 +84,8 @@ TEST(Dithering, ToneAndHandWorkedGoldens)
     // Floyd-Steinberg on grey 96, shares rounded down: (0,0) black, +42 right, +30 below,
     // +6 below right; (1,0) 138 white; row 1 (8, -23, 7) runs right to left. Bayer: black
     // when 128 * grey < 255 * (2M + 1), matrix rows 0 32 8 40 2 34 10 42, 48 16 56 24 50 18 58 26.
-    const std::tuple<Dithering, Surface, QStringList> goldens[] = {
-        {Dithering::FloydSteinberg, Surface(3, 2, qRgb(96, 96, 96)), {"#.#", ".##"}},
+    const std::tuple<Dithering, QImage, QStringList> goldens[] = {
+        {Dithering::FloydSteinberg, filled(3, 2, qRgb(96, 96, 96)), {"#.#", ".##"}},
         {Dithering::FloydSteinberg, ramp(16), {"######.#.#......", "#####.#.#.#.#..."}},
         {Dithering::Atkinson, ramp(8), {"####....", "##.##..."}},
         {Dithering::Bayer, ramp(16), {"##.#.#.#........", "#####.#.#.#....."}},
@@ -85,7 +94,7 @@ TEST(Dithering, ToneAndHandWorkedGoldens)
         EXPECT_TRUE(sameImage(imageFromAscii(expected), dithered(source, method))) << ditheringName(method).toStdString();
     // The ordered matrix holds each of 0..63 once: a flat grey blackens the cells passing the rule.
     for (int g = 0; g <= 255; ++g) {
-        const QImage image = dithered(Surface(8, 8, qRgb(g, g, g)), Dithering::Bayer);
+        const QImage image = dithered(filled(8, 8, qRgb(g, g, g)), Dithering::Bayer);
         int balance = 0;
         for (int i = 0; i < 64; ++i)
             balance += (128 * g < 255 * (2 * i + 1)) - ((image.pixel(i % 8, i / 8) & 0xFFFFFF) == 0);
@@ -98,27 +107,26 @@ TEST(Dithering, ToneAndHandWorkedGoldens)
 // swaps every decision; an area past the edges is cut to the picture.
 TEST(Dithering, AreaInversionAndClipping)
 {
-    Surface source(160, 100, kWhite);
+    QImage source = filled(160, 100, kWhite);
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 160; ++x)
             source.setPixel(x, y, qRgb((x * 3 + y) & 0xFF, (x * y) & 0xFF, (y * 5) & 0xFF));
     const QRect zone(13, 7, 50, 41);
-    Surface plain = source;
-    threshold(plain.image(), 10, true);
+    QImage plain = source;
+    threshold(plain, 10, true);
     for (const Dithering method : {Dithering::FloydSteinberg, Dithering::Atkinson, Dithering::Bayer}) {
         SCOPED_TRACE(ditheringName(method).toStdString());
-        Surface picture = source, alone(zone.width(), zone.height(), kWhite);
-        dither(picture.image(), zone, 10, true, method);
-        bitBlt(alone, 0, 0, zone.width(), zone.height(), source, zone.left(), zone.top());
-        dither(alone.image(), alone.rect(), 10, false, method);
-        QImage expected = plain.image(), inside = alone.image();
-        inside.invertPixels();
-        QPainter(&expected).drawImage(zone.topLeft(), inside);
-        EXPECT_TRUE(sameImage(expected, picture.image()));
-        Surface past = source, clipped = source;
-        dither(past.image(), QRect(140, 90, 100, 100), 10, true, method);
-        dither(clipped.image(), QRect(140, 90, 20, 10), 10, true, method);
-        EXPECT_TRUE(sameImage(clipped.image(), past.image()));
+        QImage picture = source, alone = source.copy(zone);
+        dither(picture, zone, 10, true, method);
+        dither(alone, alone.rect(), 10, false, method);
+        QImage expected = plain;
+        alone.invertPixels();
+        QPainter(&expected).drawImage(zone.topLeft(), alone);
+        EXPECT_TRUE(sameImage(expected, picture));
+        QImage past = source, clipped = source;
+        dither(past, QRect(140, 90, 100, 100), 10, true, method);
+        dither(clipped, QRect(140, 90, 20, 10), 10, true, method);
+        EXPECT_TRUE(sameImage(clipped, past));
     }
 }
 
