@@ -1,4 +1,4 @@
-#include "app/fenetreprincipale.h"
+#include "app/mainpanel.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -31,26 +31,26 @@ QString photoJpeg(const QTemporaryDir &dir)
 }
 
 // Notes the window's first paint.
-class Peinture : public QObject
+class PaintWatch : public QObject
 {
 public:
-    bool faite = false;
+    bool done = false;
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint)
-            faite = true;
+            done = true;
         return QObject::eventFilter(watched, event);
     }
 };
 
-double secondesDepuis(std::chrono::steady_clock::time_point t0)
+double secondsSince(std::chrono::steady_clock::time_point t0)
 {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
 }
 
 // The whole program: from starting its process to its window's first paint,
 // with the JPEG on the command line.
-void BM_DemarrageProcessus(benchmark::State &state)
+void BM_ProgramStart(benchmark::State &state)
 {
     const QString exe = QCoreApplication::applicationDirPath() + QStringLiteral("/../src/brivane");
     if (!QFileInfo(exe).isExecutable()) {
@@ -71,60 +71,60 @@ void BM_DemarrageProcessus(benchmark::State &state)
             state.SkipWithError("the program did not end");
             return;
         }
-        const qint64 peint = process.readAllStandardOutput().trimmed().toLongLong();
-        const qint64 depart = std::chrono::duration_cast<std::chrono::nanoseconds>(
+        const qint64 painted = process.readAllStandardOutput().trimmed().toLongLong();
+        const qint64 start = std::chrono::duration_cast<std::chrono::nanoseconds>(
                                   debut.time_since_epoch()).count();
-        state.SetIterationTime(double(peint - depart) / 1e9);
+        state.SetIterationTime(double(painted - start) / 1e9);
     }
 }
-BENCHMARK(BM_DemarrageProcessus)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_ProgramStart)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
 // The window alone, in a running application: creation, start-up with the
 // JPEG, show and first paint.
-void BM_DemarrageFenetre(benchmark::State &state)
+void BM_WindowStart(benchmark::State &state)
 {
     QTemporaryDir dir;
     const QString photo = photoJpeg(dir);
     for (auto _ : state) {
         const auto t0 = std::chrono::steady_clock::now();
-        auto form = std::make_unique<FenetrePrincipale>();
-        Peinture peinture;
-        form->installEventFilter(&peinture);
+        auto form = std::make_unique<MainPanel>();
+        PaintWatch paintWatch;
+        form->installEventFilter(&paintWatch);
         form->document.automaticFolder().setProgramFolder(dir.path());
-        form->Form_Load(photo);
+        form->start(photo);
         form->show();
-        while (!peinture.faite)
+        while (!paintWatch.done)
             QApplication::processEvents();
-        state.SetIterationTime(secondesDepuis(t0));
-        form->removeEventFilter(&peinture);
+        state.SetIterationTime(secondsSince(t0));
+        form->removeEventFilter(&paintWatch);
     }
 }
-BENCHMARK(BM_DemarrageFenetre)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_WindowStart)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
 // Releasing the level slider's thumb: the convert command runs and the work
 // picture is painted again. Argument: "Conserver les proportions" off (0) or on (1),
 // which fits from the 1600 x 1200 source instead of the preview.
-void BM_RelacheCurseur(benchmark::State &state)
+void BM_SliderRelease(benchmark::State &state)
 {
     QTemporaryDir dir;
-    FenetrePrincipale form;
+    MainPanel form;
     form.document.automaticFolder().setProgramFolder(dir.path());
-    form.Form_Load(photoJpeg(dir));
+    form.start(photoJpeg(dir));
     form.document.keepProportions = state.range(0) != 0;
     form.show();
     QApplication::processEvents();
-    QWidget *travail = form.findChild<QWidget *>(QStringLiteral("vueTravail"));
-    int sens = 1;
+    QWidget *work = form.findChild<QWidget *>(QStringLiteral("canvas"));
+    int direction = 1;
     for (auto _ : state) {
-        form.niveauGris->setSliderDown(true);
-        form.niveauGris->setSliderPosition(10 * sens);
-        sens = -sens;
+        form.levelSlider->setSliderDown(true);
+        form.levelSlider->setSliderPosition(10 * direction);
+        direction = -direction;
         const auto t0 = std::chrono::steady_clock::now();
-        form.niveauGris->setSliderDown(false);
-        travail->repaint();
-        state.SetIterationTime(secondesDepuis(t0));
+        form.levelSlider->setSliderDown(false);
+        work->repaint();
+        state.SetIterationTime(secondsSince(t0));
     }
 }
-BENCHMARK(BM_RelacheCurseur)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SliderRelease)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace

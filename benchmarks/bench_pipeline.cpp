@@ -48,7 +48,7 @@ void thousandAutomaticFiles(const QTemporaryDir &dir)
 }
 
 // Convert from the preview: fit, grey levels, and the next name among 1000 files.
-void BM_Convertir(benchmark::State &bench)
+void BM_Convert(benchmark::State &bench)
 {
     QTemporaryDir dir;
     thousandAutomaticFiles(dir);
@@ -59,7 +59,7 @@ void BM_Convertir(benchmark::State &bench)
     if (state.nextName != QStringLiteral("fig1000"))
         bench.SkipWithError("wrong automatic name");
 }
-BENCHMARK(BM_Convertir)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Convert)->Unit(benchmark::kMillisecond);
 
 // The name search alone, among 1000 files.
 void BM_NextFreeNumber(benchmark::State &bench)
@@ -73,7 +73,7 @@ void BM_NextFreeNumber(benchmark::State &bench)
 BENCHMARK(BM_NextFreeNumber)->Unit(benchmark::kMillisecond);
 
 // Convert keeping the proportions: the fit stretches the whole 6000 x 4000 source.
-void BM_ConvertirProportions(benchmark::State &bench)
+void BM_ConvertKeepingProportions(benchmark::State &bench)
 {
     QTemporaryDir dir;
     Document state(dir.path());
@@ -82,11 +82,11 @@ void BM_ConvertirProportions(benchmark::State &bench)
     for (auto _ : bench)
         state.convert();
 }
-BENCHMARK(BM_ConvertirProportions)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConvertKeepingProportions)->Unit(benchmark::kMillisecond);
 
 // Opening a 6000 x 4000 JPEG: decoding and the preview. Reports the peak memory of
 // the process during the openings.
-void BM_OuvrirJpeg6000x4000(benchmark::State &bench)
+void BM_OpenJpeg6000x4000(benchmark::State &bench)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("photo.jpg"));
@@ -102,12 +102,12 @@ void BM_OuvrirJpeg6000x4000(benchmark::State &bench)
     if (state.source.size() != QSize(6000, 4000))
         bench.SkipWithError("not opened");
 }
-BENCHMARK(BM_OuvrirJpeg6000x4000)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_OpenJpeg6000x4000)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // A 48-megapixel phone photo (8000 x 6000 JPEG) opened and converted keeping the
-// proportions, as "brivane convertir --proportions" does. Reports the peak memory
+// proportions, as "brivane convert --proportions" does. Reports the peak memory
 // (the target: under 700 MB).
-void BM_OuvrirConvertirJpeg48Mpx(benchmark::State &bench)
+void BM_OpenAndConvertJpeg48Mpx(benchmark::State &bench)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("photo.jpg"));
@@ -127,10 +127,10 @@ void BM_OuvrirConvertirJpeg48Mpx(benchmark::State &bench)
     }
     bench.counters["peak_MB"] = peakMegabytes();
 }
-BENCHMARK(BM_OuvrirConvertirJpeg48Mpx)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_OpenAndConvertJpeg48Mpx)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // Opening a 160 x 100 calculator picture.
-void BM_Ouvrir89i(benchmark::State &bench)
+void BM_OpenCalculatorPicture(benchmark::State &bench)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("fig0000.89i"));
@@ -145,6 +145,6 @@ void BM_Ouvrir89i(benchmark::State &bench)
     for (auto _ : bench)
         state.open(path);
 }
-BENCHMARK(BM_Ouvrir89i)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OpenCalculatorPicture)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -23,7 +23,7 @@ QImage photo()
 
 // Each run restores the picture (a 64 KB copy) and dithers the whole work picture,
 // so the copy is included: the figure is an upper bound.
-void BM_Tramage(benchmark::State &state)
+void BM_Dithering(benchmark::State &state)
 {
     const auto method = static_cast<monochrome::Dithering>(state.range(0));
     const QImage source = photo();
@@ -36,19 +36,19 @@ void BM_Tramage(benchmark::State &state)
     }
     state.SetLabel(monochrome::ditheringName(method).toStdString());
 }
-BENCHMARK(BM_Tramage)
+BENCHMARK(BM_Dithering)
     ->Arg(int(monochrome::Dithering::FloydSteinberg))
     ->Arg(int(monochrome::Dithering::Atkinson))
     ->Arg(int(monochrome::Dithering::Bayer))
     ->Unit(benchmark::kMicrosecond);
 
-// "Niveau automatique" on the preview.
-void BM_NiveauAutomatique(benchmark::State &state)
+// "Niveau automatic" on the preview.
+void BM_AutomaticLevel(benchmark::State &state)
 {
     const QImage source = photo();
     for (auto _ : state)
         benchmark::DoNotOptimize(monochrome::automaticLevel(source));
 }
-BENCHMARK(BM_NiveauAutomatique)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AutomaticLevel)->Unit(benchmark::kMicrosecond);
 
 } // namespace

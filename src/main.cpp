@@ -1,4 +1,4 @@
-#include "app/lancerinterface.h"
+#include "app/runwindow.h"
 #include "cli/commandline.h"
 
 #include <QCoreApplication>
@@ -16,7 +16,7 @@ int main(int argc, char **argv)
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     if (!CommandLine::handles(arguments))
-        return lancerInterface(argc, argv, arguments);
+        return runWindow(argc, argv, arguments);
 
     // The converter reports its own failures in French: Qt's notes would only be noise.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {

@@ -17,7 +17,6 @@ CommandButton::CommandButton(QWidget *parent)
     setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
     setFixedSize(kSize);
-    setText(QStringLiteral("btnXP")); // until the window gives it its caption
 }
 
 QFont CommandButton::captionFont() const

@@ -36,9 +36,9 @@ void QtDialogs::message(const QString &text, Icon icon)
 
 namespace {
 
-std::optional<QString> choisirFichier(QWidget *owner, const QList<Dialogs::Filter> &filters,
+std::optional<QString> chooseFileIn(QWidget *owner, const QList<Dialogs::Filter> &filters,
                                       const QString &initialFolder, const QString &title,
-                                      bool enregistrer)
+                                      bool record)
 {
     // Qt writes patterns separated by blanks inside the parentheses.
     QStringList nameFilters;
@@ -58,7 +58,7 @@ std::optional<QString> choisirFichier(QWidget *owner, const QList<Dialogs::Filte
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive); // PHOTO.JPG is a .jpg
     dialog.setNameFilters(nameFilters);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setAcceptMode(enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setAcceptMode(record ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
@@ -69,14 +69,14 @@ std::optional<QString> choisirFichier(QWidget *owner, const QList<Dialogs::Filte
 std::optional<QString> QtDialogs::chooseFile(QWidget *owner, const QList<Filter> &filters,
                                              const QString &initialFolder, const QString &title)
 {
-    return choisirFichier(owner, filters, initialFolder, title, false);
+    return chooseFileIn(owner, filters, initialFolder, title, false);
 }
 
 std::optional<QString> QtDialogs::chooseSaveFile(QWidget *owner, const QList<Filter> &filters,
                                                  const QString &initialFolder,
                                                  const QString &title)
 {
-    return choisirFichier(owner, filters, initialFolder, title, true);
+    return chooseFileIn(owner, filters, initialFolder, title, true);
 }
 
 void QtDialogs::setTopmost(QWidget *window, bool topmost)

@@ -1,5 +1,5 @@
 // The command buttons and the picture buttons: mouse, keyboard, wheel.
-#include "fenetre.h"
+#include "mainpaneltest.h"
 
 #include "app/buttonfaces.h"
 
@@ -55,12 +55,12 @@ TEST(CommandButton, MouseGivesTheLooksAndTheClicks)
 
 // A button keeps its hover look once the pointer leaves it, even dragged away
 // while held, until the pointer crosses the background of the window or frame.
-TEST_F(Fenetre, ButtonsKeepTheirHoverLookUntilThePointerCrossesTheBackground)
+TEST_F(MainPanelTest, ButtonsKeepTheirHoverLookUntilThePointerCrossesTheBackground)
 {
-    ouvrirAvec(gris128());
+    openWith(grey128());
     const std::tuple<CommandButton *, QWidget *, QPoint> cases[] = { // button, background, a bare point of it
-        {f->boutons[FenetrePrincipale::BoutonConvertir], f, {205, 95}},
-        {f->boutons[FenetrePrincipale::BoutonValiderLigne], f->groupeOutils, {10, 300}},
+        {f->commandButtons[MainPanel::ConvertCommand], f, {205, 95}},
+        {f->commandButtons[MainPanel::ValidateLineCommand], f->toolsFrame, {10, 300}},
     };
     for (const auto &[button, background, bare] : cases) {
         SCOPED_TRACE(button->text().toStdString());
@@ -81,16 +81,16 @@ TEST_F(Fenetre, ButtonsKeepTheirHoverLookUntilThePointerCrossesTheBackground)
 // From the start-up focus, Tab goes round the window as a reader scans it (Qt
 // decides where the option buttons stop); each command button shows the focus
 // mark while it has the focus, and nothing else of it changes.
-TEST_F(Fenetre, TabReachesTheCommandButtonsInReadingOrder)
+TEST_F(MainPanelTest, TabReachesTheCommandButtonsInReadingOrder)
 {
-    f = new FenetrePrincipale;
-    f->document.automaticFolder().setProgramFolder(dossier.path());
-    f->Form_Load(QStringList{ecrireImage(gris128())});
-    cadre = std::make_unique<Cadre>(f);
-    cadre->show();
-    cadre->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(cadre.get()));
-    ASSERT_EQ(QApplication::focusWidget(), f->niveauGris);
+    f = new MainPanel;
+    f->document.automaticFolder().setProgramFolder(folder.path());
+    f->start(QStringList{writePicture(grey128())});
+    mainWindow = std::make_unique<MainWindow>(f);
+    mainWindow->show();
+    mainWindow->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
+    ASSERT_EQ(QApplication::focusWidget(), f->levelSlider);
 
     const QRect m = buttonfaces::kFocusMark.translated(CommandButton::kFaceOrigin);
     const QRegion outline = QRegion(m).subtracted(m.adjusted(1, 1, -1, -1)); // its outline
@@ -101,7 +101,7 @@ TEST_F(Fenetre, TabReachesTheCommandButtonsInReadingOrder)
             reached.push_back(w);
         auto *button = qobject_cast<CommandButton *>(w);
         const QImage marked = button ? button->grab().toImage() : QImage();
-        touche(Qt::Key_Tab, {});
+        press(Qt::Key_Tab, {});
         if (button) {
             const QImage unmarked = button->grab().toImage();
             int changed = 0;
@@ -113,47 +113,47 @@ TEST_F(Fenetre, TabReachesTheCommandButtonsInReadingOrder)
                     }
             EXPECT_GT(changed, 100) << button->objectName().toStdString();
         }
-        if (QApplication::focusWidget() == f->niveauGris)
+        if (QApplication::focusWidget() == f->levelSlider)
             break;
     }
-    EXPECT_EQ(QApplication::focusWidget(), f->niveauGris); // round the window
-    using F = FenetrePrincipale;
+    EXPECT_EQ(QApplication::focusWidget(), f->levelSlider); // round the window
+    using F = MainPanel;
     const std::vector<QWidget *> readingOrder = {
-        f->niveauGris, f->caseProportions, f->caseInverser, f->caseTramage,
-        f->boutons[F::BoutonImporter], f->boutons[F::BoutonOuvrir], f->boutons[F::BoutonConvertir], f->vueTravail,
-        f->boutons[F::BoutonSauverAuto], f->boutons[F::BoutonSauverSous], f->boutons[F::BoutonVisualisateur],
-        f->caseOptionsAvancees, f->boiteNomVariable, f->boiteDossier,
-        f->boiteTexte, f->listePolices, f->caseSouligne, f->caseItalique, f->caseGras, f->caseRaye,
-        f->boutons[F::BoutonValiderTexte], f->boutons[F::BoutonValiderLigne], f->boutons[F::BoutonValiderEllipse],
+        f->levelSlider, f->keepProportionsBox, f->invertBox, f->ditheringBox,
+        f->commandButtons[F::PasteCommand], f->commandButtons[F::OpenCommand], f->commandButtons[F::ConvertCommand], f->canvas,
+        f->commandButtons[F::SaveAutomaticallyCommand], f->commandButtons[F::SaveAsCommand], f->commandButtons[F::ViewerCommand],
+        f->advancedOptionsBox, f->variableNameBox, f->calculatorFolderBox,
+        f->textBox, f->fontList, f->underlineBox, f->italicBox, f->boldBox, f->strikeOutBox,
+        f->commandButtons[F::ValidateTextCommand], f->commandButtons[F::ValidateLineCommand], f->commandButtons[F::ValidateEllipseCommand],
     };
     EXPECT_EQ(reached, readingOrder);
 }
 
 // Space presses the focused button (pressed look while held) and its release runs
 // the command; Enter does not, as for Qt's buttons outside dialogs.
-TEST_F(Fenetre, SpaceOnAFocusedButtonRunsItsCommand)
+TEST_F(MainPanelTest, SpaceOnAFocusedButtonRunsItsCommand)
 {
-    ouvrirAvec(moitieNoire(320, 200));
-    cliquer(f->boutons[FenetrePrincipale::BoutonConvertir]); // the mouse leaves the focus where it is
-    ASSERT_EQ(QApplication::focusWidget(), f->vueTravail);
+    openWith(halfBlack(320, 200));
+    click(f->commandButtons[MainPanel::ConvertCommand]); // the mouse leaves the focus where it is
+    ASSERT_EQ(QApplication::focusWidget(), f->canvas);
     const auto exists = [](const QString &folder, const char *name) {
         return QFileInfo::exists(QDir(folder).filePath(QString::fromUtf8(name)));
     };
-    const std::tuple<FenetrePrincipale::Bouton, std::function<void()>, std::function<bool()>> cases[] = {
-        {FenetrePrincipale::BoutonConvertir, [&] { f->caseInverser->setChecked(true); },
-         [&] { return bool(sameImage(ecran(false), f->document.work.image())); }},
-        {FenetrePrincipale::BoutonSauverSous, [&] { dialogs.answerNextFileDialog(dossier.filePath(QStringLiteral("espace"))); },
-         [&] { return exists(dossier.path(), "espace.89i"); }},
-        {FenetrePrincipale::BoutonSauverAuto, [] {}, [&] { return exists(f->document.automaticFolder().folder(), "fig0000.89i"); }},
+    const std::tuple<MainPanel::Command, std::function<void()>, std::function<bool()>> cases[] = {
+        {MainPanel::ConvertCommand, [&] { f->invertBox->setChecked(true); },
+         [&] { return bool(sameImage(screenPicture(false), f->document.work.image())); }},
+        {MainPanel::SaveAsCommand, [&] { dialogs.answerNextFileDialog(folder.filePath(QStringLiteral("espace"))); },
+         [&] { return exists(folder.path(), "espace.89i"); }},
+        {MainPanel::SaveAutomaticallyCommand, [] {}, [&] { return exists(f->document.automaticFolder().folder(), "fig0000.89i"); }},
     };
     for (const auto &[index, prepare, done] : cases) {
-        CommandButton *button = f->boutons[index];
+        CommandButton *button = f->commandButtons[index];
         SCOPED_TRACE(button->text().toStdString());
         prepare();
         button->setFocus(Qt::TabFocusReason);
         ASSERT_EQ(QApplication::focusWidget(), button);
-        touche(Qt::Key_Return, {});
-        touche(Qt::Key_Enter, Qt::KeypadModifier);
+        press(Qt::Key_Return, {});
+        press(Qt::Key_Enter, Qt::KeypadModifier);
         const ButtonLook before = button->look();
         QTest::keyPress(button, Qt::Key_Space);
         EXPECT_EQ(button->look(), ButtonLook::Pressed);
@@ -202,12 +202,12 @@ TEST(PictureButton, ClicksOnReleaseOrRepeatsWhileHeld)
 
 // A notch of the wheel over a spinner's box is a click of its arrow; parts of
 // a notch add up.
-TEST_F(Fenetre, WheelOverASpinnerBoxClicksItsArrows)
+TEST_F(MainPanelTest, WheelOverASpinnerBoxClicksItsArrows)
 {
-    ouvrirAvec(gris128());
+    openWith(grey128());
     const std::tuple<QLineEdit *, std::vector<int>, const char *> cases[] = { // box, deltas, value
-        {f->boiteHauteur, {-120}, "98"}, {f->boiteHauteur, {-240, 120}, "96"}, {f->boiteEpaisseur, {60}, "1"},
-        {f->boiteEpaisseur, {60}, "2"},  {f->boiteEpaisseur, {-120}, "1"},
+        {f->heightBox, {-120}, "98"}, {f->heightBox, {-240, 120}, "96"}, {f->lineWidthBox, {60}, "1"},
+        {f->lineWidthBox, {60}, "2"},  {f->lineWidthBox, {-120}, "1"},
     };
     for (const auto &[box, deltas, expected] : cases) {
         for (int delta : deltas) {

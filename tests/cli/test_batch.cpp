@@ -78,10 +78,10 @@ TEST(CommandLineTasks, ConvertsSeveralAtOnceExactlyAsOneAtATime)
         QStringLiteral("b.bmp"),      QStringLiteral("absente.png"), QStringLiteral("c.jpg"),
         QStringLiteral("a.png"),      QStringLiteral("d.png"),     QStringLiteral("e.jpg")};
     Outcome outcomes[2];
-    const char *taches[2] = {"1", "4"};
+    const char *tasks[2] = {"1", "4"};
     for (int k = 0; k < 2; ++k) {
-        SCOPED_TRACE(taches[k]);
-        const QDir d(dir.filePath(QString::fromLatin1(taches[k])));
+        SCOPED_TRACE(tasks[k]);
+        const QDir d(dir.filePath(QString::fromLatin1(tasks[k])));
         ASSERT_TRUE(d.mkpath(QStringLiteral("sub")) && d.mkpath(QStringLiteral("sortie")));
         ASSERT_TRUE(photo(1600, 1200).save(d.filePath(QStringLiteral("grande.jpg"))));
         ASSERT_TRUE(photo(300, 200).save(d.filePath(QStringLiteral("a.png"))));
@@ -96,12 +96,12 @@ TEST(CommandLineTasks, ConvertsSeveralAtOnceExactlyAsOneAtATime)
         ASSERT_TRUE(QDir::setCurrent(d.path()));
 
         Outcome &o = outcomes[k];
-        const QStringList j{QStringLiteral("convertir"), QStringLiteral("-j"), QString::fromLatin1(taches[k])};
-        const CommandRun automatique = runCommandLine(j + sources);
-        const CommandRun dossier = runCommandLine(j + QStringList{QStringLiteral("-o"), QStringLiteral("sortie")} + sources);
-        o.status = automatique.status * 10 + dossier.status;
-        o.out = QString(automatique.out + dossier.out).replace(d.path(), QStringLiteral("D"));
-        o.err = QString(automatique.err + dossier.err).replace(d.path(), QStringLiteral("D"));
+        const QStringList j{QStringLiteral("convertir"), QStringLiteral("-j"), QString::fromLatin1(tasks[k])};
+        const CommandRun automatic = runCommandLine(j + sources);
+        const CommandRun folder = runCommandLine(j + QStringList{QStringLiteral("-o"), QStringLiteral("sortie")} + sources);
+        o.status = automatic.status * 10 + folder.status;
+        o.out = QString(automatic.out + folder.out).replace(d.path(), QStringLiteral("D"));
+        o.err = QString(automatic.err + folder.err).replace(d.path(), QStringLiteral("D"));
         for (QDirIterator it(d.path(), {QStringLiteral("*.89i")}, QDir::Files, QDirIterator::Subdirectories);
              it.hasNext();) {
             const QString file = it.next();

@@ -116,15 +116,15 @@ TEST_F(CanvasTest, RectangleOutlinesGrowInwardsAreClippedAndFilledWithShift)
 
 TEST_F(CanvasTest, FillCoversTheFourConnectedAreaOfTheClickedColour)
 {
-    const QImage cadre = with({{10, 10, 11, 11}}, Qt::black, Qt::white, {{11, 11, 9, 9}});
+    const QImage mainWindow = with({{10, 10, 11, 11}}, Qt::black, Qt::white, {{11, 11, 9, 9}});
     struct Row { const char *what; QImage before; Qt::MouseButton button; QPointF at; QImage after; };
     const Row rows[] = {
-        {"enclosed", cadre, Qt::LeftButton, {15.5, 15.5}, with({{10, 10, 11, 11}})},
+        {"enclosed", mainWindow, Qt::LeftButton, {15.5, 15.5}, with({{10, 10, 11, 11}})},
         {"open", with({{10, 10, 11, 11}}, Qt::black, Qt::white, {{11, 11, 9, 9}, {20, 15, 1, 1}}), Qt::LeftButton,
          {15, 15}, with({}, Qt::black, Qt::black)},
         {"right button, 4-connected: a diagonal wall shuts the corner", with({{1, 0, 1, 1}, {0, 1, 1, 1}}, Qt::white,
          Qt::black), Qt::RightButton, {5, 5}, with({{0, 0, 1, 1}})},
-        {"same colour", cadre, Qt::RightButton, {15, 15}, cadre},
+        {"same colour", mainWindow, Qt::RightButton, {15, 15}, mainWindow},
     };
     editor.selectTool(6);
     for (const Row &row : rows) {

@@ -2,7 +2,7 @@
 // routed to it, its rubber band painted on every canvas, one undo step per validation.
 #include "canvastest.h"
 
-#include "editor/historique.h"
+#include "editor/history.h"
 
 #include <QSet>
 
@@ -59,13 +59,13 @@ class ToolBase : public CanvasTest
 protected:
     ToolBase()
     {
-        QObject::connect(&editor, &Editor::stepFinished, [this] { steps += history.enregistrer(); });
+        QObject::connect(&editor, &Editor::stepFinished, [this] { steps += history.record(); });
         editor.selectTool(kProbe);
     }
 
     static constexpr int kProbe = 7; // after the registered tools
     ProbeTool &probe = editor.addTool<ProbeTool>(QStringLiteral("Sonde"), Qt::Key_S);
-    Historique history{picture};
+    History history{picture};
     int steps = 0;
 };
 
@@ -92,7 +92,7 @@ TEST_F(ToolBase, ThePointerAndKeysReachTheToolAndOnlyAValidationDrawsAndMakesASt
         editor.selectTool(-1); // drops what the previous row left pending
         editor.selectTool(kProbe);
         picture.cls();
-        history.reinitialiser();
+        history.reset();
         probe.log.clear();
         steps = 0;
         row.act();
@@ -101,7 +101,7 @@ TEST_F(ToolBase, ThePointerAndKeysReachTheToolAndOnlyAValidationDrawsAndMakesASt
         EXPECT_EQ(steps, row.steps);
         EXPECT_EQ(probe.pending(), row.pending);
         if (row.steps == 1) { // the step is the validation: undo takes the shape away
-            EXPECT_TRUE(history.annuler());
+            EXPECT_TRUE(history.undo());
             EXPECT_TRUE(sameImage(blackAt({160, 100}, {}), picture.image()));
         }
     }

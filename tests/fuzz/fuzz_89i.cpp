@@ -10,9 +10,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const QString path = fuzz::chemin(QStringLiteral("image.89i")), png = fuzz::chemin(QStringLiteral("image.png"));
+    static const QString path = fuzz::path(QStringLiteral("image.89i")), png = fuzz::path(QStringLiteral("image.png"));
     const QByteArray file(reinterpret_cast<const char *>(data), qsizetype(size));
-    fuzz::ecrire(path, file);
+    fuzz::writeBytes(path, file);
     static QImage target(160, 100, QImage::Format_RGB32);
     const QImage expected = reference89i(file, 160, 100);
     target.fill(0xFFFFFFFFu);
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     fuzz::verifier(refused == picfile::statedSize(file).isEmpty() && (!refused || error.contains(QStringLiteral("aucune image"))),
                    "refus d'un fichier sans image", error);
 
-    fuzz::ecrire(png, "ancien contenu");
+    fuzz::writeBytes(png, "ancien contenu");
     const CommandRun run = runCommandLine({QStringLiteral("exporter"), path, png});
     QFile written(png);
     if (run.status != CommandLine::Success) {
@@ -36,9 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         fuzz::verifier(written.open(QIODevice::ReadOnly) && written.readAll() == "ancien contenu", "un export refusé touche au PNG");
         return 0;
     }
-    const QSize taille = picfile::statedSize(file);
+    const QSize size = picfile::statedSize(file);
     fuzz::verifier(run.err.isEmpty(), "un export réussi écrit une erreur", run.err);
-    fuzz::verifier(QImage(png).convertToFormat(QImage::Format_RGB32) == reference89i(file, taille.width(), taille.height()),
+    fuzz::verifier(QImage(png).convertToFormat(QImage::Format_RGB32) == reference89i(file, size.width(), size.height()),
                    "le PNG ne suit pas le fichier");
     return 0;
 }

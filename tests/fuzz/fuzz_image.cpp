@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-static void verifierAjustement(const Document &s)
+static void checkFit(const Document &s)
 {
     const QImage &image = s.work.image();
     const auto *p = reinterpret_cast<const QRgb *>(image.constBits());
@@ -23,23 +23,23 @@ static void verifierAjustement(const Document &s)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const QString path = fuzz::chemin(QStringLiteral("source")); // no extension: the content says
-    fuzz::ecrire(path, QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    static const QString path = fuzz::path(QStringLiteral("source")); // no extension: the content says
+    fuzz::writeBytes(path, QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     Document state;
-    state.automaticFolder().setProgramFolder(fuzz::chemin(QString())); // the automatic name looks in a folder of a few files
-    const QImage avant = state.source.image();
+    state.automaticFolder().setProgramFolder(fuzz::path(QString())); // the automatic name looks in a folder of a few files
+    const QImage before = state.source.image();
     QString error;
     if (!state.open(path, &error)) {
-        fuzz::verifier(error.contains(path) && state.source.image() == avant, "refus mal fait", error);
+        fuzz::verifier(error.contains(path) && state.source.image() == before, "refus mal fait", error);
         return 0;
     }
     const qint64 pixels = qint64(state.source.width()) * state.source.height();
     fuzz::verifier(error.isEmpty() && pixels > 0 && pixels <= kPixelsMax, "ouverture mal faite", error);
     state.convert();
-    verifierAjustement(state);
+    checkFit(state);
     state.keepProportions = true;
     state.outputWidth = 48, state.outputHeight = 98;
     state.convert();
-    verifierAjustement(state);
+    checkFit(state);
     return 0;
 }

@@ -17,21 +17,21 @@ inline void verifier(bool ok, const char *what, const QString &detail = QString(
         qFatal("PROPRIÉTÉ FAUSSE : %s %s", what, qPrintable(detail));
 }
 
-inline QString chemin(const QString &name)
+inline QString path(const QString &name)
 {
-    static const QTemporaryDir dossier((QFile::exists(QStringLiteral("/dev/shm")) ? QStringLiteral("/dev/shm") : QDir::tempPath())
+    static const QTemporaryDir folder((QFile::exists(QStringLiteral("/dev/shm")) ? QStringLiteral("/dev/shm") : QDir::tempPath())
                                        + QStringLiteral("/brivane-fuzz-XXXXXX"));
-    return dossier.filePath(name);
+    return folder.filePath(name);
 }
 
-inline void ecrire(const QString &path, const QByteArray &bytes)
+inline void writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     verifier(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(), "écriture", path);
 }
 
 // No person answers during a fuzz run: messages are dropped, dialogs cancelled.
-struct DialoguesMuets : Dialogs
+struct SilentDialogs : Dialogs
 {
     void message(const QString &, Icon) override {}
     std::optional<QString> chooseFile(QWidget *, const QList<Filter> &, const QString &, const QString &) override { return {}; }
@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
             fprintf(stderr, "%s\n", qPrintable(text));
     });
     new QGuiApplication(*argc, *argv);
-    static fuzz::DialoguesMuets dialogues;
+    static fuzz::SilentDialogs dialogues;
     Dialogs::install(&dialogues);
     return 0;
 }

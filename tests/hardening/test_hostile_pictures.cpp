@@ -1,7 +1,7 @@
 // Pictures made to hurt a decoder (huge declared sizes in tiny files, cut-short
 // data, lying headers), kept in tests/data/hostile: refused in French or opened in
 // part, at a bounded cost, and nothing already open is lost.
-#include "app/fenetreprincipale.h"
+#include "app/mainpanel.h"
 #include "platform/pictureloader.h"
 #include "cli/commandrunner.h"
 #include "support/files.h"
@@ -41,7 +41,7 @@ protected:
 
     QTemporaryDir dir;
     RecordingDialogs dialogs;
-    FenetrePrincipale window;
+    MainPanel window;
     Document &state = window.document;
 };
 

@@ -1,6 +1,6 @@
 // Saves that fail, from the window's commands and from the command line: reported
 // in French, naming the file, and nothing that was on disk is lost.
-#include "app/fenetreprincipale.h"
+#include "app/mainpanel.h"
 #include "picfile/picturewriter.h"
 #include "cli/commandrunner.h"
 #include "support/files.h"
@@ -63,7 +63,7 @@ protected:
     QTemporaryDir dir;
     QString folder = dir.filePath("programme");
     RecordingDialogs dialogs;
-    FenetrePrincipale window;
+    MainPanel window;
     Document &state = window.document;
 };
 

@@ -83,9 +83,9 @@ TEST(StretchImage, EachPixelMergesItsWholeBlock)
         for (int x = 0; x < src.width(); ++x)
             src.setPixel(x, y, 0xFF000000 | (rng.generate() & 0xFFFFFF));
     for (const QSize size : {QSize(10, 7), QSize(1, 1), QSize(4099, 2)}) {
-        QImage et(size, QImage::Format_RGB32), moyenne(size, QImage::Format_RGB32);
+        QImage et(size, QImage::Format_RGB32), average(size, QImage::Format_RGB32);
         stretchImage(et, et.rect(), src, src.rect(), Reduction::And);
-        stretchImage(moyenne, moyenne.rect(), src, src.rect(), Reduction::Mean);
+        stretchImage(average, average.rect(), src, src.rect(), Reduction::Mean);
         const StretchAxis ax = stretchAxis(src.width(), size.width()), ay = stretchAxis(src.height(), size.height());
         for (int y = 0; y < size.height(); ++y)
             for (int x = 0; x < size.width(); ++x) {
@@ -98,7 +98,7 @@ TEST(StretchImage, EachPixelMergesItsWholeBlock)
                     }
                 const auto mean = [&](int i) { return int((sum[i] + n / 2) / n); };
                 ASSERT_EQ(et.pixel(x, y), all) << size.width() << " at " << x << "," << y;
-                ASSERT_EQ(moyenne.pixel(x, y), qRgb(mean(0), mean(1), mean(2))) << size.width() << " at " << x << "," << y;
+                ASSERT_EQ(average.pixel(x, y), qRgb(mean(0), mean(1), mean(2))) << size.width() << " at " << x << "," << y;
             }
     }
     // A stretch onto itself reads the pixels as they were before the call.

@@ -1,0 +1,183 @@
+#include "mainpanel.h"
+
+#include "appearance.h"
+#include "commandbutton.h"
+#include "dotmatrix/numberederror.h"
+#include "dotmatrix/signwidget.h"
+#include "viewer.h"
+#include "windowsetup.h"
+#include "aboutwindow.h"
+#include "zoomwindow.h"
+#include "geometry.h"
+#include "artwork.h"
+#include "picturebutton.h"
+
+#include <algorithm>
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+MainPanel::MainPanel(QWidget *parent)
+    : QWidget(parent)
+{
+    windowsetup::makeFixed(this, "mainPanel");
+    setWindowIcon(artwork::icon());
+    setFont(appearance::controlFont());
+    appearance::setBackground(this, colours::window);
+    setMouseTracking(true);
+    setAcceptDrops(true);
+
+    buildOptions();
+    buildPreviews();
+    buildSaving();
+    buildTools();
+    // Windowed controls stand above the drawn ones (labels, pictures, lines),
+    // whatever their order of creation.
+    for (QWidget *container : {static_cast<QWidget *>(this), static_cast<QWidget *>(toolsFrame)})
+        for (QWidget *w : container->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (!qobject_cast<QLabel *>(w) && !qobject_cast<PictureButton *>(w))
+                w->raise();
+    setReadingTabOrder();
+    bindCommands();
+    bindOptions();
+    bindTools();
+
+    spinWithWheel(fontSizeBox, arrows[MainPanel::FontSizeDown], arrows[MainPanel::FontSizeUp]);
+    spinWithWheel(lineWidthBox, arrows[MainPanel::LineWidthDown], arrows[MainPanel::LineWidthUp]);
+    spinWithWheel(pixelSizeBox, arrows[MainPanel::PixelSizeDown], arrows[MainPanel::PixelSizeUp]);
+    spinWithWheel(widthBox, arrows[MainPanel::WidthDown], arrows[MainPanel::WidthUp]);
+    spinWithWheel(heightBox, arrows[MainPanel::HeightDown], arrows[MainPanel::HeightUp]);
+
+    toolsFrame->setMouseTracking(true);
+    toolsFrame->installEventFilter(this);
+    for (QWidget *box : {static_cast<QWidget *>(variableNameBox), static_cast<QWidget *>(calculatorFolderBox),
+                         textBox->viewport()}) {
+        box->setMouseTracking(true);
+        box->installEventFilter(this);
+    }
+
+    bannerTimer = new QTimer(this);
+    bannerTimer->setInterval(40);
+    connect(bannerTimer, &QTimer::timeout, this, &MainPanel::scrollBanner);
+    bannerTimer->start();
+
+    // Every conversion closes the about window.
+    connect(&document, &Document::converted, this, &MainPanel::closeAbout);
+    connect(&document, &Document::changed, this, &MainPanel::showDocument);
+    windowsetup::centre(this);
+}
+
+MainPanel::~MainPanel()
+{
+    // The picture widgets show the state's and the editor's surfaces: they must go
+    // before those members do.
+    qDeleteAll(findChildren<QWidget *>(Qt::FindDirectChildrenOnly));
+}
+
+AboutWindow *MainPanel::aboutWindow() const
+{
+    return m_aboutWindow;
+}
+
+ZoomWindow *MainPanel::zoomWindow() const
+{
+    return m_zoomWindow;
+}
+
+void MainPanel::closeEvent(QCloseEvent *event)
+{
+    // Closing the main window ends the program, with every other window.
+    bannerTimer->stop();
+    if (m_aboutWindow)
+        m_aboutWindow->close();
+    if (m_zoomWindow)
+        m_zoomWindow->close();
+    if (m_viewer)
+        m_viewer->hide();
+    event->accept();
+    emit closed();
+}
+
+void MainPanel::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!childAt(event->position().toPoint()))
+        pointerOverBackground();
+}
+
+bool MainPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == toolsFrame && event->type() == QEvent::Paint) {
+        appearance::paintFrame(toolsFrame);
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto label = std::find(headers.begin(), headers.end(), watched);
+        if (label != headers.end() && *label == headers[2]) // the work picture's header
+            editor.requestCanvasFocus();
+    } else if (event->type() == QEvent::MouseMove) {
+        if (watched == toolsFrame) {
+            const auto *move = static_cast<QMouseEvent *>(event);
+            if (!toolsFrame->childAt(move->position().toPoint()))
+                pointerOverBackground();
+        } else if (watched == textBox->viewport()) {
+            appearance::setEntryBackground(textBox, colours::entryHover);
+        } else if (watched == variableNameBox || watched == calculatorFolderBox) {
+            appearance::setEntryBackground(static_cast<QWidget *>(watched), colours::entryHover);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainPanel::pointerOverBackground()
+{
+    for (int i = 1; i <= 9; ++i)
+        commandButtons[size_t(i)]->resetLook();
+    for (QWidget *box : {static_cast<QWidget *>(variableNameBox), static_cast<QWidget *>(calculatorFolderBox),
+                         static_cast<QWidget *>(textBox)})
+        appearance::setEntryBackground(box, colours::entry);
+}
+
+void MainPanel::scrollBanner()
+{
+    try {
+        banner->matrix().scrollRight();
+    } catch (const NumberedError &) {
+        // The banner only scrolls what it holds: nothing to tell the user.
+    }
+}
+
+void MainPanel::showOnBanner(const QString &text)
+{
+    try {
+        banner->matrix().makeText(text);
+    } catch (const NumberedError &) {
+        // A text too long for the banner's grid shows what fits.
+    }
+}
+
+void MainPanel::openViewer()
+{
+    if (!m_viewer)
+        m_viewer = new Viewer([this](const QString &path, QString *error) {
+            return document.openFromViewer(path, error);
+        }, this, document.automaticFolder().folder());
+    m_viewer->exec();
+}
+
+void MainPanel::showAbout()
+{
+    if (!m_aboutWindow)
+        m_aboutWindow = new AboutWindow(this);
+    m_aboutWindow->show();
+}
+
+void MainPanel::closeAbout()
+{
+    if (m_aboutWindow)
+        m_aboutWindow->close();
+}

@@ -1,0 +1,215 @@
+#pragma once
+
+#include "convert/document.h"
+#include "editor/editor.h"
+#include "editor/history.h"
+#include "editor/spinner.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+
+class Canvas;
+class CommandButton;
+class AboutWindow;
+class ZoomWindow;
+class PictureButton;
+class SignWidget;
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QRadioButton;
+class QScrollBar;
+class QTimer;
+class SurfaceWidget;
+class Viewer;
+
+// The main window: the source preview, the work picture that is also the editing
+// canvas, the conversion options, the tools frame, the command buttons and the
+// scrolling banner. The commands run on
+// the conversion state and the editor, which hold the pictures and values.
+class MainPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit MainPanel(QWidget *parent = nullptr);
+    ~MainPanel() override;
+
+    // The start-up sequence, run before the window is first shown, with the
+    // command-line text (the arguments without the program's name).
+    void start(const QString &commandLine);
+    // The same from the arguments: several pictures (a file manager's way) open
+    // the first one, and a remark says the others were not opened.
+    void start(const QStringList &arguments);
+    // The banner's welcome text.
+    static QString welcomeText();
+
+    // Windows opened from this one (null while closed or not created yet).
+    AboutWindow *aboutWindow() const;
+    ZoomWindow *zoomWindow() const;
+    Viewer *viewer() const { return m_viewer; }
+
+    Document document;
+    Editor editor{document.work};
+    // Undo and redo of the work picture with its fit and settings: every command
+    // and edit that ends is a step.
+    History history{document};
+    // Édition > Annuler and Rétablir: the history, then the controls show the
+    // settings that came back.
+    void undo();
+    void redo();
+
+    // "Niveau automatic": the slider goes to the level that best separates the
+    // dark and light greys of what the fit stretches, and its Change converts.
+    void automaticLevel();
+    // The about window, as F1 on the canvas shows it.
+    void showAbout();
+
+    // The file commands, with their dialogs and messages (fenetreprincipale_fichier.cpp).
+    // "Ouvrir Fichier": the open dialog, then openFile().
+    void openWithDialog();
+    // Opens a picture or a calculator picture; a failure or a damaged picture is said.
+    void openFile(const QString &path);
+    // "Importer presse-papier": the clipboard's picture becomes the source; without
+    // one, says so and changes nothing.
+    void pasteClipboard();
+    // A dropped picture becomes the source; one too large is refused with a message.
+    void importPicture(const QImage &image);
+    // "Sauver below": asks for a name and writes the fitted picture.
+    void saveAs();
+    // "Sauver fich. automatiquement": the next numbered file.
+    void saveAutomatically();
+
+    std::array<QLabel *, 10> headers{};
+    QLabel *levelPercent = nullptr;
+    QScrollBar *levelSlider = nullptr;
+    QCheckBox *advancedOptionsBox = nullptr, *keepProportionsBox = nullptr, *invertBox = nullptr;
+    QCheckBox *ditheringBox = nullptr; // "Tramage"
+    QRadioButton *simpleMethodButton = nullptr, *greyMethodButton = nullptr;
+    QLabel *coordinatesLabel = nullptr, *heightLabel = nullptr;
+    QLineEdit *variableNameBox = nullptr, *calculatorFolderBox = nullptr;
+    QLineEdit *fontSizeBox = nullptr, *lineWidthBox = nullptr, *pixelSizeBox = nullptr, *widthBox = nullptr,
+              *heightBox = nullptr;
+    QPlainTextEdit *textBox = nullptr;
+    // The magnifier and the spinner arrows.
+    enum Arrow : size_t {
+        Magnifier = 1,
+        FontSizeUp,
+        FontSizeDown,
+        LineWidthDown,
+        LineWidthUp,
+        PixelSizeUp,
+        PixelSizeDown,
+        WidthDown,
+        WidthUp,
+        HeightDown,
+        HeightUp,
+    };
+    std::array<PictureButton *, 12> arrows{}; // from arrows[1]
+    // The command buttons, by the command they run.
+    enum Command : size_t {
+        ConvertCommand = 1,
+        PasteCommand,
+        SaveAutomaticallyCommand,
+        ValidateLineCommand,
+        ValidateTextCommand,
+        OpenCommand,
+        ValidateEllipseCommand,
+        SaveAsCommand,
+        ViewerCommand,
+    };
+    std::array<CommandButton *, 10> commandButtons{}; // from commandButtons[1]
+    SurfaceWidget *previewView = nullptr, *fontPreviewView = nullptr;
+    Canvas *canvas = nullptr;
+    QLabel *nextNameLabel = nullptr;
+    SignWidget *banner = nullptr;
+    QTimer *bannerTimer = nullptr;
+    QGroupBox *toolsFrame = nullptr;
+    std::array<QRadioButton *, 5> toolButtons{};
+    // The editor's tools as checkable actions with their keys (P O T L E R F), then
+    // "Valider le rectangle": shared by the "Outils" menu and the zoom window.
+    QList<QAction *> toolActions;
+    QComboBox *fontList = nullptr;
+    QCheckBox *underlineBox = nullptr, *boldBox = nullptr, *italicBox = nullptr, *strikeOutBox = nullptr;
+
+signals:
+    // The window was closed: the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    // A picture file or a calculator picture is opened, an image imported
+    // (fenetreprincipale_glisser.cpp).
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    // The start-up sequence with the source picture's path (empty: the clipboard).
+    void startWith(const QString &source);
+
+    // Building the controls (fenetreprincipale_controles.cpp).
+    void buildOptions();
+    void buildPreviews();
+    void buildSaving();
+    void buildTools();
+    void buildTextTool();
+    PictureButton *buildArrow(int index, bool plus, const char *name, QWidget *parent);
+    QLineEdit *buildSpinnerBox(const char *name, QWidget *parent);
+    // Tab goes through the controls as a reader scans the window.
+    void setReadingTabOrder();
+
+    // Binding them to the state and the editor (fenetreprincipale_liaisons.cpp).
+    void bindCommands();
+    void bindOptions();
+    void bindTools();
+    void buildToolActions();
+    void showTool(int index);
+    void showDocument();
+
+    // The option panel (fenetreprincipale_options.cpp).
+    void showLevel();
+    void convertAtLevel();
+    void chooseSimpleMethod();
+    void chooseGreyMethod();
+    void openZoom();
+    void widthDown();
+    void widthUp();
+    void heightDown();
+    void heightUp();
+    void showLevelPercent();
+    // The option controls show the state's settings, without converting.
+    void showSettings();
+    // One arrow of the width or height spinner: the box and the state follow.
+    void stepSpinner(Spinner &spinner, bool monte, QLineEdit *box, int &value);
+
+    // Hover, banner, secondary windows (fenetreprincipale.cpp).
+    void pointerOverBackground();
+    void scrollBanner();
+    void openViewer();
+    void closeAbout();
+    void showOnBanner(const QString &text);
+
+    // Where the open and save dialogs start: the folder last chosen in either.
+    QString m_dialogFolder;
+    QString dialogFolder() const;
+    void rememberFolder(const QString &path);
+    void warn(const QString &text);
+    void warnIfAdvancedNames();
+
+    Spinner m_widthSpinner{Document::kScreenWidth, 16, 16, Document::kScreenWidth};
+    Spinner m_heightSpinner{Document::kScreenHeight, 2, 2, Document::kScreenHeight};
+    int m_levelAtPress = 0; // levelSlider's value when its thumb was taken
+    bool m_bySlider = false; // the slider's conversion runs: its step joins the previous one
+    QPointer<AboutWindow> m_aboutWindow;
+    QPointer<ZoomWindow> m_zoomWindow;
+    Viewer *m_viewer = nullptr;
+};

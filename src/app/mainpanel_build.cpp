@@ -1,0 +1,210 @@
+// Building the main window's controls from the geometry table.
+#include "mainpanel.h"
+
+#include "appearance.h"
+#include "commandbutton.h"
+#include "dotmatrix/signwidget.h"
+#include "editor/canvas.h"
+#include "geometry.h"
+#include "artwork.h"
+#include "editor/surfacewidget.h"
+#include "picturebutton.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
+
+namespace {
+
+template <typename W>
+W *control(const char *name, QWidget *parent)
+{
+    auto *w = new W(geometry::text(name), parent);
+    appearance::place(w, name);
+    return w;
+}
+
+CommandButton *commandButton(const char *name, QWidget *parent)
+{
+    auto *b = new CommandButton(parent);
+    appearance::place(b, name);
+    return b;
+}
+
+// A label that only shows text over what lies under it.
+QLabel *transparent(const char *name, QWidget *parent, Qt::Alignment alignment)
+{
+    auto *label = control<QLabel>(name, parent);
+    label->setAlignment(alignment);
+    return label;
+}
+
+} // namespace
+
+PictureButton *MainPanel::buildArrow(int index, bool plus, const char *name, QWidget *parent)
+{
+    auto *image = new PictureButton(plus ? artwork::plus() : artwork::minus(), parent);
+    appearance::place(image, name);
+    image->setAutoRepeat(true);
+    arrows[size_t(index)] = image;
+    return image;
+}
+
+QLineEdit *MainPanel::buildSpinnerBox(const char *name, QWidget *parent)
+{
+    auto *box = control<QLineEdit>(name, parent);
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    box->setFocusPolicy(Qt::ClickFocus);
+    return box;
+}
+
+void MainPanel::buildOptions()
+{
+    headers[0] = appearance::header(this, "levelHeader");
+    levelPercent = transparent("levelPercent", this, Qt::AlignRight | Qt::AlignTop);
+    levelSlider = new QScrollBar(Qt::Horizontal, this);
+    appearance::place(levelSlider, "levelSlider");
+    levelSlider->setRange(-50, 50);
+    levelSlider->setSingleStep(1);
+    levelSlider->setPageStep(1);
+    levelSlider->setValue(0);
+    // The arrow keys move it like its arrows: Right and Up towards the maximum.
+    levelSlider->setInvertedControls(false);
+    levelSlider->setFocusPolicy(Qt::StrongFocus);
+    // A raised thumb on a stippled groove: the flat one of the default style hardly
+    // shows on this window.
+    if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows"))) {
+        style->setParent(levelSlider);
+        levelSlider->setStyle(style);
+    }
+    keepProportionsBox = control<QCheckBox>("keepProportionsBox", this);
+    invertBox = control<QCheckBox>("invertBox", this);
+    ditheringBox = control<QCheckBox>("ditheringBox", this);
+    appearance::setBackground(ditheringBox, colours::window);
+    simpleMethodButton = control<QRadioButton>("simpleMethodButton", this);
+    greyMethodButton = control<QRadioButton>("greyMethodButton", this);
+    headers[9] = appearance::header(this, "sizeHeader");
+    buildArrow(MainPanel::WidthDown, false, "widthDownArrow", this);
+    widthBox = buildSpinnerBox("widthBox", this);
+    buildArrow(MainPanel::WidthUp, true, "widthUpArrow", this);
+    heightLabel = transparent("heightLabel", this, Qt::AlignLeft | Qt::AlignTop);
+    buildArrow(MainPanel::HeightDown, false, "heightDownArrow", this);
+    heightBox = buildSpinnerBox("heightBox", this);
+    buildArrow(MainPanel::HeightUp, true, "heightUpArrow", this);
+    commandButtons[MainPanel::PasteCommand] = commandButton("pasteButton", this);
+    commandButtons[MainPanel::OpenCommand] = commandButton("openButton", this);
+    commandButtons[MainPanel::ConvertCommand] = commandButton("convertButton", this);
+}
+
+void MainPanel::buildPreviews()
+{
+    headers[1] = appearance::header(this, "previewHeader");
+    previewView = new SurfaceWidget(&document.preview, this);
+    appearance::place(previewView, "previewView");
+    headers[2] = appearance::header(this, "workHeader");
+    canvas = new Canvas(editor, this);
+    appearance::place(canvas, "canvas");
+    canvas->setCursor(Qt::CrossCursor);
+    // The coordinate readout, empty until the pointer moves over the canvas.
+    coordinatesLabel = new QLabel(this);
+    appearance::place(coordinatesLabel, "coordinatesLabel");
+    coordinatesLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    appearance::setBackground(coordinatesLabel, colours::header);
+    arrows[MainPanel::Magnifier] = new PictureButton(artwork::magnifier(), this);
+    appearance::place(arrows[MainPanel::Magnifier], "magnifier");
+}
+
+void MainPanel::buildSaving()
+{
+    appearance::line(this, "saveSeparator");
+    commandButtons[MainPanel::SaveAutomaticallyCommand] = commandButton("saveAutomaticallyButton", this);
+    headers[3] = appearance::header(this, "nextNameHeader");
+    nextNameLabel = control<QLabel>("nextNameLabel", this);
+    nextNameLabel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    appearance::setBackground(nextNameLabel, kWhite);
+    commandButtons[MainPanel::SaveAsCommand] = commandButton("saveAsButton", this);
+    commandButtons[MainPanel::ViewerCommand] = commandButton("viewerButton", this);
+    appearance::line(this, "advancedSeparator");
+    advancedOptionsBox = control<QCheckBox>("advancedOptionsBox", this);
+    headers[5] = appearance::header(this, "variableNameHeader");
+    variableNameBox = new QLineEdit(this);
+    appearance::place(variableNameBox, "variableNameBox");
+    variableNameBox->setMaxLength(8);
+    headers[4] = appearance::header(this, "calculatorFolderHeader");
+    calculatorFolderBox = control<QLineEdit>("calculatorFolderBox", this);
+    calculatorFolderBox->setMaxLength(8);
+    appearance::line(this, "bannerSeparator");
+    banner = new SignWidget(this);
+    appearance::place(banner, "banner");
+}
+
+void MainPanel::buildTools()
+{
+    toolsFrame = control<QGroupBox>("toolsFrame", this);
+    toolsFrame->setFlat(true);
+    appearance::setBackground(toolsFrame, colours::window);
+
+    toolButtons[0] = control<QRadioButton>("pixelOnToolButton", toolsFrame);
+    toolButtons[1] = control<QRadioButton>("pixelOffToolButton", toolsFrame);
+    headers[8] = appearance::header(toolsFrame, "pixelSizeHeader");
+    appearance::line(toolsFrame, "pixelSizeSeparator");
+    buildArrow(MainPanel::PixelSizeDown, false, "pixelSizeDownArrow", toolsFrame);
+    pixelSizeBox = buildSpinnerBox("pixelSizeBox", toolsFrame);
+    buildArrow(MainPanel::PixelSizeUp, true, "pixelSizeUpArrow", toolsFrame);
+    buildTextTool();
+    toolButtons[3] = control<QRadioButton>("lineToolButton", toolsFrame);
+    headers[7] = appearance::header(toolsFrame, "lineWidthHeader");
+    buildArrow(MainPanel::LineWidthDown, false, "lineWidthDownArrow", toolsFrame);
+    lineWidthBox = buildSpinnerBox("lineWidthBox", toolsFrame);
+    buildArrow(MainPanel::LineWidthUp, true, "lineWidthUpArrow", toolsFrame);
+    commandButtons[MainPanel::ValidateLineCommand] = commandButton("validateLineButton", toolsFrame);
+    toolButtons[4] = control<QRadioButton>("ellipseToolButton", toolsFrame);
+    commandButtons[MainPanel::ValidateEllipseCommand] = commandButton("validateEllipseButton", toolsFrame);
+}
+
+void MainPanel::buildTextTool()
+{
+    toolButtons[2] = control<QRadioButton>("textToolButton", toolsFrame);
+    textBox = new QPlainTextEdit(toolsFrame);
+    appearance::place(textBox, "textBox");
+    textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    textBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    buildArrow(MainPanel::FontSizeDown, false, "fontSizeDownArrow", toolsFrame);
+    fontSizeBox = buildSpinnerBox("fontSizeBox", toolsFrame);
+    buildArrow(MainPanel::FontSizeUp, true, "fontSizeUpArrow", toolsFrame);
+    fontList = new QComboBox(toolsFrame);
+    appearance::place(fontList, "fontList");
+    underlineBox = control<QCheckBox>("underlineBox", toolsFrame);
+    italicBox = control<QCheckBox>("italicBox", toolsFrame);
+    boldBox = control<QCheckBox>("boldBox", toolsFrame);
+    strikeOutBox = control<QCheckBox>("strikeOutBox", toolsFrame);
+    headers[6] = appearance::header(toolsFrame, "fontPreviewHeader");
+    fontPreviewView = new SurfaceWidget(&editor.fontPreview(), toolsFrame);
+    appearance::place(fontPreviewView, "fontPreviewView");
+    commandButtons[MainPanel::ValidateTextCommand] = commandButton("validateTextButton", toolsFrame);
+}
+
+void MainPanel::setReadingTabOrder()
+{
+    // The main part from top to bottom, its left column before its right one,
+    // then the tools frame.
+    const std::initializer_list<QWidget *> order = {
+        levelSlider, keepProportionsBox, invertBox, simpleMethodButton, greyMethodButton, ditheringBox,
+        commandButtons[PasteCommand], commandButtons[OpenCommand], commandButtons[ConvertCommand], canvas,
+        commandButtons[SaveAutomaticallyCommand], commandButtons[SaveAsCommand], commandButtons[ViewerCommand],
+        advancedOptionsBox, variableNameBox, calculatorFolderBox,
+        toolButtons[0], toolButtons[1], toolButtons[2], textBox, fontList, underlineBox, italicBox, boldBox, strikeOutBox,
+        commandButtons[ValidateTextCommand], toolButtons[3], commandButtons[ValidateLineCommand], toolButtons[4], commandButtons[ValidateEllipseCommand]};
+    for (auto w = order.begin(); w + 1 != order.end(); ++w)
+        setTabOrder(*w, *(w + 1));
+    // A tab in the text to place means nothing on the calculator: Tab moves on.
+    textBox->setTabChangesFocus(true);
+}

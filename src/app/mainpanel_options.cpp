@@ -1,0 +1,114 @@
+// The option panel: size spinners, grey-level slider, method and zoomed preview.
+#include "mainpanel.h"
+
+#include "zoomwindow.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+void MainPanel::showLevelPercent()
+{
+    levelPercent->setText(QString::number(levelSlider->value() + 50) + QStringLiteral(" %"));
+}
+
+void MainPanel::showLevel()
+{
+    showLevelPercent();
+}
+
+void MainPanel::convertAtLevel()
+{
+    showLevelPercent();
+    document.settings.level = levelSlider->value();
+    m_bySlider = true;
+    document.convert();
+    m_bySlider = false;
+}
+
+void MainPanel::undo()
+{
+    if (history.undo())
+        showSettings();
+}
+
+void MainPanel::redo()
+{
+    if (history.redo())
+        showSettings();
+}
+
+void MainPanel::showSettings()
+{
+    // The label keeps its start-up text until the level changes.
+    const Settings &settings = document.settings;
+    if (levelSlider->value() != settings.level) {
+        const QSignalBlocker blocker(levelSlider);
+        levelSlider->setValue(settings.level);
+        showLevelPercent();
+    }
+    (settings.simpleMethod ? simpleMethodButton : greyMethodButton)->setChecked(true);
+    levelSlider->setEnabled(!settings.simpleMethod);
+    invertBox->setChecked(settings.invertColours);
+    // The box stands for one dithering method; the state keeps the one it had.
+    const QSignalBlocker blocker(ditheringBox);
+    ditheringBox->setChecked(settings.dithering != monochrome::Dithering::None);
+}
+
+void MainPanel::automaticLevel()
+{
+    const int level = document.automaticLevel();
+    if (level == levelSlider->value())
+        convertAtLevel(); // the slider would not move, so would not convert
+    else
+        levelSlider->setValue(level); // its Change converts
+}
+
+void MainPanel::chooseSimpleMethod()
+{
+    // The level means nothing to the simple method.
+    levelSlider->setEnabled(false);
+}
+
+void MainPanel::chooseGreyMethod()
+{
+    levelSlider->setEnabled(true);
+}
+
+void MainPanel::stepSpinner(Spinner &spinner, bool monte, QLineEdit *box, int &value)
+{
+    if (monte ? spinner.up() : spinner.down())
+        box->setText(spinner.text());
+    value = spinner.value();
+}
+
+void MainPanel::widthDown()
+{
+    stepSpinner(m_widthSpinner, false, widthBox, document.outputWidth);
+}
+
+void MainPanel::widthUp()
+{
+    stepSpinner(m_widthSpinner, true, widthBox, document.outputWidth);
+}
+
+void MainPanel::heightDown()
+{
+    stepSpinner(m_heightSpinner, false, heightBox, document.outputHeight);
+}
+
+void MainPanel::heightUp()
+{
+    stepSpinner(m_heightSpinner, true, heightBox, document.outputHeight);
+}
+
+void MainPanel::openZoom()
+{
+    // The window follows the work picture by itself: the magnifier only opens it.
+    if (!m_zoomWindow)
+        m_zoomWindow = new ZoomWindow(editor, toolActions, this);
+    m_zoomWindow->show();
+}

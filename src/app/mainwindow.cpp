@@ -1,0 +1,37 @@
+#include "mainwindow.h"
+
+#include "windowsetup.h"
+#include "mainpanel.h"
+#include "menubar.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QShortcut>
+
+MainWindow::MainWindow(MainPanel *mainPanel, QWidget *parent)
+    : QMainWindow(parent)
+    , m_mainPanel(mainPanel)
+{
+    // MainPanel set itself up as a fixed window: the frame takes that over.
+    setWindowFlags(mainPanel->windowFlags());
+    setWindowTitle(mainPanel->windowTitle());
+    setWindowIcon(mainPanel->windowIcon());
+    setObjectName(QStringLiteral("mainWindow"));
+    auto *bar = new QMenuBar(this);
+    setMenuBar(bar);
+    m_menus = new MenuBar(*mainPanel, bar);
+    // F10 opens the menu bar on its first menu, as on other desktops.
+    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, bar, [bar] {
+        if (!bar->actions().isEmpty())
+            bar->setActiveAction(bar->actions().constFirst());
+    });
+    setCentralWidget(mainPanel);
+    setFixedSize(mainPanel->width(), bar->sizeHint().height() + mainPanel->height());
+    windowsetup::centre(this);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    event->setAccepted(m_mainPanel->close());
+}

@@ -1,0 +1,148 @@
+#include "menubar.h"
+
+#include "commandbutton.h"
+#include "mainpanel.h"
+#include "geometry.h"
+
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+
+namespace {
+
+QAction *item(QMenu *menu, const QString &text, const QList<QKeySequence> &shortcuts = {})
+{
+    QAction *action = menu->addAction(text);
+    action->setShortcuts(shortcuts);
+    return action;
+}
+
+// Triggering the item raises the button's clicked: whatever the button runs, the item runs.
+QAction *commandButton(QMenu *menu, const QString &text, CommandButton *btn, const QList<QKeySequence> &shortcuts = {})
+{
+    QAction *action = item(menu, text, shortcuts);
+    QObject::connect(action, &QAction::triggered, btn, &CommandButton::clicked);
+    return action;
+}
+
+// A checkable item that clicks the option button and shows its state.
+QAction *option(QMenu *menu, QActionGroup *group, const char *name, QRadioButton *radio)
+{
+    // The caption's first letter is the item's mnemonic.
+    QAction *action = item(menu, u'&' + geometry::text(name));
+    action->setCheckable(true);
+    action->setChecked(radio->isChecked());
+    group->addAction(action);
+    QObject::connect(action, &QAction::triggered, radio, &QAbstractButton::click);
+    QObject::connect(radio, &QAbstractButton::toggled, action, &QAction::setChecked);
+    return action;
+}
+
+} // namespace
+
+MenuBar::MenuBar(MainPanel &form, QMenuBar *bar)
+    : QObject(bar)
+    , m_panel(form)
+{
+    buildFileMenu(bar);
+    buildEditMenu(bar);
+    buildConversionMenu(bar);
+    buildTools(bar);
+    buildHelpMenu(bar);
+}
+
+void MenuBar::buildFileMenu(QMenuBar *bar)
+{
+    fileMenu = bar->addMenu(QStringLiteral("&Fichier"));
+    open = commandButton(fileMenu, QStringLiteral("&Ouvrir..."), m_panel.commandButtons[MainPanel::OpenCommand], {QKeySequence(Qt::CTRL | Qt::Key_O)});
+    // A text box with the focus takes Ctrl+V for itself and pastes text.
+    paste = commandButton(fileMenu, QStringLiteral("&Importer le presse-papier"), m_panel.commandButtons[MainPanel::PasteCommand],
+                      {QKeySequence(Qt::CTRL | Qt::Key_V)});
+    fileMenu->addSeparator();
+    saveAs = commandButton(fileMenu, QStringLiteral("Sauver so&us..."), m_panel.commandButtons[MainPanel::SaveAsCommand],
+                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
+    saveAutomatically = commandButton(fileMenu, QStringLiteral("&Sauver automatiquement"), m_panel.commandButtons[MainPanel::SaveAutomaticallyCommand],
+                        {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    fileMenu->addSeparator();
+    viewer = commandButton(fileMenu, QStringLiteral("&Visualisateur d'images"), m_panel.commandButtons[MainPanel::ViewerCommand]);
+    fileMenu->addSeparator();
+    quit = item(fileMenu, QStringLiteral("&Quitter"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+    connect(quit, &QAction::triggered, this, [this] { m_panel.window()->close(); });
+}
+
+void MenuBar::buildEditMenu(QMenuBar *bar)
+{
+    editMenu = bar->addMenu(QStringLiteral("&Édition"));
+    undo = item(editMenu, QStringLiteral("&Annuler"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    redo = item(editMenu, QStringLiteral("&Rétablir"),
+                       {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(undo, &QAction::triggered, this, [this] { m_panel.undo(); });
+    connect(redo, &QAction::triggered, this, [this] { m_panel.redo(); });
+    // Greyed while there is nothing to undo or redo; the keys then do nothing anyway.
+    connect(editMenu, &QMenu::aboutToShow, this, [this] {
+        undo->setEnabled(m_panel.history.canUndo());
+        redo->setEnabled(m_panel.history.canRedo());
+    });
+    // Out of the menu, the keys always reach the history.
+    connect(editMenu, &QMenu::aboutToHide, this, [this] {
+        undo->setEnabled(true);
+        redo->setEnabled(true);
+    });
+}
+
+void MenuBar::buildConversionMenu(QMenuBar *bar)
+{
+    conversion = bar->addMenu(QStringLiteral("&Conversion"));
+    convert = commandButton(conversion, QStringLiteral("&Convertir"), m_panel.commandButtons[MainPanel::ConvertCommand], {QKeySequence(Qt::Key_F5)});
+    automaticLevel = item(conversion, QStringLiteral("Niveau a&utomatique"));
+    connect(automaticLevel, &QAction::triggered, this, [this] { m_panel.automaticLevel(); });
+    // Like the slider, it means nothing to the simple method.
+    automaticLevel->setEnabled(m_panel.greyMethodButton->isChecked());
+    connect(m_panel.greyMethodButton, &QAbstractButton::toggled, automaticLevel, &QAction::setEnabled);
+    conversion->addSeparator();
+    auto *methods = new QActionGroup(this);
+    simpleMethod = option(conversion, methods, "simpleMethodButton", m_panel.simpleMethodButton);
+    greyMethod = option(conversion, methods, "greyMethodButton", m_panel.greyMethodButton);
+    conversion->addSeparator();
+    auto *reductions = new QActionGroup(this);
+    reductionMean = reduction(conversion, reductions, QStringLiteral("Réduction : &moyenne (photos)"),
+                                 Reduction::Mean);
+    reductionAnd = reduction(conversion, reductions, QStringLiteral("Réduction : &ET logique (dessins au trait)"),
+                            Reduction::And);
+    // Undo and redo may have brought another reduction back.
+    connect(conversion, &QMenu::aboutToShow, this, [this] {
+        (m_panel.document.settings.reduction == Reduction::And ? reductionAnd : reductionMean)->setChecked(true);
+    });
+}
+
+QAction *MenuBar::reduction(QMenu *menu, QActionGroup *group, const QString &text, Reduction choice)
+{
+    QAction *action = item(menu, text);
+    action->setCheckable(true);
+    action->setChecked(m_panel.document.settings.reduction == choice);
+    group->addAction(action);
+    // Like a committed move of the slider: the picture is fitted and converted again.
+    connect(action, &QAction::triggered, this, [this, choice] {
+        if (m_panel.document.settings.reduction != choice)
+            m_panel.document.changeReduction(choice);
+    });
+    return action;
+}
+
+void MenuBar::buildTools(QMenuBar *bar)
+{
+    toolButtons = bar->addMenu(QStringLiteral("&Outils"));
+    // The tools, then the rectangle's validation.
+    const qsizetype tools = qsizetype(m_panel.editor.tools().size());
+    toolButtons->addActions(m_panel.toolActions.first(tools));
+    toolButtons->addSeparator();
+    toolButtons->addActions(m_panel.toolActions.sliced(tools));
+}
+
+void MenuBar::buildHelpMenu(QMenuBar *bar)
+{
+    helpMenu = bar->addMenu(QStringLiteral("&Aide"));
+    about = item(helpMenu, QStringLiteral("À &propos"), {QKeySequence(Qt::Key_F1)});
+    connect(about, &QAction::triggered, this, [this] { m_panel.showAbout(); });
+}

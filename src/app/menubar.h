@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/stretch.h"
+
+#include <QObject>
+
+class MainPanel;
+class QAction;
+class QActionGroup;
+class QMenu;
+class QMenuBar;
+
+// The main window's menu bar: every item runs the command of the matching button,
+// option button or key of the window, plus undo and redo of the work picture.
+class MenuBar : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Fills the bar; the menus live as long as it.
+    MenuBar(MainPanel &form, QMenuBar *bar);
+
+    QMenu *fileMenu = nullptr;
+    QAction *open = nullptr;
+    QAction *paste = nullptr;
+    QAction *saveAs = nullptr;
+    QAction *saveAutomatically = nullptr;
+    QAction *viewer = nullptr;
+    QAction *quit = nullptr;
+
+    QMenu *editMenu = nullptr;
+    QAction *undo = nullptr;
+    QAction *redo = nullptr;
+
+    QMenu *conversion = nullptr;
+    QAction *convert = nullptr;
+    QAction *automaticLevel = nullptr;
+    QAction *simpleMethod = nullptr;
+    QAction *greyMethod = nullptr;
+    QAction *reductionMean = nullptr;
+    QAction *reductionAnd = nullptr;
+
+    QMenu *toolButtons = nullptr;
+
+    QMenu *helpMenu = nullptr;
+    QAction *about = nullptr;
+
+private:
+    void buildFileMenu(QMenuBar *bar);
+    void buildEditMenu(QMenuBar *bar);
+    void buildConversionMenu(QMenuBar *bar);
+    void buildTools(QMenuBar *bar);
+    void buildHelpMenu(QMenuBar *bar);
+    // A checkable item of the group that converts again with that reduction.
+    QAction *reduction(QMenu *menu, QActionGroup *group, const QString &text, Reduction choice);
+
+    MainPanel &m_panel;
+};

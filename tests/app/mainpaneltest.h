@@ -1,0 +1,83 @@
+#pragma once
+
+#include "app/mainwindow.h"
+#include "app/commandbutton.h"
+#include "app/mainpanel.h"
+#include "app/menubar.h"
+#include "app/picturebutton.h"
+#include "editor/canvas.h"
+#include "support/files.h"
+#include "support/imagediff.h"
+#include "support/recordingdialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <QtWidgets>
+
+// The main window as the program shows it: started with a command line (a list or
+// one string), the program's folder in a temporary folder, inside its frame,
+// active so that the shortcuts work, a recording in place of the dialogs.
+class MainPanelTest : public ::testing::Test
+{
+protected:
+    template <class Arguments> void open(const Arguments &arguments)
+    {
+        mainWindow.reset(); // one main window at a time
+        f = new MainPanel;
+        f->document.automaticFolder().setProgramFolder(folder.path());
+        f->start(arguments);
+        mainWindow = std::make_unique<MainWindow>(f);
+        mainWindow->show();
+        activate();
+    }
+    void openWith(const QImage &source) { open(QStringList{writePicture(source)}); }
+    QString writePicture(const QImage &image, const QString &name = QStringLiteral("source.png"))
+    {
+        EXPECT_TRUE(image.save(folder.filePath(name), "PNG"));
+        return folder.filePath(name);
+    }
+    void activate()
+    {
+        mainWindow->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
+        f->canvas->setFocus();
+    }
+    // To the widget with the keyboard focus, shortcuts included.
+    static void press(Qt::Key key, Qt::KeyboardModifiers mod = Qt::ControlModifier) { QTest::keyClick(QApplication::focusWidget(), key, mod); }
+    static void click(QWidget *w, int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    }
+    MenuBar &menus() { return *mainWindow->menus(); }
+    bool makeTopmost(QWidget *w) const { return std::ranges::count(dialogs.topmostCalls, std::pair{w, true}) > 0; }
+    int blackCount() const // of the 160 x 100 work picture
+    {
+        int n = 0;
+        for (int i = 0; i < 16000; ++i)
+            n += f->document.work.point(i % 160, i / 160) == kBlack;
+        return n;
+    }
+    static QImage plain(int w, int h, QColor c)
+    {
+        QImage image(w, h, QImage::Format_RGB32);
+        image.fill(c);
+        return image;
+    }
+    // Uniform grey 128: white at level 0, black from level 1 on.
+    static QImage grey128() { return plain(200, 120, QColor(128, 128, 128)); }
+    static QImage halfBlack(int w, int h)
+    {
+        QImage image = plain(w, h, Qt::white);
+        QPainter(&image).fillRect(0, 0, w / 2, h, Qt::black);
+        return image;
+    }
+    // 160 x 100, either half black.
+    static QImage screenPicture(bool leftBlack) { return halfBlack(160, 100).mirrored(!leftBlack, false); }
+
+    QTemporaryDir folder;
+    RecordingDialogs dialogs;
+    std::unique_ptr<MainWindow> mainWindow;
+    MainPanel *f = nullptr;
+};

@@ -1,0 +1,97 @@
+// The viewer of calculator pictures: its lists, its preview, opening into the main
+// window, following the files.
+#include "mainpaneltest.h"
+
+#include "app/folderlist.h"
+#include "app/viewer.h"
+#include "picfile/picturewriter.h"
+
+#include <functional>
+
+namespace {
+
+// The top-left w x h of a diagonal, as a 160 x 100 picture.
+QImage drawing(int w, int h)
+{
+    QImage image = blackAt({160, 100}, {});
+    QPainter(&image).drawImage(0, 0, diagonal(w, h));
+    return image;
+}
+
+// A click on a row, or a double click as the system delivers it: a click, then the second press.
+void clickRow(QListWidget *list, int row, bool double_ = false)
+{
+    const QPoint p = list->visualItemRect(list->item(row)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, p);
+    if (double_)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, p);
+}
+
+} // namespace
+
+TEST_F(MainPanelTest, TheViewerListsPreviewsOpensAndFollowsTheFiles)
+{
+    openWith(halfBlack(320, 200));
+    const QString images = folder.filePath(QStringLiteral("images"));
+    ASSERT_TRUE(QDir(images).mkpath(QStringLiteral("sous-dossier")));
+    for (const auto &[name, w, h] : {std::tuple{"b-petit.89i", 80, 50}, {"a-plein.89I", 160, 100}, {"c-efface.89i", 160, 100}}) {
+        Surface s(w, h);
+        s.setPicture(diagonal(w, h));
+        writeFile(images + u'/' + QString::fromLatin1(name), picfile::encode(s.image(), QSize(w, h), QStringLiteral("zfig"), QStringLiteral("p")));
+    }
+    writeFile(images + QStringLiteral("/notes.txt"), "x");
+    const QImage source = f->document.preview.image().copy();
+    const auto pendant = [&](std::function<void(Viewer &)> action) { // modal: driven while it shows
+        bool vu = false;
+        QTimer::singleShot(0, [&] {
+            Viewer *v = f->viewer();
+            ASSERT_TRUE(v && v->isVisible() && v->isModal() && makeTopmost(v));
+            vu = true;
+            action(*v);
+            v->hide();
+        });
+        click(f->commandButtons[MainPanel::ViewerCommand]);
+        EXPECT_TRUE(vu);
+    };
+    f->saveAutomatically();
+    pendant([&](Viewer &v) { // it starts with the automatic files
+        EXPECT_EQ(QDir(v.folder()), QDir(f->document.automaticFolder().folder()));
+        EXPECT_EQ(v.fileList->count(), 1);
+        v.fileList->setCurrentRow(0);
+    });
+    f->saveAutomatically();
+    pendant([&](Viewer &v) {
+        EXPECT_EQ(v.fileList->count(), 2); // saved while it was hidden: listed, the selection kept
+        EXPECT_EQ(v.fileList->currentRow(), 0);
+        ASSERT_TRUE(v.setFolder(images));
+        ASSERT_EQ(v.fileList->count(), 3);
+        EXPECT_EQ(v.fileList->item(0)->text(), QStringLiteral("a-plein.89I"));
+        clickRow(v.fileList, 1);
+        EXPECT_TRUE(sameImage(drawing(80, 50), v.preview.image()));
+        ASSERT_TRUE(QFile::remove(images + QStringLiteral("/c-efface.89i")));
+        dialogs.messages.clear();
+        clickRow(v.fileList, 2, true); // unreadable: a message each time, nothing lost
+        EXPECT_EQ(dialogs.messages.size(), 2u);
+        EXPECT_TRUE(sameImage(drawing(80, 50), v.preview.image()));
+        EXPECT_TRUE(sameImage(source, f->document.preview.image()));
+        clickRow(v.fileList, 1, true);
+        EXPECT_FALSE(v.isVisible());
+    });
+    for (const Surface *s : {&f->document.source, &f->document.work, &f->document.preview})
+        EXPECT_TRUE(sameImage(drawing(80, 50), s->image()));
+    EXPECT_EQ(f->document.fit().size(), QSize(80, 50));
+
+    pendant([&](Viewer &v) { // reopened as it was left
+        EXPECT_EQ(v.selectedPath(), images + QStringLiteral("/b-petit.89i"));
+        EXPECT_TRUE(sameImage(drawing(80, 50), v.preview.image()));
+        clickRow(v.folderList, v.folderList->count() - 1, true); // opened once the click is over
+        QCoreApplication::processEvents();
+        EXPECT_EQ(v.folder(), images + QStringLiteral("/sous-dossier"));
+        EXPECT_EQ(v.fileList->count(), 0);
+        emit v.driveList->activated(v.driveList->currentIndex()); // the same drive: the folder stays
+        EXPECT_EQ(v.folder(), images + QStringLiteral("/sous-dossier"));
+        v.close(); // only hides
+        EXPECT_FALSE(v.isVisible());
+    });
+    EXPECT_EQ(f->viewer()->folder(), images + QStringLiteral("/sous-dossier"));
+}
