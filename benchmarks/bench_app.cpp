@@ -65,7 +65,7 @@ void BM_ProgramStart(benchmark::State &state)
         env.insert(QStringLiteral("BRIVANE_MESURE_DEMARRAGE"), QStringLiteral("1"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         process.setProcessEnvironment(env);
-        const auto debut = std::chrono::system_clock::now();
+        const auto start = std::chrono::system_clock::now();
         process.start(exe, {photo});
         if (!process.waitForFinished(10000)) {
             state.SkipWithError("the program did not end");
@@ -73,7 +73,7 @@ void BM_ProgramStart(benchmark::State &state)
         }
         const qint64 painted = process.readAllStandardOutput().trimmed().toLongLong();
         const qint64 start = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                  debut.time_since_epoch()).count();
+                                  start.time_since_epoch()).count();
         state.SetIterationTime(double(painted - start) / 1e9);
     }
 }

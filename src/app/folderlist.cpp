@@ -63,8 +63,8 @@ void FolderList::open(const QString &path)
 
 void FolderList::keyPressEvent(QKeyEvent *event)
 {
-    const bool entree = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (!entree)
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter)
         QListWidget::keyPressEvent(event);
     else if (currentItem())
         open(currentItem()->data(Qt::UserRole).toString());

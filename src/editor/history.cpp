@@ -83,14 +83,14 @@ bool History::record(bool merge)
 {
     if (merge && m_mergeable && !m_undoSteps.empty()) {
         // Back to the starting point of the last step, which this one extends.
-        Step derniere = std::move(m_undoSteps.back());
+        Step last = std::move(m_undoSteps.back());
         m_undoSteps.pop_back();
-        if (derniere.whole) {
-            m_reference = derniere.before;
+        if (last.whole) {
+            m_reference = last.before;
         } else {
-            putPixels(m_reference, derniere.before, derniere.rect.topLeft());
+            putPixels(m_reference, last.before, last.rect.topLeft());
         }
-        m_stateReference = derniere.stateBefore;
+        m_stateReference = last.stateBefore;
     }
     m_mergeable = false;
     const QImage &current = m_picture.image();

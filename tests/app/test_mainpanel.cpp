@@ -99,17 +99,17 @@ TEST_F(MainPanelTest, DropsOpenPicturesAndRefuseTheRest)
         {"two files", mime({QStringLiteral("photo.png"), QStringLiteral("autre.png")}), Refused},
         {"nothing", mime({}), Refused},
     };
-    for (const auto &[what, donnees, effect] : cases) {
+    for (const auto &[what, data, effect] : cases) {
         SCOPED_TRACE(what);
-        std::unique_ptr<QMimeData> detruire(donnees);
+        std::unique_ptr<QMimeData> detruire(data);
         dialogs.messages.clear();
         const QImage work = f->document.work.image().copy(), preview = f->document.preview.image().copy();
-        QDragEnterEvent entree(QPoint(300, 200), Qt::CopyAction | Qt::MoveAction, donnees, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(f, &entree);
-        QDropEvent depot(QPointF(300, 200), Qt::CopyAction | Qt::MoveAction, donnees, Qt::LeftButton, {});
+        QDragEnterEvent enter(QPoint(300, 200), Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(f, &enter);
+        QDropEvent depot(QPointF(300, 200), Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, {});
         QCoreApplication::sendEvent(f, &depot);
         QCoreApplication::processEvents();
-        EXPECT_EQ(depot.isAccepted() + entree.isAccepted(), effect == Refused ? 0 : 2);
+        EXPECT_EQ(depot.isAccepted() + enter.isAccepted(), effect == Refused ? 0 : 2);
         EXPECT_EQ(dialogs.messages.size(), effect == Message ? 1u : 0u);
         if (effect == WorkPicture) {
             EXPECT_EQ(blackCount(), 160);

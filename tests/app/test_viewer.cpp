@@ -19,11 +19,11 @@ QImage drawing(int w, int h)
 }
 
 // A click on a row, or a double click as the system delivers it: a click, then the second press.
-void clickRow(QListWidget *list, int row, bool double_ = false)
+void clickRow(QListWidget *list, int row, bool twice = false)
 {
     const QPoint p = list->visualItemRect(list->item(row)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, p);
-    if (double_)
+    if (twice)
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, p);
 }
 
@@ -41,26 +41,26 @@ TEST_F(MainPanelTest, TheViewerListsPreviewsOpensAndFollowsTheFiles)
     }
     writeFile(images + QStringLiteral("/notes.txt"), "x");
     const QImage source = f->document.preview.image().copy();
-    const auto pendant = [&](std::function<void(Viewer &)> action) { // modal: driven while it shows
-        bool vu = false;
+    const auto whileShown = [&](std::function<void(Viewer &)> action) { // modal: driven while it shows
+        bool seen = false;
         QTimer::singleShot(0, [&] {
             Viewer *v = f->viewer();
             ASSERT_TRUE(v && v->isVisible() && v->isModal() && makeTopmost(v));
-            vu = true;
+            seen = true;
             action(*v);
             v->hide();
         });
         click(f->commandButtons[MainPanel::ViewerCommand]);
-        EXPECT_TRUE(vu);
+        EXPECT_TRUE(seen);
     };
     f->saveAutomatically();
-    pendant([&](Viewer &v) { // it starts with the automatic files
+    whileShown([&](Viewer &v) { // it starts with the automatic files
         EXPECT_EQ(QDir(v.folder()), QDir(f->document.automaticFolder().folder()));
         EXPECT_EQ(v.fileList->count(), 1);
         v.fileList->setCurrentRow(0);
     });
     f->saveAutomatically();
-    pendant([&](Viewer &v) {
+    whileShown([&](Viewer &v) {
         EXPECT_EQ(v.fileList->count(), 2); // saved while it was hidden: listed, the selection kept
         EXPECT_EQ(v.fileList->currentRow(), 0);
         ASSERT_TRUE(v.setFolder(images));
@@ -81,7 +81,7 @@ TEST_F(MainPanelTest, TheViewerListsPreviewsOpensAndFollowsTheFiles)
         EXPECT_TRUE(sameImage(drawing(80, 50), s->image()));
     EXPECT_EQ(f->document.fit().size(), QSize(80, 50));
 
-    pendant([&](Viewer &v) { // reopened as it was left
+    whileShown([&](Viewer &v) { // reopened as it was left
         EXPECT_EQ(v.selectedPath(), images + QStringLiteral("/b-petit.89i"));
         EXPECT_TRUE(sameImage(drawing(80, 50), v.preview.image()));
         clickRow(v.folderList, v.folderList->count() - 1, true); // opened once the click is over

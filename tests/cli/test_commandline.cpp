@@ -34,10 +34,10 @@ protected:
         ASSERT_TRUE(QDir::setCurrent(dir.path()));
         ASSERT_TRUE(photo(64, 48).save(QStringLiteral("a.png")) && photo(300, 170).save(QStringLiteral("photo.png")));
     }
-    void TearDown() override { QDir::setCurrent(precedent); }
+    void TearDown() override { QDir::setCurrent(previousFolder); }
     int run(const QStringList &arguments) { return (r = runCommandLine(arguments)).status; }
 
-    QString precedent = QDir::currentPath();
+    QString previousFolder = QDir::currentPath();
     QTemporaryDir dir;
     CommandRun r;
 };
@@ -138,8 +138,8 @@ TEST_F(CommandLineTest, Batches)
     const QStringList sources = words("a.png b.png absent.gif vide.89i c.jpg");
     EXPECT_EQ(run(words("convertir -o sortie") + sources), CommandLine::FileFailure);
     EXPECT_EQ(listing(QStringLiteral("sortie")), (QStringList{QStringLiteral("a.89i"), QStringLiteral("c.89i")}));
-    for (const char *echec : {"b.png", "absent.gif", "vide.89i ne contient aucune image"})
-        EXPECT_TRUE(r.err.contains(QString::fromUtf8(echec))) << echec;
+    for (const char *failure : {"b.png", "absent.gif", "vide.89i ne contient aucune image"})
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(failure))) << failure;
     EXPECT_FALSE(r.err.contains(QStringLiteral("a.png")));
     EXPECT_EQ(run(QStringList{QStringLiteral("convertir")} + sources), CommandLine::FileFailure);
     EXPECT_EQ(variable(QStringLiteral("fig0001.89i")), QByteArray("fig0001\0", 8)); // names move on
