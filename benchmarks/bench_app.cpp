@@ -62,7 +62,7 @@ void BM_ProgramStart(benchmark::State &state)
     for (auto _ : state) {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("BRIVANE_MESURE_DEMARRAGE"), QStringLiteral("1"));
+        env.insert(QStringLiteral("BRIVANE_STARTUP_TIMING"), QStringLiteral("1"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         process.setProcessEnvironment(env);
         const auto start = std::chrono::system_clock::now();
@@ -72,9 +72,9 @@ void BM_ProgramStart(benchmark::State &state)
             return;
         }
         const qint64 painted = process.readAllStandardOutput().trimmed().toLongLong();
-        const qint64 start = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                  start.time_since_epoch()).count();
-        state.SetIterationTime(double(painted - start) / 1e9);
+        const qint64 started = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                   start.time_since_epoch()).count();
+        state.SetIterationTime(double(painted - started) / 1e9);
     }
 }
 BENCHMARK(BM_ProgramStart)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);

@@ -75,7 +75,7 @@ int runWindow(int argc, char **argv, const QStringList &arguments)
     QPointer<MainWindow> mainWindow = new MainWindow(mainPanel);
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     FirstPaint firstPaint(mainWindow, qEnvironmentVariable("BRIVANE_CAPTURE"),
-                             qEnvironmentVariableIsSet("BRIVANE_MESURE_DEMARRAGE"));
+                             qEnvironmentVariableIsSet("BRIVANE_STARTUP_TIMING"));
     mainWindow->show();
     const int code = QApplication::exec();
     delete mainWindow; // still there when a script's hook ended the program

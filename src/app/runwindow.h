@@ -8,7 +8,7 @@
 //
 // Two environment variables serve the project's scripts; each makes the program
 // end right after the window's first paint:
-//   BRIVANE_MESURE_DEMARRAGE   prints the wall-clock time of that paint, in
+//   BRIVANE_STARTUP_TIMING   prints the wall-clock time of that paint, in
 //                              nanoseconds since 1970, for the start-up timing;
 //   BRIVANE_CAPTURE=file.png   saves a picture of the window, for the screenshot.
 int runWindow(int argc, char **argv, const QStringList &arguments);
