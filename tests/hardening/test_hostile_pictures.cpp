@@ -19,8 +19,8 @@
 namespace {
 
 const QString kData = BRIVANE_TEST_DATA "/hostile/";
-const QStringList kRefused = {"bombe.png", "bombe.gif", "ecran-immense.gif", "gris-8000.png", "mono-60000.bmp", "mono-10000.bmp",
-    "icone-bitmap-immense.ico", "icone-decalage-faux.ico", "icone-largeur-negative.ico", "jpeg-entete-seul.jpg"};
+const QStringList kRefused = {"bomb.png", "bomb.gif", "huge-screen.gif", "grey-8000.png", "mono-60000.bmp", "mono-10000.bmp",
+    "icon-huge-bitmap.ico", "icon-wrong-offset.ico", "icon-negative-width.ico", "jpeg-header-only.jpg"};
 
 class HostilePictures : public ::testing::Test
 {
@@ -75,7 +75,7 @@ TEST_F(HostilePictures, RefusedInFrenchAndEverythingStays)
     }
     // Declared sizes beyond 100 megapixels are refused by their header, saying how large.
     for (const auto &[name, size] : std::initializer_list<std::pair<QString, QString>>{
-             {"bombe.png", "50000 x 50000"}, {"ecran-immense.gif", "65535 x 65535"}, {"png-10001x10000.png", "10001 x 10000"}}) {
+             {"bomb.png", "50000 x 50000"}, {"huge-screen.gif", "65535 x 65535"}, {"png-10001x10000.png", "10001 x 10000"}}) {
         const LoadedPicture loaded = loadPicture(kData + name);
         EXPECT_TRUE(loaded.image.isNull() && loaded.error.contains("trop grande (" + size)) << loaded.error.toStdString();
     }
@@ -108,14 +108,14 @@ TEST_F(HostilePictures, PasteLimit)
 // the command line converts it with the remark and a success status.
 TEST_F(HostilePictures, TruncatedJpeg)
 {
-    window.openFile(kData + "entier.jpg");
+    window.openFile(kData + "whole.jpg");
     const QImage whole = state.source.image().copy(0, 0, 400, 40);
-    window.openFile(kData + "tronque.jpg");
+    window.openFile(kData + "truncated.jpg");
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.contains("tronque.jpg") && dialogs.messages[0].text.contains("abîmée ou incomplète"));
+    EXPECT_TRUE(dialogs.messages[0].text.contains("truncated.jpg") && dialogs.messages[0].text.contains("abîmée ou incomplète"));
     ASSERT_EQ(state.source.size(), QSize(400, 300));
     EXPECT_TRUE(sameImage(whole, state.source.image().copy(0, 0, 400, 40)));
-    const CommandRun run = runCommandLine({"convertir", "-o", dir.filePath("coupee.89i"), kData + "tronque.jpg"});
+    const CommandRun run = runCommandLine({"convertir", "-o", dir.filePath("coupee.89i"), kData + "truncated.jpg"});
     EXPECT_TRUE(run.status == CommandLine::Success && run.err.contains("abîmée ou incomplète")) << run.err.toStdString();
     EXPECT_EQ(readFile(dir.filePath("coupee.89i")).size(), 2095);
 }
@@ -125,8 +125,8 @@ TEST_F(HostilePictures, TruncatedJpeg)
 TEST(HostilePictureCost, BoundedMemoryTimeAndNoBlocking)
 {
     QTemporaryDir dir;
-    QStringList opens = {kData + "tronque.jpg", kData + "plus-grande-permise.png"};
-    for (const QString packed : {"plus-grande-ligne.bmp", "plus-grande-colonne.bmp"}) {
+    QStringList opens = {kData + "truncated.jpg", kData + "largest-allowed.png"};
+    for (const QString packed : {"longest-row.bmp", "widest-column.bmp"}) {
         writeFile(dir.filePath(packed), qUncompress(readFile(kData + packed + ".qz")));
         opens << dir.filePath(packed);
     }

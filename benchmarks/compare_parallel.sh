@@ -4,7 +4,7 @@
 # ImageMagick's mogrify in one process, and the floor: a bare libjpeg-turbo decode
 # of the same files in one process on one core. Wall and CPU (user + sys) times,
 # the best of several rounds, as the machine may be busy.
-#   benchmarks/compare_parallele.sh [BUILD_DIR]
+#   benchmarks/compare_parallel.sh [BUILD_DIR]
 # BUILD_DIR holds src/brivane and benchmarks/decodejpeg (built here when missing;
 # by default a Release build under build/release). BRIVANE_PHOTOS names a folder of
 # 1600 x 1200 JPEG photographs to copy (by default made by ImageMagick);
