@@ -2,6 +2,7 @@
 
 #include "appearance.h"
 #include "commandbutton.h"
+#include "dialogs.h"
 #include "dotmatrix/numberederror.h"
 #include "dotmatrix/signwidget.h"
 #include "viewer.h"
@@ -162,10 +163,16 @@ void MainPanel::showOnBanner(const QString &text)
 
 void MainPanel::openViewer()
 {
-    if (!m_viewer)
-        m_viewer = new Viewer([this](const QString &path, QString *error) {
-            return document.openFromViewer(path, error);
-        }, this, document.automaticFolder().folder());
+    if (!m_viewer) {
+        m_viewer = new Viewer(this, document.automaticFolder().folder());
+        connect(m_viewer, &Viewer::openRequested, this, [this](const QString &path) {
+            QString error;
+            if (document.openFromViewer(path, &error))
+                m_viewer->hide();
+            else
+                Dialogs::current().message(error, Dialogs::Icon::Exclamation);
+        });
+    }
     m_viewer->exec();
 }
 

@@ -17,9 +17,8 @@
 #include <QListWidget>
 #include <QStorageInfo>
 
-Viewer::Viewer(Opener open, QWidget *parent, const QString &start)
+Viewer::Viewer(QWidget *parent, const QString &start)
     : QDialog(parent)
-    , m_open(std::move(open))
 {
     windowsetup::makeTopmost(this, "viewer");
     setWindowIcon(artwork::icon());
@@ -180,14 +179,8 @@ void Viewer::previewSelected()
 void Viewer::openSelected()
 {
     const QString path = selectedPath();
-    if (path.isEmpty() || !m_open)
-        return;
-    QString error;
-    if (!m_open(path, &error)) {
-        Dialogs::current().message(error, Dialogs::Icon::Exclamation);
-        return;
-    }
-    hide();
+    if (!path.isEmpty())
+        emit openRequested(path);
 }
 
 void Viewer::closeEvent(QCloseEvent *event)

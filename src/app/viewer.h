@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-#include <functional>
 
 class FolderList;
 class QComboBox;
@@ -21,12 +20,8 @@ class Viewer : public QDialog
     Q_OBJECT
 
 public:
-    // Opens a file in the main window; false, with the reason in French, when the
-    // file cannot be read (the main window's pictures are then left as they were).
-    using Opener = std::function<bool(const QString &path, QString *error)>;
-
-    // depart: the folder shown first (the home folder when empty or unreadable).
-    explicit Viewer(Opener open, QWidget *parent = nullptr, const QString &start = QString());
+    // start: the folder shown first (the home folder when empty or unreadable).
+    explicit Viewer(QWidget *parent = nullptr, const QString &start = QString());
     ~Viewer() override;
 
     // The volumes the drive list offers: the root first, then the other mounted ones.
@@ -46,6 +41,11 @@ public:
     QListWidget *fileList = nullptr;
     QLabel *helpLabel = nullptr;
 
+signals:
+    // A file was double-clicked: whoever opens it hides the viewer once it opened,
+    // or leaves it shown after saying why it could not.
+    void openRequested(const QString &path);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     // Files saved since the last showing appear.
@@ -59,7 +59,6 @@ private:
     void fillFileList();
     void showDriveOf(const QString &folder);
 
-    Opener m_open;
     int m_drive = -1;        // the drive shown before a change, to go back to
     bool m_previewed = false; // the selected file was just previewed by the selection change
 };
