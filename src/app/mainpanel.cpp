@@ -117,8 +117,7 @@ bool MainPanel::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     if (event->type() == QEvent::MouseButtonRelease) {
-        const auto label = std::find(headers.begin(), headers.end(), watched);
-        if (label != headers.end() && *label == headers[2]) // the work picture's header
+        if (watched == workHeader)
             editor.requestCanvasFocus();
     } else if (event->type() == QEvent::MouseMove) {
         if (watched == toolsFrame) {
@@ -136,8 +135,8 @@ bool MainPanel::eventFilter(QObject *watched, QEvent *event)
 
 void MainPanel::pointerOverBackground()
 {
-    for (int i = 1; i <= 9; ++i)
-        commandButtons[size_t(i)]->resetLook();
+    for (CommandButton *button : commandButtons)
+        button->resetLook();
     for (QWidget *box : {static_cast<QWidget *>(variableNameBox), static_cast<QWidget *>(calculatorFolderBox),
                          static_cast<QWidget *>(textBox)})
         appearance::setEntryBackground(box, colours::entry);

@@ -87,7 +87,9 @@ public:
     // "Sauver fich. automatiquement": the next numbered file.
     void saveAutomatically();
 
-    std::array<QLabel *, 10> headers{};
+    // The section headers; a click on the work picture's gives the canvas the focus.
+    std::vector<QLabel *> headers;
+    QLabel *workHeader = nullptr;
     QLabel *levelPercent = nullptr;
     QScrollBar *levelSlider = nullptr;
     QCheckBox *advancedOptionsBox = nullptr, *keepProportionsBox = nullptr, *invertBox = nullptr;
@@ -100,7 +102,7 @@ public:
     QPlainTextEdit *textBox = nullptr;
     // The magnifier and the spinner arrows.
     enum Arrow : size_t {
-        Magnifier = 1,
+        Magnifier,
         FontSizeUp,
         FontSizeDown,
         LineWidthDown,
@@ -111,11 +113,12 @@ public:
         WidthUp,
         HeightDown,
         HeightUp,
+        ArrowCount,
     };
-    std::array<PictureButton *, 12> arrows{}; // from arrows[1]
+    std::array<PictureButton *, ArrowCount> arrows{};
     // The command buttons, by the command they run.
     enum Command : size_t {
-        ConvertCommand = 1,
+        ConvertCommand,
         PasteCommand,
         SaveAutomaticallyCommand,
         ValidateLineCommand,
@@ -124,8 +127,9 @@ public:
         ValidateEllipseCommand,
         SaveAsCommand,
         ViewerCommand,
+        CommandCount,
     };
-    std::array<CommandButton *, 10> commandButtons{}; // from commandButtons[1]
+    std::array<CommandButton *, CommandCount> commandButtons{};
     SurfaceWidget *previewView = nullptr, *fontPreviewView = nullptr;
     Canvas *canvas = nullptr;
     QLabel *nextNameLabel = nullptr;
@@ -162,7 +166,7 @@ private:
     void buildSaving();
     void buildTools();
     void buildTextTool();
-    PictureButton *buildArrow(int index, bool plus, const char *name, QWidget *parent);
+    PictureButton *buildArrow(Arrow arrow, bool plus, const char *name, QWidget *parent);
     QLineEdit *buildSpinnerBox(const char *name, QWidget *parent);
     // Tab goes through the controls as a reader scans the window.
     void setReadingTabOrder();

@@ -93,8 +93,8 @@ void MainPanel::bindTools()
     connect(&editor, &Editor::aboutRequested, this, &MainPanel::showAbout);
     connect(&editor, &Editor::bannerMessage, this, &MainPanel::showOnBanner);
     connect(&editor, &Editor::stepFinished, this, [this] { history.record(); });
-    for (int i = 0; i < int(headers.size()); ++i)
-        headers[size_t(i)]->installEventFilter(this);
+    for (QLabel *header : headers)
+        header->installEventFilter(this);
 }
 
 void MainPanel::buildToolActions()

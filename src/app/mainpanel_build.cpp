@@ -48,12 +48,12 @@ QLabel *transparent(const char *name, QWidget *parent, Qt::Alignment alignment)
 
 } // namespace
 
-PictureButton *MainPanel::buildArrow(int index, bool plus, const char *name, QWidget *parent)
+PictureButton *MainPanel::buildArrow(Arrow arrow, bool plus, const char *name, QWidget *parent)
 {
     auto *image = new PictureButton(plus ? artwork::plus() : artwork::minus(), parent);
     appearance::place(image, name);
     image->setAutoRepeat(true);
-    arrows[size_t(index)] = image;
+    arrows[arrow] = image;
     return image;
 }
 
@@ -68,7 +68,7 @@ QLineEdit *MainPanel::buildSpinnerBox(const char *name, QWidget *parent)
 
 void MainPanel::buildOptions()
 {
-    headers[0] = appearance::header(this, "levelHeader");
+    headers.push_back(appearance::header(this, "levelHeader"));
     levelPercent = transparent("levelPercent", this, Qt::AlignRight | Qt::AlignTop);
     levelSlider = new QScrollBar(Qt::Horizontal, this);
     appearance::place(levelSlider, "levelSlider");
@@ -91,7 +91,7 @@ void MainPanel::buildOptions()
     appearance::setBackground(ditheringBox, colours::window);
     simpleMethodButton = control<QRadioButton>("simpleMethodButton", this);
     greyMethodButton = control<QRadioButton>("greyMethodButton", this);
-    headers[9] = appearance::header(this, "sizeHeader");
+    headers.push_back(appearance::header(this, "sizeHeader"));
     buildArrow(MainPanel::WidthDown, false, "widthDownArrow", this);
     widthBox = buildSpinnerBox("widthBox", this);
     buildArrow(MainPanel::WidthUp, true, "widthUpArrow", this);
@@ -106,10 +106,11 @@ void MainPanel::buildOptions()
 
 void MainPanel::buildPreviews()
 {
-    headers[1] = appearance::header(this, "previewHeader");
+    headers.push_back(appearance::header(this, "previewHeader"));
     previewView = new SurfaceWidget(&document.preview, this);
     appearance::place(previewView, "previewView");
-    headers[2] = appearance::header(this, "workHeader");
+    workHeader = appearance::header(this, "workHeader");
+    headers.push_back(workHeader);
     canvas = new Canvas(editor, this);
     appearance::place(canvas, "canvas");
     canvas->setCursor(Qt::CrossCursor);
@@ -126,7 +127,7 @@ void MainPanel::buildSaving()
 {
     appearance::line(this, "saveSeparator");
     commandButtons[MainPanel::SaveAutomaticallyCommand] = commandButton("saveAutomaticallyButton", this);
-    headers[3] = appearance::header(this, "nextNameHeader");
+    headers.push_back(appearance::header(this, "nextNameHeader"));
     nextNameLabel = control<QLabel>("nextNameLabel", this);
     nextNameLabel->setFrameStyle(QFrame::Box | QFrame::Plain);
     appearance::setBackground(nextNameLabel, kWhite);
@@ -134,11 +135,11 @@ void MainPanel::buildSaving()
     commandButtons[MainPanel::ViewerCommand] = commandButton("viewerButton", this);
     appearance::line(this, "advancedSeparator");
     advancedOptionsBox = control<QCheckBox>("advancedOptionsBox", this);
-    headers[5] = appearance::header(this, "variableNameHeader");
+    headers.push_back(appearance::header(this, "variableNameHeader"));
     variableNameBox = new QLineEdit(this);
     appearance::place(variableNameBox, "variableNameBox");
     variableNameBox->setMaxLength(8);
-    headers[4] = appearance::header(this, "calculatorFolderHeader");
+    headers.push_back(appearance::header(this, "calculatorFolderHeader"));
     calculatorFolderBox = control<QLineEdit>("calculatorFolderBox", this);
     calculatorFolderBox->setMaxLength(8);
     appearance::line(this, "bannerSeparator");
@@ -154,14 +155,14 @@ void MainPanel::buildTools()
 
     toolButtons[0] = control<QRadioButton>("pixelOnToolButton", toolsFrame);
     toolButtons[1] = control<QRadioButton>("pixelOffToolButton", toolsFrame);
-    headers[8] = appearance::header(toolsFrame, "pixelSizeHeader");
+    headers.push_back(appearance::header(toolsFrame, "pixelSizeHeader"));
     appearance::line(toolsFrame, "pixelSizeSeparator");
     buildArrow(MainPanel::PixelSizeDown, false, "pixelSizeDownArrow", toolsFrame);
     pixelSizeBox = buildSpinnerBox("pixelSizeBox", toolsFrame);
     buildArrow(MainPanel::PixelSizeUp, true, "pixelSizeUpArrow", toolsFrame);
     buildTextTool();
     toolButtons[3] = control<QRadioButton>("lineToolButton", toolsFrame);
-    headers[7] = appearance::header(toolsFrame, "lineWidthHeader");
+    headers.push_back(appearance::header(toolsFrame, "lineWidthHeader"));
     buildArrow(MainPanel::LineWidthDown, false, "lineWidthDownArrow", toolsFrame);
     lineWidthBox = buildSpinnerBox("lineWidthBox", toolsFrame);
     buildArrow(MainPanel::LineWidthUp, true, "lineWidthUpArrow", toolsFrame);
@@ -186,7 +187,7 @@ void MainPanel::buildTextTool()
     italicBox = control<QCheckBox>("italicBox", toolsFrame);
     boldBox = control<QCheckBox>("boldBox", toolsFrame);
     strikeOutBox = control<QCheckBox>("strikeOutBox", toolsFrame);
-    headers[6] = appearance::header(toolsFrame, "fontPreviewHeader");
+    headers.push_back(appearance::header(toolsFrame, "fontPreviewHeader"));
     fontPreviewView = new SurfaceWidget(&editor.fontPreview(), toolsFrame);
     appearance::place(fontPreviewView, "fontPreviewView");
     commandButtons[MainPanel::ValidateTextCommand] = commandButton("validateTextButton", toolsFrame);

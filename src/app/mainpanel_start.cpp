@@ -93,8 +93,8 @@ void MainPanel::startWith(const QString &source)
 
     greyMethodButton->setChecked(true);
     chooseGreyMethod();
-    for (int i = 1; i <= 9; ++i)
-        commandButtons[size_t(i)]->setText(geometry::text(kCommandCaptions[i - 1]));
+    for (size_t i = 0; i < commandButtons.size(); ++i)
+        commandButtons[i]->setText(geometry::text(kCommandCaptions[i]));
 
     // Sizes, source, stretch, conversion at level 0 and the first free name.
     if (const QString message = document.start(source); !message.isEmpty())

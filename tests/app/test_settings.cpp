@@ -25,15 +25,18 @@ TEST_F(MainPanelTest, SliderDragShowsTheLevelAndReleaseConverts)
 TEST_F(MainPanelTest, SpinnersStopAtTheirEndsAndRepeatWhileHeld)
 {
     openWith(halfBlack(320, 200));
-    const std::tuple<int, int, QLineEdit *, int> cases[] = { // arrow, clicks, box, value
-        {9, 1, f->widthBox, 160},     {8, 10, f->widthBox, 16},    {10, 50, f->heightBox, 2},
-        {11, 49, f->heightBox, 100},   {7, 1, f->pixelSizeBox, 1},  {6, 3, f->pixelSizeBox, 4},
-        {4, 1, f->lineWidthBox, 1},     {5, 1, f->lineWidthBox, 2},    {3, 6, f->fontSizeBox, 1},
-        {2, 1, f->fontSizeBox, 2},  {9, 8, f->widthBox, 144},
+    using P = MainPanel;
+    const std::tuple<P::Arrow, int, QLineEdit *, int> cases[] = { // arrow, clicks, box, value
+        {P::WidthUp, 1, f->widthBox, 160},          {P::WidthDown, 10, f->widthBox, 16},
+        {P::HeightDown, 50, f->heightBox, 2},       {P::HeightUp, 49, f->heightBox, 100},
+        {P::PixelSizeDown, 1, f->pixelSizeBox, 1},  {P::PixelSizeUp, 3, f->pixelSizeBox, 4},
+        {P::LineWidthDown, 1, f->lineWidthBox, 1},  {P::LineWidthUp, 1, f->lineWidthBox, 2},
+        {P::FontSizeDown, 6, f->fontSizeBox, 1},    {P::FontSizeUp, 1, f->fontSizeBox, 2},
+        {P::WidthUp, 8, f->widthBox, 144},
     };
-    for (const auto &[stepSpinner, clics, box, expected] : cases) {
-        click(f->arrows[size_t(stepSpinner)], clics);
-        EXPECT_EQ(box->text(), QString::number(expected)) << stepSpinner;
+    for (const auto &[arrow, clicks, box, expected] : cases) {
+        click(f->arrows[arrow], clicks);
+        EXPECT_EQ(box->text(), QString::number(expected)) << arrow;
     }
     EXPECT_EQ(f->document.work.drawWidth(), 2);
     EXPECT_TRUE(sameImage(screenPicture(true), f->document.work.image())); // no refit before the conversion
