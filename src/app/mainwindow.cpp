@@ -2,7 +2,7 @@
 
 #include "windowsetup.h"
 #include "mainpanel.h"
-#include "menubar.h"
+#include "menus.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -19,7 +19,7 @@ MainWindow::MainWindow(MainPanel *mainPanel, QWidget *parent)
     setObjectName(QStringLiteral("mainWindow"));
     auto *bar = new QMenuBar(this);
     setMenuBar(bar);
-    m_menus = new MenuBar(*mainPanel, bar);
+    m_menus = new Menus(*mainPanel, bar);
     // F10 opens the menu bar on its first menu, as on other desktops.
     auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(f10, &QShortcut::activated, bar, [bar] {

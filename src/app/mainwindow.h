@@ -3,7 +3,7 @@
 #include <QMainWindow>
 
 class MainPanel;
-class MenuBar;
+class Menus;
 
 // The program's top-level window: the menu bar above the main window MainPanel, whose
 // fixed client area and controls stay exactly as they are. Closing it closes MainPanel,
@@ -17,12 +17,12 @@ public:
     explicit MainWindow(MainPanel *mainPanel, QWidget *parent = nullptr);
 
     MainPanel *mainPanel() const { return m_mainPanel; }
-    MenuBar *menus() const { return m_menus; }
+    Menus *menus() const { return m_menus; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     MainPanel *m_mainPanel;
-    MenuBar *m_menus;
+    Menus *m_menus;
 };

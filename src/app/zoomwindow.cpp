@@ -6,7 +6,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-ZoomWindow::ZoomWindow(Editor &editor, const QList<QAction *> &toolButtons, QWidget *parent)
+ZoomWindow::ZoomWindow(Editor &editor, const QList<QAction *> &tools, QWidget *parent)
     : QWidget(parent)
 {
     windowsetup::makeTopmost(this, "zoomWindow");
@@ -14,7 +14,7 @@ ZoomWindow::ZoomWindow(Editor &editor, const QList<QAction *> &toolButtons, QWid
     setWindowIcon(QIcon());
     toolBar = new QToolBar(this);
     toolBar->setObjectName(QStringLiteral("toolBar"));
-    toolBar->addActions(toolButtons);
+    toolBar->addActions(tools);
     zoomScreen = new ZoomScreen(editor, this);
     auto *disposition = new QVBoxLayout(this);
     disposition->setContentsMargins(0, 0, 0, 0);

@@ -17,8 +17,8 @@ class ZoomWindow : public QWidget
     Q_OBJECT
 
 public:
-    // toolButtons: the tool bar's actions, shared with the main window.
-    explicit ZoomWindow(Editor &editor, const QList<QAction *> &toolButtons = {}, QWidget *parent = nullptr);
+    // tools: the tool bar's actions, shared with the main window.
+    explicit ZoomWindow(Editor &editor, const QList<QAction *> &tools = {}, QWidget *parent = nullptr);
 
     QToolBar *toolBar = nullptr;
     ZoomScreen *zoomScreen = nullptr;

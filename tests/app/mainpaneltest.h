@@ -3,7 +3,7 @@
 #include "app/mainwindow.h"
 #include "app/commandbutton.h"
 #include "app/mainpanel.h"
-#include "app/menubar.h"
+#include "app/menus.h"
 #include "app/picturebutton.h"
 #include "editor/canvas.h"
 #include "support/files.h"
@@ -50,7 +50,7 @@ protected:
         for (int i = 0; i < times; ++i)
             QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
     }
-    MenuBar &menus() { return *mainWindow->menus(); }
+    Menus &menus() { return *mainWindow->menus(); }
     bool makeTopmost(QWidget *w) const { return std::ranges::count(dialogs.topmostCalls, std::pair{w, true}) > 0; }
     int blackCount() const // of the 160 x 100 work picture
     {

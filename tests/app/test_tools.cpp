@@ -5,7 +5,7 @@ TEST_F(MainPanelTest, TheToolsMenuListsEveryToolWithItsKeyAndEachValidationDraws
 {
     openWith(grey128());
     QStringList items;
-    for (const QAction *action : menus().toolButtons->actions())
+    for (const QAction *action : menus().toolsMenu->actions())
         items << (action->isSeparator() ? QStringLiteral("-") : action->text() + u' ' + action->shortcut().toString());
     EXPECT_EQ(items, QStringList({"Pixel On P", "Pixel off O", "Texte T", "Ligne L", "Ellipse E", "Rectangle R",
                                   "Remplissage F", "-", "Valider le rectangle "}));
@@ -14,7 +14,7 @@ TEST_F(MainPanelTest, TheToolsMenuListsEveryToolWithItsKeyAndEachValidationDraws
         {Qt::Key_T, [&] { click(f->commandButtons[MainPanel::ValidateTextCommand]); }},
         {Qt::Key_L, [&] { click(f->commandButtons[MainPanel::ValidateLineCommand]); }},
         {Qt::Key_E, [&] { click(f->commandButtons[MainPanel::ValidateEllipseCommand]); }},
-        {Qt::Key_R, [&] { menus().toolButtons->actions().last()->trigger(); }},
+        {Qt::Key_R, [&] { menus().toolsMenu->actions().last()->trigger(); }},
     };
     for (const auto &[tool, validate] : validations) {
         SCOPED_TRACE(tool);

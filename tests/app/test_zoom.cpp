@@ -94,7 +94,7 @@ TEST_F(Zoom, ALineDrawnThereIsTheLineDrawnOnThePicture)
     click(f->arrows[MainPanel::LineWidthUp]); // line width 2
     QTest::keyClick(ez, Qt::Key_L);
     EXPECT_TRUE(f->toolButtons[3]->isChecked());
-    EXPECT_TRUE(zoom->toolBar->actions().contains(menus().toolButtons->actions().at(3)));
+    EXPECT_TRUE(zoom->toolBar->actions().contains(menus().toolsMenu->actions().at(3)));
     drag(ez, point(10, 20, 1, 2), point(70, 45, 2, 0));
     EXPECT_EQ(blackCount(), 0);
     QTest::keyClick(ez, Qt::Key_Right); // the arrow keys shift it here too

@@ -12,13 +12,13 @@ class QMenuBar;
 
 // The main window's menu bar: every item runs the command of the matching button,
 // option button or key of the window, plus undo and redo of the work picture.
-class MenuBar : public QObject
+class Menus : public QObject
 {
     Q_OBJECT
 
 public:
     // Fills the bar; the menus live as long as it.
-    MenuBar(MainPanel &form, QMenuBar *bar);
+    Menus(MainPanel &panel, QMenuBar *bar);
 
     QMenu *fileMenu = nullptr;
     QAction *open = nullptr;
@@ -32,7 +32,7 @@ public:
     QAction *undo = nullptr;
     QAction *redo = nullptr;
 
-    QMenu *conversion = nullptr;
+    QMenu *conversionMenu = nullptr;
     QAction *convert = nullptr;
     QAction *automaticLevel = nullptr;
     QAction *simpleMethod = nullptr;
@@ -40,7 +40,7 @@ public:
     QAction *reductionMean = nullptr;
     QAction *reductionAnd = nullptr;
 
-    QMenu *toolButtons = nullptr;
+    QMenu *toolsMenu = nullptr;
 
     QMenu *helpMenu = nullptr;
     QAction *about = nullptr;
@@ -49,7 +49,7 @@ private:
     void buildFileMenu(QMenuBar *bar);
     void buildEditMenu(QMenuBar *bar);
     void buildConversionMenu(QMenuBar *bar);
-    void buildTools(QMenuBar *bar);
+    void buildToolsMenu(QMenuBar *bar);
     void buildHelpMenu(QMenuBar *bar);
     // A checkable item of the group that converts again with that reduction.
     QAction *reduction(QMenu *menu, QActionGroup *group, const QString &text, Reduction choice);

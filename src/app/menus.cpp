@@ -1,4 +1,4 @@
-#include "menubar.h"
+#include "menus.h"
 
 #include "commandbutton.h"
 #include "mainpanel.h"
@@ -19,7 +19,7 @@ QAction *item(QMenu *menu, const QString &text, const QList<QKeySequence> &short
 }
 
 // Triggering the item raises the button's clicked: whatever the button runs, the item runs.
-QAction *commandButton(QMenu *menu, const QString &text, CommandButton *btn, const QList<QKeySequence> &shortcuts = {})
+QAction *buttonItem(QMenu *menu, const QString &text, CommandButton *btn, const QList<QKeySequence> &shortcuts = {})
 {
     QAction *action = item(menu, text, shortcuts);
     QObject::connect(action, &QAction::triggered, btn, &CommandButton::clicked);
@@ -41,37 +41,37 @@ QAction *option(QMenu *menu, QActionGroup *group, const char *name, QRadioButton
 
 } // namespace
 
-MenuBar::MenuBar(MainPanel &form, QMenuBar *bar)
+Menus::Menus(MainPanel &panel, QMenuBar *bar)
     : QObject(bar)
-    , m_panel(form)
+    , m_panel(panel)
 {
     buildFileMenu(bar);
     buildEditMenu(bar);
     buildConversionMenu(bar);
-    buildTools(bar);
+    buildToolsMenu(bar);
     buildHelpMenu(bar);
 }
 
-void MenuBar::buildFileMenu(QMenuBar *bar)
+void Menus::buildFileMenu(QMenuBar *bar)
 {
     fileMenu = bar->addMenu(QStringLiteral("&Fichier"));
-    open = commandButton(fileMenu, QStringLiteral("&Ouvrir..."), m_panel.commandButtons[MainPanel::OpenCommand], {QKeySequence(Qt::CTRL | Qt::Key_O)});
+    open = buttonItem(fileMenu, QStringLiteral("&Ouvrir..."), m_panel.commandButtons[MainPanel::OpenCommand], {QKeySequence(Qt::CTRL | Qt::Key_O)});
     // A text box with the focus takes Ctrl+V for itself and pastes text.
-    paste = commandButton(fileMenu, QStringLiteral("&Importer le presse-papier"), m_panel.commandButtons[MainPanel::PasteCommand],
+    paste = buttonItem(fileMenu, QStringLiteral("&Importer le presse-papier"), m_panel.commandButtons[MainPanel::PasteCommand],
                       {QKeySequence(Qt::CTRL | Qt::Key_V)});
     fileMenu->addSeparator();
-    saveAs = commandButton(fileMenu, QStringLiteral("Sauver so&us..."), m_panel.commandButtons[MainPanel::SaveAsCommand],
+    saveAs = buttonItem(fileMenu, QStringLiteral("Sauver so&us..."), m_panel.commandButtons[MainPanel::SaveAsCommand],
                         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
-    saveAutomatically = commandButton(fileMenu, QStringLiteral("&Sauver automatiquement"), m_panel.commandButtons[MainPanel::SaveAutomaticallyCommand],
+    saveAutomatically = buttonItem(fileMenu, QStringLiteral("&Sauver automatiquement"), m_panel.commandButtons[MainPanel::SaveAutomaticallyCommand],
                         {QKeySequence(Qt::CTRL | Qt::Key_S)});
     fileMenu->addSeparator();
-    viewer = commandButton(fileMenu, QStringLiteral("&Visualisateur d'images"), m_panel.commandButtons[MainPanel::ViewerCommand]);
+    viewer = buttonItem(fileMenu, QStringLiteral("&Visualisateur d'images"), m_panel.commandButtons[MainPanel::ViewerCommand]);
     fileMenu->addSeparator();
     quit = item(fileMenu, QStringLiteral("&Quitter"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
     connect(quit, &QAction::triggered, this, [this] { m_panel.window()->close(); });
 }
 
-void MenuBar::buildEditMenu(QMenuBar *bar)
+void Menus::buildEditMenu(QMenuBar *bar)
 {
     editMenu = bar->addMenu(QStringLiteral("&Édition"));
     undo = item(editMenu, QStringLiteral("&Annuler"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
@@ -91,32 +91,32 @@ void MenuBar::buildEditMenu(QMenuBar *bar)
     });
 }
 
-void MenuBar::buildConversionMenu(QMenuBar *bar)
+void Menus::buildConversionMenu(QMenuBar *bar)
 {
-    conversion = bar->addMenu(QStringLiteral("&Conversion"));
-    convert = commandButton(conversion, QStringLiteral("&Convertir"), m_panel.commandButtons[MainPanel::ConvertCommand], {QKeySequence(Qt::Key_F5)});
-    automaticLevel = item(conversion, QStringLiteral("Niveau a&utomatique"));
+    conversionMenu = bar->addMenu(QStringLiteral("&Conversion"));
+    convert = buttonItem(conversionMenu, QStringLiteral("&Convertir"), m_panel.commandButtons[MainPanel::ConvertCommand], {QKeySequence(Qt::Key_F5)});
+    automaticLevel = item(conversionMenu, QStringLiteral("Niveau a&utomatique"));
     connect(automaticLevel, &QAction::triggered, this, [this] { m_panel.automaticLevel(); });
     // Like the slider, it means nothing to the simple method.
     automaticLevel->setEnabled(m_panel.greyMethodButton->isChecked());
     connect(m_panel.greyMethodButton, &QAbstractButton::toggled, automaticLevel, &QAction::setEnabled);
-    conversion->addSeparator();
+    conversionMenu->addSeparator();
     auto *methods = new QActionGroup(this);
-    simpleMethod = option(conversion, methods, "simpleMethodButton", m_panel.simpleMethodButton);
-    greyMethod = option(conversion, methods, "greyMethodButton", m_panel.greyMethodButton);
-    conversion->addSeparator();
+    simpleMethod = option(conversionMenu, methods, "simpleMethodButton", m_panel.simpleMethodButton);
+    greyMethod = option(conversionMenu, methods, "greyMethodButton", m_panel.greyMethodButton);
+    conversionMenu->addSeparator();
     auto *reductions = new QActionGroup(this);
-    reductionMean = reduction(conversion, reductions, QStringLiteral("Réduction : &moyenne (photos)"),
+    reductionMean = reduction(conversionMenu, reductions, QStringLiteral("Réduction : &moyenne (photos)"),
                                  Reduction::Mean);
-    reductionAnd = reduction(conversion, reductions, QStringLiteral("Réduction : &ET logique (dessins au trait)"),
+    reductionAnd = reduction(conversionMenu, reductions, QStringLiteral("Réduction : &ET logique (dessins au trait)"),
                             Reduction::And);
     // Undo and redo may have brought another reduction back.
-    connect(conversion, &QMenu::aboutToShow, this, [this] {
+    connect(conversionMenu, &QMenu::aboutToShow, this, [this] {
         (m_panel.document.settings.reduction == Reduction::And ? reductionAnd : reductionMean)->setChecked(true);
     });
 }
 
-QAction *MenuBar::reduction(QMenu *menu, QActionGroup *group, const QString &text, Reduction choice)
+QAction *Menus::reduction(QMenu *menu, QActionGroup *group, const QString &text, Reduction choice)
 {
     QAction *action = item(menu, text);
     action->setCheckable(true);
@@ -130,17 +130,17 @@ QAction *MenuBar::reduction(QMenu *menu, QActionGroup *group, const QString &tex
     return action;
 }
 
-void MenuBar::buildTools(QMenuBar *bar)
+void Menus::buildToolsMenu(QMenuBar *bar)
 {
-    toolButtons = bar->addMenu(QStringLiteral("&Outils"));
+    toolsMenu = bar->addMenu(QStringLiteral("&Outils"));
     // The tools, then the rectangle's validation.
     const qsizetype tools = qsizetype(m_panel.editor.tools().size());
-    toolButtons->addActions(m_panel.toolActions.first(tools));
-    toolButtons->addSeparator();
-    toolButtons->addActions(m_panel.toolActions.sliced(tools));
+    toolsMenu->addActions(m_panel.toolActions.first(tools));
+    toolsMenu->addSeparator();
+    toolsMenu->addActions(m_panel.toolActions.sliced(tools));
 }
 
-void MenuBar::buildHelpMenu(QMenuBar *bar)
+void Menus::buildHelpMenu(QMenuBar *bar)
 {
     helpMenu = bar->addMenu(QStringLiteral("&Aide"));
     about = item(helpMenu, QStringLiteral("À &propos"), {QKeySequence(Qt::Key_F1)});
