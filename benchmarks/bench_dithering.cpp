@@ -42,7 +42,7 @@ BENCHMARK(BM_Dithering)
     ->Arg(int(monochrome::Dithering::Bayer))
     ->Unit(benchmark::kMicrosecond);
 
-// "Niveau automatic" on the preview.
+// "Niveau automatique" on the preview.
 void BM_AutomaticLevel(benchmark::State &state)
 {
     const QImage source = photo();

@@ -105,7 +105,7 @@ void BM_OpenJpeg6000x4000(benchmark::State &bench)
 BENCHMARK(BM_OpenJpeg6000x4000)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // A 48-megapixel phone photo (8000 x 6000 JPEG) opened and converted keeping the
-// proportions, as "brivane convert --proportions" does. Reports the peak memory
+// proportions, as "brivane convertir --proportions" does. Reports the peak memory
 // (the target: under 700 MB).
 void BM_OpenAndConvertJpeg48Mpx(benchmark::State &bench)
 {

@@ -30,7 +30,7 @@ public:
     virtual std::optional<QString> chooseFile(QWidget *owner, const QList<Filter> &filters,
                                               const QString &initialFolder,
                                               const QString &title) = 0;
-    // The same dialog for "Sauver below": its button says it saves; an existing file
+    // The same dialog for "Sauver sous": its button says it saves; an existing file
     // is still taken without a question.
     virtual std::optional<QString> chooseSaveFile(QWidget *owner, const QList<Filter> &filters,
                                                   const QString &initialFolder,

@@ -66,13 +66,13 @@ public:
     void undo();
     void redo();
 
-    // "Niveau automatic": the slider goes to the level that best separates the
+    // "Niveau automatique": the slider goes to the level that best separates the
     // dark and light greys of what the fit stretches, and its Change converts.
     void automaticLevel();
     // The about window, as F1 on the canvas shows it.
     void showAbout();
 
-    // The file commands, with their dialogs and messages (fenetreprincipale_fichier.cpp).
+    // The file commands, with their dialogs and messages (mainpanel_file.cpp).
     // "Ouvrir Fichier": the open dialog, then openFile().
     void openWithDialog();
     // Opens a picture or a calculator picture; a failure or a damaged picture is said.
@@ -82,7 +82,7 @@ public:
     void pasteClipboard();
     // A dropped picture becomes the source; one too large is refused with a message.
     void importPicture(const QImage &image);
-    // "Sauver below": asks for a name and writes the fitted picture.
+    // "Sauver sous": asks for a name and writes the fitted picture.
     void saveAs();
     // "Sauver fich. automatiquement": the next numbered file.
     void saveAutomatically();

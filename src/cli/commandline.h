@@ -5,7 +5,7 @@
 #include <QStringList>
 
 // The command-line converter: the window's conversions without a window.
-//   brivane convert [options] SOURCE...
+//   brivane convertir [options] SOURCE...
 //   brivane exporter FICHIER.89i IMAGE.png
 //   brivane --help | --version
 class CommandLine : public Console

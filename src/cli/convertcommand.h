@@ -21,8 +21,8 @@ struct Converted
     QSize size;     // the part of it the file holds
 };
 
-// "brivane convert [options] SOURCE...": each source converted as the window
-// converts it, then written as "Sauver below" writes it, under a name from the
+// "brivane convertir [options] SOURCE...": each source converted as the window
+// converts it, then written as "Sauver sous" writes it, under a name from the
 // options. Several sources are converted at once; the outputs, the messages and
 // the status are those of one at a time.
 class ConvertCommand

@@ -10,13 +10,13 @@
 
 class Console;
 
-// What "brivane convert" was asked to do.
+// What "brivane convertir" was asked to do.
 struct ConvertOptions
 {
     int width = Document::kScreenWidth;
     int height = Document::kScreenHeight;
     int level = 0;
-    bool automaticLevel = false; // "--level auto": Otsu's level of each picture
+    bool automaticLevel = false; // "--niveau auto": Otsu's level of each picture
     monochrome::Dithering dithering = monochrome::Dithering::None;
     bool keepProportions = false;
     Reduction reduction = Reduction::Mean;
@@ -30,7 +30,7 @@ struct ConvertOptions
     QStringList sources;
 };
 
-// The options of "convert" from its arguments (the program first). Nothing when
+// The options of "convertir" from its arguments (the program first). Nothing when
 // the run ends here, *status saying how: the help was printed (Success) or a
 // usage error reported (UsageError).
 std::optional<ConvertOptions> parseConvertOptions(const QStringList &arguments, const Console &console,

@@ -5,7 +5,7 @@
 #include <array>
 #include <optional>
 
-// "Niveau automatic": the slider level whose threshold best separates the dark
+// "Niveau automatique": the slider level whose threshold best separates the dark
 // and the light greys of a picture, by Otsu's method.
 namespace monochrome {
 

@@ -114,7 +114,7 @@ public:
     // Another reduction: the preview is stretched again from the source, then the
     // picture is converted, as a move of the slider converts.
     void changeReduction(Reduction reduction);
-    // "Niveau automatic": the slider level that best separates the dark and light
+    // "Niveau automatique": the slider level that best separates the dark and light
     // greys of what the fit stretches (the preview, or with "Conserver les
     // proportions" the source), by Otsu's method; the current level when the picture
     // has a single grey. Changes nothing.

@@ -5,7 +5,7 @@
 #include <functional>
 
 // How the program names the files it writes: the automatic names fig0000, fig0001,
-// ... in the folder of the automatic files, and the file "Sauver below" writes.
+// ... in the folder of the automatic files, and the file "Sauver sous" writes.
 namespace filenaming {
 
 // "fig" and k in at least four digits.
@@ -15,7 +15,7 @@ QString automaticName(int k);
 // exists; folder ends with a separator.
 int freeNumber(const QString &folder);
 
-// The file "Sauver below" writes for a chosen name, ".89i" appended unless it already
+// The file "Sauver sous" writes for a chosen name, ".89i" appended unless it already
 // ends so (in any case): an existing file as it is, else with the file name (not the
 // folders) in lower case.
 QString saveAsPath(const QString &chosen);

@@ -41,7 +41,7 @@ enum class Wider { Clipped, SizeOnly };
 // Reads a file once, no further than a picture of the bound's size can need: a
 // huge file costs no more than a small one. An unreadable file, or with
 // NoPicture::Error one that holds no picture, gives nothing and the French reason
-// in *error ("Le fileMenu ... ne contient aucune image.").
+// in *error ("Le fichier ... ne contient aucune image.").
 std::optional<Picture> read(const QString &path, QSize bound, QString *error = nullptr,
                             NoPicture noPicture = NoPicture::Error, Wider wider = Wider::Clipped);
 

@@ -72,7 +72,7 @@ TEST_F(CommandLineTest, UsageAndItsErrors)
     }
 }
 
-// The same bytes as "Sauver below" under the same settings.
+// The same bytes as "Sauver sous" under the same settings.
 TEST_F(CommandLineTest, SameBytesAsSaveAs)
 {
     using monochrome::Dithering;

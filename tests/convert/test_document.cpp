@@ -93,7 +93,7 @@ TEST_F(DocumentTest, ImportingPhotosAndTheClipboard)
 
 // A calculator picture comes into the work picture, never read past the file's end, its
 // size kept within 160 x 100; source and preview cleared. From the viewer it fills all
-// three pictures, and "Sauver below" gives the same bytes back; at start-up it is read alike.
+// three pictures, and "Sauver sous" gives the same bytes back; at start-up it is read alike.
 TEST_F(DocumentTest, OpeningCalculatorPictures)
 {
     QByteArray big(128 * 30, char(0)); // the TI-92 Plus screen: only the top-left 160 x 100 shows

@@ -30,7 +30,7 @@ TEST(FileNaming, AutomaticNames)
     EXPECT_EQ(filenaming::automaticName(12345), QStringLiteral("fig12345"));
 }
 
-// "Sauver below": only a new file's name is lower-cased, ".89i" added unless there in any
+// "Sauver sous": only a new file's name is lower-cased, ".89i" added unless there in any
 // case, an existing file kept as it is named. The open command reads names ending in 89i.
 TEST(FileNaming, SaveAsPathAndCalculatorPictureNames)
 {
