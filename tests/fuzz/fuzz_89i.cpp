@@ -18,27 +18,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     target.fill(0xFFFFFFFFu);
     QString error;
     const auto picture = picfile::read(path, target.size(), &error, picfile::NoPicture::Blank);
-    fuzz::verifier(picture.has_value(), "read refuse un fichier lisible", error);
+    fuzz::check(picture.has_value(), "read refuse un fichier lisible", error);
     picfile::draw(*picture, target);
-    fuzz::verifier(target == expected, "read ne dessine pas ce que dit le fichier");
+    fuzz::check(target == expected, "read ne dessine pas ce que dit le fichier");
     picfile::draw(picfile::decode(file, target.size()), target);
-    fuzz::verifier(target == expected, "redessiner par-dessus change l'image");
+    fuzz::check(target == expected, "redessiner par-dessus change l'image");
     const bool refused = !picfile::read(path, target.size(), &error);
-    fuzz::verifier(refused == picfile::statedSize(file).isEmpty() && (!refused || error.contains(QStringLiteral("aucune image"))),
+    fuzz::check(refused == picfile::statedSize(file).isEmpty() && (!refused || error.contains(QStringLiteral("aucune image"))),
                    "refus d'un fichier sans image", error);
 
     fuzz::writeBytes(png, "ancien contenu");
     const CommandRun run = runCommandLine({QStringLiteral("exporter"), path, png});
     QFile written(png);
     if (run.status != CommandLine::Success) {
-        fuzz::verifier(run.status == CommandLine::FileFailure && run.err.contains(path) && run.out.isEmpty(),
+        fuzz::check(run.status == CommandLine::FileFailure && run.err.contains(path) && run.out.isEmpty(),
                        "refus inattendu", run.err);
-        fuzz::verifier(written.open(QIODevice::ReadOnly) && written.readAll() == "ancien contenu", "un export refusé touche au PNG");
+        fuzz::check(written.open(QIODevice::ReadOnly) && written.readAll() == "ancien contenu", "un export refusé touche au PNG");
         return 0;
     }
-    const QSize size = picfile::statedSize(file);
-    fuzz::verifier(run.err.isEmpty(), "un export réussi écrit une erreur", run.err);
-    fuzz::verifier(QImage(png).convertToFormat(QImage::Format_RGB32) == reference89i(file, size.width(), size.height()),
+    const QSize stated = picfile::statedSize(file);
+    fuzz::check(run.err.isEmpty(), "un export réussi écrit une erreur", run.err);
+    fuzz::check(QImage(png).convertToFormat(QImage::Format_RGB32) == reference89i(file, stated.width(), stated.height()),
                    "le PNG ne suit pas le fichier");
     return 0;
 }

@@ -1,8 +1,6 @@
 #pragma once
 
-// Shared by the fuzz targets: Qt without screen or dialogs, a private folder, checks.
-#include "app/dialogs.h"
-
+// Shared by the fuzz targets: Qt without a screen, a private folder, checks.
 #include <QDir>
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -11,7 +9,7 @@
 
 namespace fuzz {
 
-inline void verifier(bool ok, const char *what, const QString &detail = QString())
+inline void check(bool ok, const char *what, const QString &detail = QString())
 {
     if (!ok)
         qFatal("PROPRIÉTÉ FAUSSE : %s %s", what, qPrintable(detail));
@@ -27,16 +25,8 @@ inline QString path(const QString &name)
 inline void writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    verifier(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(), "écriture", path);
+    check(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(), "écriture", path);
 }
-
-// No person answers during a fuzz run: messages are dropped, dialogs cancelled.
-struct SilentDialogs : Dialogs
-{
-    void message(const QString &, Icon) override {}
-    std::optional<QString> chooseFile(QWidget *, const QList<Filter> &, const QString &, const QString &) override { return {}; }
-    void setTopmost(QWidget *, bool) override {}
-};
 
 } // namespace fuzz
 
@@ -49,7 +39,5 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
             fprintf(stderr, "%s\n", qPrintable(text));
     });
     new QGuiApplication(*argc, *argv);
-    static fuzz::SilentDialogs dialogues;
-    Dialogs::install(&dialogues);
     return 0;
 }
