@@ -27,10 +27,11 @@ QString programTitle()
     return QStringLiteral("Brivane");
 }
 
-void QtDialogs::message(const QString &text, Icon icon)
+void QtDialogs::message(const QString &text, Icon icon, const QString &detail)
 {
     QMessageBox box(icon == Icon::Information ? QMessageBox::Information : QMessageBox::Warning,
                     programTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
+    box.setInformativeText(detail);
     box.exec();
 }
 

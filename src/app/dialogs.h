@@ -23,8 +23,9 @@ public:
 
     virtual ~Dialogs() = default;
 
-    // A message with an OK button under the program's title; returns when closed.
-    virtual void message(const QString &text, Icon icon) = 0;
+    // A message with an OK button under the program's title, the detail (if any)
+    // under it; returns when closed.
+    virtual void message(const QString &text, Icon icon, const QString &detail = QString()) = 0;
     // The file dialog: the chosen path, or nothing when cancelled. The first filter
     // is selected; a name that does not exist yet is accepted.
     virtual std::optional<QString> chooseFile(QWidget *owner, const QList<Filter> &filters,
@@ -52,7 +53,7 @@ public:
 class QtDialogs : public Dialogs
 {
 public:
-    void message(const QString &text, Icon icon) override;
+    void message(const QString &text, Icon icon, const QString &detail = QString()) override;
     std::optional<QString> chooseFile(QWidget *owner, const QList<Filter> &filters,
                                       const QString &initialFolder, const QString &title) override;
     std::optional<QString> chooseSaveFile(QWidget *owner, const QList<Filter> &filters,

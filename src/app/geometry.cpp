@@ -57,7 +57,7 @@ constexpr std::array kTable = {
     Control{"viewerButton", "mainPanel", 3240, 4875, 2145, 375, "Visualisateur d'images"},
     Control{"advancedSeparator", "mainPanel", 5760, 5400, 0, 5400},
     Control{"advancedOptionsBox", "mainPanel", 240, 5520, 2295, 195, "Options avancées"},
-    Control{"variableNameHeader", "mainPanel", 240, 5760, 2400, 375, " Nom de fichier"},
+    Control{"variableNameHeader", "mainPanel", 240, 5760, 2400, 375, " Nom de variable"},
     Control{"variableNameBox", "mainPanel", 240, 6000, 2400, 285},
     Control{"calculatorFolderHeader", "mainPanel", 3120, 5760, 2400, 375, " Nom de Dossier"},
     Control{"calculatorFolderBox", "mainPanel", 3120, 6000, 2400, 285, "zfig"},

@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QTextDocument>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -61,6 +63,7 @@ MainPanel::MainPanel(QWidget *parent)
         box->setMouseTracking(true);
         box->installEventFilter(this);
     }
+    textBox->installEventFilter(this); // for the undo keys
 
     bannerTimer = new QTimer(this);
     bannerTimer->setInterval(40);
@@ -110,8 +113,28 @@ void MainPanel::mouseMoveEvent(QMouseEvent *event)
         pointerOverBackground();
 }
 
+namespace {
+
+// Whether a key that undoes or redoes in a text box finds nothing to do there: it
+// then undoes or redoes the picture, as everywhere else in the program.
+bool nothingToUndoIn(QObject *box, const QKeyEvent *key)
+{
+    bool undo = false, redo = false;
+    if (const auto *line = qobject_cast<const QLineEdit *>(box))
+        undo = line->isUndoAvailable(), redo = line->isRedoAvailable();
+    else if (const auto *text = qobject_cast<const QPlainTextEdit *>(box))
+        undo = text->document()->isUndoAvailable(), redo = text->document()->isRedoAvailable();
+    else
+        return false;
+    return (key->matches(QKeySequence::Undo) && !undo) || (key->matches(QKeySequence::Redo) && !redo);
+}
+
+} // namespace
+
 bool MainPanel::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::ShortcutOverride && nothingToUndoIn(watched, static_cast<QKeyEvent *>(event)))
+        return true; // the box lets the program's shortcut have the key
     if (watched == toolsFrame && event->type() == QEvent::Paint) {
         appearance::paintFrame(toolsFrame);
         return true;
@@ -166,7 +189,7 @@ void MainPanel::openViewer()
         m_viewer = new Viewer(this, document.automaticFolder().folder());
         connect(m_viewer, &Viewer::openRequested, this, [this](const QString &path) {
             QString error;
-            if (document.openFromViewer(path, &error))
+            if (document.openCalculatorPicture(path, &error))
                 m_viewer->hide();
             else
                 Dialogs::current().message(error, Dialogs::Icon::Exclamation);

@@ -138,7 +138,7 @@ public:
     QGroupBox *toolsFrame = nullptr;
     std::array<QRadioButton *, 5> toolButtons{};
     // The editor's tools as checkable actions with their keys (P O T L E R F), then
-    // "Valider le rectangle": shared by the "Outils" menu and the zoom window.
+    // "Valider la forme": shared by the "Outils" menu and the zoom window.
     QList<QAction *> toolActions;
     QComboBox *fontList = nullptr;
     QCheckBox *underlineBox = nullptr, *boldBox = nullptr, *italicBox = nullptr, *strikeOutBox = nullptr;
@@ -208,6 +208,8 @@ private:
     void rememberFolder(const QString &path);
     void warn(const QString &text);
     void warnIfAdvancedNames();
+    // "Fichier enregistré", the file's whole path under it.
+    void saved(const QString &path);
 
     Spinner m_widthSpinner{Document::kScreenWidth, 16, 16, Document::kScreenWidth};
     Spinner m_heightSpinner{Document::kScreenHeight, 2, 2, Document::kScreenHeight};

@@ -109,8 +109,12 @@ void MainPanel::buildToolActions()
         connect(action, &QAction::triggered, &editor, [this, i] { editor.selectTool(i); });
         toolActions.append(action);
     }
-    auto *validate = new QAction(QStringLiteral("Valider le rectangle"), this);
-    connect(validate, &QAction::triggered, &editor, [this] { editor.tool<RectangleTool>()->validate(); });
+    // Whatever shape is pending, in either window (as Enter on a canvas).
+    auto *validate = new QAction(QStringLiteral("Valider la forme"), this);
+    connect(validate, &QAction::triggered, &editor, [this] {
+        if (Tool *tool = editor.currentTool())
+            tool->validate();
+    });
     toolActions.append(validate);
     // The keys work in this window even without its menu bar.
     addActions(toolActions);

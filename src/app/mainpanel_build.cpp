@@ -2,6 +2,7 @@
 #include "mainpanel.h"
 
 #include "appearance.h"
+#include "calculatornamevalidator.h"
 #include "commandbutton.h"
 #include "dotmatrix/signwidget.h"
 #include "editor/canvas.h"
@@ -139,9 +140,11 @@ void MainPanel::buildSaving()
     variableNameBox = new QLineEdit(this);
     appearance::place(variableNameBox, "variableNameBox");
     variableNameBox->setMaxLength(8);
+    variableNameBox->setValidator(new CalculatorNameValidator(variableNameBox));
     headers.push_back(appearance::header(this, "calculatorFolderHeader"));
     calculatorFolderBox = control<QLineEdit>("calculatorFolderBox", this);
     calculatorFolderBox->setMaxLength(8);
+    calculatorFolderBox->setValidator(new CalculatorNameValidator(calculatorFolderBox));
     appearance::line(this, "bannerSeparator");
     banner = new SignWidget(this);
     appearance::place(banner, "banner");

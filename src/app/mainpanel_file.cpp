@@ -3,6 +3,7 @@
 #include "mainpanel.h"
 
 #include "dialogs.h"
+#include "picfile/calculatorname.h"
 #include "platform/pictureloader.h"
 
 #include <QDir>
@@ -68,6 +69,12 @@ void MainPanel::importPicture(const QImage &image)
         warn(error);
 }
 
+void MainPanel::saved(const QString &path)
+{
+    Dialogs::current().message(QStringLiteral("Fichier enregistré"), Dialogs::Icon::Information,
+                               QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+}
+
 void MainPanel::warnIfAdvancedNames()
 {
     if (document.advancedOptions)
@@ -84,11 +91,17 @@ void MainPanel::saveAs()
     rememberFolder(*chosen);
     const QString path = filenaming::saveAsPath(*chosen);
     warnIfAdvancedNames();
-    const QString folder = document.advancedOptions ? document.calculatorFolder : QStringLiteral("zfig");
-    const QString name = document.advancedOptions ? document.variableName : QStringLiteral("fig0000");
+    // Without an advanced name, the variable is named after the file, so that two
+    // files saved under two names stay two pictures on the calculator.
+    const QString folder = document.fileFolderName();
+    QString name = picfile::calculatorName(QFileInfo(path).completeBaseName());
+    if (document.advancedOptions && !document.variableName.isEmpty())
+        name = document.variableName;
+    else if (name.isEmpty())
+        name = QStringLiteral("fig0000");
     QString error;
     if (document.writeFittedPicture(path, folder, name, &error))
-        Dialogs::current().message(QStringLiteral("Fichier enregistré"), Dialogs::Icon::Information);
+        saved(path);
     else
         warn(error);
 }
@@ -97,8 +110,9 @@ void MainPanel::saveAutomatically()
 {
     warnIfAdvancedNames();
     QString error;
-    if (document.saveAutomatically(&error))
-        Dialogs::current().message(QStringLiteral("Fichier enregistré"), Dialogs::Icon::Information);
+    QString path;
+    if (document.saveAutomatically(&error, &path))
+        saved(path);
     else
         warn(error);
 }

@@ -1,6 +1,7 @@
 // The option panel: size spinners, grey-level slider, method and zoomed preview.
 #include "mainpanel.h"
 
+#include "windowsetup.h"
 #include "zoomwindow.h"
 
 #include <QCheckBox>
@@ -108,7 +109,9 @@ void MainPanel::heightUp()
 void MainPanel::openZoom()
 {
     // The window follows the work picture by itself: the magnifier only opens it.
-    if (!m_zoomWindow)
+    if (!m_zoomWindow) {
         m_zoomWindow = new ZoomWindow(editor, toolActions, this);
+        windowsetup::placeBeside(m_zoomWindow, window());
+    }
     m_zoomWindow->show();
 }

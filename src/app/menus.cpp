@@ -77,6 +77,9 @@ void Menus::buildEditMenu(QMenuBar *bar)
     undo = item(editMenu, QStringLiteral("&Annuler"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     redo = item(editMenu, QStringLiteral("&Rétablir"),
                        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    // In every window of the program, whatever has the focus.
+    undo->setShortcutContext(Qt::ApplicationShortcut);
+    redo->setShortcutContext(Qt::ApplicationShortcut);
     connect(undo, &QAction::triggered, this, [this] { m_panel.undo(); });
     connect(redo, &QAction::triggered, this, [this] { m_panel.redo(); });
     // Greyed while there is nothing to undo or redo; the keys then do nothing anyway.

@@ -57,10 +57,28 @@ private:
     bool m_done = false;
 };
 
+// Whether a window can be shown at all: on Linux a display server must be named
+// (or a platform chosen), else Qt would end the program with its own English note.
+bool windowsCanShow()
+{
+#ifdef Q_OS_LINUX
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
+        || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
 } // namespace
 
 int runWindow(int argc, char **argv, const QStringList &arguments)
 {
+    if (!windowsCanShow()) {
+        std::fprintf(stderr, "Aucun écran n'est disponible pour ouvrir la fenêtre de Brivane (ni DISPLAY ni "
+                             "WAYLAND_DISPLAY n'est défini).\nPour convertir sans fenêtre : brivane convertir "
+                             "--help\n");
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brivane"));
     QApplication::setWindowIcon(artwork::icon());

@@ -4,7 +4,8 @@
 
 // Starts the program's window: creates the application, runs the main window's
 // start-up with the command-line arguments (without the program's name) and
-// returns when the main window is closed.
+// returns when the main window is closed. Without a screen to show it, says so in
+// French and returns 1.
 //
 // Two environment variables serve the project's scripts; each makes the program
 // end right after the window's first paint:

@@ -1,11 +1,13 @@
 #include "windowsetup.h"
 
+#include "dialogs.h"
 #include "geometry.h"
-#include "app/dialogs.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace windowsetup {
 
@@ -33,6 +35,23 @@ void centre(QWidget *window)
     QRect r = window->frameGeometry();
     r.moveCenter(screen->availableGeometry().center());
     window->move(r.topLeft());
+}
+
+void placeBeside(QWidget *window, const QWidget *other)
+{
+    const QScreen *screen = other->screen() ? other->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QRect beside = other->frameGeometry();
+    // The window's frame will be as thick as the other's.
+    const QSize outer = window->size() + beside.size() - other->size();
+    int x = beside.right() + 1;
+    if (x + outer.width() > area.right() + 1)
+        x = beside.left() - outer.width() >= area.left() ? beside.left() - outer.width()
+                                                         : area.right() + 1 - outer.width();
+    const int y = std::clamp(beside.top(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height()));
+    window->move(std::max(x, area.left()), y);
 }
 
 } // namespace windowsetup

@@ -13,5 +13,9 @@ void makeFixed(QWidget *window, const char *name);
 void makeTopmost(QWidget *window, const char *name);
 // Centres the window on the screen it will show on.
 void centre(QWidget *window);
+// Puts the window beside the other one (to its right, else to its left), inside
+// the screen's available area, or over the other one's right part when there is
+// no room beside it.
+void placeBeside(QWidget *window, const QWidget *other);
 
 } // namespace windowsetup

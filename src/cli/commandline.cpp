@@ -4,6 +4,8 @@
 #include "cli/exportcommand.h"
 #include "platform/translation.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -34,7 +36,14 @@ bool CommandLine::handles(const QStringList &arguments)
     static const QStringList commands{QStringLiteral("convertir"), QStringLiteral("exporter"),
                                       QStringLiteral("--help"), QStringLiteral("-h"),
                                       QStringLiteral("--version")};
-    return commands.contains(arguments.first());
+    const QString &first = arguments.first();
+    if (commands.contains(first))
+        return true;
+    // A word that names no file and does not look like a path (no folder, no
+    // extension), or an option, is a mistyped command rather than a picture.
+    if (QFileInfo::exists(first))
+        return false;
+    return first.startsWith(u'-') || (!first.contains(u'.') && !first.contains(u'/') && !first.contains(QDir::separator()));
 }
 
 int CommandLine::run(const QStringList &arguments)
@@ -55,7 +64,8 @@ int CommandLine::run(const QStringList &arguments)
         out() << QStringLiteral("Brivane %1").arg(QStringLiteral(BRIVANE_VERSION)) << Qt::endl;
         return Success;
     }
-    return usageError(command.isEmpty() ? QStringLiteral("Aucune commande indiquée.")
-                                        : QStringLiteral("Commande inconnue : %1.").arg(command),
-                      QString());
+    if (command.isEmpty())
+        return usageError(QStringLiteral("Aucune commande indiquée."), QString());
+    err() << QStringLiteral("Commande inconnue : %1.").arg(command) << Qt::endl << Qt::endl << generalHelp() << Qt::flush;
+    return UsageError;
 }

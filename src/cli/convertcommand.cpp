@@ -82,6 +82,36 @@ Converted ConvertCommand::convert(const QString &source, const ConvertOptions &o
     return result;
 }
 
+QString ConvertCommand::variableFor(const QString &path)
+{
+    QTextStream &err = m_console.err();
+    const QString fileName = QFileInfo(path).fileName();
+    QString variable = picfile::calculatorName(fileName.chopped(kSuffix.size()));
+    if (variable.isEmpty()) {
+        // Nothing usable in the name: the next automatic name not given in this run.
+        int k = filenaming::freeNumber(m_folder);
+        while (m_variables.contains(filenaming::automaticName(k)))
+            ++k;
+        variable = filenaming::automaticName(k);
+        err << QStringLiteral("Aucun nom de variable ne peut être tiré de « %1 » : la variable s'appelle %2.")
+                   .arg(fileName, variable)
+            << Qt::endl;
+    } else if (m_variables.contains(variable)) {
+        // Two files of this run would overwrite each other on the calculator.
+        const QString taken = variable;
+        for (int n = 2; m_variables.contains(variable); ++n) {
+            const QString suffix = QStringLiteral("_%1").arg(n);
+            variable = taken.left(picfile::kNameLength - int(suffix.size())) + suffix;
+        }
+        err << QStringLiteral("La variable %1 est déjà celle d'un autre fichier de cette commande : %2 contient "
+                              "la variable %3.")
+                   .arg(taken, Console::shown(path), variable)
+            << Qt::endl;
+    }
+    m_variables.insert(variable);
+    return variable;
+}
+
 bool ConvertCommand::write(const QString &source, const Converted &converted)
 {
     QTextStream &err = m_console.err();
@@ -114,11 +144,10 @@ bool ConvertCommand::write(const QString &source, const Converted &converted)
         variable = filenaming::automaticName(filenaming::freeNumber(m_folder));
         path = m_folder + variable + kSuffix;
     }
-    if (variable.isEmpty())
-        variable = picfile::calculatorName(QFileInfo(path).fileName().chopped(kSuffix.size()));
-    if (variable.isEmpty())
-        variable = filenaming::automaticName(filenaming::freeNumber(m_folder));
-    variable = m_options.variableName.value_or(variable);
+    if (m_options.variableName)
+        variable = *m_options.variableName;
+    else if (variable.isEmpty())
+        variable = variableFor(path);
 
     QString error;
     if (!picfile::write(path, converted.picture, converted.size, m_options.calculatorFolder, variable, &error)) {

@@ -41,6 +41,9 @@ private:
     // Names and writes one converted source, or reports why it failed; called in
     // the order of the sources.
     bool write(const QString &source, const Converted &converted);
+    // The variable named after an output file, unique within this run, a change or
+    // a fallback said on the error stream.
+    QString variableFor(const QString &path);
 
     const Console &m_console;
     ConvertOptions m_options;
@@ -48,4 +51,6 @@ private:
     const QString m_folder;
     // The outputs of this run so far, as absolute paths.
     QSet<QString> m_written;
+    // The variable names this run derived so far.
+    QSet<QString> m_variables;
 };

@@ -208,8 +208,11 @@ std::optional<ConvertOptions> parseConvertOptions(const QStringList &arguments, 
         const QString suffix = QString::fromLatin1(picfile::kFileSuffix);
         if (QFileInfo(output).isDir())
             options.outputFolder = output;
-        else if (options.sources.size() > 1 || namesFolder)
+        else if (namesFolder)
             return usageError(QStringLiteral("Le dossier de sortie %1 n'existe pas.").arg(Console::shown(output)));
+        else if (options.sources.size() > 1)
+            return usageError(QStringLiteral("Plusieurs images demandent un dossier de sortie existant : "
+                                             "%1 n'est pas un dossier.").arg(Console::shown(output)));
         else
             options.outputFile = output.endsWith(suffix, Qt::CaseInsensitive) ? output : output + suffix;
     }

@@ -42,6 +42,7 @@ Document::Document(const QString &programFolder, QObject *parent)
 void Document::restore(const PictureState &state)
 {
     m_fit = state.fit;
+    m_area = state.area;
     m_pictureSettings = state.settings;
     const bool otherReduction = settings.reduction != state.settings.reduction;
     settings = state.settings;
@@ -63,6 +64,7 @@ void Document::showNames()
 QString Document::start(const QString &sourcePath)
 {
     m_fit = QRect(0, 0, kScreenWidth, kScreenHeight);
+    m_area = m_fit.size();
     QString message;
     if (!sourcePath.isEmpty() && filenaming::namesCalculatorPicture(sourcePath)) {
         // A calculator picture opened from the desktop: read as the open command
@@ -114,23 +116,6 @@ bool Document::open(const QString &path, QString *error, QString *warning)
 
 bool Document::openCalculatorPicture(const QString &path, QString *error)
 {
-    const auto picture = picfile::read(path, work.size(), error);
-    if (!picture)
-        return false;
-    work.cls();
-    picfile::draw(*picture, work.image());
-    work.refresh();
-    source.cls();
-    source.refresh();
-    preview.cls();
-    preview.refresh();
-    m_fit = calculatorPictureFit(picture->size);
-    emit changed();
-    return true;
-}
-
-bool Document::openFromViewer(const QString &path, QString *error)
-{
     const auto picture = picfile::read(path, QSize(kScreenWidth, kScreenHeight), error);
     if (!picture)
         return false;
@@ -142,6 +127,7 @@ bool Document::openFromViewer(const QString &path, QString *error)
         surface->refresh();
     }
     m_fit = calculatorPictureFit(picture->size);
+    m_area = m_fit.size();
     emit changed();
     return true;
 }
@@ -177,6 +163,7 @@ void Document::stretchSourceIntoPreview()
 void Document::fitSource()
 {
     m_fit = QRect(0, 0, outputWidth, outputHeight);
+    m_area = m_fit.size();
     work.cls();
     if (!keepProportions) {
         // From the preview: the source is resampled twice on this path.
@@ -254,6 +241,11 @@ bool Document::writeFittedPicture(const QString &path, const QString &folder, co
     return picfile::write(path, fittedPicture(), m_fit.size(), folder, name, error);
 }
 
+QString Document::fileFolderName() const
+{
+    return advancedOptions && !calculatorFolder.isEmpty() ? calculatorFolder : QStringLiteral("zfig");
+}
+
 bool Document::saveAutomatically(QString *error, QString *savedPath)
 {
     const QString folder = m_automaticFolder.folder();
@@ -268,10 +260,10 @@ bool Document::saveAutomatically(QString *error, QString *savedPath)
                          .arg(QDir::toNativeSeparators(QDir::cleanPath(folder)), fileName);
         return false;
     }
-    const QString fileFolder = advancedOptions ? calculatorFolder : QStringLiteral("zfig");
-    const QString name = advancedOptions ? variableName : filenaming::automaticName(k);
+    const QString fileFolder = fileFolderName();
+    const QString name = advancedOptions && !variableName.isEmpty() ? variableName : filenaming::automaticName(k);
     // Nothing written: the names stay as they were.
-    if (!picfile::write(path, work.image(), QSize(outputWidth, outputHeight), fileFolder, name, error))
+    if (!picfile::write(path, work.image(), m_area, fileFolder, name, error))
         return false;
     if (savedPath)
         *savedPath = path;

@@ -29,6 +29,8 @@ struct Settings
 struct PictureState
 {
     QRect fit;
+    // The output area the picture was fitted into, which the automatic save writes.
+    QSize area{160, 100};
     Settings settings;
     bool operator==(const PictureState &) const = default;
 };
@@ -73,7 +75,7 @@ public:
     QRect fit() const { return m_fit; }
     // The fit and the settings of the work picture as it stands; restore() puts them
     // back (undo, redo), the controls' settings included.
-    PictureState pictureState() const { return {m_fit, m_pictureSettings}; }
+    PictureState pictureState() const { return {m_fit, m_area, m_pictureSettings}; }
     void restore(const PictureState &state);
 
     AutomaticFolder &automaticFolder() { return m_automaticFolder; }
@@ -93,12 +95,10 @@ public:
     // picture that opens only in part (damaged or cut short) opens with a French
     // remark in *warning.
     bool open(const QString &path, QString *error = nullptr, QString *warning = nullptr);
-    // The calculator-picture branch of open(): the file into the work picture, source
-    // and preview cleared, the fit the file's picture size (at most 160 x 100) from (0, 0).
+    // The calculator-picture branch of open(), and the viewer's: the file into the
+    // work picture, the source (made 160 x 100) and the preview, so that converting
+    // again keeps it; the fit is the file's picture size (at most 160 x 100) from (0, 0).
     bool openCalculatorPicture(const QString &path, QString *error = nullptr);
-    // The image viewer's open: the file into the work picture, the source (made
-    // 160 x 100) and the preview, with the same fit.
-    bool openFromViewer(const QString &path, QString *error = nullptr);
 
     // A picture as the source (a null image: a blank source of the same size). One
     // over 100 million pixels is refused: false and the French reason in *error.
@@ -126,11 +126,15 @@ public:
     // Writes fittedPicture() with these names; false and the French reason in *error.
     bool writeFittedPicture(const QString &path, const QString &folder, const QString &name,
                             QString *error = nullptr) const;
-    // "Sauver fich. automatiquement": writes the next numbered file into the automatic
-    // files' folder (made when it is the fallback), with the advanced names when
-    // chosen; then the names show the next free one. False and the French reason in
+    // "Sauver fich. automatiquement": writes the output area the picture was last
+    // fitted into (the size spinners may have moved since) as the next numbered file
+    // of the automatic files' folder (made when it is the fallback), with the
+    // advanced names when chosen; then the names show the next free one. False and the French reason in
     // *error, nothing written and the names as they were; the path written in *path.
     bool saveAutomatically(QString *error = nullptr, QString *path = nullptr);
+    // The calculator folder the saves write: the advanced one when chosen and given,
+    // else "zfig".
+    QString fileFolderName() const;
 
 signals:
     // A command changed the names or the fit: the window shows them, and what changed
@@ -144,6 +148,7 @@ private:
     void showNames();
 
     QRect m_fit{0, 0, kScreenWidth, kScreenHeight};
+    QSize m_area{kScreenWidth, kScreenHeight};
     Settings m_pictureSettings; // those of the last conversion
     AutomaticFolder m_automaticFolder;
 };

@@ -123,8 +123,7 @@ void Editor::keyPress(Qt::Key key)
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (tool->validatedByEnter())
-            tool->validate();
+        tool->validate();
         break;
     case Qt::Key_Left: tool->nudge(QPoint(-1, 0)); break;
     case Qt::Key_Right: tool->nudge(QPoint(1, 0)); break;

@@ -2,15 +2,13 @@
 
 #include "rectangulartool.h"
 
-// An ellipse outline one pixel wide in its box. The box keeps its top-left
-// corner at the anchor and only grows right and down. Enter does not validate
-// it and the arrows do not move it: only its own button draws it.
+// An ellipse outline one pixel wide in its box, symmetric about the box's centre
+// lines. The box keeps its top-left corner at the anchor and only grows right and
+// down; the arrows do not move it.
 class EllipseTool : public RectangularTool
 {
 public:
     using RectangularTool::RectangularTool;
-
-    bool validatedByEnter() const override { return false; }
 
 protected:
     void draw(Surface &picture) override;

@@ -23,8 +23,8 @@ class Surface;
 // - A tool that lays a shape out before drawing it marks it pending
 //   (setPending), paints it as a rubber band in paintPending() and draws it into
 //   the picture in draw(). validate() then draws it once, ends one undo step and
-//   drops it; cancel() drops it undrawn; nudge() moves it by the arrow keys;
-//   validatedByEnter() says whether Enter on the canvas validates it.
+//   drops it (Enter on a canvas validates the current tool's); cancel() drops it
+//   undrawn; nudge() moves it by the arrow keys.
 // - A rubber band that takes presses for itself (a floating label) answers
 //   overlayContains() and handles overlayClicked().
 // - A tool that changes the picture directly calls finishStep() when the change
@@ -44,8 +44,6 @@ public:
     virtual void endStroke() {}
     // An arrow key: by is one pixel along one axis.
     virtual void nudge(QPoint) {}
-    // Whether Enter on the canvas validates the pending shape.
-    virtual bool validatedByEnter() const { return true; }
 
     // A shape is laid out and not drawn yet.
     bool pending() const { return m_pending; }

@@ -5,6 +5,8 @@
 namespace picfile {
 
 inline constexpr char kSignature[] = "**TI92P*";
+// What every calculator's variable file begins with, whatever the model.
+inline constexpr char kFamilySignature[] = "**TI";
 inline constexpr char kFileSuffix[] = ".89i";
 // Folder and variable names: at most this many characters.
 inline constexpr int kNameLength = 8;

@@ -4,6 +4,7 @@
 #include "platform/files.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cstring>
@@ -62,6 +63,14 @@ Picture decode(const QByteArray &file, QSize bound)
     return picture;
 }
 
+bool isPictureFile(const QByteArray &head, qint64 fileSize)
+{
+    if (!head.startsWith(kFamilySignature))
+        return false;
+    const QSize size = statedSize(head);
+    return fileSize >= kHeaderSize + qint64(size.height()) * rowBytes(size);
+}
+
 std::optional<Picture> read(const QString &path, QSize bound, QString *error, NoPicture noPicture,
                             Wider wider)
 {
@@ -71,6 +80,12 @@ std::optional<Picture> read(const QString &path, QSize bound, QString *error, No
     const std::optional<QByteArray> file = files::readAll(path, error, limit);
     if (!file)
         return std::nullopt;
+    if (!isPictureFile(*file, std::max(qint64(file->size()), QFileInfo(path).size()))) {
+        if (error)
+            *error = QStringLiteral("Le fichier %1 n'est pas une image de calculatrice.")
+                         .arg(QDir::toNativeSeparators(path));
+        return std::nullopt;
+    }
     const QSize size = statedSize(*file);
     Picture picture = wider == Wider::SizeOnly && size.width() > bound.width() ? Picture{size, {}}
                                                                                : decode(*file, bound);

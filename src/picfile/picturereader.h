@@ -38,10 +38,16 @@ enum class NoPicture { Error, Blank };
 // their left part, or reads no row (its size alone), for a caller that refuses it.
 enum class Wider { Clipped, SizeOnly };
 
+// Whether the bytes of a whole file are a calculator picture file: they begin with
+// a calculator's signature and hold every row their header states. A foreign
+// checksum, another model's signature or extra bytes at the end do not matter.
+bool isPictureFile(const QByteArray &head, qint64 fileSize);
+
 // Reads a file once, no further than a picture of the bound's size can need: a
-// huge file costs no more than a small one. An unreadable file, or with
-// NoPicture::Error one that holds no picture, gives nothing and the French reason
-// in *error ("Le fichier ... ne contient aucune image.").
+// huge file costs no more than a small one. An unreadable file, one that is no
+// calculator picture ("Le fichier ... n'est pas une image de calculatrice."), or
+// with NoPicture::Error one that holds no picture ("Le fichier ... ne contient
+// aucune image.") gives nothing and the French reason in *error.
 std::optional<Picture> read(const QString &path, QSize bound, QString *error = nullptr,
                             NoPicture noPicture = NoPicture::Error, Wider wider = Wider::Clipped);
 

@@ -10,13 +10,13 @@
 class RecordingDialogs : public Dialogs
 {
 public:
-    struct Message { QString text; Icon icon; };
+    struct Message { QString text; Icon icon; QString detail; };
     struct FileRequest { QString initialFolder, title; };
 
     RecordingDialogs() { Dialogs::install(this); }
     ~RecordingDialogs() override { Dialogs::install(nullptr); }
 
-    void message(const QString &text, Icon icon) override { messages.push_back({text, icon}); }
+    void message(const QString &text, Icon icon, const QString &detail) override { messages.push_back({text, icon, detail}); }
     std::optional<QString> chooseFile(QWidget *, const QList<Filter> &, const QString &initialFolder, const QString &title) override
     {
         fileRequests.push_back({initialFolder, title});
