@@ -29,6 +29,8 @@ TEST_F(CanvasTest, PixelToolsPaintSquaresFromTheTruncatedPointerAlongTheWholeStr
             stroke(path, row.button);
         EXPECT_TRUE(sameImage(off ? with(row.squares, Qt::white, Qt::black) : with(row.squares), picture.image()));
     }
+    send(QEvent::MouseMove, {-3.5, 10.9}, Qt::NoButton); // the readout truncates towards zero
+    EXPECT_EQ(readout, "-3x10");
 }
 
 TEST_F(CanvasTest, LineIsRestartedByAPressNudgedByArrowsAndDrawnOnceByEnter)
@@ -133,26 +135,6 @@ TEST_F(CanvasTest, FillCoversTheFourConnectedAreaOfTheClickedColour)
         stroke({row.at}, row.button);
         EXPECT_TRUE(sameImage(row.after, picture.image()));
     }
-}
-
-TEST_F(CanvasTest, PendingShapesOnlyShowOverThePictureAndAnotherToolDropsThem)
-{
-    const QImage plain = shown();
-    editor.setText(QStringLiteral("Bonjour"));
-    for (int tool : {2, 3, 4, 5}) {
-        SCOPED_TRACE(tool);
-        editor.selectTool(tool);
-        stroke({{10, 10}, {60, 40}}, Qt::RightButton);
-        EXPECT_NE(shown(), plain);
-        editor.selectTool(tool == 3 ? 4 : 3);
-        EXPECT_EQ(shown(), plain);
-        editor.selectTool(tool);
-        key(Qt::Key_Return);
-        editor.tool<EllipseTool>()->validate();
-    }
-    EXPECT_TRUE(sameImage(with({}), picture.image())); // nothing drawn without a validation
-    send(QEvent::MouseMove, {-3.5, 10.9}, Qt::NoButton); // the readout truncates towards zero
-    EXPECT_EQ(readout, "-3x10");
 }
 
 // Where each rubber band shows, in picture pixels: its bounding box, and whether
