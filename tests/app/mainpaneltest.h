@@ -10,18 +10,17 @@
 #include "support/imagediff.h"
 #include "support/recordingdialogs.h"
 
-#include <gtest/gtest.h>
-
 #include <QTest>
 #include <QtWidgets>
 
 // The main window as the program shows it: started with a command line (a list or
 // one string), the program's folder in a temporary folder, inside its frame,
-// active so that the shortcuts work, a recording in place of the dialogs.
+// active so that the shortcuts work (the canvas focused, unless the start-up focus
+// is wanted), a recording in place of the dialogs.
 class MainPanelTest : public ::testing::Test
 {
 protected:
-    template <class Arguments> void open(const Arguments &arguments)
+    template <class Arguments> void open(const Arguments &arguments, bool focusCanvas = true)
     {
         mainWindow.reset(); // one main window at a time
         f = new MainPanel;
@@ -29,7 +28,7 @@ protected:
         f->start(arguments);
         mainWindow = std::make_unique<MainWindow>(f);
         mainWindow->show();
-        activate();
+        activate(focusCanvas);
     }
     void openWith(const QImage &source) { open(QStringList{writePicture(source)}); }
     QString writePicture(const QImage &image, const QString &name = QStringLiteral("source.png"))
@@ -37,11 +36,12 @@ protected:
         EXPECT_TRUE(image.save(folder.filePath(name), "PNG"));
         return folder.filePath(name);
     }
-    void activate()
+    void activate(bool focusCanvas = true)
     {
         mainWindow->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
-        f->canvas->setFocus();
+        if (focusCanvas)
+            f->canvas->setFocus();
     }
     // To the widget with the keyboard focus, shortcuts included.
     static void press(Qt::Key key, Qt::KeyboardModifiers mod = Qt::ControlModifier) { QTest::keyClick(QApplication::focusWidget(), key, mod); }
@@ -59,17 +59,11 @@ protected:
             n += f->document.work.point(i % 160, i / 160) == kBlack;
         return n;
     }
-    static QImage plain(int w, int h, QColor c)
-    {
-        QImage image(w, h, QImage::Format_RGB32);
-        image.fill(c);
-        return image;
-    }
     // Uniform grey 128: white at level 0, black from level 1 on.
-    static QImage grey128() { return plain(200, 120, QColor(128, 128, 128)); }
+    static QImage grey128() { return filled(200, 120, qRgb(128, 128, 128)); }
     static QImage halfBlack(int w, int h)
     {
-        QImage image = plain(w, h, Qt::white);
+        QImage image = filled(w, h, kWhite);
         QPainter(&image).fillRect(0, 0, w / 2, h, Qt::black);
         return image;
     }

@@ -83,13 +83,7 @@ TEST_F(MainPanelTest, ButtonsKeepTheirHoverLookUntilThePointerCrossesTheBackgrou
 // mark while it has the focus, and nothing else of it changes.
 TEST_F(MainPanelTest, TabReachesTheCommandButtonsInReadingOrder)
 {
-    f = new MainPanel;
-    f->document.automaticFolder().setProgramFolder(folder.path());
-    f->start(QStringList{writePicture(grey128())});
-    mainWindow = std::make_unique<MainWindow>(f);
-    mainWindow->show();
-    mainWindow->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
+    open(QStringList{writePicture(grey128())}, false);
     ASSERT_EQ(QApplication::focusWidget(), f->levelSlider);
 
     const QRect m = buttonfaces::kFocusMark.translated(CommandButton::kFaceOrigin);

@@ -1,9 +1,20 @@
-// The main window: start-up, commands by key, dropping.
+// The main window: start-up, commands by key, dropping, the tools menu, captions.
 #include "mainpaneltest.h"
 
-#include "app/zoomwindow.h"
 #include "app/aboutwindow.h"
+#include "app/startupsource.h"
+#include "app/viewer.h"
+#include "app/zoomwindow.h"
 #include "picfile/picturewriter.h"
+
+// A start-up text with a double quote anywhere loses its first and last characters.
+TEST(StartupSource, ADoubleQuoteAnywhereTakesTheFirstAndLastCharactersAway)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"une image.png", "une image.png"}, {"\"une image.png\"", "une image.png"}, {"a\"b.png", "\"b.pn"}, {"\"", ""}};
+    for (const auto &[text, source] : cases)
+        EXPECT_EQ(startupSource(QString::fromUtf8(text)), QString::fromUtf8(source)) << text;
+}
 
 TEST_F(MainPanelTest, StartsFromTheCommandLineOrTheClipboard)
 {
@@ -33,25 +44,48 @@ TEST_F(MainPanelTest, StartsFromTheCommandLineOrTheClipboard)
     QGuiApplication::clipboard()->clear();
 }
 
-// The commands by their keys (the other tests click their buttons); quitting closes every window.
-TEST_F(MainPanelTest, KeysRunTheCommands)
+// The commands by their keys (the other tests click their buttons), with their
+// dialogs and messages: a cancelled dialog changes nothing, both dialogs start in
+// the folder last chosen in either, the advanced names are warned about before the
+// save, an empty clipboard is said; quitting closes every window.
+TEST_F(MainPanelTest, KeysRunTheCommandsThatAskAndTell)
 {
     openWith(halfBlack(320, 200));
+    const QImage work = f->document.work.image().copy(), preview = f->document.preview.image().copy();
+    dialogs.cancelNextFileDialog();
+    press(Qt::Key_O);
+    EXPECT_EQ(dialogs.fileRequests.back().initialFolder, QDir::toNativeSeparators(QDir::homePath()));
     press(Qt::Key_S);
     EXPECT_TRUE(QFileInfo::exists(QDir(f->document.automaticFolder().folder()).filePath(QStringLiteral("fig0000.89i"))));
-    EXPECT_EQ(dialogs.messages.at(0).text, QStringLiteral("Fichier enregistré"));
-    dialogs.answerNextFileDialog(folder.filePath(QStringLiteral("copie")));
+    QTemporaryDir elsewhere;
+    dialogs.answerNextFileDialog(u' ' + elsewhere.filePath(QStringLiteral("Copie")) + u' ');
     press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_TRUE(QFileInfo::exists(folder.filePath(QStringLiteral("copie.89i"))));
+    EXPECT_TRUE(QFileInfo::exists(elsewhere.filePath(QStringLiteral("copie.89i"))));
+    dialogs.cancelNextFileDialog();
+    press(Qt::Key_O);
+    EXPECT_EQ(dialogs.fileRequests.back().initialFolder, QDir::toNativeSeparators(elsewhere.path()));
+    EXPECT_TRUE(sameImage(work, f->document.work.image()) && sameImage(preview, f->document.preview.image()));
+    f->document.advancedOptions = true;
+    press(Qt::Key_S);
+    f->document.advancedOptions = false;
+    QGuiApplication::clipboard()->clear();
+    click(f->commandButtons[MainPanel::PasteCommand]);
+    EXPECT_TRUE(sameImage(preview, f->document.preview.image()));
+    QStringList texts;
+    for (const auto &m : dialogs.messages)
+        texts << m.text;
+    EXPECT_EQ(texts, (QStringList{"Fichier enregistré", "Fichier enregistré", "Vous avez choisi d'utiliser des options complémentaires",
+                                   "Fichier enregistré", "Le presse-papier ne contient aucune image."}));
+
     dialogs.answerNextFileDialog(writePicture(screenPicture(false), QStringLiteral("autre.png")));
     press(Qt::Key_O); // the preview only
     EXPECT_TRUE(sameImage(screenPicture(false), f->document.preview.image()) && sameImage(screenPicture(true), f->document.work.image()));
     press(Qt::Key_F1, {});
-    QPointer<QWidget> apropos = f->aboutWindow();
+    QPointer<QWidget> about = f->aboutWindow();
     activate();
     press(Qt::Key_F5, {}); // converting closes the about window
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(sameImage(screenPicture(false), f->document.work.image()) && apropos.isNull());
+    EXPECT_TRUE(sameImage(screenPicture(false), f->document.work.image()) && about.isNull());
     QGuiApplication::clipboard()->setImage(screenPicture(true));
     click(f->commandButtons[MainPanel::PasteCommand]);
     EXPECT_TRUE(sameImage(screenPicture(true), f->document.preview.image()));
@@ -59,12 +93,12 @@ TEST_F(MainPanelTest, KeysRunTheCommands)
     click(f->arrows[MainPanel::Magnifier]);
     press(Qt::Key_F1, {});
     QPointer<QWidget> zoom = f->zoomWindow();
-    apropos = f->aboutWindow();
-    ASSERT_TRUE(zoom && apropos && makeTopmost(apropos) && makeTopmost(zoom));
+    about = f->aboutWindow();
+    ASSERT_TRUE(zoom && about && makeTopmost(about) && makeTopmost(zoom));
     activate();
     press(Qt::Key_Q);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(!mainWindow->isVisible() && zoom.isNull() && apropos.isNull());
+    EXPECT_TRUE(!mainWindow->isVisible() && zoom.isNull() && about.isNull());
 }
 
 // Sent as the platform sends them: enter, then drop; the command runs once the drop is over.
@@ -73,43 +107,43 @@ TEST_F(MainPanelTest, DropsOpenPicturesAndRefuseTheRest)
     openWith(grey128());
     Surface line(160, 100);
     line.line(QPointF(0, 50), QPointF(160, 50), kBlack);
-    writeFile(folder.filePath(QStringLiteral("ligne.89I")), picfile::encode(line.image(), QSize(160, 100), QStringLiteral("zfig"), QStringLiteral("l")));
+    writeFile(folder.filePath(QStringLiteral("ligne.89I")), picfile::encode(line.image(), QSize(160, 100), "zfig", "l"));
     writeFile(folder.filePath(QStringLiteral("abimee.jpg")), "pas une image");
     writeFile(folder.filePath(QStringLiteral("notes.txt")), "quelques mots");
     writePicture(halfBlack(320, 200), QStringLiteral("photo.png"));
     writePicture(grey128(), QStringLiteral("autre.png"));
-    const auto mime = [&](QStringList urls, const QImage &image = {}) {
+    const auto mime = [&](const char *names, const QImage &image = {}) {
         auto *m = new QMimeData;
-        QList<QUrl> list;
-        for (const QString &u : urls)
-            list << (u.startsWith(u'h') ? QUrl(u) : QUrl::fromLocalFile(folder.filePath(u)));
-        if (!list.isEmpty())
-            m->setUrls(list);
+        QList<QUrl> urls;
+        for (const QString &u : QString::fromLatin1(names).split(u' ', Qt::SkipEmptyParts))
+            urls << (u.startsWith(u'h') ? QUrl(u) : QUrl::fromLocalFile(folder.filePath(u)));
+        if (!urls.isEmpty())
+            m->setUrls(urls);
         if (!image.isNull())
             m->setImageData(image);
         return m;
     };
     enum Effect { Refused, Source, WorkPicture, Message };
     const std::tuple<const char *, QMimeData *, Effect> cases[] = {
-        {"photo file", mime({QStringLiteral("photo.png")}), Source},
-        {"calculator picture", mime({QStringLiteral("ligne.89I")}), WorkPicture},
-        {"web image", mime({QStringLiteral("https://exemple.fr/i.png")}, screenPicture(false)), Source},
-        {"unreadable picture", mime({QStringLiteral("abimee.jpg")}), Message},
-        {"text file", mime({QStringLiteral("notes.txt")}), Refused},
-        {"two files", mime({QStringLiteral("photo.png"), QStringLiteral("autre.png")}), Refused},
-        {"nothing", mime({}), Refused},
+        {"photo file", mime("photo.png"), Source},
+        {"calculator picture", mime("ligne.89I"), WorkPicture},
+        {"web image", mime("https://exemple.fr/i.png", screenPicture(false)), Source},
+        {"unreadable picture", mime("abimee.jpg"), Message},
+        {"text file", mime("notes.txt"), Refused},
+        {"two files", mime("photo.png autre.png"), Refused},
+        {"nothing", mime(""), Refused},
     };
     for (const auto &[what, data, effect] : cases) {
         SCOPED_TRACE(what);
-        std::unique_ptr<QMimeData> detruire(data);
+        std::unique_ptr<QMimeData> owner(data);
         dialogs.messages.clear();
         const QImage work = f->document.work.image().copy(), preview = f->document.preview.image().copy();
         QDragEnterEvent enter(QPoint(300, 200), Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, {});
         QCoreApplication::sendEvent(f, &enter);
-        QDropEvent depot(QPointF(300, 200), Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(f, &depot);
+        QDropEvent drop(QPointF(300, 200), Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(f, &drop);
         QCoreApplication::processEvents();
-        EXPECT_EQ(depot.isAccepted() + enter.isAccepted(), effect == Refused ? 0 : 2);
+        EXPECT_EQ(drop.isAccepted() + enter.isAccepted(), effect == Refused ? 0 : 2);
         EXPECT_EQ(dialogs.messages.size(), effect == Message ? 1u : 0u);
         if (effect == WorkPicture) {
             EXPECT_EQ(blackCount(), 160);
@@ -121,33 +155,67 @@ TEST_F(MainPanelTest, DropsOpenPicturesAndRefuseTheRest)
     }
 }
 
-// The file commands' dialogs and messages: a cancelled dialog changes nothing, both
-// dialogs start in the folder last chosen in either, the advanced names are warned
-// about before the save, an empty clipboard is said.
-TEST_F(MainPanelTest, FileCommandsAskAndTell)
+// The "Outils" menu lists the editor's tools with their keys; each validation
+// command draws its own tool's shape, as one undo step.
+TEST_F(MainPanelTest, TheToolsMenuListsEveryToolWithItsKeyAndEachValidationDrawsItsOwnTool)
 {
-    openWith(halfBlack(320, 200));
-    const QImage work = f->document.work.image().copy(), preview = f->document.preview.image().copy();
-    dialogs.cancelNextFileDialog();
-    f->openWithDialog();
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(dialogs.fileRequests.back().initialFolder, QDir::toNativeSeparators(QDir::homePath()));
-    QTemporaryDir elsewhere;
-    dialogs.answerNextFileDialog(u' ' + elsewhere.filePath(QStringLiteral("Copie")) + u' ');
-    f->saveAs();
-    EXPECT_TRUE(QFileInfo::exists(elsewhere.filePath(QStringLiteral("copie.89i"))));
-    dialogs.cancelNextFileDialog();
-    f->openWithDialog();
-    EXPECT_EQ(dialogs.fileRequests.back().initialFolder, QDir::toNativeSeparators(elsewhere.path()));
-    EXPECT_TRUE(sameImage(work, f->document.work.image()) && sameImage(preview, f->document.preview.image()));
-    f->document.advancedOptions = true;
-    f->saveAutomatically();
-    QGuiApplication::clipboard()->clear();
-    f->pasteClipboard();
-    QStringList texts;
-    for (const auto &m : dialogs.messages)
-        texts << m.text;
-    EXPECT_EQ(texts, (QStringList{"Fichier enregistré", "Vous avez choisi d'utiliser des options complémentaires",
-                                   "Fichier enregistré", "Le presse-papier ne contient aucune image."}));
-    EXPECT_TRUE(sameImage(preview, f->document.preview.image()));
+    openWith(grey128());
+    QStringList items;
+    for (const QAction *action : menus().toolsMenu->actions())
+        items << (action->isSeparator() ? QStringLiteral("-") : action->text() + u' ' + action->shortcut().toString());
+    EXPECT_EQ(items, QStringList({"Pixel On P", "Pixel off O", "Texte T", "Ligne L", "Ellipse E", "Rectangle R",
+                                  "Remplissage F", "-", "Valider le rectangle "}));
+    f->textBox->setPlainText(QStringLiteral("Brivane"));
+    const std::pair<Qt::Key, std::function<void()>> validations[] = {
+        {Qt::Key_T, [&] { click(f->commandButtons[MainPanel::ValidateTextCommand]); }},
+        {Qt::Key_L, [&] { click(f->commandButtons[MainPanel::ValidateLineCommand]); }},
+        {Qt::Key_E, [&] { click(f->commandButtons[MainPanel::ValidateEllipseCommand]); }},
+        {Qt::Key_R, [&] { menus().toolsMenu->actions().last()->trigger(); }},
+    };
+    for (const auto &[tool, validate] : validations) {
+        SCOPED_TRACE(tool);
+        activate();
+        press(tool, {});
+        QTest::mousePress(f->canvas, Qt::LeftButton, {}, QPoint(21, 21));
+        QTest::mouseMove(f->canvas, QPoint(81, 61));
+        QTest::mouseRelease(f->canvas, Qt::LeftButton, {}, QPoint(81, 61));
+        EXPECT_EQ(blackCount(), 0);
+        validate();
+        EXPECT_GT(blackCount(), 5);
+        ASSERT_TRUE(f->history.undo()); // one step
+        EXPECT_EQ(blackCount(), 0);
+    }
+}
+
+// Every caption's ink lies whole inside its control, in every window.
+TEST_F(MainPanelTest, NoCaptionIsCut)
+{
+    openWith(grey128());
+    f->coordinatesLabel->setText(QStringLiteral("159x99")); // the widest readout
+    f->commandButtons[MainPanel::SaveAutomaticallyCommand]->setText(QStringLiteral("Sauver le fichier automatiquement ici")); // shrinks
+    AboutWindow about;
+    Viewer viewer({});
+    for (QWidget *panel : std::initializer_list<QWidget *>{f, &about, &viewer})
+        for (QWidget *w : panel->findChildren<QWidget *>()) {
+            const auto *label = qobject_cast<const QLabel *>(w);
+            const auto *button = qobject_cast<const QAbstractButton *>(w);
+            const auto *frame = qobject_cast<const QGroupBox *>(w);
+            const auto *commandButton = qobject_cast<const CommandButton *>(w); // its caption centred above the face
+            const QString text = label ? label->text()
+                                 : button ? QString(button->text()).replace(QStringLiteral("&&"), QStringLiteral("&"))
+                                 : frame ? frame->title() : QString();
+            if (text.trimmed().isEmpty() || !w->isVisibleTo(panel))
+                continue;
+            SCOPED_TRACE(w->objectName().toStdString() + ": " + text.toStdString());
+            const QFontMetrics fm(commandButton ? commandButton->captionFont() : w->font());
+            const int margin = label ? label->margin() : 0;
+            QRect zone = commandButton ? CommandButton::kCaptionRect : w->contentsRect().adjusted(margin, margin, -margin, -margin);
+            if (button && !commandButton)
+                zone.setLeft(zone.left() + w->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w)
+                             + w->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w));
+            const int alignment = label ? int(label->alignment()) : commandButton ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignVCenter;
+            const QRect line = w->style()->itemTextRect(fm, zone, alignment, true, text);
+            const QRect place = fm.tightBoundingRect(text).translated(frame ? QPoint(8, fm.ascent()) : line.topLeft() + QPoint(0, fm.ascent()));
+            EXPECT_TRUE(w->rect().contains(place)) << w->width() << "x" << w->height() << " for " << place.width() << "x" << place.height();
+        }
 }

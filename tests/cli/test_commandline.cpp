@@ -1,29 +1,24 @@
 // The command-line converter, run in this process.
+#include "cli/batch.h"
+#include "cli/commandrunner.h"
 #include "convert/document.h"
 #include "picfile/picturewriter.h"
 #include "support/calc89i.h"
-#include "cli/commandrunner.h"
 #include "support/files.h"
 #include "support/imagediff.h"
 
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFileInfo>
-#include <QPainter>
+#include <QDirIterator>
+#include <QMutex>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <numeric>
 
 namespace {
 
-QStringList words(const char *line)
-{
-    return QString::fromUtf8(line).split(u' ', Qt::SkipEmptyParts);
-}
+QStringList words(const char *line) { return QString::fromUtf8(line).split(u' ', Qt::SkipEmptyParts); }
 
-QByteArray variable(const QString &path)
-{
-    return readFile(path).mid(64, 8);
-}
+QByteArray variable(const QString &path) { return readFile(path).mid(64, 8); }
 
 // In a temporary current folder holding a.png and photo.png.
 class CommandLineTest : public ::testing::Test
@@ -89,12 +84,9 @@ TEST_F(CommandLineTest, SameBytesAsSaveAs)
         Document state(dir.path());
         state.settings = {level, simple, invert, dithering, reduction};
         ASSERT_TRUE(state.open(dir.filePath(QStringLiteral("photo.png"))));
-        state.outputWidth = width;
-        state.outputHeight = height;
-        state.keepProportions = keepProportions;
+        state.outputWidth = width, state.outputHeight = height, state.keepProportions = keepProportions;
         state.convert();
-        ASSERT_TRUE(state.writeFittedPicture(dir.filePath(QStringLiteral("fenetre.89i")), QStringLiteral("dos"),
-                                             QStringLiteral("var")));
+        ASSERT_TRUE(state.writeFittedPicture(dir.filePath(QStringLiteral("fenetre.89i")), QStringLiteral("dos"), QStringLiteral("var")));
         EXPECT_EQ(readFile(QStringLiteral("cli.89i")), readFile(QStringLiteral("fenetre.89i")));
         EXPECT_GT(readFile(QStringLiteral("cli.89i")).size(), 95);
     }
@@ -116,52 +108,117 @@ TEST_F(CommandLineTest, OutputNames)
         {"2024 été", "2024 été.89i", QByteArray("fig0002\0", 8)}, // a digit first: the automatic name
         {"sortie/", "sortie/a.89i", QByteArray("a\0\0\0\0\0\0\0", 8)},
     };
-    for (const auto &[output, fileMenu, name] : names) {
+    for (const auto &[output, file, name] : names) {
         ASSERT_EQ(run({QStringLiteral("convertir"), QStringLiteral("--sortie"), QString::fromUtf8(output), QStringLiteral("a.png")}), 0);
-        EXPECT_EQ(variable(QString::fromUtf8(fileMenu)), name) << output;
+        EXPECT_EQ(variable(QString::fromUtf8(file)), name) << output;
     }
-    Surface calc(100, 60);
-    calc.setPicture(photo(100, 60));
-    const QByteArray original = picfile::encode(calc.image(), QSize(100, 60), QStringLiteral("zfig"), QStringLiteral("copie"));
+    const QByteArray original = picfile::encode(photo(100, 60), QSize(100, 60), QStringLiteral("zfig"), QStringLiteral("copie"));
     writeFile(QStringLiteral("original.89i"), original);
     EXPECT_EQ(run(words("convertir --proportions -o copie original.89i")), 0);
     EXPECT_EQ(readFile(QStringLiteral("copie.89i")), original);
 }
 
-// One bad picture does not stop the others; the status and stderr tell which failed.
-TEST_F(CommandLineTest, Batches)
+// Results come in the order of the items, each once; no item starts 2 x workers
+// or more ahead of the one taken, however slow take() is; at most the workers
+// (and the waiting thread, which may run an item no worker has started) run at once.
+TEST(Batch, InOrderWithinABoundedWindow)
 {
-    ASSERT_TRUE(photo(80, 60).save(QStringLiteral("c.jpg")));
-    writeFile(QStringLiteral("b.png"), "pas une image");
-    writeFile(QStringLiteral("vide.89i"), QByteArray(91, '\0'));
-    ASSERT_TRUE(QDir().mkdir(QStringLiteral("sortie")));
-    const QStringList sources = words("a.png b.png absent.gif vide.89i c.jpg");
-    EXPECT_EQ(run(words("convertir -o sortie") + sources), CommandLine::FileFailure);
-    EXPECT_EQ(listing(QStringLiteral("sortie")), (QStringList{QStringLiteral("a.89i"), QStringLiteral("c.89i")}));
-    for (const char *failure : {"b.png", "absent.gif", "vide.89i ne contient aucune image"})
-        EXPECT_TRUE(r.err.contains(QString::fromUtf8(failure))) << failure;
-    EXPECT_FALSE(r.err.contains(QStringLiteral("a.png")));
-    EXPECT_EQ(run(QStringList{QStringLiteral("convertir")} + sources), CommandLine::FileFailure);
-    EXPECT_EQ(variable(QStringLiteral("fig0001.89i")), QByteArray("fig0001\0", 8)); // names move on
-    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("fig0002.89i")));
+    for (const int workers : {1, 2, 3, 8}) {
+        SCOPED_TRACE(workers);
+        QMutex mutex;
+        qsizetype taken = 0, furthest = 0; // furthest: the most an item started ahead of take()
+        int running = 0, mostRunning = 0;
+        QList<qsizetype> order, expected(40);
+        std::iota(expected.begin(), expected.end(), 0);
+        runInOrder(expected.size(), workers, [&](qsizetype i) {
+            {
+                const QMutexLocker lock(&mutex);
+                furthest = std::max(furthest, i - taken);
+                mostRunning = std::max(mostRunning, ++running);
+            }
+            QThread::usleep((i * 7919) % 3000); // finishing out of order
+            const QMutexLocker lock(&mutex);
+            --running;
+            return i * i;
+        }, [&](qsizetype i, qsizetype result) {
+            EXPECT_EQ(result, i * i);
+            order << i;
+            if (i % 10 == 0)
+                QThread::msleep(20); // the workers catch up and wait
+            const QMutexLocker lock(&mutex);
+            taken = i + 1;
+        });
+        EXPECT_EQ(order, expected);
+        EXPECT_LT(furthest, 2 * workers);
+        EXPECT_LE(mostRunning, workers == 1 ? 1 : workers + 1);
+    }
+}
 
-    // The same name twice: the later one takes a free name and says so; an older output is replaced.
-    ASSERT_TRUE(QDir().mkdir(QStringLiteral("b")) && QFile::copy(QStringLiteral("c.jpg"), QStringLiteral("b/a.png")));
-    EXPECT_EQ(run(words("convertir -o sortie a.png b/a.png ./a.png")), 0);
-    EXPECT_EQ(listing(QStringLiteral("sortie")), (QStringList{QStringLiteral("a-2.89i"), QStringLiteral("a-3.89i"),
-                                                              QStringLiteral("a.89i"), QStringLiteral("c.89i")}));
-    EXPECT_NE(readFile(QStringLiteral("sortie/a.89i")), readFile(QStringLiteral("sortie/a-2.89i")));
-    EXPECT_EQ(readFile(QStringLiteral("sortie/a.89i")),
-              readFile(QStringLiteral("sortie/a-3.89i")).replace(64, 8, QByteArray("a\0\0\0\0\0\0\0", 8)));
-    EXPECT_TRUE(r.err.contains(QStringLiteral("a-2.89i"))) << r.err.toStdString();
+// One bad picture does not stop the others: the status and stderr tell which failed,
+// the automatic names skip nothing, the same name twice in an output folder takes a
+// free name and says so, an older output is replaced. Workers finish out of order
+// (a large photo first, small pictures after it), yet four at a time give the same
+// files, bytes, messages and status as one at a time, a source written earlier by
+// the same run included.
+TEST_F(CommandLineTest, BatchesGiveTheSameOutcomeOneOrFourAtATime)
+{
+    const QStringList sources = words("grande.jpg a.png fig0001.89i abimee.jpg sub/a.jpg texte.jpg b.bmp absente.png "
+                                      "c.jpg vide.89i ./a.png d.png e.jpg");
+    struct { int status = -1; QString out, err; QMap<QString, QByteArray> files; } outcomes[2];
+    const char *tasks[2] = {"1", "4"};
+    for (int k = 0; k < 2; ++k) {
+        SCOPED_TRACE(tasks[k]);
+        const QDir d(dir.filePath(QString::fromLatin1(tasks[k])));
+        ASSERT_TRUE(d.mkpath(QStringLiteral("sub")) && d.mkpath(QStringLiteral("sortie")));
+        for (const auto &[name, w, h] : {std::tuple{"grande.jpg", 1600, 1200}, {"a.png", 300, 200}, {"sub/a.jpg", 200, 300},
+                                         {"b.bmp", 90, 60}, {"c.jpg", 2000, 90}, {"d.png", 1, 1}, {"e.jpg", 800, 600}})
+            ASSERT_TRUE(photo(w, h).save(d.filePath(QString::fromLatin1(name))));
+        const QByteArray jpeg = readFile(d.filePath(QStringLiteral("grande.jpg")));
+        writeFile(d.filePath(QStringLiteral("abimee.jpg")), jpeg.left(jpeg.size() / 3));
+        writeFile(d.filePath(QStringLiteral("texte.jpg")), "pas une image");
+        writeFile(d.filePath(QStringLiteral("vide.89i")), QByteArray(91, '\0'));
+        writeFile(d.filePath(QStringLiteral("sortie/a.89i")), "ancien");
+        ASSERT_TRUE(QDir::setCurrent(d.path()));
+
+        auto &o = outcomes[k];
+        const QStringList j{QStringLiteral("convertir"), QStringLiteral("-j"), QString::fromLatin1(tasks[k])};
+        const CommandRun automatic = runCommandLine(j + sources);
+        const CommandRun folder = runCommandLine(j + QStringList{QStringLiteral("-o"), QStringLiteral("sortie")} + sources);
+        o.status = automatic.status * 10 + folder.status;
+        o.out = QString(automatic.out + folder.out).replace(d.path(), QStringLiteral("D"));
+        o.err = QString(automatic.err + folder.err).replace(d.path(), QStringLiteral("D"));
+        for (QDirIterator it(d.path(), {QStringLiteral("*.89i")}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+            const QString file = it.next();
+            o.files[d.relativeFilePath(file)] = readFile(file);
+        }
+    }
+    const auto &one = outcomes[0];
+    EXPECT_EQ(one.status, 11);
+    const QStringList done = words("grande.jpg a.png fig0001.89i abimee.jpg sub/a.jpg b.bmp c.jpg ./a.png d.png e.jpg");
+    const QStringList named = words("grande a fig0001 abimee a-2 b c a-3 d e");
+    QString out;
+    for (int i = 0; i < done.size(); ++i)
+        out += QStringLiteral("%1 -> D/fig%2.89i\n").arg(done[i]).arg(i, 4, 10, QChar(u'0'));
+    for (int i = 0; i < done.size(); ++i)
+        out += QStringLiteral("%1 -> sortie/%2.89i\n").arg(done[i], named[i]);
+    EXPECT_EQ(one.out, out);
+    for (const char *failure : {"texte.jpg", "absente.png", "vide.89i ne contient aucune image", "abîmée", "a déjà été écrit"})
+        EXPECT_TRUE(one.err.contains(QString::fromUtf8(failure))) << failure;
+    EXPECT_EQ(variable(dir.filePath(QStringLiteral("1/fig0005.89i"))), QByteArray("fig0005\0", 8)); // names move on
+    EXPECT_NE(one.files.value(QStringLiteral("sortie/a.89i")), one.files.value(QStringLiteral("sortie/a-2.89i")));
+    EXPECT_EQ(one.files.value(QStringLiteral("sortie/a.89i")),
+              QByteArray(one.files.value(QStringLiteral("sortie/a-3.89i"))).replace(64, 8, QByteArray("a\0\0\0\0\0\0\0", 8)));
+    EXPECT_EQ(outcomes[1].status, one.status);
+    EXPECT_EQ(outcomes[1].out, one.out);
+    EXPECT_EQ(outcomes[1].err, one.err);
+    EXPECT_EQ(outcomes[1].files.keys(), one.files.keys());
+    EXPECT_TRUE(outcomes[1].files == one.files);
 }
 
 TEST_F(CommandLineTest, Export)
 {
     // 100 x 60: rows of 13 bytes, the bits beyond the width left out of the PNG.
-    Surface picture(104, 60);
-    picture.setPicture(photo(104, 60));
-    writeFile(QStringLiteral("image.89i"), picfile::encode(picture.image(), QSize(100, 60), QStringLiteral("zfig"), QStringLiteral("image")));
+    writeFile(QStringLiteral("image.89i"), picfile::encode(photo(104, 60), QSize(100, 60), QStringLiteral("zfig"), QStringLiteral("image")));
     EXPECT_EQ(run(words("exporter image.89i image.png")), 0) << r.err.toStdString();
     QImage expected = photo(100, 60); // every pixel not pure white is black
     for (int y = 0; y < 60; ++y)

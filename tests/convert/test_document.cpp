@@ -4,9 +4,6 @@
 #include "support/files.h"
 #include "support/imagediff.h"
 
-#include <QClipboard>
-#include <QDir>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -15,8 +12,7 @@ namespace {
 // White, with black in the rectangle.
 QImage picture(QSize size, const QRect &black = {})
 {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(kWhite);
+    QImage image = filled(size.width(), size.height(), kWhite);
     QPainter(&image).fillRect(black, Qt::black);
     return image;
 }
@@ -69,7 +65,7 @@ TEST_F(DocumentTest, FitTable)
 
 // Into the preview a photo shrinks by the mean, or by AND keeping a lone dark pixel
 // (four columns, about five rows a block).
-TEST_F(DocumentTest, ImportingPhotosAndTheClipboard)
+TEST_F(DocumentTest, ImportingPhotosByMeanOrAnd)
 {
     QImage photo = picture({640, 480});
     photo.setPixel(5, 7, kBlack);              // -> (1, 1)
@@ -83,12 +79,6 @@ TEST_F(DocumentTest, ImportingPhotosAndTheClipboard)
     expected.setPixel(100, 0, qRgb(255, 0, 0));
     EXPECT_TRUE(sameImage(expected, state.preview.image()));
     EXPECT_EQ(state.source.size(), QSize(640, 480));
-
-    // At start-up without a path, the clipboard's picture becomes the source.
-    QGuiApplication::clipboard()->setImage(picture({50, 40}, {0, 0, 50, 40}));
-    EXPECT_EQ(state.start(QString()), QString());
-    QGuiApplication::clipboard()->clear();
-    EXPECT_TRUE(sameImage(picture({160, 100}, {0, 0, 160, 100}), state.preview.image()));
 }
 
 // A calculator picture comes into the work picture, never read past the file's end, its
@@ -96,18 +86,12 @@ TEST_F(DocumentTest, ImportingPhotosAndTheClipboard)
 // three pictures, and "Sauver sous" gives the same bytes back; at start-up it is read alike.
 TEST_F(DocumentTest, OpeningCalculatorPictures)
 {
-    QByteArray big(128 * 30, char(0)); // the TI-92 Plus screen: only the top-left 160 x 100 shows
-    big[99 * 30 + 19] = char(0x01);    // (159, 99)
-    big[100 * 30] = big[20] = char(0x80);
     QByteArray narrow(13 * 3, char(0)); // 100 wide: the last byte's low bits drawn beyond the width
     narrow[12] = char(0x0F);
     narrow[26] = char(0x80);
     const std::tuple<const char *, QByteArray, QImage, QSize> cases[] = {
-        {"ti92.89i", file89i(128, 240, big), blackAt({160, 100}, {{159, 99}}), {160, 100}},
-        {"etroit89I", file89i(3, 100, narrow), blackAt({160, 100}, {{100, 0}, {101, 0}, {102, 0}, {103, 0}, {0, 2}}),
-         {100, 3}},
-        {"huge.89i", file89i(65535, 65535, QByteArray(50, char(0xFF))), picture({160, 100}, {0, 0, 160, 1}),
-         {160, 100}},
+        {"etroit89I", file89i(3, 100, narrow), blackAt({160, 100}, {{100, 0}, {101, 0}, {102, 0}, {103, 0}, {0, 2}}), {100, 3}},
+        {"huge.89i", file89i(65535, 65535, QByteArray(50, char(0xFF))), picture({160, 100}, {0, 0, 160, 1}), {160, 100}},
     };
     for (const auto &[name, bytes, expected, size] : cases) {
         state.importPicture(diagonal(300, 200));
@@ -116,17 +100,16 @@ TEST_F(DocumentTest, OpeningCalculatorPictures)
         QString error;
         EXPECT_TRUE(state.open(QStringLiteral(" ") + path(name) + u' ', &error)) << name << error.toStdString();
         EXPECT_TRUE(sameImage(expected, state.work.image())) << name;
-        EXPECT_TRUE(pictures() == std::tuple(picture({300, 200}), expected, picture({160, 100}),
-                                             QRect(QPoint(), size)));
+        EXPECT_TRUE(pictures() == std::tuple(picture({300, 200}), expected, picture({160, 100}), QRect(QPoint(), size)));
     }
 
-    const QByteArray written = picfile::encode(diagonal(64, 30), {64, 30}, QStringLiteral("zfig"), QStringLiteral("fig0000"));
+    const QByteArray written = picfile::encode(diagonal(64, 30), {64, 30}, "zfig", "fig0000");
     writeFile(path("source.89i"), written);
     ASSERT_TRUE(state.openFromViewer(path("source.89i")));
     QImage expected = picture({160, 100});
     QPainter(&expected).drawImage(0, 0, diagonal(64, 30));
     EXPECT_TRUE(pictures() == std::tuple(expected, expected, expected, QRect(0, 0, 64, 30)));
-    ASSERT_TRUE(state.writeFittedPicture(path("copie.89i"), QStringLiteral("zfig"), QStringLiteral("fig0000")));
+    ASSERT_TRUE(state.writeFittedPicture(path("copie.89i"), "zfig", "fig0000"));
     EXPECT_EQ(readFile(path("copie.89i")), written);
 
     Document started(dir.path());
@@ -150,11 +133,8 @@ TEST_F(DocumentTest, OpeningFailuresChangeNothing)
         EXPECT_FALSE(state.openFromViewer(path(name), &viewerError));
         EXPECT_FALSE(state.open(path(name), &openError));
         // The viewer's reason is the open command's, both naming the file.
-        EXPECT_TRUE(openError.contains(QString::fromLatin1(name))) << name << openError.toStdString();
-        EXPECT_TRUE(viewerError.contains(QString::fromLatin1(name))) << name;
-        if (!QByteArray(name).endsWith(".png")) {
-            EXPECT_EQ(openError, viewerError) << name;
-        }
+        EXPECT_TRUE(openError.contains(QString::fromLatin1(name)) && viewerError.contains(QString::fromLatin1(name))) << name;
+        EXPECT_TRUE(openError == viewerError || QByteArray(name).endsWith(".png")) << name;
         EXPECT_TRUE(pictures() == before) << name;
     }
 }
@@ -167,9 +147,8 @@ TEST_F(DocumentTest, WritesTheFittedPicture)
     state.importPicture(diagonal(100, 300)); // fitted to 33 x 100 from (64, 0)
     state.keepProportions = true;
     state.convert();
-    ASSERT_TRUE(state.writeFittedPicture(path("ajuste.89i"), QStringLiteral("zfig"), QStringLiteral("fig0000")));
-    EXPECT_EQ(readFile(path("ajuste.89i")), picfile::encode(state.work.image().copy(64, 0, 40, 100), {33, 100},
-                                                            QStringLiteral("zfig"), QStringLiteral("fig0000")));
+    ASSERT_TRUE(state.writeFittedPicture(path("ajuste.89i"), "zfig", "fig0000"));
+    EXPECT_EQ(readFile(path("ajuste.89i")), picfile::encode(state.work.image().copy(64, 0, 40, 100), {33, 100}, "zfig", "fig0000"));
     EXPECT_EQ(listing(dir.path()), QStringList{"ajuste.89i"});
 }
 
@@ -191,7 +170,7 @@ TEST_F(DocumentTest, AutomaticSaveAndFallbackFolder)
     ASSERT_TRUE(installed.saveAutomatically(nullptr, &saved));
     EXPECT_EQ(saved, QDir::toNativeSeparators(fallback + "/fig0000.89i"));
     installed.advancedOptions = true;
-    installed.variableName = QStringLiteral("velo"), installed.calculatorFolder = QStringLiteral("sport");
+    installed.variableName = "velo", installed.calculatorFolder = "sport";
     ASSERT_TRUE(installed.saveAutomatically());
     EXPECT_EQ(listing(fallback), (QStringList{"fig0000.89i", "fig0001.89i"}));
     EXPECT_EQ(readFile(fallback + "/fig0001.89i"), picfile::encode(installed.work.image(), {64, 20}, "sport", "velo"));
@@ -201,7 +180,7 @@ TEST_F(DocumentTest, AutomaticSaveAndFallbackFolder)
     blocked.automaticFolder().setWritableTest([](const QString &) { return false; });
     blocked.automaticFolder().setFallbackFolder(path("fichier/Brivane"));
     writeFile(path("fichier"), "x");
-    blocked.nextName = blocked.variableName = QStringLiteral("fig0000");
+    blocked.nextName = blocked.variableName = "fig0000";
     QString error;
     EXPECT_FALSE(blocked.saveAutomatically(&error));
     EXPECT_EQ(error, QStringLiteral("Impossible de créer le dossier %1 pour y enregistrer fig0000.89i.")

@@ -1,11 +1,7 @@
 #include "convert/filenaming.h"
 #include "support/files.h"
 
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 // The next automatic number: the smallest free one, at least four digits, only ordinary

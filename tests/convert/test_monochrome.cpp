@@ -4,20 +4,11 @@
 #include "platform/colour.h"
 #include "support/imagediff.h"
 
-#include <gtest/gtest.h>
-
 #include <QPainter>
 
 using namespace monochrome;
 
 namespace {
-
-QImage filled(int width, int height, QRgb colour)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
 
 // Two rows of greys 255 * x div (width - 1).
 QImage ramp(int width)
@@ -107,10 +98,7 @@ TEST(Dithering, ToneAndHandWorkedGoldens)
 // swaps every decision; an area past the edges is cut to the picture.
 TEST(Dithering, AreaInversionAndClipping)
 {
-    QImage source = filled(160, 100, kWhite);
-    for (int y = 0; y < 100; ++y)
-        for (int x = 0; x < 160; ++x)
-            source.setPixel(x, y, qRgb((x * 3 + y) & 0xFF, (x * y) & 0xFF, (y * 5) & 0xFF));
+    const QImage source = photo(160, 100);
     const QRect zone(13, 7, 50, 41);
     QImage plain = source;
     threshold(plain, 10, true);

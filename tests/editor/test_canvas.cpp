@@ -1,60 +1,21 @@
 #include "canvastest.h"
 
 #include "editor/ellipsetool.h"
-#include "editor/linetool.h"
 #include "editor/texttool.h"
 
 #include <QSignalSpy>
 
-TEST_F(CanvasTest, PixelToolsPaintSquaresFromTheTruncatedPointerAlongTheWholeStroke)
+// Every tool by real events, validated as the user would (Enter, then the ellipse's
+// own command, which alone draws it), against its golden picture. Pixel tools paint
+// squares from the truncated pointer along the whole stroke; a line leaves its end
+// pixel out, restarts at a press and moves by the arrows; an ellipse grows right and
+// down, one pixel wide at any line width; a rectangle's outline grows inwards, is
+// clipped and filled with Shift held at the press; a second press cancels an
+// ellipse or a rectangle; the fill covers the 4-connected area of the clicked colour.
+TEST_F(CanvasTest, EveryToolDrawsItsGolden)
 {
-    struct Row { const char *what; int tool, size; Qt::MouseButton button; QList<Path> strokes; QList<QRect> squares; };
-    const Row rows[] = {
-        {"two clicks, unjoined", 0, 1, Qt::LeftButton, {{{12.9, 34.7}}, {{14, 34}}}, {{12, 34, 1, 1}, {14, 34, 1, 1}}},
-        {"clipped right and bottom", 0, 3, Qt::RightButton, {{{158.5, 98.2}}}, {{158, 98, 2, 2}}},
-        {"wholly outside", 0, 3, Qt::LeftButton, {{{-40, 50}, {1e12, -1e12}, {-1e12, 1e12}}}, {}},
-        {"continuous stroke", 0, 2, Qt::LeftButton, {{{10, 10}, {14.9, 10}, {14, 13.2}, {11, 10.5}}},
-         {{10, 10, 6, 2}, {14, 10, 2, 5}, {13, 12, 2, 2}, {12, 11, 2, 2}, {11, 10, 2, 2}}},
-        {"shallow and steep steps", 0, 1, Qt::LeftButton, {{{20, 60}, {25, 62}, {26, 64}}},
-         {{20, 60, 2, 1}, {22, 61, 2, 1}, {24, 62, 2, 1}, {26, 63, 1, 2}}},
-        {"pixel off on black", 1, 2, Qt::MiddleButton, {{{4, 4}}}, {{4, 4, 2, 2}}},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.what);
-        const bool off = row.tool == 1;
-        picture.image().fill(off ? Qt::black : Qt::white);
-        editor.selectTool(row.tool);
-        sizes(row.size, 1);
-        for (const Path &path : row.strokes)
-            stroke(path, row.button);
-        EXPECT_TRUE(sameImage(off ? with(row.squares, Qt::white, Qt::black) : with(row.squares), picture.image()));
-    }
-}
-
-TEST_F(CanvasTest, LineIsRestartedByAPressNudgedByArrowsAndDrawnOnceByEnter)
-{
-    editor.selectTool(3);
-    stroke({{70, 20}, {90, 90}});
-    stroke({{10, 10}, {30, 10}});
-    key(Qt::Key_Down);
-    key(Qt::Key_Right);
-    key(Qt::Key_Return);
-    EXPECT_TRUE(sameImage(with({{11, 11, 20, 1}}), picture.image())); // the end pixel is left out
-    key(Qt::Key_Down);
-    key(Qt::Key_Enter); // nothing left to draw
-    EXPECT_TRUE(sameImage(with({{11, 11, 20, 1}}), picture.image()));
-
-    picture.cls(); // at width 3, three rows thick
-    sizes(1, 3);
-    stroke({{10, 30}, {60, 30}});
-    editor.tool<LineTool>()->validate();
-    EXPECT_TRUE(sameImage(with({{12, 29, 47, 3}}).copy(12, 0, 47, 100), picture.image().copy(12, 0, 47, 100)));
-}
-
-TEST_F(CanvasTest, EllipseGrowsRightAndDownOnePixelWideAndOnlyItsButtonDrawsIt)
-{
-    QImage golden = with({});
-    QPainter(&golden).drawImage(10, 10, imageFromAscii({
+    QImage ellipse = with({});
+    QPainter(&ellipse).drawImage(10, 10, imageFromAscii({
         "....############.....",
         "..##............##...",
         "##................##.",
@@ -66,91 +27,69 @@ TEST_F(CanvasTest, EllipseGrowsRightAndDownOnePixelWideAndOnlyItsButtonDrawsIt)
         "..##............##...",
         "....############.....",
     }));
-    struct Row { const char *what; QList<Path> strokes; QImage expected; };
+    const auto outline = [](QRect outer, QRect hole) { return with({outer}, Qt::black, Qt::white, {hole}); };
+    const QImage black = with({}, Qt::black, Qt::black), square = outline({10, 10, 11, 11}, {11, 11, 9, 9});
+    struct Row
+    {
+        const char *what;
+        int tool, size; // the pixel size for the pixel tools, else the line width
+        QList<Path> strokes;
+        QImage expected;
+        Qt::MouseButton button = Qt::LeftButton;
+        QImage before = with({});
+        Qt::KeyboardModifiers modifiers = {};
+        QList<Qt::Key> keys = {};
+        QRect compared = {0, 0, 160, 100};
+    };
     const Row rows[] = {
-        {"10,10 to 30,20: the bottom row is never reached", {{{10.6, 10.6}, {30, 20}}}, golden},
-        {"dragged to the left: a column", {{{40, 30}, {25, 41}, {25, 38}}}, with({{40, 30, 1, 8}})},
-        {"a second press cancels, a third starts anew", {{{10, 10}, {30, 20}}, {{50, 50}}, {{60, 40}}},
+        {"pixel on: two clicks, unjoined", 0, 1, {{{12.9, 34.7}}, {{14, 34}}}, with({{12, 34, 1, 1}, {14, 34, 1, 1}})},
+        {"pixel on clipped right and bottom", 0, 3, {{{158.5, 98.2}}}, with({{158, 98, 2, 2}}), Qt::RightButton},
+        {"pixel on wholly outside", 0, 3, {{{-40, 50}, {1e12, -1e12}, {-1e12, 1e12}}}, with({})},
+        {"pixel on, continuous stroke", 0, 2, {{{10, 10}, {14.9, 10}, {14, 13.2}, {11, 10.5}}},
+         with({{10, 10, 6, 2}, {14, 10, 2, 5}, {13, 12, 2, 2}, {12, 11, 2, 2}, {11, 10, 2, 2}})},
+        {"pixel on, shallow and steep steps", 0, 1, {{{20, 60}, {25, 62}, {26, 64}}},
+         with({{20, 60, 2, 1}, {22, 61, 2, 1}, {24, 62, 2, 1}, {26, 63, 1, 2}})},
+        {"pixel off on black", 1, 2, {{{4, 4}}}, with({{4, 4, 2, 2}}, Qt::white, Qt::black), Qt::MiddleButton, black},
+        {"line restarted by a press, moved down and right", 3, 1, {{{70, 20}, {90, 90}}, {{10, 10}, {30, 10}}},
+         with({{11, 11, 20, 1}}), Qt::LeftButton, with({}), {}, {Qt::Key_Down, Qt::Key_Right}},
+        {"line at width 3: three rows thick", 3, 3, {{{10, 30}, {60, 30}}}, with({{12, 29, 47, 3}}), Qt::LeftButton,
+         with({}), {}, {}, {12, 0, 47, 100}},
+        {"ellipse 10,10 to 30,20: the bottom row is never reached", 4, 3, {{{10.6, 10.6}, {30, 20}}}, ellipse},
+        {"ellipse dragged to the left: a column", 4, 3, {{{40, 30}, {25, 41}, {25, 38}}}, with({{40, 30, 1, 8}})},
+        {"ellipse: a second press cancels, a third starts anew", 4, 3, {{{10, 10}, {30, 20}}, {{50, 50}}, {{60, 40}}},
          with({{60, 40, 1, 1}})},
+        {"rectangle", 5, 1, {{{2, 3}, {7.3, 6.9}}}, outline({2, 3, 6, 4}, {3, 4, 4, 2})},
+        {"rectangle at width 3 clipped left and top", 5, 3, {{{-2, -1}, {9.3, 7.9}}}, outline({0, 0, 10, 8}, {1, 2, 6, 3})},
+        {"rectangle clipped right and bottom", 5, 3, {{{150, 90}, {170, 120}}}, outline({150, 90, 10, 10}, {153, 93, 7, 7})},
+        {"rectangle too narrow for a hole", 5, 3, {{{20, 20}, {25.3, 40.9}}}, with({{20, 20, 6, 21}})},
+        {"rectangle filled, Shift held at the press", 5, 1, {{{150, 95}, {170, 110}}}, with({{150, 95, 10, 5}}),
+         Qt::LeftButton, with({}), Qt::ShiftModifier},
+        {"rectangle of one pixel", 5, 1, {{{5, 5}, {5.3, 5.9}}}, with({{5, 5, 1, 1}})},
+        {"rectangle: a second press cancels", 5, 1, {{{10, 10}, {20, 20}}, {{30, 30}}}, with({})},
+        {"fill of an enclosed area", 6, 1, {{{15.5, 15.5}}}, with({{10, 10, 11, 11}}), Qt::LeftButton, square},
+        {"fill of an open area", 6, 1, {{{15, 15}}}, black, Qt::LeftButton,
+         with({{10, 10, 11, 11}}, Qt::black, Qt::white, {{11, 11, 9, 9}, {20, 15, 1, 1}})},
+        {"fill, right button, 4-connected: a diagonal wall shuts the corner", 6, 1, {{{5, 5}}}, with({{0, 0, 1, 1}}),
+         Qt::RightButton, with({{1, 0, 1, 1}, {0, 1, 1, 1}}, Qt::white, Qt::black)},
+        {"fill of the same colour", 6, 1, {{{15, 15}}}, square, Qt::RightButton, square},
     };
-    sizes(1, 3); // the line width does not apply
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.what);
-        picture.cls();
-        editor.selectTool(4);
-        for (const Path &path : row.strokes)
-            stroke(path);
-        editor.selectTool(4); // the same tool keeps a pending ellipse
-        key(Qt::Key_Return);
-        EXPECT_TRUE(sameImage(with({}), picture.image()));
-        editor.tool<EllipseTool>()->validate();
-        EXPECT_TRUE(sameImage(row.expected, picture.image()));
-    }
-}
-
-TEST_F(CanvasTest, RectangleOutlinesGrowInwardsAreClippedAndFilledWithShift)
-{
-    struct Row { int width; QPoint from, to; bool shift; QRect outer, hole; };
-    const Row rows[] = {
-        {1, {2, 3}, {7, 6}, false, {2, 3, 6, 4}, {3, 4, 4, 2}},
-        {3, {-2, -1}, {9, 7}, false, {0, 0, 10, 8}, {1, 2, 6, 3}},
-        {3, {150, 90}, {170, 120}, false, {150, 90, 10, 10}, {153, 93, 7, 7}},
-        {3, {20, 20}, {25, 40}, false, {20, 20, 6, 21}, {}}, // too narrow for a hole
-        {1, {150, 95}, {170, 110}, true, {150, 95, 10, 5}, {}}, // Shift held at the press
-        {1, {5, 5}, {5, 5}, false, {5, 5, 1, 1}, {}},
-    };
-    editor.selectTool(5);
-    for (const Row &row : rows) {
-        SCOPED_TRACE(testing::Message() << row.width << " " << row.from.x() << "," << row.from.y());
-        picture.cls();
-        sizes(1, row.width);
-        stroke({row.from, row.to + QPointF(0.3, 0.9)}, Qt::LeftButton, row.shift ? Qt::ShiftModifier : Qt::NoModifier);
-        key(Qt::Key_Return);
-        EXPECT_TRUE(sameImage(with({row.outer}, Qt::black, Qt::white, {row.hole}), picture.image()));
-    }
-    stroke({{10, 10}, {20, 20}});
-    stroke({{30, 30}}); // a second press cancels
-    key(Qt::Key_Return);
-    EXPECT_TRUE(sameImage(with({{5, 5, 1, 1}}), picture.image()));
-}
-
-TEST_F(CanvasTest, FillCoversTheFourConnectedAreaOfTheClickedColour)
-{
-    const QImage mainWindow = with({{10, 10, 11, 11}}, Qt::black, Qt::white, {{11, 11, 9, 9}});
-    struct Row { const char *what; QImage before; Qt::MouseButton button; QPointF at; QImage after; };
-    const Row rows[] = {
-        {"enclosed", mainWindow, Qt::LeftButton, {15.5, 15.5}, with({{10, 10, 11, 11}})},
-        {"open", with({{10, 10, 11, 11}}, Qt::black, Qt::white, {{11, 11, 9, 9}, {20, 15, 1, 1}}), Qt::LeftButton,
-         {15, 15}, with({}, Qt::black, Qt::black)},
-        {"right button, 4-connected: a diagonal wall shuts the corner", with({{1, 0, 1, 1}, {0, 1, 1, 1}}, Qt::white,
-         Qt::black), Qt::RightButton, {5, 5}, with({{0, 0, 1, 1}})},
-        {"same colour", mainWindow, Qt::RightButton, {15, 15}, mainWindow},
-    };
-    editor.selectTool(6);
     for (const Row &row : rows) {
         SCOPED_TRACE(row.what);
         QPainter(&picture.image()).drawImage(0, 0, row.before);
-        stroke({row.at}, row.button);
-        EXPECT_TRUE(sameImage(row.after, picture.image()));
-    }
-}
-
-TEST_F(CanvasTest, PendingShapesOnlyShowOverThePictureAndAnotherToolDropsThem)
-{
-    const QImage plain = shown();
-    editor.setText(QStringLiteral("Bonjour"));
-    for (int tool : {2, 3, 4, 5}) {
-        SCOPED_TRACE(tool);
-        editor.selectTool(tool);
-        stroke({{10, 10}, {60, 40}}, Qt::RightButton);
-        EXPECT_NE(shown(), plain);
-        editor.selectTool(tool == 3 ? 4 : 3);
-        EXPECT_EQ(shown(), plain);
-        editor.selectTool(tool);
+        editor.selectTool(row.tool);
+        sizes(row.tool < 2 ? row.size : 1, row.tool < 2 ? 1 : row.size);
+        for (const Path &path : row.strokes)
+            stroke(path, row.button, row.modifiers);
+        for (const Qt::Key k : row.keys)
+            key(k);
+        editor.selectTool(row.tool); // the same tool keeps a pending shape
         key(Qt::Key_Return);
-        editor.tool<EllipseTool>()->validate();
+        if (row.tool == 4) {
+            EXPECT_TRUE(sameImage(with({}), picture.image()));
+            editor.tool<EllipseTool>()->validate();
+        }
+        EXPECT_TRUE(sameImage(row.expected.copy(row.compared), picture.image().copy(row.compared)));
     }
-    EXPECT_TRUE(sameImage(with({}), picture.image())); // nothing drawn without a validation
     send(QEvent::MouseMove, {-3.5, 10.9}, Qt::NoButton); // the readout truncates towards zero
     EXPECT_EQ(readout, "-3x10");
 }

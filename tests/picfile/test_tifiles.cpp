@@ -1,8 +1,7 @@
 // Files written by this program, read back by the TI calculator file library
 // (libtifiles) that TiLP uses to send files to calculators.
 #include "picfile/picturewriter.h"
-
-#include <gtest/gtest.h>
+#include "support/imagediff.h"
 
 // The library's headers use C's "restrict", which C++ spells __restrict.
 #define restrict __restrict
@@ -15,10 +14,7 @@ TEST(TiFiles, LibraryReadsTheWrittenPictures)
 {
     tifiles_library_init();
     QTemporaryDir dir;
-    QImage picture(160, 100, QImage::Format_RGB32);
-    picture.fill(0xFFFFFFFFu);
-    for (int i = 0; i < 100; ++i)
-        picture.setPixel((i * 7) % 160, i, 0xFF000000u);
+    const QImage picture = diagonal(160, 100);
     const struct { int width, height; QString folder, name; } cases[] = {
         {160, 100, "zfig", "fig0003"}, {16, 2, "main", "a"}, {100, 61, "zfig", "photo12"}, {160, 100, "dossier", "Image123"}};
     for (const auto &c : cases) {

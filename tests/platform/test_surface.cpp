@@ -2,8 +2,6 @@
 #include "platform/surface.h"
 #include "support/imagediff.h"
 
-#include <gtest/gtest.h>
-
 #include <QRandomGenerator>
 
 // Outside the picture (x == width and y == height included) nothing is read or written.
@@ -21,11 +19,7 @@ TEST(Surface, PixelsOutsideAreNeitherReadNorWritten)
 // Thin lines leave their end pixel out, a single point excepted.
 TEST(Surface, ThinLines)
 {
-    const struct
-    {
-        QPoint from, to;
-        QStringList expected;
-    } cases[] = {
+    const struct { QPoint from, to; QStringList expected; } cases[] = {
         {{1, 1}, {6, 1}, {"........", ".#####..", "........"}}, {{6, 1}, {1, 1}, {"........", "..#####.", "........"}},
         {{3, 3}, {0, 0}, {"....", ".#..", "..#.", "...#"}},     {{1, 1}, {1, 1}, {"...", ".#.", "..."}},
         {{1, 2}, {1, 1}, {"...", "...", ".#."}},                {{2, 1}, {1, 1}, {"...", "..#", "..."}},
@@ -55,11 +49,7 @@ TEST(Surface, BitBltClipsAtBothSurfaces)
 TEST(StretchAxis, Table)
 {
     using G = std::vector<std::pair<int, int>>;
-    const struct
-    {
-        int source, destination;
-        G groups;
-    } cases[] = {
+    const struct { int source, destination; G groups; } cases[] = {
         {4, 2, {{0, 1}, {2, 3}}}, {5, 3, {{0, 1}, {2, 2}, {3, 4}}}, {4, 1, {{0, 2}}}, {1, 1, {{0, 0}}},
         {2, 1, {{0, 0}}}, {3, 5, {{0, 0}, {0, 0}, {1, 1}, {2, 2}, {2, 2}}}, {0, 5, {}}, {5, 0, {}},
     };

@@ -33,10 +33,16 @@ QImage imageFromAscii(const QStringList &rows)
            << asciiArt(expected) << "actual:\n" << asciiArt(actual);
 }
 
+QImage filled(int width, int height, QRgb colour)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
 QImage blackAt(QSize size, const QList<QPoint> &points)
 {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(0xFFFFFFFFu);
+    QImage image = filled(size.width(), size.height(), 0xFFFFFFFFu);
     for (const QPoint &p : points)
         image.setPixel(p, 0xFF000000u);
     return image;

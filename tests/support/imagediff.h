@@ -10,6 +10,8 @@
 // A picture from rows of '.' (white) and '#' (black).
 QImage imageFromAscii(const QStringList &rows);
 
+// An RGB32 picture of one colour.
+QImage filled(int width, int height, QRgb colour);
 // A white picture with black pixels at the points given.
 QImage blackAt(QSize size, const QList<QPoint> &points);
 
