@@ -14,19 +14,22 @@ QRectF EllipseTool::box() const
 
 void EllipseTool::draw(Surface &picture)
 {
+    // The outline joins the pixels at the box's truncated corners, like its rubber
+    // band. The quarter towards the bottom right, its points rounded to the nearest
+    // pixel, is mirrored about the box's centre lines: the outline is symmetric
+    // whatever the box's size, with flat tops rather than lone dots.
     const QRectF b = box();
-    const double rx = b.width() / 2, ry = b.height() / 2;
-    const double cx = b.left() + rx, cy = b.top() + ry;
-    // The quarter towards the bottom right, sampled as finely as the whole outline
-    // once was (a step of 0.005), is mirrored about the box's centre lines: the
-    // outline is symmetric whatever the box's size.
-    const int mirrorX = truncate(b.left()) + truncate(b.left() + b.width());
-    const int mirrorY = truncate(b.top()) + truncate(b.top() + b.height());
-    constexpr int kSamples = 315;
+    const int left = truncate(b.left()), right = truncate(b.left() + b.width());
+    const int top = truncate(b.top()), bottom = truncate(b.top() + b.height());
+    const double rx = (right - left) / 2.0, ry = (bottom - top) / 2.0;
+    const double cx = (left + right) / 2.0, cy = (top + bottom) / 2.0;
+    constexpr int kSamples = 315; // finer than a pixel for any box that fits the picture
     for (int n = 0; n <= kSamples; ++n) {
         const double t = M_PI / 2 * n / kSamples;
-        const int x = truncate(rx * std::cos(t) + cx), y = truncate(ry * std::sin(t) + cy);
-        for (const QPoint p : {QPoint(x, y), QPoint(mirrorX - x, y), QPoint(x, mirrorY - y), QPoint(mirrorX - x, mirrorY - y)})
+        const int x = int(std::floor(cx + rx * std::cos(t) + 0.5));
+        const int y = int(std::floor(cy + ry * std::sin(t) + 0.5));
+        for (const QPoint p : {QPoint(x, y), QPoint(left + right - x, y), QPoint(x, top + bottom - y),
+                               QPoint(left + right - x, top + bottom - y)})
             picture.setPixel(p.x(), p.y(), kBlack);
     }
 }

@@ -164,7 +164,7 @@ TEST_F(MainPanelTest, TheToolsMenuListsEveryToolWithItsKeyAndEachValidationDraws
     for (const QAction *action : menus().toolsMenu->actions())
         items << (action->isSeparator() ? QStringLiteral("-") : action->text() + u' ' + action->shortcut().toString());
     EXPECT_EQ(items, QStringList({"Pixel On P", "Pixel off O", "Texte T", "Ligne L", "Ellipse E", "Rectangle R",
-                                  "Remplissage F", "-", "Valider le rectangle "}));
+                                  "Remplissage F", "-", "Valider la forme "}));
     f->textBox->setPlainText(QStringLiteral("Brivane"));
     const std::pair<Qt::Key, std::function<void()>> validations[] = {
         {Qt::Key_T, [&] { click(f->commandButtons[MainPanel::ValidateTextCommand]); }},

@@ -81,9 +81,9 @@ TEST_F(DocumentTest, ImportingPhotosByMeanOrAnd)
     EXPECT_EQ(state.source.size(), QSize(640, 480));
 }
 
-// A calculator picture comes into the work picture, never read past the file's end, its
-// size kept within 160 x 100; source and preview cleared. From the viewer it fills all
-// three pictures, and "Sauver sous" gives the same bytes back; at start-up it is read alike.
+// A calculator picture fills the source, the preview and the work picture, its size kept
+// within 160 x 100, so that converting it again keeps it; written back it gives the same
+// bytes; at start-up it is read alike.
 TEST_F(DocumentTest, OpeningCalculatorPictures)
 {
     QByteArray narrow(13 * 3, char(0)); // 100 wide: the last byte's low bits drawn beyond the width
@@ -91,7 +91,7 @@ TEST_F(DocumentTest, OpeningCalculatorPictures)
     narrow[26] = char(0x80);
     const std::tuple<const char *, QByteArray, QImage, QSize> cases[] = {
         {"etroit89I", file89i(3, 100, narrow), blackAt({160, 100}, {{100, 0}, {101, 0}, {102, 0}, {103, 0}, {0, 2}}), {100, 3}},
-        {"huge.89i", file89i(65535, 65535, QByteArray(50, char(0xFF))), picture({160, 100}, {0, 0, 160, 1}), {160, 100}},
+        {"grand.89i", file89i(120, 200, QByteArray(120 * 25, char(0xFF))), picture({160, 100}, {0, 0, 160, 100}), {160, 100}},
     };
     for (const auto &[name, bytes, expected, size] : cases) {
         state.importPicture(diagonal(300, 200));
@@ -100,12 +100,14 @@ TEST_F(DocumentTest, OpeningCalculatorPictures)
         QString error;
         EXPECT_TRUE(state.open(QStringLiteral(" ") + path(name) + u' ', &error)) << name << error.toStdString();
         EXPECT_TRUE(sameImage(expected, state.work.image())) << name;
-        EXPECT_TRUE(pictures() == std::tuple(picture({300, 200}), expected, picture({160, 100}), QRect(QPoint(), size)));
+        EXPECT_TRUE(pictures() == std::tuple(expected, expected, expected, QRect(QPoint(), size)));
+        state.convert();
+        EXPECT_TRUE(sameImage(expected, state.work.image())) << name;
     }
 
     const QByteArray written = picfile::encode(diagonal(64, 30), {64, 30}, "zfig", "fig0000");
     writeFile(path("source.89i"), written);
-    ASSERT_TRUE(state.openFromViewer(path("source.89i")));
+    ASSERT_TRUE(state.openCalculatorPicture(path("source.89i")));
     QImage expected = picture({160, 100});
     QPainter(&expected).drawImage(0, 0, diagonal(64, 30));
     EXPECT_TRUE(pictures() == std::tuple(expected, expected, expected, QRect(0, 0, 64, 30)));
@@ -128,9 +130,11 @@ TEST_F(DocumentTest, OpeningFailuresChangeNothing)
     ASSERT_TRUE(QDir(dir.path()).mkdir("dossier.89i"));
     writeFile(path("coupe.89i"), file89i(100, 160, QByteArray(20, char(0xFF))).left(91));
     writeFile(path("vide.89i"), QByteArray());
-    for (const char *name : {"dossier.89i", "absent.89i", "coupe.89i", "vide.89i", "absent.png"}) {
+    writeFile(path("texte.89i"), QByteArray("Ceci n'est pas une image.").repeated(10));
+    writeFile(path("rangs.89i"), file89i(100, 160, QByteArray(20 * 99, char(0xFF)))); // a row short
+    for (const char *name : {"dossier.89i", "absent.89i", "coupe.89i", "vide.89i", "texte.89i", "rangs.89i", "absent.png"}) {
         QString viewerError, openError;
-        EXPECT_FALSE(state.openFromViewer(path(name), &viewerError));
+        EXPECT_FALSE(state.openCalculatorPicture(path(name), &viewerError));
         EXPECT_FALSE(state.open(path(name), &openError));
         // The viewer's reason is the open command's, both naming the file.
         EXPECT_TRUE(openError.contains(QString::fromLatin1(name)) && viewerError.contains(QString::fromLatin1(name))) << name;

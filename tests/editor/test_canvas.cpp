@@ -5,28 +5,30 @@
 
 #include <QSignalSpy>
 
-// Every tool by real events, validated as the user would (Enter, then the ellipse's
-// own command, which alone draws it), against its golden picture. Pixel tools paint
-// squares from the truncated pointer along the whole stroke; a line leaves its end
-// pixel out, restarts at a press and moves by the arrows; an ellipse grows right and
-// down, one pixel wide at any line width; a rectangle's outline grows inwards, is
-// clipped and filled with Shift held at the press; a second press cancels an
-// ellipse or a rectangle; the fill covers the 4-connected area of the clicked colour.
+// Every tool by real events, validated as the user would (Enter), against its golden
+// picture. Pixel tools paint squares from the truncated pointer along the whole stroke;
+// a line leaves its end pixel out, restarts at a press and moves by the arrows; an
+// ellipse fills its box from the truncated corners, one pixel wide at any line width;
+// a rectangle's outline grows inwards, is clipped and filled with Shift held at the
+// press; a second press cancels an ellipse or a rectangle; the fill covers the
+// 4-connected area of the clicked colour.
 TEST_F(CanvasTest, EveryToolDrawsItsGolden)
 {
     QImage ellipse = with({});
     QPainter(&ellipse).drawImage(10, 10, imageFromAscii({
-        "....############.....",
-        "..##............##...",
-        "##................##.",
-        "#..................#.",
-        "#..................#.",
-        "#..................##",
-        "#..................#.",
-        "##................##.",
-        "..##............##...",
-        "....############.....",
+        "......#########......",
+        "...####.......####...",
+        ".###.............###.",
+        "##.................##",
+        "#...................#",
+        "#...................#",
+        "#...................#",
+        "##.................##",
+        ".###.............###.",
+        "...####.......####...",
+        "......#########......",
     }));
+
     const auto outline = [](QRect outer, QRect hole) { return with({outer}, Qt::black, Qt::white, {hole}); };
     const QImage black = with({}, Qt::black, Qt::black), square = outline({10, 10, 11, 11}, {11, 11, 9, 9});
     struct Row
@@ -54,8 +56,8 @@ TEST_F(CanvasTest, EveryToolDrawsItsGolden)
          with({{11, 11, 20, 1}}), Qt::LeftButton, with({}), {}, {Qt::Key_Down, Qt::Key_Right}},
         {"line at width 3: three rows thick", 3, 3, {{{10, 30}, {60, 30}}}, with({{12, 29, 47, 3}}), Qt::LeftButton,
          with({}), {}, {}, {12, 0, 47, 100}},
-        {"ellipse 10,10 to 30,20: the bottom row is never reached", 4, 3, {{{10.6, 10.6}, {30, 20}}}, ellipse},
-        {"ellipse dragged to the left: a column", 4, 3, {{{40, 30}, {25, 41}, {25, 38}}}, with({{40, 30, 1, 8}})},
+        {"ellipse 10,10 to 30,20: its box filled, flat at the top and bottom", 4, 3, {{{10.6, 10.6}, {30, 20}}}, ellipse},
+        {"ellipse dragged to the left: a column", 4, 3, {{{40, 30}, {25, 41}, {25, 38}}}, with({{40, 30, 1, 9}})},
         {"ellipse: a second press cancels, a third starts anew", 4, 3, {{{10, 10}, {30, 20}}, {{50, 50}}, {{60, 40}}},
          with({{60, 40, 1, 1}})},
         {"rectangle", 5, 1, {{{2, 3}, {7.3, 6.9}}}, outline({2, 3, 6, 4}, {3, 4, 4, 2})},
@@ -84,14 +86,34 @@ TEST_F(CanvasTest, EveryToolDrawsItsGolden)
             key(k);
         editor.selectTool(row.tool); // the same tool keeps a pending shape
         key(Qt::Key_Return);
-        if (row.tool == 4) {
-            EXPECT_TRUE(sameImage(with({}), picture.image()));
-            editor.tool<EllipseTool>()->validate();
-        }
         EXPECT_TRUE(sameImage(row.expected.copy(row.compared), picture.image().copy(row.compared)));
     }
     send(QEvent::MouseMove, {-3.5, 10.9}, Qt::NoButton); // the readout truncates towards zero
     EXPECT_EQ(readout, "-3x10");
+}
+
+// An ellipse is its own mirror image about its box's centre lines, for boxes of odd and
+// even sizes, and touches each side of its box.
+TEST_F(CanvasTest, EllipsesAreSymmetricAndTouchTheirBox)
+{
+    const QRect boxes[] = {{80, 10, 41, 31}, {5, 5, 40, 30}, {5, 5, 41, 30}, {5, 5, 40, 31},
+                           {0, 0, 160, 100}, {30, 30, 2, 2}, {30, 30, 3, 8}, {50, 20, 100, 7}};
+    for (const QRect &box : boxes) {
+        SCOPED_TRACE(testing::PrintToString(std::tuple(box.x(), box.y(), box.width(), box.height())));
+        picture.cls();
+        editor.selectTool(4);
+        stroke({QPointF(box.topLeft()), QPointF(box.bottomRight()) + QPointF(0.7, 0.7)});
+        key(Qt::Key_Return);
+        const QImage drawn = picture.image().copy(box);
+        EXPECT_TRUE(sameImage(drawn, drawn.mirrored(true, false)));
+        EXPECT_TRUE(sameImage(drawn, drawn.mirrored(false, true)));
+        QRect lit;
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 160; ++x)
+                if (qGray(picture.image().pixel(x, y)) < 128)
+                    lit |= QRect(x, y, 1, 1);
+        EXPECT_EQ(lit, box);
+    }
 }
 
 // Where each rubber band shows, in picture pixels: its bounding box, and whether

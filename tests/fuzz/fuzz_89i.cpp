@@ -1,7 +1,9 @@
-// Any bytes as a ".89i" file: read from disk and drawn onto the work picture, or
-// decoded from the bytes and drawn over it, it gives exactly what the layout says;
-// only a file without picture is refused, saying so; "exporter" writes a PNG of
-// exactly that picture, or refuses with status 1, naming the file, the old PNG untouched.
+// Any bytes as a ".89i" file: one that does not begin with "**TI" or cannot hold the
+// rows its header states is refused as no calculator picture; any other, read from
+// disk and drawn onto the work picture, or decoded from the bytes and drawn over it,
+// gives exactly what the layout says, and is refused only when it holds no picture,
+// saying so; "exporter" writes a PNG of exactly that picture, or refuses with status
+// 1, naming the file, the old PNG untouched.
 #include "fuzzsupport.h"
 
 #include "picfile/picturereader.h"
@@ -17,15 +19,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QImage expected = reference89i(file, 160, 100);
     target.fill(0xFFFFFFFFu);
     QString error;
+    const auto byte = [&](qsizetype i) { return qint64(quint8(file.at(i))); };
+    const bool pictureFile = file.startsWith("**TI") && file.size() >= 92
+                             && file.size() >= 92 + (byte(88) << 8 | byte(89)) * (((byte(90) << 8 | byte(91)) + 7) / 8);
+    if (!pictureFile) {
+        for (const auto noPicture : {picfile::NoPicture::Blank, picfile::NoPicture::Error}) {
+            error.clear();
+            fuzz::check(!picfile::read(path, target.size(), &error, noPicture)
+                            && error.contains(QStringLiteral("n'est pas une image de calculatrice")),
+                        "un fichier qui n'est pas une image est lu", error);
+        }
+    }
     const auto picture = picfile::read(path, target.size(), &error, picfile::NoPicture::Blank);
-    fuzz::check(picture.has_value(), "read refuse un fichier lisible", error);
-    picfile::draw(*picture, target);
-    fuzz::check(target == expected, "read ne dessine pas ce que dit le fichier");
-    picfile::draw(picfile::decode(file, target.size()), target);
-    fuzz::check(target == expected, "redessiner par-dessus change l'image");
-    const bool refused = !picfile::read(path, target.size(), &error);
-    fuzz::check(refused == picfile::statedSize(file).isEmpty() && (!refused || error.contains(QStringLiteral("aucune image"))),
-                   "refus d'un fichier sans image", error);
+    if (pictureFile) {
+        fuzz::check(picture.has_value(), "read refuse un fichier lisible", error);
+        picfile::draw(*picture, target);
+        fuzz::check(target == expected, "read ne dessine pas ce que dit le fichier");
+        picfile::draw(picfile::decode(file, target.size()), target);
+        fuzz::check(target == expected, "redessiner par-dessus change l'image");
+        const bool refused = !picfile::read(path, target.size(), &error);
+        fuzz::check(refused == picfile::statedSize(file).isEmpty() && (!refused || error.contains(QStringLiteral("aucune image"))),
+                    "refus d'un fichier sans image", error);
+    }
 
     fuzz::writeBytes(png, "ancien contenu");
     const CommandRun run = runCommandLine({QStringLiteral("exporter"), path, png});

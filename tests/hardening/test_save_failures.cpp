@@ -147,9 +147,9 @@ TEST_F(Save, FolderVanishesBeforeTheWrite)
     struct : RecordingDialogs
     {
         QString folder;
-        void message(const QString &text, Icon icon) override
+        void message(const QString &text, Icon icon, const QString &detail) override
         {
-            RecordingDialogs::message(text, icon);
+            RecordingDialogs::message(text, icon, detail);
             if (text == kWarning)
                 QDir(folder).removeRecursively();
         }

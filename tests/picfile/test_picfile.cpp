@@ -139,12 +139,31 @@ TEST(Reader, RoundTripAndFilesWithoutPicture)
     source.setPixel(159, 0, kBlack);
     EXPECT_TRUE(sameImage(source, target));
 
-    // No picture: an error naming the file, or with NoPicture::Blank an empty picture.
+    // Accepted: another model's signature, a wrong checksum, extra bytes at the end.
+    QByteArray other = file89i(1, 8, hex("81")) + "extra";
+    other.replace(0, 8, "**TI89**");
+    writeFile(dir.filePath("autre.89i"), other);
+    const auto accepted = read(dir.filePath("autre.89i"), {160, 100});
+    ASSERT_TRUE(accepted);
+    EXPECT_EQ(accepted->size, QSize(8, 1));
+
+    // Refused, with an error naming the file; with NoPicture::Blank a file holding no
+    // picture gives an empty one, while files that are no calculator pictures stay refused.
     writeFile(dir.filePath("vide.89i"), file89i(0, 160, {}));
+    writeFile(dir.filePath("etroit.89i"), file89i(100, 0, {}));
     writeFile(dir.filePath("court.89i"), QByteArray(91, char(0xFF)));
+    writeFile(dir.filePath("photo.89i"), hex("FFD8FFE000104A464946") + QByteArray(2000, 'j'));
+    writeFile(dir.filePath("ampleur.89i"), file89i(65535, 65535, QByteArray(4000, char(0xFF))));
+    const char *notPicture = "n'est pas une image de calculatrice.";
     const std::tuple<QString, const char *, bool> failures[] = {
-        {dir.filePath("absent.89i"), "Impossible d'ouvrir le fichier", false}, {dir.path(), "c'est un dossier", false},
-        {dir.filePath("vide.89i"), "ne contient aucune image.", true}, {dir.filePath("court.89i"), "ne contient aucune image.", true}};
+        {dir.filePath("absent.89i"), "Impossible d'ouvrir le fichier", false},
+        {dir.path(), "c'est un dossier", false},
+        {dir.filePath("vide.89i"), "ne contient aucune image.", true},
+        {dir.filePath("etroit.89i"), "ne contient aucune image.", true},
+        {dir.filePath("court.89i"), notPicture, false},
+        {dir.filePath("photo.89i"), notPicture, false},
+        {dir.filePath("ampleur.89i"), notPicture, false},
+    };
     for (const auto &[bad, text, blank] : failures) {
         error.clear();
         EXPECT_FALSE(read(bad, {160, 100}, &error));
