@@ -9,6 +9,7 @@
 
 #include <QDirIterator>
 #include <QMutex>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -39,44 +40,70 @@ protected:
 
 } // namespace
 
-// Help and version on stdout; a usage error: status 2, a French message, nothing written.
-TEST_F(CommandLineTest, UsageAndItsErrors)
+// The real program: help and version on stdout; a usage error: status 2, a French
+// message pointing to the help, nothing written; an unknown word is no picture to
+// open; without any display the window is not tried: status 1 and a French message.
+TEST_F(CommandLineTest, TheProgramsUsageErrorsAndExitCodes)
 {
-    const std::pair<const char *, const char *> cases[] = {
-        {"--help", "brivane exporter FICHIER.89i IMAGE.png"},
-        {"--version", "Brivane 1.0.0\n"},
-        {"convertir", "Aucune image"},
-        {"convertir --niveau AUTO a.png", "de -50 à 50 ou auto, pas « AUTO »"},
-        {"convertir --gris a.png", "Option inconnue \"gris\".\nVoir « brivane convertir --help »."},
-        {"convertir -x -y a.png", "Options inconnues : x, y."},
-        {"convertir a.png --largeur", "Valeur manquante après \"--largeur\"."},
-        {"convertir --simple=3 a.png", "Valeur inattendue après \"--simple\"."},
-        {"exporter -z a.89i a.png", "Option inconnue \"z\".\nVoir « brivane exporter --help »."},
-        {"convertir -o absent/ a.png", "n'existe pas"},
-        {"convertir --dossier Zfig a.png", "« Zfig » n'est pas un nom de la calculatrice"},
-        {"convertir --variable abcdefghi a.png", "« abcdefghi » n'est pas un nom"},
-        {"transformer", "Commande inconnue : transformer"},
+    const std::tuple<const char *, int, const char *> cases[] = {
+        {"--help", 0, "brivane exporter FICHIER.89i IMAGE.png"},
+        {"--version", 0, "Brivane 1.0.0\n"},
+        {"convertir", 2, "Aucune image"},
+        {"convertir --niveau AUTO a.png", 2, "de -50 à 50 ou auto, pas « AUTO »"},
+        {"convertir --reduction max a.png", 2, "--reduction attend moyenne ou et, pas « max »"},
+        {"convertir --tramage floyd a.png", 2, "--tramage attend floyd-steinberg, atkinson ou bayer, pas « floyd »"},
+        {"convertir --largeur 161 a.png", 2, "--largeur attend un nombre entier de 1 à 160, pas « 161 »"},
+        {"convertir -j 0 a.png", 2, "--taches attend un nombre entier de 1 à 256, pas « 0 »"},
+        {"convertir --gris a.png", 2, "Option inconnue \"gris\".\nVoir « brivane convertir --help »."},
+        {"convertir -x -y a.png", 2, "Options inconnues : x, y."},
+        {"convertir a.png --largeur", 2, "Valeur manquante après \"--largeur\"."},
+        {"convertir --simple=3 a.png", 2, "Valeur inattendue après \"--simple\"."},
+        {"convertir -o absent/ a.png", 2, "Le dossier de sortie absent/ n'existe pas."},
+        {"convertir -o seule.89i a.png photo.png", 2,
+         "Plusieurs images demandent un dossier de sortie existant : seule.89i n'est pas un dossier."},
+        {"convertir --dossier Zfig a.png", 2, "« Zfig » n'est pas un nom de la calculatrice"},
+        {"convertir --variable abcdefghi a.png", 2, "« abcdefghi » n'est pas un nom"},
+        {"exporter a.png", 2, "« exporter » attend un fichier .89i et une image PNG."},
+        {"exporter -z a.89i a.png", 2, "Option inconnue \"z\".\nVoir « brivane exporter --help »."},
+        {"transformer", 2, "Commande inconnue : transformer."},
+        {"--plein-ecran", 2, "Commande inconnue : --plein-ecran."},
     };
-    for (const auto &[line, text] : cases) {
+    for (const auto &[line, status, text] : cases) {
         SCOPED_TRACE(line);
-        const bool helpMenu = line[0] == '-';
-        EXPECT_EQ(run(words(line)), helpMenu ? 0 : 2);
-        EXPECT_TRUE((helpMenu ? r.out : r.err).contains(QString::fromUtf8(text))) << (helpMenu ? r.out : r.err).toStdString();
-        EXPECT_TRUE(helpMenu ? r.err.isEmpty() : r.out.isEmpty() && r.err.contains(QStringLiteral("--help")));
+        QProcess program;
+        program.start(QStringLiteral(BRIVANE_EXECUTABLE), words(line));
+        ASSERT_TRUE(program.waitForFinished(30000));
+        const QString out = QString::fromUtf8(program.readAllStandardOutput());
+        const QString err = QString::fromUtf8(program.readAllStandardError());
+        EXPECT_EQ(program.exitCode(), status);
+        EXPECT_TRUE((status == 0 ? out : err).contains(QString::fromUtf8(text))) << (status == 0 ? out : err).toStdString();
+        EXPECT_TRUE(status == 0 ? err.isEmpty() : out.isEmpty() && err.contains(QStringLiteral("--help")));
         EXPECT_EQ(listing(dir.path()), (QStringList{QStringLiteral("a.png"), QStringLiteral("photo.png")}));
     }
+
+    QProcess window;
+    QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        noDisplay.remove(QString::fromLatin1(name));
+    window.setProcessEnvironment(noDisplay);
+    window.start(QStringLiteral(BRIVANE_EXECUTABLE), {QStringLiteral("a.png")});
+    ASSERT_TRUE(window.waitForFinished(30000));
+    EXPECT_EQ(window.exitCode(), 1);
+    EXPECT_TRUE(QString::fromUtf8(window.readAllStandardError()).startsWith(QStringLiteral("Aucun écran n'est disponible")));
 }
 
 // The same bytes as "Sauver sous" under the same settings.
 TEST_F(CommandLineTest, SameBytesAsSaveAs)
 {
     using monochrome::Dithering;
+    constexpr int kAutomatic = 1000;
     const std::tuple<const char *, int, int, int, bool, bool, bool, Reduction, Dithering> cases[] = {
         {"", 160, 100, 0, false, false, false, Reduction::Mean, Dithering::None},
         {"--largeur 96 --hauteur=60 --proportions --niveau -12 --inverser", 96, 60, -12, true, false, true, Reduction::Mean, Dithering::None},
         {"--simple --largeur 1 --hauteur 7 --tramage bayer", 1, 7, 0, false, true, false, Reduction::Mean, Dithering::None}, // simple: not dithered
         {"--reduction=et --proportions", 160, 100, 0, true, false, false, Reduction::And, Dithering::None},
         {"--tramage floyd-steinberg --niveau=7", 160, 100, 7, false, false, false, Reduction::Mean, Dithering::FloydSteinberg},
+        {"--niveau auto --proportions", 160, 100, kAutomatic, true, false, false, Reduction::Mean, Dithering::None},
     };
     for (const auto &[options, width, height, level, keepProportions, simple, invert, reduction, dithering] : cases) {
         SCOPED_TRACE(options);
@@ -85,6 +112,11 @@ TEST_F(CommandLineTest, SameBytesAsSaveAs)
         state.settings = {level, simple, invert, dithering, reduction};
         ASSERT_TRUE(state.open(dir.filePath(QStringLiteral("photo.png"))));
         state.outputWidth = width, state.outputHeight = height, state.keepProportions = keepProportions;
+        if (level == kAutomatic) { // "Niveau automatique" on the picture as fitted
+            state.fitSource();
+            state.settings.level = state.automaticLevel();
+            EXPECT_EQ(state.settings.level, -2);
+        }
         state.convert();
         ASSERT_TRUE(state.writeFittedPicture(dir.filePath(QStringLiteral("fenetre.89i")), QStringLiteral("dos"), QStringLiteral("var")));
         EXPECT_EQ(readFile(QStringLiteral("cli.89i")), readFile(QStringLiteral("fenetre.89i")));
@@ -112,6 +144,25 @@ TEST_F(CommandLineTest, OutputNames)
         ASSERT_EQ(run({QStringLiteral("convertir"), QStringLiteral("--sortie"), QString::fromUtf8(output), QStringLiteral("a.png")}), 0);
         EXPECT_EQ(variable(QString::fromUtf8(file)), name) << output;
     }
+
+    // Within one run into a folder, no two files hold the same variable: a later clash
+    // takes a numbered name within 8 characters, and a name without a usable letter
+    // takes the next automatic one; stderr says both.
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("lot")));
+    const QStringList batch = words("vacances_2023_1.jpg vacances_2023_2.jpg Vacances-2023.png 2004default.jpg 2005.jpg");
+    for (const QString &name : batch)
+        ASSERT_TRUE(photo(40, 30).save(name));
+    EXPECT_EQ(run(QStringList{QStringLiteral("convertir"), QStringLiteral("-o"), QStringLiteral("lot")} + batch), 0);
+    QList<QByteArray> variables;
+    for (const QString &name : batch)
+        variables << variable(QStringLiteral("lot/") + QFileInfo(name).completeBaseName() + QStringLiteral(".89i"));
+    EXPECT_EQ(variables, (QList<QByteArray>{"vacances", "vacanc_2", "vacanc_3", QByteArray("fig0002\0", 8), QByteArray("fig0003\0", 8)}));
+    EXPECT_TRUE(r.err.contains(QStringLiteral("La variable vacances est déjà celle d'un autre fichier de cette commande : "
+                                              "lot/vacances_2023_2.89i contient la variable vacanc_2.")))
+        << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Aucun nom de variable ne peut être tiré de « 2004default.89i » : "
+                                              "la variable s'appelle fig0002.")));
+
     const QByteArray original = picfile::encode(photo(100, 60), QSize(100, 60), QStringLiteral("zfig"), QStringLiteral("copie"));
     writeFile(QStringLiteral("original.89i"), original);
     EXPECT_EQ(run(words("convertir --proportions -o copie original.89i")), 0);
