@@ -2,6 +2,7 @@
 #include "support/files.h"
 
 #include <QCoreApplication>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 // The next automatic number: the smallest free one, at least four digits, only ordinary
@@ -46,7 +47,8 @@ TEST(FileNaming, SaveAsPathAndCalculatorPictureNames)
 }
 
 // A folder chosen by the caller is kept, writable or not; the executable's folder that
-// cannot be written to gives way to the fallback folder.
+// cannot be written to gives way to the fallback folder, by default the user's pictures
+// folder's Brivane.
 TEST(FileNaming, AutomaticFolder)
 {
     const auto never = [](const QString &) { return false; };
@@ -56,6 +58,8 @@ TEST(FileNaming, AutomaticFolder)
     AutomaticFolder installed;
     EXPECT_EQ(installed.folder(), filenaming::withSeparator(QCoreApplication::applicationDirPath()));
     installed.setWritableTest(never);
+    EXPECT_EQ(installed.folder(), filenaming::withSeparator(
+                                      QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + "/Brivane"));
     installed.setFallbackFolder(QStringLiteral("/tmp/Images/Brivane"));
     EXPECT_EQ(installed.folder(), QDir::toNativeSeparators("/tmp/Images/Brivane/"));
     EXPECT_EQ(installed.programFolder(), filenaming::withSeparator(QCoreApplication::applicationDirPath()));
