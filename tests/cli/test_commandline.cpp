@@ -81,6 +81,14 @@ TEST_F(CommandLineTest, TheProgramsUsageErrorsAndExitCodes)
         EXPECT_EQ(listing(dir.path()), (QStringList{QStringLiteral("a.png"), QStringLiteral("photo.png")}));
     }
 
+    // Which first words the command line takes, rather than the window opening a picture.
+    const std::pair<const char *, bool> firstWords[] = {
+        {"convertir", true}, {"--version", true}, {"frobnicate", true}, {"-x", true}, {"a.png", false},
+        {"absente.png", false}, {"dossier/image", false}, {"./image", false},
+    };
+    for (const auto &[word, handled] : firstWords)
+        EXPECT_EQ(CommandLine::handles({QString::fromUtf8(word)}), handled) << word;
+
     QProcess window;
     QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
