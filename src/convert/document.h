@@ -18,11 +18,11 @@ struct Settings
     bool simpleMethod = false;  // every non-white pixel black, instead of the grey-level threshold
     bool invertColours = false;
     monochrome::Dithering dithering = monochrome::Dithering::None;
-    double toneCurve = monochrome::kDetailedShadows; // "Rendu des tons", for dithering
-    bool autoContrast = false;                       // "Contraste automatique"
     // How every stretch of the source merges a block of pixels when it shrinks: the
     // mean for photographs, the AND for line drawings.
     Reduction reduction = Reduction::Mean;
+    double toneCurve = monochrome::kDetailedShadows; // "Rendu des tons", for dithering
+    bool autoContrast = false;                       // "Contraste automatique"
     bool operator==(const Settings &) const = default;
 };
 
