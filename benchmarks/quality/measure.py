@@ -247,8 +247,8 @@ def peer_bits(photos, work):
 # --- Tables ----------------------------------------------------------------
 
 def table(title, photos, columns, scores, index, digits, markdown):
-    """One measure: rows photos, our columns then the peers and their best; '*' marks
-    a value above every peer's."""
+    """One measure: rows photos, our columns then the peers and their best; a value
+    above every peer's is marked (a '*', in Markdown bold)."""
     ours = [c for c in columns if c not in PEERS]
     heads = ["photo"] + columns + ["meilleur pair"]
     lines = []
@@ -257,8 +257,10 @@ def table(title, photos, columns, scores, index, digits, markdown):
         best = max(row[p][index] for p in PEERS)
         cells = [photo.name]
         for c in columns:
-            v = row[c][index]
-            cells.append(f"{v:.{digits}f}" + ("*" if c in ours and v > best else ""))
+            v, text = row[c][index], f"{row[c][index]:.{digits}f}"
+            if c in ours and v > best:
+                text = f"**{text}**" if markdown else text + "*"
+            cells.append(text)
         cells.append(f"{best:.{digits}f}")
         lines.append(cells)
     mean = ["moyenne"] + [f"{np.mean([scores[p.name][c][index] for p in photos]):.{digits}f}"
@@ -308,6 +310,8 @@ def main():
     parser.add_argument("--brivane", help="le programme à mesurer (par défaut build/test/src/brivane)")
     parser.add_argument("--tons", action="store_true",
                         help="balaye la courbe de tons G des méthodes à diffusion d'erreur")
+    parser.add_argument("--valeurs", type=lambda t: [float(v) for v in t.split(",")], default=SWEEP,
+                        help="les G du balayage, séparés par des virgules (1,1.3,1.6,2.2 par défaut)")
     parser.add_argument("--markdown", action="store_true", help="tableaux en Markdown")
     args = parser.parse_args()
 
@@ -333,7 +337,7 @@ def main():
         return seconds / len(photos)
 
     if args.tons:
-        sweep(brivane, photos, scores, ours, args.markdown)
+        sweep(brivane, photos, scores, ours, args.valeurs, args.markdown)
         return
 
     times = {"seuil": ours("seuil")}
@@ -349,13 +353,13 @@ def main():
            args.markdown)
 
 
-def sweep(brivane, photos, scores, ours, markdown):
+def sweep(brivane, photos, scores, ours, values, markdown):
     if not brivane.has_tones:
         sys.exit("Ce programme n'a pas --tons : pas de balayage possible.")
     methods = [m for m in DIFFUSION if m in brivane.methods]
     lines, total = [], {}
     for m in methods:
-        for g in SWEEP:
+        for g in values:
             label = f"{m} G={g:g}"
             ours(label, m, g)
             w = wins(photos, scores, label)
@@ -371,10 +375,10 @@ def sweep(brivane, photos, scores, ours, markdown):
                  for i, d in ((0, 2), (1, 3))]
     print(f"\nMeilleur pair, moyenne : PSNR {best_peer[0]}, SSIM {best_peer[1]}")
     mean_ssim = {g: np.mean([scores[p.name][f"{m} G={g:g}"][1] for m in methods for p in photos])
-                 for g in SWEEP}
-    best = max(SWEEP, key=lambda g: (total[g], mean_ssim[g]))
+                 for g in values}
+    best = max(values, key=lambda g: (total[g], mean_ssim[g]))
     print("Victoires par G, toutes méthodes à diffusion : "
-          + ", ".join(f"G={g:g} {total[g]}" for g in SWEEP))
+          + ", ".join(f"G={g:g} {total[g]}" for g in values))
     print(f"G suggéré par défaut : {best:g} (le plus de victoires, puis la meilleure SSIM moyenne)")
 
 
