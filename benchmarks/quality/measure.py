@@ -2,7 +2,8 @@
 """How well each black-and-white method renders photographs at 160 x 100, against
 ImageMagick and Pillow. See README.md beside this file.
 
-    benchmarks/quality/measure.py [--brivane PATH] [--tons] [--markdown] [PHOTO...]
+    benchmarks/quality/measure.py [--brivane PATH] [--tons G | --balayer [--valeurs G,...]]
+                                  [--markdown] [PHOTO...]
 
 Every picture is fitted into 160 x 100 keeping its proportions, exactly as
 "brivane convertir --proportions" fits it (the longer side fills the screen, the
@@ -16,9 +17,11 @@ On that fit:
 - PSNR of the blurred lights (peak 1), and SSIM (Gaussian windows sigma 1.5,
   11 x 11, reflected edges, averaged over every pixel) of the blurred lights
   encoded to sRGB.
-Our program converts the photo file itself. The peers get the colour picture our
-program dithers: each block's rounded mean of the sRGB code values, the same box
-reduction, made here and handed over as a lossless PNG.
+Our program converts the photo file itself. The peers (ImageMagick's threshold,
+Floyd-Steinberg on the colour and on the grey picture, Riemersma and ordered 8x8;
+Pillow's Floyd-Steinberg) get the colour picture our program dithers: each
+block's rounded mean of the sRGB code values, the same box reduction, made here
+and handed over as a lossless PNG.
 """
 import argparse
 import os
@@ -180,7 +183,9 @@ class Brivane:
         self.path = str(path)
         self.env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
         help_text = self.run(["convertir", "--help"]).stdout
-        self.has_tones = "--tons" in help_text
+        tones = re.search(r"\n\s*--tons.*?(?=\n  -|\n\n|\Z)", help_text, re.S)
+        self.has_tones = tones is not None
+        self.tones_help = " ".join(tones.group(0).split()) if tones else ""
         self.methods = self.find_methods(help_text)
 
     def run(self, args, check=True):
@@ -219,6 +224,18 @@ class Brivane:
             self.run(args + ["-o", out] + [str(p.path) for p in photos])
             seconds = time.perf_counter() - start
             return {p.name: read_89i(pathlib.Path(out, p.name + ".89i")) for p in photos}, seconds
+
+
+def check_fit(photos, threshold):
+    """The program's threshold files against its plain grey-level rule, (r + g + b + 1)
+    div 3 black up to 127, on the fitted picture the peers get: equal when both fit
+    and decode alike."""
+    for p in photos:
+        grey = (p.fitted.astype(np.int64).sum(axis=2) + 1) // 3
+        differ = int(np.count_nonzero((grey <= 127) != threshold[p.name]))
+        if differ:
+            print(f"Attention : {p.name}, le seuil du programme diffère de l'image ajustée "
+                  f"des pairs sur {differ} pixels.")
 
 
 # --- The peers -------------------------------------------------------------
@@ -308,7 +325,9 @@ def main():
     parser = argparse.ArgumentParser(description="Mesure la qualité des méthodes noir et blanc.")
     parser.add_argument("photos", nargs="*", type=pathlib.Path, help="images (par défaut photos/)")
     parser.add_argument("--brivane", help="le programme à mesurer (par défaut build/test/src/brivane)")
-    parser.add_argument("--tons", action="store_true",
+    parser.add_argument("--tons", type=float,
+                        help="passe --tons G à chaque méthode tramée (sinon, le défaut du programme)")
+    parser.add_argument("--balayer", action="store_true",
                         help="balaye la courbe de tons G des méthodes à diffusion d'erreur")
     parser.add_argument("--valeurs", type=lambda t: [float(v) for v in t.split(",")], default=SWEEP,
                         help="les G du balayage, séparés par des virgules (1,1.3,1.6,2.2 par défaut)")
@@ -320,7 +339,9 @@ def main():
     brivane = Brivane(find_brivane(args.brivane))
     print(f"Programme : {brivane.path}")
     print(f"Méthodes : seuil (sans --tramage), {', '.join(brivane.methods)}"
-          + ("; --tons" if brivane.has_tones else "; pas de --tons"))
+          + ("; pas de --tons" if not brivane.has_tones else ""))
+    if brivane.has_tones:
+        print(f"Tons : {brivane.tones_help}" + (f" ; mesurés à G = {args.tons:g}" if args.tons else ""))
     print(f"Photos : {len(photos)} ({', '.join(f'{p.name} {p.width}x{p.height}' for p in photos)})")
 
     scores = {p.name: {} for p in photos}
@@ -334,15 +355,20 @@ def main():
         results, seconds = brivane.convert(photos, method, tones)
         for p in photos:
             scores[p.name][label] = measure(p, results[p.name])
+        if method is None:
+            check_fit(photos, results)
         return seconds / len(photos)
 
-    if args.tons:
+    if args.tons is not None and not brivane.has_tones:
+        sys.exit("Ce programme n'a pas --tons.")
+    if args.balayer:
+        ours("seuil")
         sweep(brivane, photos, scores, ours, args.valeurs, args.markdown)
         return
 
-    times = {"seuil": ours("seuil")}
+    times = {"seuil": ours("seuil")}  # checks the fit too
     for m in brivane.methods:
-        times[m] = ours(m, m)
+        times[m] = ours(m, m, args.tons)
     columns = list(times) + PEERS
     table("PSNR (dB) de la lumière floutée", photos, columns, scores, 0, 2, args.markdown)
     table("SSIM (structure perçue)", photos, columns, scores, 1, 3, args.markdown)
