@@ -10,11 +10,13 @@ start from (as measure.py makes it), enlarged the same way.
 """
 import argparse
 import pathlib
+import sys
 
 import numpy as np
 from PIL import Image, ImageDraw, ImageFont
 
-import measure
+sys.dont_write_bytecode = True  # no __pycache__ beside the scripts
+import measure  # noqa: E402
 
 HERE = pathlib.Path(__file__).resolve().parent
 SCALE = 3
