@@ -198,6 +198,16 @@ QString ditheringName(Dithering method)
         return QStringLiteral("atkinson");
     case Dithering::Bayer:
         return QStringLiteral("bayer");
+    case Dithering::JarvisJudiceNinke:
+        return QStringLiteral("jarvis");
+    case Dithering::Stucki:
+        return QStringLiteral("stucki");
+    case Dithering::Sierra:
+        return QStringLiteral("sierra");
+    case Dithering::BlueNoise:
+        return QStringLiteral("bruit-bleu");
+    case Dithering::Optimal:
+        return QStringLiteral("optimal");
     case Dithering::None:
         break;
     }
@@ -206,7 +216,7 @@ QString ditheringName(Dithering method)
 
 std::optional<Dithering> ditheringFromName(const QString &name)
 {
-    for (const Dithering method : {Dithering::FloydSteinberg, Dithering::Atkinson, Dithering::Bayer})
+    for (const Dithering method : kDitheringMethods)
         if (name == ditheringName(method))
             return method;
     return std::nullopt;
@@ -222,8 +232,10 @@ int tone(int grey, int level)
     return (50 * grey - 255 * level + over - 1) / over; // rounded up: stays >= 128
 }
 
-void dither(QImage &image, const QRect &zone, int level, bool invert, Dithering method)
+void dither(QImage &image, const QRect &zone, int level, bool invert, Dithering method, double toneCurve)
 {
+    Q_UNUSED(toneCurve); // TODO(issue 22): the tone curve
+
     if (method == Dithering::None) {
         threshold(image, level, invert);
         return;
@@ -236,6 +248,11 @@ void dither(QImage &image, const QRect &zone, int level, bool invert, Dithering 
         const SumTable tones = toneTable(level);
         switch (method) {
         case Dithering::FloydSteinberg:
+        case Dithering::JarvisJudiceNinke: // TODO(issue 22): their own kernels
+        case Dithering::Stucki:
+        case Dithering::Sierra:
+        case Dithering::BlueNoise:
+        case Dithering::Optimal:
             floydSteinberg(image, area, tones, colours);
             break;
         case Dithering::Atkinson:
@@ -248,6 +265,12 @@ void dither(QImage &image, const QRect &zone, int level, bool invert, Dithering 
             break;
         }
     }
+}
+
+void stretchContrast(QImage &image, const QRect &area)
+{
+    Q_UNUSED(image); // TODO(issue 22)
+    Q_UNUSED(area);
 }
 
 } // namespace monochrome

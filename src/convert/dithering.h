@@ -38,9 +38,20 @@
 // inversion swaps black and white at the end, after every decision.
 namespace monochrome {
 
-enum class Dithering { None, FloydSteinberg, Atkinson, Bayer };
+enum class Dithering { None, FloydSteinberg, Atkinson, Bayer, JarvisJudiceNinke, Stucki, Sierra, BlueNoise, Optimal };
 
-// Command-line names: "floyd-steinberg", "atkinson", "bayer"; None has none.
+// Every method but None, in the order menus and the gallery show them.
+inline constexpr Dithering kDitheringMethods[] = {
+    Dithering::FloydSteinberg, Dithering::Atkinson,  Dithering::Bayer,   Dithering::JarvisJudiceNinke,
+    Dithering::Stucki,         Dithering::Sierra,    Dithering::BlueNoise, Dithering::Optimal};
+
+// The tone curve applied to light before dithering: light^(1 / curve), from 1 (exact
+// light) to 2.2 (code values, the shadows detailed).
+inline constexpr double kExactLight = 1.0;
+inline constexpr double kDetailedShadows = 2.2;
+
+// Command-line names: "floyd-steinberg", "atkinson", "bayer", "jarvis", "stucki",
+// "sierra", "bruit-bleu", "optimal"; None has none.
 QString ditheringName(Dithering method);
 std::optional<Dithering> ditheringFromName(const QString &name);
 
@@ -50,6 +61,12 @@ int tone(int grey, int level);
 
 // The grey-level method with dithering over area (clipped to the picture), an RGB32
 // picture: level -50..50 (clamped for the tones). With None it is threshold().
-void dither(QImage &image, const QRect &area, int level, bool invert, Dithering method);
+// toneCurve: see kExactLight; the threshold method (None) ignores it.
+void dither(QImage &image, const QRect &area, int level, bool invert, Dithering method,
+            double toneCurve = kDetailedShadows);
+
+// "Contraste automatique": stretches the tones of the area so that its darkest 0.5 %
+// of pixels become black and its lightest 0.5 % white.
+void stretchContrast(QImage &image, const QRect &area);
 
 } // namespace monochrome

@@ -210,6 +210,12 @@ void Document::convertPicture()
     emit converted();
 }
 
+QImage Document::convertedWith(const Settings &settings) const
+{
+    Q_UNUSED(settings); // TODO(issue 22)
+    return work.image().copy();
+}
+
 void Document::changeReduction(Reduction reduction)
 {
     settings.reduction = reduction;

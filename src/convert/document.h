@@ -21,6 +21,8 @@ struct Settings
     // How every stretch of the source merges a block of pixels when it shrinks: the
     // mean for photographs, the AND for line drawings.
     Reduction reduction = Reduction::Mean;
+    double toneCurve = monochrome::kDetailedShadows; // "Rendu des tons", for dithering
+    bool autoContrast = false;                       // "Contraste automatique"
     bool operator==(const Settings &) const = default;
 };
 
@@ -111,6 +113,10 @@ public:
     // The fit and the chosen method alone: nextName is left as it is, so the program's
     // folder is not read (the command line names its outputs itself).
     void convertPicture();
+    // The work picture as converting the source with these settings would make it,
+    // the document left as it is (the methods gallery shows one per method). Safe to
+    // call from a worker thread while the document is not changed.
+    QImage convertedWith(const Settings &settings) const;
     // Another reduction: the preview is stretched again from the source, then the
     // picture is converted, as a move of the slider converts.
     void changeReduction(Reduction reduction);
