@@ -8,6 +8,8 @@
 #include "viewer.h"
 #include "windowsetup.h"
 #include "aboutwindow.h"
+#include "conversionchoices.h"
+#include "methodsgallery.h"
 #include "zoomwindow.h"
 #include "geometry.h"
 #include "artwork.h"
@@ -46,6 +48,7 @@ MainPanel::MainPanel(QWidget *parent)
             if (!qobject_cast<QLabel *>(w) && !qobject_cast<PictureButton *>(w))
                 w->raise();
     setReadingTabOrder();
+    conversionChoices = new ConversionChoices(*this);
     bindCommands();
     bindOptions();
     bindTools();
@@ -93,6 +96,11 @@ ZoomWindow *MainPanel::zoomWindow() const
     return m_zoomWindow;
 }
 
+MethodsGallery *MainPanel::methodsGallery() const
+{
+    return m_methodsGallery;
+}
+
 void MainPanel::closeEvent(QCloseEvent *event)
 {
     // Closing the main window ends the program, with every other window.
@@ -101,6 +109,8 @@ void MainPanel::closeEvent(QCloseEvent *event)
         m_aboutWindow->close();
     if (m_zoomWindow)
         m_zoomWindow->close();
+    if (m_methodsGallery)
+        m_methodsGallery->close();
     if (m_viewer)
         m_viewer->hide();
     event->accept();

@@ -13,6 +13,8 @@
 class Canvas;
 class CommandButton;
 class AboutWindow;
+class ConversionChoices;
+class MethodsGallery;
 class ZoomWindow;
 class PictureButton;
 class SignWidget;
@@ -54,6 +56,7 @@ public:
     // Windows opened from this one (null while closed or not created yet).
     AboutWindow *aboutWindow() const;
     ZoomWindow *zoomWindow() const;
+    MethodsGallery *methodsGallery() const;
     Viewer *viewer() const { return m_viewer; }
 
     Document document;
@@ -71,6 +74,8 @@ public:
     void automaticLevel();
     // The about window, as F1 on the canvas shows it.
     void showAbout();
+    // "Comparer les méthodes": the gallery beside this window.
+    void openMethodsGallery();
 
     // The file commands, with their dialogs and messages (mainpanel_file.cpp).
     // "Ouvrir Fichier": the open dialog, then openFile().
@@ -94,6 +99,8 @@ public:
     QScrollBar *levelSlider = nullptr;
     QCheckBox *advancedOptionsBox = nullptr, *keepProportionsBox = nullptr, *invertBox = nullptr;
     QCheckBox *ditheringBox = nullptr; // "Tramage"
+    // The dithering method, the tone curve and the automatic contrast as actions.
+    ConversionChoices *conversionChoices = nullptr;
     QRadioButton *simpleMethodButton = nullptr, *greyMethodButton = nullptr;
     QLabel *coordinatesLabel = nullptr, *heightLabel = nullptr;
     QLineEdit *variableNameBox = nullptr, *calculatorFolderBox = nullptr;
@@ -217,5 +224,6 @@ private:
     bool m_bySlider = false; // the slider's conversion runs: its step joins the previous one
     QPointer<AboutWindow> m_aboutWindow;
     QPointer<ZoomWindow> m_zoomWindow;
+    QPointer<MethodsGallery> m_methodsGallery;
     Viewer *m_viewer = nullptr;
 };

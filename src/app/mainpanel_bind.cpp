@@ -52,9 +52,6 @@ void MainPanel::bindOptions()
     });
     connect(keepProportionsBox, &QCheckBox::toggled, this, [this](bool on) { document.keepProportions = on; });
     connect(invertBox, &QCheckBox::toggled, this, [this](bool on) { document.settings.invertColours = on; });
-    connect(ditheringBox, &QCheckBox::toggled, this, [this](bool on) {
-        document.settings.dithering = on ? monochrome::Dithering::FloydSteinberg : monochrome::Dithering::None;
-    });
     connect(simpleMethodButton, &QRadioButton::clicked, this, &MainPanel::chooseSimpleMethod);
     connect(greyMethodButton, &QRadioButton::clicked, this, &MainPanel::chooseGreyMethod);
     connect(simpleMethodButton, &QRadioButton::toggled, this, [this](bool on) { document.settings.simpleMethod = on; });

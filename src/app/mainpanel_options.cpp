@@ -1,6 +1,8 @@
 // The option panel: size spinners, grey-level slider, method and zoomed preview.
 #include "mainpanel.h"
 
+#include "conversionchoices.h"
+#include "methodsgallery.h"
 #include "windowsetup.h"
 #include "zoomwindow.h"
 
@@ -54,9 +56,7 @@ void MainPanel::showSettings()
     (settings.simpleMethod ? simpleMethodButton : greyMethodButton)->setChecked(true);
     levelSlider->setEnabled(!settings.simpleMethod);
     invertBox->setChecked(settings.invertColours);
-    // The box stands for one dithering method; the state keeps the one it had.
-    const QSignalBlocker blocker(ditheringBox);
-    ditheringBox->setChecked(settings.dithering != monochrome::Dithering::None);
+    conversionChoices->show();
 }
 
 void MainPanel::automaticLevel()
@@ -114,4 +114,15 @@ void MainPanel::openZoom()
         windowsetup::placeBeside(m_zoomWindow, window());
     }
     m_zoomWindow->show();
+}
+
+void MainPanel::openMethodsGallery()
+{
+    if (!m_methodsGallery) {
+        m_methodsGallery = new MethodsGallery(document, *conversionChoices, this);
+        windowsetup::placeBeside(m_methodsGallery, window());
+    }
+    m_methodsGallery->show();
+    m_methodsGallery->raise();
+    m_methodsGallery->activateWindow();
 }

@@ -1,6 +1,7 @@
 #include "menus.h"
 
 #include "commandbutton.h"
+#include "conversionchoices.h"
 #include "mainpanel.h"
 #include "geometry.h"
 
@@ -107,6 +108,15 @@ void Menus::buildConversionMenu(QMenuBar *bar)
     auto *methods = new QActionGroup(this);
     simpleMethod = option(conversionMenu, methods, "simpleMethodButton", m_panel.simpleMethodButton);
     greyMethod = option(conversionMenu, methods, "greyMethodButton", m_panel.greyMethodButton);
+    conversionMenu->addSeparator();
+    const ConversionChoices &choices = *m_panel.conversionChoices;
+    ditheringMenu = conversionMenu->addMenu(QStringLiteral("&Tramage"));
+    ditheringMenu->addActions(choices.methodActions);
+    toneMenu = conversionMenu->addMenu(QStringLiteral("&Rendu des tons"));
+    toneMenu->addActions(choices.toneActions);
+    conversionMenu->addAction(choices.autoContrast);
+    compareMethods = item(conversionMenu, QStringLiteral("Com&parer les méthodes..."), {QKeySequence(Qt::CTRL | Qt::Key_M)});
+    connect(compareMethods, &QAction::triggered, this, [this] { m_panel.openMethodsGallery(); });
     conversionMenu->addSeparator();
     auto *reductions = new QActionGroup(this);
     reductionMean = reduction(conversionMenu, reductions, QStringLiteral("Réduction : &moyenne (photos)"),

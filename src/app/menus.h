@@ -39,6 +39,9 @@ public:
     QAction *greyMethod = nullptr;
     QAction *reductionMean = nullptr;
     QAction *reductionAnd = nullptr;
+    QMenu *ditheringMenu = nullptr; // "Tramage": every method
+    QMenu *toneMenu = nullptr;      // "Rendu des tons"
+    QAction *compareMethods = nullptr;
 
     QMenu *toolsMenu = nullptr;
 
