@@ -42,10 +42,11 @@ TEST_F(MainPanelTest, TheViewerListsPreviewsOpensAndFollowsTheFiles)
         bool seen = false;
         QTimer::singleShot(0, [&] {
             Viewer *v = f->viewer();
-            ASSERT_TRUE(v && v->isVisible() && v->isModal() && makeTopmost(v));
-            seen = true;
-            action(*v);
-            v->hide();
+            seen = v && v->isVisible() && v->isModal() && makeTopmost(v);
+            if (seen)
+                action(*v);
+            if (v)
+                v->hide(); // whatever failed, or the test would hang
         });
         click(f->commandButtons[MainPanel::ViewerCommand]);
         EXPECT_TRUE(seen);

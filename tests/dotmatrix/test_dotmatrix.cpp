@@ -154,9 +154,8 @@ TEST(DotMatrix, NumberedErrors)
     EXPECT_EQ(m.columnCount(), 32766);
 }
 
-// The zoom screen's control (its dots are checked through the zoom window): at
-// every factor the screen uses, a wider grid keeps its cells and the buffer holds
-// every dot; present(area) copies and announces that part only.
+// The zoom screen's control (its dots are checked in the zoom window's tests): present(area)
+// copies and announces that part only; a wider grid keeps its cells, the buffer every dot.
 TEST(Lcd, AWiderGridKeepsItsCellsAndTheBufferHoldsEveryDot)
 {
     for (int P = 2; P <= 8; ++P) {

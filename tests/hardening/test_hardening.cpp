@@ -1,7 +1,6 @@
-// Pictures made to hurt a decoder (tests/data/hostile: huge declared sizes in tiny
-// files, cut-short data, lying headers) are refused in French or opened in part, at a
-// bounded cost; saves that fail, from the window and from the command line, are
-// reported in French naming the file. Nothing already open or on disk is lost.
+// Pictures made to hurt a decoder (tests/data/hostile) are refused in French or opened in
+// part, at a bounded cost; failing saves are reported in French naming the file, from the
+// window and from the command line. Nothing already open or on disk is lost.
 #include "app/mainpanel.h"
 #include "cli/commandrunner.h"
 #include "picfile/picturewriter.h"
@@ -57,9 +56,8 @@ const Failure kFailures[] = {
            << text.toStdString();
 }
 
-// The program converting a file in a process of its own (the child modifier runs
-// there first), in far more than the 2 s a picture may take (a runaway decoder
-// fails, a slow machine not): its exit code (-1 when it crashed) and its errors.
+// The program converting a file in a process of its own, given far more than the 2 s a
+// picture may take: its exit code (-1 when it crashed) and its errors.
 std::pair<int, QString> convertAlone(const QString &file, const QString &target, const std::function<void()> &child = {})
 {
     QProcess program;
@@ -70,8 +68,8 @@ std::pair<int, QString> convertAlone(const QString &file, const QString &target,
     return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1, QString::fromUtf8(program.readAllStandardError())};
 }
 
-// The window's commands on a converted picture, the automatic files in a folder of
-// their own with files that no failure may touch, the dialogs recorded.
+// The window on a converted picture, its automatic files' folder holding files that no
+// failure may touch, the dialogs recorded.
 class Window : public ::testing::Test
 {
 protected:
