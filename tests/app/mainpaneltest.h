@@ -13,10 +13,9 @@
 #include <QTest>
 #include <QtWidgets>
 
-// The main window as the program shows it: started with a command line (a list or
-// one string), the program's folder in a temporary folder, inside its frame,
-// active so that the shortcuts work (the canvas focused, unless the start-up focus
-// is wanted), a recording in place of the dialogs.
+// The main window as the program shows it, started with a command line (a list or one
+// string), its folder a temporary one, active with the canvas focused (unless the
+// start-up focus is wanted), the dialogs recorded.
 class MainPanelTest : public ::testing::Test
 {
 protected:

@@ -1,21 +1,13 @@
-// The main window: start-up, commands by key, dropping, the tools menu, captions.
+// The main window: start-up, commands by key, dropping, saving as, its look.
 #include "mainpaneltest.h"
 
 #include "app/aboutwindow.h"
-#include "app/startupsource.h"
 #include "app/viewer.h"
 #include "app/zoomwindow.h"
+#include "dotmatrix/signwidget.h"
 #include "picfile/picturewriter.h"
 
 // A start-up text with a double quote anywhere loses its first and last characters.
-TEST(StartupSource, ADoubleQuoteAnywhereTakesTheFirstAndLastCharactersAway)
-{
-    const std::pair<const char *, const char *> cases[] = {
-        {"une image.png", "une image.png"}, {"\"une image.png\"", "une image.png"}, {"a\"b.png", "\"b.pn"}, {"\"", ""}};
-    for (const auto &[text, source] : cases)
-        EXPECT_EQ(startupSource(QString::fromUtf8(text)), QString::fromUtf8(source)) << text;
-}
-
 TEST_F(MainPanelTest, StartsFromTheCommandLineOrTheClipboard)
 {
     writeFile(folder.filePath(QStringLiteral("fig0000.89i")), "x");
@@ -25,10 +17,13 @@ TEST_F(MainPanelTest, StartsFromTheCommandLineOrTheClipboard)
     QGuiApplication::clipboard()->setImage(halfBlack(640, 400));
     const std::tuple<QStringList, bool, bool, const char *> cases[] = { // arguments, as one line, black, message
         {{path}, true, true, nullptr}, // blanks and all, without quotes
+        {{u'"' + path + u'"'}, true, true, nullptr},
+        {{QStringLiteral("a\"b.png")}, true, false, "Le fichier \"b.pn est introuvable"},
+        {{QStringLiteral("\"")}, true, true, nullptr}, // nothing left: the clipboard's
         {path.split(u' '), false, true, nullptr}, // a path in pieces opens whole
         {{QStringLiteral("absent.png"), path, QStringLiteral("b.png")}, false, true,
          "Une seule image s'ouvre à la fois ; ces fichiers n'ont pas été ouverts : absent.png, "},
-        {{folder.filePath(QStringLiteral("abimee.jpg"))}, true, false, ""}, // a message, a white source
+        {{folder.filePath(QStringLiteral("abimee.jpg"))}, true, false, "Impossible de lire l'image "}, // a white source
         {{}, true, true, nullptr}, // no picture: the clipboard's
     };
     for (const auto &[arguments, line, black, message] : cases) {
@@ -44,38 +39,70 @@ TEST_F(MainPanelTest, StartsFromTheCommandLineOrTheClipboard)
     QGuiApplication::clipboard()->clear();
 }
 
-// The commands by their keys (the other tests click their buttons), with their
-// dialogs and messages: a cancelled dialog changes nothing, both dialogs start in
-// the folder last chosen in either, the advanced names are warned about before the
-// save, an empty clipboard is said; quitting closes every window.
+// The commands by their keys, with their dialogs and messages. "Sauver sous" names the
+// variable after the file (fig0000 when nothing is left) unless "Options avancées" gives
+// names (with a warning), which the boxes keep to calculator names; a file that exists
+// keeps its name; the message gives the whole path. A cancelled dialog changes nothing,
+// both dialogs start in the folder last chosen in either; quitting closes every window.
 TEST_F(MainPanelTest, KeysRunTheCommandsThatAskAndTell)
 {
     openWith(halfBlack(320, 200));
+    QStringList items; // the "Outils" menu: the tools with their keys, then the validation
+    for (const QAction *action : menus().toolsMenu->actions())
+        items << (action->isSeparator() ? QStringLiteral("-") : action->text() + u' ' + action->shortcut().toString());
+    EXPECT_EQ(items, QStringList({"Pixel On P", "Pixel off O", "Texte T", "Ligne L", "Ellipse E", "Rectangle R",
+                                  "Remplissage F", "-", "Valider la forme "}));
     const QImage work = f->document.work.image().copy(), preview = f->document.preview.image().copy();
     dialogs.cancelNextFileDialog();
     press(Qt::Key_O);
     EXPECT_EQ(dialogs.fileRequests.back().initialFolder, QDir::toNativeSeparators(QDir::homePath()));
+    // Installed where it cannot write, it saves into the pictures folder + Brivane.
+    const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", folder.path().toUtf8()), qputenv("XDG_CONFIG_HOME", {});
+    f->document.automaticFolder() = AutomaticFolder();
+    f->document.automaticFolder().setWritableTest([](const QString &) { return false; });
     press(Qt::Key_S);
-    EXPECT_TRUE(QFileInfo::exists(QDir(f->document.automaticFolder().folder()).filePath(QStringLiteral("fig0000.89i"))));
+    qputenv("HOME", home), qputenv("XDG_CONFIG_HOME", config);
+    f->document.automaticFolder().setProgramFolder(folder.path());
+    EXPECT_EQ(dialogs.messages.back().detail, folder.filePath(QStringLiteral("Pictures/Brivane/fig0000.89i")));
+    EXPECT_TRUE(QFileInfo::exists(dialogs.messages.back().detail));
+
     QTemporaryDir elsewhere;
-    dialogs.answerNextFileDialog(u' ' + elsewhere.filePath(QStringLiteral("Copie")) + u' ');
-    press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_TRUE(QFileInfo::exists(elsewhere.filePath(QStringLiteral("copie.89i"))));
+    writeFile(elsewhere.filePath(QStringLiteral("Photo.89i")), "ancienne");
+    EXPECT_EQ(f->findChild<QLabel *>(QStringLiteral("variableNameHeader"))->text(), QStringLiteral(" Nom de variable"));
+    const std::tuple<const char *, bool, const char *, const char *, const char *, const char *, const char *> cases[] = {
+        // chosen, advanced, typed into the name and the folder boxes, file written, its folder and variable
+        {"Chat Noir", false, "velo", "sport", "chat noir.89i", "zfig", "chatnoir"},
+        {"Photo", false, "", "", "Photo.89i", "zfig", "photo"},
+        {"Été 2023!", false, "", "", "été 2023!.89i", "zfig", "ete2023"},
+        {"2004", false, "", "", "2004.89i", "zfig", "fig0000"},
+        {"chien", true, "Ma Photo", "2Sport_1", "chien.89i", "sport_1", "maphoto"},
+        {"Chat", true, "", "", "chat.89i", "zfig", "chat"},
+    };
+    for (const auto &[chosen, advanced, name, calculatorFolder, file, writtenFolder, variable] : cases) {
+        SCOPED_TRACE(chosen);
+        f->advancedOptionsBox->setChecked(advanced);
+        for (const auto &[box, typed] : {std::pair(f->variableNameBox, name), std::pair(f->calculatorFolderBox, calculatorFolder)}) {
+            box->clear();
+            QTest::keyClicks(box, QString::fromUtf8(typed));
+        }
+        dialogs.answerNextFileDialog(u' ' + elsewhere.filePath(QString::fromUtf8(chosen)) + u' ');
+        press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString path = elsewhere.filePath(QString::fromUtf8(file));
+        EXPECT_EQ(dialogs.messages.back().detail, QDir::toNativeSeparators(path));
+        EXPECT_EQ(dialogs.messages.rbegin()[1].text == "Vous avez choisi d'utiliser des options complémentaires", advanced);
+        EXPECT_EQ(readFile(path), picfile::encode(f->document.fittedPicture(), {160, 100}, writtenFolder, variable));
+    }
+    EXPECT_FALSE(QFileInfo::exists(elsewhere.filePath(QStringLiteral("photo.89i"))));
+    f->advancedOptionsBox->setChecked(false);
     dialogs.cancelNextFileDialog();
     press(Qt::Key_O);
     EXPECT_EQ(dialogs.fileRequests.back().initialFolder, QDir::toNativeSeparators(elsewhere.path()));
     EXPECT_TRUE(sameImage(work, f->document.work.image()) && sameImage(preview, f->document.preview.image()));
-    f->document.advancedOptions = true;
-    press(Qt::Key_S);
-    f->document.advancedOptions = false;
     QGuiApplication::clipboard()->clear();
     click(f->commandButtons[MainPanel::PasteCommand]);
     EXPECT_TRUE(sameImage(preview, f->document.preview.image()));
-    QStringList texts;
-    for (const auto &m : dialogs.messages)
-        texts << m.text;
-    EXPECT_EQ(texts, (QStringList{"Fichier enregistré", "Fichier enregistré", "Vous avez choisi d'utiliser des options complémentaires",
-                                   "Fichier enregistré", "Le presse-papier ne contient aucune image."}));
+    EXPECT_EQ(dialogs.messages.back().text, QStringLiteral("Le presse-papier ne contient aucune image."));
 
     dialogs.answerNextFileDialog(writePicture(screenPicture(false), QStringLiteral("autre.png")));
     press(Qt::Key_O); // the preview only
@@ -155,38 +182,6 @@ TEST_F(MainPanelTest, DropsOpenPicturesAndRefuseTheRest)
     }
 }
 
-// The "Outils" menu lists the editor's tools with their keys; each validation
-// command draws its own tool's shape, as one undo step.
-TEST_F(MainPanelTest, TheToolsMenuListsEveryToolWithItsKeyAndEachValidationDrawsItsOwnTool)
-{
-    openWith(grey128());
-    QStringList items;
-    for (const QAction *action : menus().toolsMenu->actions())
-        items << (action->isSeparator() ? QStringLiteral("-") : action->text() + u' ' + action->shortcut().toString());
-    EXPECT_EQ(items, QStringList({"Pixel On P", "Pixel off O", "Texte T", "Ligne L", "Ellipse E", "Rectangle R",
-                                  "Remplissage F", "-", "Valider la forme "}));
-    f->textBox->setPlainText(QStringLiteral("Brivane"));
-    const std::pair<Qt::Key, std::function<void()>> validations[] = {
-        {Qt::Key_T, [&] { click(f->commandButtons[MainPanel::ValidateTextCommand]); }},
-        {Qt::Key_L, [&] { click(f->commandButtons[MainPanel::ValidateLineCommand]); }},
-        {Qt::Key_E, [&] { click(f->commandButtons[MainPanel::ValidateEllipseCommand]); }},
-        {Qt::Key_R, [&] { menus().toolsMenu->actions().last()->trigger(); }},
-    };
-    for (const auto &[tool, validate] : validations) {
-        SCOPED_TRACE(tool);
-        activate();
-        press(tool, {});
-        QTest::mousePress(f->canvas, Qt::LeftButton, {}, QPoint(21, 21));
-        QTest::mouseMove(f->canvas, QPoint(81, 61));
-        QTest::mouseRelease(f->canvas, Qt::LeftButton, {}, QPoint(81, 61));
-        EXPECT_EQ(blackCount(), 0);
-        validate();
-        EXPECT_GT(blackCount(), 5);
-        ASSERT_TRUE(f->history.undo()); // one step
-        EXPECT_EQ(blackCount(), 0);
-    }
-}
-
 // Every caption's ink lies whole inside its control, in every window.
 TEST_F(MainPanelTest, NoCaptionIsCut)
 {
@@ -218,4 +213,10 @@ TEST_F(MainPanelTest, NoCaptionIsCut)
             const QRect place = fm.tightBoundingRect(text).translated(frame ? QPoint(8, fm.ascent()) : line.topLeft() + QPoint(0, fm.ascent()));
             EXPECT_TRUE(w->rect().contains(place)) << w->width() << "x" << w->height() << " for " << place.width() << "x" << place.height();
         }
+    // The option boxes take the bare window's background; the banner shows its whole display.
+    const QImage window = f->grab().toImage();
+    for (QWidget *w : std::initializer_list<QWidget *>{f->advancedOptionsBox, f->keepProportionsBox, f->invertBox, f->ditheringBox,
+                                                       f->simpleMethodButton, f->greyMethodButton})
+        EXPECT_EQ(window.pixel(w->geometry().topRight()), window.pixel(2, 420)) << w->objectName().toStdString();
+    EXPECT_EQ(f->banner->grab().toImage().convertToFormat(QImage::Format_RGB32), f->banner->matrix().display().image());
 }

@@ -4,97 +4,125 @@
 #include "picfile/picturereader.h"
 #include "picfile/picturewriter.h"
 
-TEST_F(MainPanelTest, SliderDragShowsTheLevelAndReleaseConverts)
-{
-    openWith(grey128());
-    QScrollBar *bar = f->levelSlider;
-    const QPoint thumb = bar->rect().center(), far = thumb + QPoint(bar->width() / 5, 0); // level 0 in the middle
-    QTest::mousePress(bar, Qt::LeftButton, {}, thumb);
-    QTest::mouseMove(bar, far);
-    ASSERT_GT(bar->value(), 0);
-    EXPECT_EQ(f->levelPercent->text(), QString::number(bar->value() + 50) + QStringLiteral(" %"));
-    EXPECT_EQ(blackCount(), 0); // while dragging only the label follows
-    QTest::mouseRelease(bar, Qt::LeftButton, {}, far);
-    EXPECT_EQ(blackCount(), 16000);
-    bar->setFocus();
-    QTest::keyClick(bar, Qt::Key_Home); // a key commits at once
-    EXPECT_EQ(f->levelPercent->text(), QStringLiteral("0 %"));
-    EXPECT_EQ(f->document.settings.level, -50);
-}
-
-TEST_F(MainPanelTest, SpinnersStopAtTheirEndsAndRepeatWhileHeld)
+// The arrows stop at the spinners' ends; a notch of the wheel over a spinner's box
+// is a click of its arrow, and parts of a notch add up.
+TEST_F(MainPanelTest, SpinnersStopAtTheirEnds)
 {
     openWith(halfBlack(320, 200));
     using P = MainPanel;
-    const std::tuple<P::Arrow, int, QLineEdit *, int> cases[] = { // arrow, clicks, box, value
-        {P::WidthUp, 1, f->widthBox, 160},          {P::WidthDown, 10, f->widthBox, 16},
-        {P::HeightDown, 50, f->heightBox, 2},       {P::HeightUp, 49, f->heightBox, 100},
-        {P::PixelSizeDown, 1, f->pixelSizeBox, 1},  {P::PixelSizeUp, 3, f->pixelSizeBox, 4},
-        {P::LineWidthDown, 1, f->lineWidthBox, 1},  {P::LineWidthUp, 1, f->lineWidthBox, 2},
-        {P::FontSizeDown, 6, f->fontSizeBox, 1},    {P::FontSizeUp, 1, f->fontSizeBox, 2},
-        {P::WidthUp, 8, f->widthBox, 144},
+    const auto arrow = [this](P::Arrow a, int clicks) { return [=, this] { click(f->arrows[a], clicks); }; };
+    const auto wheel = [](QLineEdit *box, std::vector<int> deltas) {
+        return [=] {
+            for (int delta : deltas) {
+                QWheelEvent event(QPointF(5, 5), box->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, delta), Qt::NoButton, {},
+                                  Qt::NoScrollPhase, false);
+                QCoreApplication::sendEvent(box, &event);
+            }
+        };
     };
-    for (const auto &[arrow, clicks, box, expected] : cases) {
-        click(f->arrows[arrow], clicks);
-        EXPECT_EQ(box->text(), QString::number(expected)) << arrow;
+    const std::tuple<std::function<void()>, QLineEdit *, int> cases[] = { // action, box, value
+        {arrow(P::WidthUp, 1), f->widthBox, 160},          {arrow(P::WidthDown, 10), f->widthBox, 16},
+        {arrow(P::HeightDown, 50), f->heightBox, 2},       {arrow(P::HeightUp, 49), f->heightBox, 100},
+        {arrow(P::PixelSizeDown, 1), f->pixelSizeBox, 1},  {arrow(P::PixelSizeUp, 3), f->pixelSizeBox, 4},
+        {arrow(P::LineWidthDown, 1), f->lineWidthBox, 1},  {arrow(P::LineWidthUp, 1), f->lineWidthBox, 2},
+        {arrow(P::FontSizeDown, 6), f->fontSizeBox, 1},    {arrow(P::FontSizeUp, 1), f->fontSizeBox, 2},
+        {arrow(P::WidthUp, 8), f->widthBox, 144},          {wheel(f->heightBox, {-120}), f->heightBox, 98},
+        {wheel(f->heightBox, {-240, 120}), f->heightBox, 96}, {wheel(f->lineWidthBox, {60}), f->lineWidthBox, 2},
+        {wheel(f->lineWidthBox, {60}), f->lineWidthBox, 3}, {wheel(f->lineWidthBox, {-120}), f->lineWidthBox, 2},
+    };
+    for (const auto &[action, box, expected] : cases) {
+        action();
+        EXPECT_EQ(box->text(), QString::number(expected)) << box->objectName().toStdString();
     }
     EXPECT_EQ(f->document.work.drawWidth(), 2);
     EXPECT_TRUE(sameImage(screenPicture(true), f->document.work.image())); // no refit before the conversion
-
-    PictureButton *bottom = f->arrows[MainPanel::HeightDown];
-    QTest::mousePress(bottom, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(f->heightBox->text(), QStringLiteral("100")); // nothing until the delay
-    QTRY_VERIFY_WITH_TIMEOUT(f->heightBox->text().toInt() <= 94, 10000);
-    const QString released = f->heightBox->text();
-    QTest::mouseRelease(bottom, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::qWait(3 * PictureButton::kRepeatInterval);
-    EXPECT_EQ(f->heightBox->text(), released); // the release stops it, with no extra step
 }
 
-TEST_F(MainPanelTest, UndoKeysBringBackPicturesFitAndSettings)
+// Each change converts as one step (the slider's notches as one); undo brings back the
+// picture, its fit, the area the automatic save writes and the controls with the menus'
+// checks, keeping the sources; redo the change.
+TEST_F(MainPanelTest, UndoAndRedoBringBackPicturesFitAndSettings)
 {
-    openWith(halfBlack(320, 175));
+    QImage twoGreys = filled(320, 175, qRgb(200, 200, 200)), checkerboard(320, 175, QImage::Format_RGB32);
+    QPainter(&twoGreys).fillRect(0, 0, 160, 175, QColor(140, 140, 140)); // Otsu: level 17
+    for (int y = 0; y < 175; ++y)
+        for (int x = 0; x < 320; ++x) // its mean is light, its AND dark
+            checkerboard.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(100, 100, 100));
+    openWith(twoGreys);
+    f->levelSlider->setValue(1), f->levelSlider->setValue(0); // the label shows the level from its first change on
+    writeFile(folder.filePath(QStringLiteral("d.89i")), picfile::encode(diagonal(64, 30), QSize(64, 30), "zfig", "d"));
     const auto savedSize = [&] {
-        dialogs.answerNextFileDialog(folder.filePath(QStringLiteral("s")));
-        click(f->commandButtons[MainPanel::SaveAsCommand]);
-        activate();
-        return picfile::statedSize(readFile(folder.filePath(QStringLiteral("s.89i"))));
+        const QSize s = picfile::statedSize(readFile(dialogs.messages.back().detail));
+        return QString::number(s.width()) + u'x' + QString::number(s.height());
     };
-    const QImage whole = f->document.work.image().copy();
-    f->keepProportionsBox->setChecked(true);
-    f->invertBox->setChecked(true);
-    click(f->commandButtons[MainPanel::ConvertCommand]); // 160 x 87, inverted
-    const QImage fitted = f->document.work.image().copy();
-    Surface s(64, 30);
-    s.setPicture(diagonal(64, 30));
-    writeFile(folder.filePath(QStringLiteral("d.89i")), picfile::encode(s.image(), QSize(64, 30), QStringLiteral("zfig"), QStringLiteral("d")));
-    dialogs.answerNextFileDialog(folder.filePath(QStringLiteral("d.89i")));
-    click(f->commandButtons[MainPanel::OpenCommand]); // its size goes with it
-    const QImage opened = f->document.work.image().copy(), preview = f->document.preview.image().copy();
-    activate();
-    press(Qt::Key_Z);
-    EXPECT_TRUE(sameImage(fitted, f->document.work.image()));
-    EXPECT_EQ(savedSize(), QSize(160, 87));
-    press(Qt::Key_Z);
-    EXPECT_TRUE(sameImage(whole, f->document.work.image()));
-    EXPECT_FALSE(f->invertBox->isChecked());
-    EXPECT_TRUE(sameImage(preview, f->document.preview.image())); // the sources stay
-    EXPECT_EQ(savedSize(), QSize(160, 100));
+    const auto state = [&] { // the sizes "Sauver sous" and the automatic save write, then the controls
+        dialogs.answerNextFileDialog(folder.filePath(QStringLiteral("s")));
+        f->saveAs();
+        QStringList words{savedSize()};
+        f->saveAutomatically();
+        emit menus().conversionMenu->aboutToShow();
+        words << savedSize() << (f->invertBox->isChecked() ? "inverted" : "-") << f->levelPercent->text()
+              << (menus().reductionAnd->isChecked() ? "and" : "mean") << (menus().simpleMethod->isChecked() ? "simple" : "grey")
+              << (f->levelSlider->isEnabled() ? "-" : "slider-off") << (f->ditheringBox->isChecked() ? "dithered" : "-");
+        return words.join(u' ');
+    };
+    using F = MainPanel;
+    const std::pair<std::function<void()>, const char *> rows[] = { // change, state after it
+        {[&] { // dragged, the thumb shows its level only; its release converts
+             const QImage shown = f->document.work.image().copy();
+             const QPoint thumb = f->levelSlider->rect().center(), end(f->levelSlider->width() - 1, thumb.y());
+             QTest::mousePress(f->levelSlider, Qt::LeftButton, {}, thumb);
+             QTest::mouseMove(f->levelSlider, end);
+             EXPECT_TRUE(f->levelPercent->text() == "100 %" && sameImage(shown, f->document.work.image()));
+             QTest::mouseRelease(f->levelSlider, Qt::LeftButton, {}, end);
+         }, "160x100 160x100 - 100 % mean grey - -"},
+        {[&] { menus().automaticLevel->trigger(); }, "160x100 160x100 - 67 % mean grey - -"},
+        {[&] { // at the level it finds: the slider stays, yet it converts
+             f->keepProportionsBox->setChecked(true);
+             f->invertBox->setChecked(true);
+             menus().automaticLevel->trigger();
+         }, "160x87 160x100 inverted 67 % mean grey - -"},
+        {[&] { dialogs.answerNextFileDialog(folder.filePath(QStringLiteral("d.89i"))), click(f->commandButtons[F::OpenCommand]); },
+         "64x30 64x30 inverted 67 % mean grey - -"},
+        {[&] { f->importPicture(checkerboard), menus().reductionAnd->trigger(); }, "160x87 160x100 inverted 67 % and grey - -"},
+        {[&] { f->importPicture(twoGreys), menus().simpleMethod->trigger(), click(f->commandButtons[F::ConvertCommand]); },
+         "160x87 160x100 inverted 67 % and simple slider-off -"},
+        {[&] { menus().greyMethod->trigger(), f->ditheringBox->click(), click(f->commandButtons[F::ConvertCommand]); },
+         "160x87 160x100 inverted 67 % and grey - dithered"},
+        {[&] {
+             f->levelSlider->setFocus();
+             for (int notch = 0; notch < 3; ++notch)
+                 press(Qt::Key_Right, {});
+         }, "160x87 160x100 inverted 70 % and grey - dithered"},
+        {[&] { // the automatic save writes what was fitted, not what the spinner shows since
+             click(f->arrows[F::WidthDown], 5), click(f->commandButtons[F::ConvertCommand]), click(f->arrows[F::WidthUp], 5);
+         }, "80x43 80x100 inverted 70 % and grey - dithered"},
+    };
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        const auto &[change, after] = rows[i];
+        SCOPED_TRACE(after);
+        const QString before = state();
+        const QImage old = f->document.work.image().copy();
+        change();
+        const QImage changed = f->document.work.image().copy(), source = f->document.source.image().copy();
+        EXPECT_EQ(state(), QString::fromUtf8(after));
+        EXPECT_FALSE(sameImage(old, changed));
+        press(Qt::Key_Z);
+        EXPECT_EQ(state(), before);
+        EXPECT_TRUE(sameImage(old, f->document.work.image()));
+        EXPECT_TRUE(sameImage(source, f->document.source.image()));
+        i % 2 ? press(Qt::Key_Y) : press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(state(), QString::fromUtf8(after));
+        EXPECT_TRUE(sameImage(changed, f->document.work.image()));
+    }
     // "Annuler" and "Rétablir" are offered in the menu while there is a step for them.
     const auto offered = [&] {
         emit menus().editMenu->aboutToShow();
-        const std::pair<bool, bool> state{menus().undo->isEnabled(), menus().redo->isEnabled()};
+        const std::pair<bool, bool> offers{menus().undo->isEnabled(), menus().redo->isEnabled()};
         emit menus().editMenu->aboutToHide();
-        return state;
+        return offers;
     };
-    press(Qt::Key_Y);
-    EXPECT_TRUE(f->invertBox->isChecked());
-    EXPECT_EQ(offered(), std::pair(true, true));
-    press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_TRUE(sameImage(opened, f->document.work.image()));
     EXPECT_EQ(offered(), std::pair(true, false));
-    f->levelSlider->setFocus(); // a notch of the slider, undone, moves it back
-    press(Qt::Key_Right, {});
     press(Qt::Key_Z);
-    EXPECT_EQ(f->levelPercent->text(), QStringLiteral("50 %"));
+    EXPECT_EQ(offered(), std::pair(true, true));
 }

@@ -1,6 +1,7 @@
 // The zoom window: the work picture in dots, edited live with the main window's tools.
 #include "mainpaneltest.h"
 
+#include "app/windowsetup.h"
 #include "app/zoomwindow.h"
 #include "editor/zoomscreen.h"
 
@@ -35,11 +36,12 @@ protected:
         ASSERT_TRUE(zoom = f->zoomWindow());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(zoom));
         ez = zoom->zoomScreen;
+        // No room beside the main window on the 800 x 800 screen: over its right part.
+        EXPECT_EQ(zoom->frameGeometry().topRight(), QPoint(799, mainWindow->frameGeometry().top()));
     }
     // The screen point in the dot of picture pixel (x, y), dx, dy from its corner.
     QPoint point(int x, int y, int dx = 0, int dy = 0) const { return ez->pictureOrigin() + QPoint(x, y) * ez->factor() + QPoint(dx, dy); }
-    // The screen shows the picture (black and white) and nothing else: each pixel a
-    // factor x factor square, white around.
+    // The screen shows the picture and nothing else: each pixel a factor x factor square.
     ::testing::AssertionResult shows(const QImage &image) const
     {
         QImage expected(ez->size(), QImage::Format_RGB32);
@@ -87,26 +89,45 @@ TEST_F(Zoom, EveryPixelButWhiteIsADotAndAClickOnADotSetsItsPixel)
     EXPECT_TRUE(shows(blackAt({160, 100}, {{10, 20}, {30, 40}})));
 }
 
-TEST_F(Zoom, ALineDrawnThereIsTheLineDrawnOnThePicture)
+// A shape laid out there is the one laid out on the main window, validated there by Enter
+// or the tool bar's "Valider la forme" as one undo step.
+TEST_F(Zoom, ShapesLaidOutThereAreTheShapesLaidOutOnThePicture)
 {
     openWith(grey128());
     openZoom();
     click(f->arrows[MainPanel::LineWidthUp]); // line width 2
-    QTest::keyClick(ez, Qt::Key_L);
-    EXPECT_TRUE(f->toolButtons[3]->isChecked());
-    drag(ez, point(10, 20, 1, 2), point(70, 45, 2, 0));
-    EXPECT_EQ(blackCount(), 0);
-    QTest::keyClick(ez, Qt::Key_Right); // the arrow keys shift it here too
-    QTest::keyClick(ez, Qt::Key_Return);
-    const QImage inZoom = f->document.work.image().copy();
-    EXPECT_GT(blackCount(), 60);
-    f->document.work.cls();
-    drag(f->canvas, QPoint(11, 21), QPoint(71, 46));
-    QTest::keyClick(f->canvas, Qt::Key_Right);
-    QTest::keyClick(f->canvas, Qt::Key_Return);
-    EXPECT_TRUE(sameImage(inZoom, f->document.work.image()));
+    f->textBox->setPlainText(QStringLiteral("Brivane"));
+    const auto toolBar = [&] { QTest::mouseClick(zoom->toolBar->widgetForAction(f->toolActions.last()), Qt::LeftButton); };
+    const auto enter = [](QWidget *w) { return [w] { QTest::keyClick(w, Qt::Key_Return); }; };
+    const auto button = [&](MainPanel::Command c) { return [this, c] { click(f->commandButtons[c]); }; };
+    const std::tuple<Qt::Key, std::function<void()>, std::function<void()>> cases[] = { // tool, validated here, there
+        {Qt::Key_T, toolBar, button(MainPanel::ValidateTextCommand)},
+        {Qt::Key_L, enter(ez), button(MainPanel::ValidateLineCommand)},
+        {Qt::Key_E, enter(ez), button(MainPanel::ValidateEllipseCommand)},
+        {Qt::Key_E, toolBar, enter(f->canvas)},
+        {Qt::Key_R, toolBar, enter(f->canvas)},
+    };
+    for (const auto &[tool, validateHere, validateThere] : cases) {
+        SCOPED_TRACE(tool);
+        QTest::keyClick(ez, tool);
+        drag(ez, point(10, 20, 1, 2), point(70, 45, 2, 0));
+        QTest::keyClick(ez, Qt::Key_Right); // the arrow keys shift it here too
+        EXPECT_EQ(blackCount(), 0);
+        validateHere();
+        const QImage drawn = f->document.work.image().copy();
+        EXPECT_GT(blackCount(), 5);
+        ASSERT_TRUE(f->history.undo()); // one step
+        EXPECT_EQ(blackCount(), 0);
+        drag(f->canvas, QPoint(11, 21), QPoint(71, 46));
+        QTest::keyClick(f->canvas, Qt::Key_Right);
+        validateThere();
+        EXPECT_TRUE(sameImage(drawn, f->document.work.image()));
+        ASSERT_TRUE(f->history.undo());
+    }
 }
 
+// It follows conversions and fills; the undo keys work there and in the text box,
+// which keeps them for its own text while it has some to undo.
 TEST_F(Zoom, ItFollowsConversionsFillsAndUndo)
 {
     openWith(screenPicture(true));
@@ -118,8 +139,39 @@ TEST_F(Zoom, ItFollowsConversionsFillsAndUndo)
     EXPECT_TRUE(shows(screenPicture(false)));
     QTest::keyClick(ez, Qt::Key_F);
     QTest::mouseClick(ez, Qt::LeftButton, {}, point(0, 0));
-    EXPECT_EQ(blackCount(), 16000);
     EXPECT_TRUE(shows(filled(160, 100, kBlack)));
-    f->history.undo();
-    EXPECT_TRUE(shows(screenPicture(false)));
+    zoom->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(zoom));
+    const std::tuple<QWidget *, Qt::Key, const char *, QImage> steps[] = { // where, key, text box, picture
+        {ez, Qt::Key_Z, "", screenPicture(false)}, {ez, Qt::Key_Y, "", filled(160, 100, kBlack)},
+        {f->textBox, Qt::Key_Z, "", screenPicture(false)}, {f->textBox, Qt::Key_A, "a", screenPicture(false)},
+        {f->textBox, Qt::Key_Z, "", screenPicture(false)}, {f->textBox, Qt::Key_Y, "a", screenPicture(false)},
+        {f->textBox, Qt::Key_Z, "", screenPicture(false)}, {f->textBox, Qt::Key_Z, "", screenPicture(true)},
+    };
+    for (const auto &[where, key, text, picture] : steps) {
+        if (where == f->textBox && !f->textBox->hasFocus())
+            activate(false), f->textBox->setFocus();
+        QTest::keyClick(where, key, key == Qt::Key_A ? Qt::NoModifier : Qt::ControlModifier);
+        EXPECT_EQ(f->textBox->toPlainText(), QString::fromUtf8(text));
+        EXPECT_TRUE(shows(picture)) << key;
+    }
+}
+
+// Right of the other window, else left of it, else over its right part; always inside the
+// screen's available area (offscreen: 800 x 800).
+TEST(WindowSetup, PlaceBesideStaysBesideAndOnTheScreen)
+{
+    ASSERT_EQ(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 800, 800));
+    const std::tuple<QRect, QSize, QPoint> cases[] = { // the other window, the window's size, its place
+        {{10, 20, 300, 200}, {400, 300}, {310, 20}},  {{450, 50, 300, 200}, {400, 300}, {50, 50}},
+        {{200, 0, 500, 200}, {400, 300}, {400, 0}},   {{0, 700, 100, 100}, {400, 300}, {100, 500}},
+        {{0, -50, 100, 100}, {300, 900}, {100, 0}},   {{0, 0, 100, 100}, {900, 100}, {0, 0}},
+    };
+    for (const auto &[other, size, place] : cases) {
+        QWidget beside, window;
+        beside.setGeometry(other);
+        window.resize(size);
+        windowsetup::placeBeside(&window, &beside);
+        EXPECT_EQ(window.pos(), place) << other.x() << "," << other.y() << " " << size.width() << "x" << size.height();
+    }
 }

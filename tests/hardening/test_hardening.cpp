@@ -1,18 +1,31 @@
-// Saves that fail, from the window's commands and from the command line: reported
-// in French, naming the file, and nothing that was on disk is lost.
+// Pictures made to hurt a decoder (tests/data/hostile) are refused in French or opened in
+// part, at a bounded cost; failing saves are reported in French naming the file, from the
+// window and from the command line. Nothing already open or on disk is lost.
 #include "app/mainpanel.h"
-#include "picfile/picturewriter.h"
 #include "cli/commandrunner.h"
+#include "picfile/picturewriter.h"
 #include "support/files.h"
 #include "support/imagediff.h"
 #include "support/recordingdialogs.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 namespace {
 
+const QString kData = BRIVANE_TEST_DATA "/hostile/";
+// Refused, with the size a header declares when that alone refuses the picture
+// (beyond 100 megapixels; at the bound the header passes and the data are missing).
+const std::pair<QString, const char *> kRefused[] = {
+    {"bomb.png", "50000 x 50000"}, {"bomb.gif", "50000 x 50000"}, {"huge-screen.gif", "65535 x 65535"},
+    {"png-10001x10000.png", "10001 x 10000"}, {"png-10000x10000.png", nullptr}, {"grey-8000.png", nullptr},
+    {"mono-60000.bmp", nullptr}, {"mono-10000.bmp", nullptr}, {"icon-huge-bitmap.ico", nullptr},
+    {"icon-wrong-offset.ico", nullptr}, {"icon-negative-width.ico", nullptr}, {"jpeg-header-only.jpg", nullptr}};
 const QString kWarning = "Vous avez choisi d'utiliser des options complémentaires";
 
 // What makes writing in a folder fail while the returned guard lives (a guard that
@@ -43,7 +56,21 @@ const Failure kFailures[] = {
            << text.toStdString();
 }
 
-class Save : public ::testing::Test
+// The program converting a file in a process of its own, given far more than the 2 s a
+// picture may take: its exit code (-1 when it crashed) and its errors.
+std::pair<int, QString> convertAlone(const QString &file, const QString &target, const std::function<void()> &child = {})
+{
+    QProcess program;
+    if (child)
+        program.setChildProcessModifier(child);
+    program.start(BRIVANE_EXECUTABLE, {"convertir", "--proportions", "-o", target, file});
+    EXPECT_TRUE(program.waitForFinished(30000)) << file.toStdString();
+    return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1, QString::fromUtf8(program.readAllStandardError())};
+}
+
+// The window on a converted picture, its automatic files' folder holding files that no
+// failure may touch, the dialogs recorded.
+class Window : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -53,11 +80,13 @@ protected:
         state.importPicture(diagonal(160, 100));
         state.convert();
         state.nextName = state.variableName = "fig0000";
-        writeFile(file("photo.89i"), old); // no failure may touch it
+        writeFile(file("photo.89i"), old);
         writeFile(file("dessin.89i"), picfile::encode(state.work.image(), QSize(160, 100), "zfig", "dessin"));
         ASSERT_TRUE(diagonal(300, 200).save(file("photo.png")));
     }
     QString file(const QString &name) const { return folder + u'/' + name; }
+    // What a refusal must leave: the source, the work picture, the preview and the fit.
+    auto kept() const { return std::tuple(state.source.image().copy(), state.work.image().copy(), state.preview.image().copy(), state.fit()); }
 
     const QByteArray old = QByteArray(5000, 'z');
     QTemporaryDir dir;
@@ -67,12 +96,95 @@ protected:
     Document &state = window.document;
 };
 
-struct SaveFailure : Save, ::testing::WithParamInterface<Failure>
+struct SaveFailure : Window, ::testing::WithParamInterface<Failure>
 {
     bool folders() const { return GetParam().name == std::string("TargetIsAFolder"); }
 };
 
 } // namespace
+
+TEST_F(Window, HostilePicturesAreRefusedInFrenchAndEverythingStays)
+{
+    state.importPicture(diagonal(200, 120));
+    state.keepProportions = true; // a fit of its own
+    state.convert();
+    const auto before = kept();
+    for (const auto &[name, size] : kRefused) {
+        SCOPED_TRACE(name.toStdString());
+        dialogs.messages.clear();
+        window.openFile(kData + name);
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        const QString text = dialogs.messages[0].text;
+        EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Exclamation);
+        EXPECT_TRUE(text.contains(name) && text.contains(QRegularExpression("^(Impossible de lire l'image|L'image)"))
+                    && !text.contains(QRegularExpression("Unable|Unsupported"))) << text.toStdString();
+        EXPECT_EQ(text.contains(QStringLiteral("trop grande (") + size), size != nullptr) << text.toStdString();
+        EXPECT_TRUE(kept() == before);
+        state.convert(); // converting again starts from the same source
+        EXPECT_TRUE(kept() == before);
+    }
+}
+
+// A pasted or dropped picture beyond the limit is refused in French before its
+// RGB32 copy is made; at the limit it comes in.
+TEST_F(Window, PastedPicturesBeyondTheLimitAreRefused)
+{
+    const auto before = kept();
+    QImage huge(10001, 10000, QImage::Format_Mono); // 12.5 MB here, 400 MB in RGB32
+    huge.fill(0);
+    window.importPicture(huge);
+    QGuiApplication::clipboard()->setImage(huge);
+    window.pasteClipboard();
+    QGuiApplication::clipboard()->clear();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    for (const auto &m : dialogs.messages)
+        EXPECT_TRUE(m.text.contains("10001 x 10000") && m.text.contains("trop grande")) << m.text.toStdString();
+    EXPECT_TRUE(kept() == before);
+    state.importPicture(QImage(5000, 5000, QImage::Format_Mono));
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(state.source.size(), QSize(5000, 5000));
+}
+
+// A JPEG cut short opens with what could be decoded, and the person is told so;
+// the command line converts it with the remark and a success status.
+TEST_F(Window, ATruncatedJpegOpensInPart)
+{
+    window.openFile(kData + "whole.jpg");
+    const QImage whole = state.source.image().copy(0, 0, 400, 40);
+    window.openFile(kData + "truncated.jpg");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains("truncated.jpg") && dialogs.messages[0].text.contains("abîmée ou incomplète"));
+    ASSERT_EQ(state.source.size(), QSize(400, 300));
+    EXPECT_TRUE(sameImage(whole, state.source.image().copy(0, 0, 400, 40)));
+    const CommandRun run = runCommandLine({"convertir", "-o", file("coupee.89i"), kData + "truncated.jpg"});
+    EXPECT_TRUE(run.status == CommandLine::Success && run.err.contains("abîmée ou incomplète")) << run.err.toStdString();
+    EXPECT_EQ(readFile(file("coupee.89i")).size(), 2095);
+}
+
+// In a process of its own each picture costs less than 300 MB and ends in time;
+// a pipe under a picture's name is refused without blocking, as a folder is.
+TEST(HostilePictureCost, BoundedMemoryTimeAndNoBlocking)
+{
+    QTemporaryDir dir;
+    QStringList opens = {kData + "truncated.jpg", kData + "largest-allowed.png"};
+    for (const QString packed : {"longest-row.bmp", "widest-column.bmp"}) {
+        writeFile(dir.filePath(packed), qUncompress(readFile(kData + packed + ".qz")));
+        opens << dir.filePath(packed);
+    }
+    for (const QString &file : opens)
+        EXPECT_EQ(convertAlone(file, dir.filePath("sortie.89i")).first, 0) << file.toStdString();
+    for (const auto &[name, size] : kRefused)
+        EXPECT_EQ(convertAlone(kData + name, dir.filePath("sortie.89i")).first, CommandLine::FileFailure) << name.toStdString();
+    rusage children{};
+    getrusage(RUSAGE_CHILDREN, &children); // the largest child so far
+    EXPECT_LT(children.ru_maxrss / 1024, 300);
+    for (const QString name : {"tube.89i", "tube.png"}) {
+        ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath(name)).constData(), 0600), 0);
+        EXPECT_TRUE(convertAlone(dir.filePath(name), dir.filePath("sortie.89i")).second.contains("n'est pas un fichier ordinaire"));
+    }
+    ASSERT_TRUE(QDir(dir.path()).mkdir("dossier.89i"));
+    EXPECT_TRUE(convertAlone(dir.filePath("dossier.89i"), dir.filePath("sortie.89i")).second.contains("c'est un dossier"));
+}
 
 TEST_P(SaveFailure, WindowCommandsLoseNothing)
 {
@@ -141,7 +253,7 @@ TEST_P(SaveFailure, CommandLineLosesNothing)
 INSTANTIATE_TEST_SUITE_P(, SaveFailure, ::testing::ValuesIn(kFailures),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(Save, FolderVanishesBeforeTheWrite)
+TEST_F(Window, AFolderThatVanishesBeforeTheWriteIsSaid)
 {
     // Deletes the folder when the advanced-options warning shows: after the name was chosen, before the write.
     struct : RecordingDialogs
@@ -174,12 +286,10 @@ TEST(SaveFailures, ProgramUnderAFileSizeLimit)
     QTemporaryDir dir;
     writeFile(dir.filePath("ancien.89i"), "ancien 89i");
     ASSERT_TRUE(diagonal(300, 200).save(dir.filePath("photo.png")));
-    QProcess program;
     const rlimit limit{1000, 1000};
-    program.setChildProcessModifier([&] { std::signal(SIGXFSZ, SIG_DFL), setrlimit(RLIMIT_FSIZE, &limit); });
-    program.start(BRIVANE_EXECUTABLE, {"convertir", "-o", dir.filePath("ancien.89i"), dir.filePath("photo.png")});
-    ASSERT_TRUE(program.waitForFinished(60000));
-    EXPECT_TRUE(program.exitStatus() == QProcess::NormalExit && program.exitCode() == CommandLine::FileFailure);
-    EXPECT_TRUE(QString::fromUtf8(program.readAllStandardError()).contains("le fichier dépasse la taille permise"));
+    const auto [status, errors] = convertAlone(dir.filePath("photo.png"), dir.filePath("ancien.89i"),
+                                               [&] { std::signal(SIGXFSZ, SIG_DFL), setrlimit(RLIMIT_FSIZE, &limit); });
+    EXPECT_EQ(status, CommandLine::FileFailure);
+    EXPECT_TRUE(errors.contains("le fichier dépasse la taille permise")) << errors.toStdString();
     EXPECT_EQ(readFile(dir.filePath("ancien.89i")), "ancien 89i");
 }
