@@ -91,7 +91,7 @@ void BM_WindowStart(benchmark::State &state)
         PaintWatch paintWatch;
         form->installEventFilter(&paintWatch);
         form->document.automaticFolder().setProgramFolder(dir.path());
-        form->start(photo);
+        form->start({photo});
         form->show();
         while (!paintWatch.done)
             QApplication::processEvents();
@@ -109,7 +109,7 @@ void BM_SliderRelease(benchmark::State &state)
     QTemporaryDir dir;
     MainPanel form;
     form.document.automaticFolder().setProgramFolder(dir.path());
-    form.start(photoJpeg(dir));
+    form.start({photoJpeg(dir)});
     form.document.keepProportions = state.range(0) != 0;
     form.show();
     QApplication::processEvents();

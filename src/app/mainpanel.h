@@ -45,10 +45,8 @@ public:
     ~MainPanel() override;
 
     // The start-up sequence, run before the window is first shown, with the
-    // command-line text (the arguments without the program's name).
-    void start(const QString &commandLine);
-    // The same from the arguments: several pictures (a file manager's way) open
-    // the first one, and a remark says the others were not opened.
+    // arguments without the program's name: several pictures (a file manager's
+    // way) open the first one, and a remark says the others were not opened.
     void start(const QStringList &arguments);
     // The banner's welcome text.
     static QString welcomeText();

@@ -51,11 +51,6 @@ void MainPanel::start(const QStringList &arguments)
     }
 }
 
-void MainPanel::start(const QString &commandLine)
-{
-    startWith(commandLine.isEmpty() ? QString() : startupSource(commandLine));
-}
-
 void MainPanel::startWith(const QString &source)
 {
     // The program's folder is the state's from its creation.

@@ -204,21 +204,6 @@ void DotMatrix::scrollRight()
     present();
 }
 
-void DotMatrix::scrollLeft()
-{
-    if (m_busy)
-        return;
-    BusyFlag busy(m_busy);
-    if (m_pointer < 2) {
-        emit scrollEnded();
-        // N is read after the handler, which may have laid out another text.
-        m_pointer = int16::checked(columnCount());
-    } else {
-        m_pointer -= 1;
-    }
-    present();
-}
-
 void DotMatrix::setMatrixSize(int columns, bool keepCells)
 {
     const qint64 needed = qint64(columns) + 1;
@@ -245,21 +230,6 @@ void DotMatrix::makeText(const QString &text)
     present();
 }
 
-void DotMatrix::drawText(const QString &text, int x1)
-{
-    int16::checked(x1);
-    const std::vector<int> codes = font5x7::characterCodes(text);
-    for (qint64 i = 1; i <= qint64(codes.size()); ++i)
-        drawGlyph(codes[size_t(i - 1)], int16::checked(x1 + 6 * i - 4), 1);
-    present();
-}
-
-void DotMatrix::drawChar(const QString &character, int x, int y)
-{
-    const int code = font5x7::characterCode(character);
-    drawGlyph(code, int16::checked(x), int16::checked(y));
-}
-
 bool DotMatrix::glyphFits(int x, int y) const
 {
     const qint64 P = m_pixelSize;
@@ -284,23 +254,6 @@ void DotMatrix::drawGlyph(int code, int x, int y)
             if (!fits || k == 4)
                 paintDot(m_pixelSize, int16::checked(qint64(x) + 5), row, false);
         }
-    }
-}
-
-void DotMatrix::addFont(const QStringList &definition)
-{
-    if (definition.isEmpty())
-        throw NumberedError(NumberedError::SubscriptOutOfRange);
-    font5x7::GlyphRows &glyph = m_font.at(size_t(font5x7::characterCode(definition.at(0))));
-    // A missing row is an error on its cells, skipped: they keep their content.
-    for (int r = 1; r <= 7 && r < definition.size(); ++r) {
-        const QString &row = definition.at(r);
-        quint8 bits = 0;
-        for (int k = 0; k < 5; ++k) {
-            if (k < row.size() && row.at(k) == u'1')
-                bits |= quint8(0x10 >> k);
-        }
-        glyph[size_t(r - 1)] = bits;
     }
 }
 

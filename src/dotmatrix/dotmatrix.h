@@ -89,11 +89,10 @@ public:
     // Sets the pointer (no range check) and repaints columns 1 to N - 1 of the
     // buffer; the display is not updated.
     void setPointer(int value);
-    // One scroll step: the pointer moves forward (right) or back (left) and the
-    // display follows; past either end it wraps round and scrollEnded is emitted,
-    // before the display changes. A step asked for while one runs is ignored.
+    // One scroll step: the pointer moves forward (right) and the display follows;
+    // past the end it wraps round and scrollEnded is emitted, before the display
+    // changes. A step asked for while one runs is ignored.
     void scrollRight();
-    void scrollLeft();
 
     // Sets N; grows the grid so that column N + 1 exists (it never shrinks);
     // clears columns 1 to N unless keepCells; shows the result.
@@ -101,15 +100,6 @@ public:
 
     // Lays the text out over a grid of 6 columns per character and shows it.
     void makeText(const QString &text);
-    // Draws the text from column x1 + 2 into the existing grid and shows it.
-    void drawText(const QString &text, int x1);
-    // Paints one glyph and its spacing column at column x, row y; the display is
-    // not updated. InvalidArgument for an empty text.
-    void drawChar(const QString &character, int x, int y);
-    // Defines the glyph named by the first character of element 0 from the rows
-    // in elements 1 to 7 ("1" lights a dot). Missing elements leave their rows as
-    // they were; an empty list or element 0 fails before any cell changes.
-    void addFont(const QStringList &definition);
 
     // Paints or clears the dot at column x, row y at size p and sets its cell; the
     // display is not updated. A cell outside the grid fails with SubscriptOutOfRange

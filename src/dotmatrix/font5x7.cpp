@@ -144,13 +144,6 @@ std::span<const BuiltInGlyph> builtInGlyphs()
     return kGlyphs;
 }
 
-int characterCode(const QString &text)
-{
-    if (text.isEmpty())
-        throw NumberedError(NumberedError::InvalidArgument);
-    return characterCodes(text.left(2)).front();
-}
-
 std::vector<int> characterCodes(const QString &text)
 {
     std::vector<int> codes;

@@ -26,13 +26,9 @@ std::span<const BuiltInGlyph> builtInGlyphs();
 // undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the control characters of
 // the same number, as on Windows.
 //
-// The character code of the first character of text. A character that the code
-// page cannot represent takes the code of "?" (63), the byte Windows substitutes.
-// Throws NumberedError::InvalidArgument for an empty text.
-int characterCode(const QString &text);
-
 // The character code of each character of text, in order (a pair of surrogates
-// is one character).
+// is one character). A character that the code page cannot represent takes the
+// code of "?" (63), the byte Windows substitutes.
 std::vector<int> characterCodes(const QString &text);
 
 } // namespace font5x7

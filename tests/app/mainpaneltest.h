@@ -13,13 +13,13 @@
 #include <QTest>
 #include <QtWidgets>
 
-// The main window as the program shows it, started with a command line (a list or one
-// string), its folder a temporary one, active with the canvas focused (unless the
+// The main window as the program shows it, started with the command line's arguments,
+// its folder a temporary one, active with the canvas focused (unless the
 // start-up focus is wanted), the dialogs recorded.
 class MainPanelTest : public ::testing::Test
 {
 protected:
-    template <class Arguments> void open(const Arguments &arguments, bool focusCanvas = true)
+    void open(const QStringList &arguments, bool focusCanvas = true)
     {
         mainWindow.reset(); // one main window at a time
         f = new MainPanel;

@@ -15,21 +15,21 @@ TEST_F(MainPanelTest, StartsFromTheCommandLineOrTheClipboard)
     writeFile(folder.filePath(QStringLiteral("abimee.jpg")), "pas une image");
     const QString path = writePicture(halfBlack(320, 200), QStringLiteral("une image.png"));
     QGuiApplication::clipboard()->setImage(halfBlack(640, 400));
-    const std::tuple<QStringList, bool, bool, const char *> cases[] = { // arguments, as one line, black, message
-        {{path}, true, true, nullptr}, // blanks and all, without quotes
-        {{u'"' + path + u'"'}, true, true, nullptr},
-        {{QStringLiteral("a\"b.png")}, true, false, "Le fichier \"b.pn est introuvable"},
-        {{QStringLiteral("\"")}, true, true, nullptr}, // nothing left: the clipboard's
-        {path.split(u' '), false, true, nullptr}, // a path in pieces opens whole
-        {{QStringLiteral("absent.png"), path, QStringLiteral("b.png")}, false, true,
+    const std::tuple<QStringList, bool, const char *> cases[] = { // arguments, black, message
+        {{path}, true, nullptr}, // blanks and all, without quotes
+        {{u'"' + path + u'"'}, true, nullptr},
+        {{QStringLiteral("a\"b.png")}, false, "Le fichier \"b.pn est introuvable"},
+        {{QStringLiteral("\"")}, true, nullptr}, // nothing left: the clipboard's
+        {path.split(u' '), true, nullptr}, // a path in pieces opens whole
+        {{QStringLiteral("absent.png"), path, QStringLiteral("b.png")}, true,
          "Une seule image s'ouvre à la fois ; ces fichiers n'ont pas été ouverts : absent.png, "},
-        {{folder.filePath(QStringLiteral("abimee.jpg"))}, true, false, "Impossible de lire l'image "}, // a white source
-        {{}, true, true, nullptr}, // no picture: the clipboard's
+        {{folder.filePath(QStringLiteral("abimee.jpg"))}, false, "Impossible de lire l'image "}, // a white source
+        {{}, true, nullptr}, // no picture: the clipboard's
     };
-    for (const auto &[arguments, line, black, message] : cases) {
+    for (const auto &[arguments, black, message] : cases) {
         SCOPED_TRACE(arguments.join(u'|').toStdString());
         dialogs.messages.clear();
-        line ? open(arguments.join(u' ')) : open(arguments);
+        open(arguments);
         const QImage expected = black ? screenPicture(true) : blackAt({160, 100}, {});
         EXPECT_TRUE(sameImage(expected, f->document.preview.image()) && sameImage(expected, f->document.work.image()));
         EXPECT_EQ(dialogs.messages.size(), message ? 1u : 0u);
