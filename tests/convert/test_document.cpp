@@ -4,6 +4,7 @@
 #include "support/files.h"
 #include "support/imagediff.h"
 
+#include <QCryptographicHash>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -190,4 +191,28 @@ TEST_F(DocumentTest, AutomaticSaveAndFallbackFolder)
     EXPECT_EQ(error, QStringLiteral("Impossible de créer le dossier %1 pour y enregistrer fig0000.89i.")
                          .arg(QDir::toNativeSeparators(path("fichier/Brivane"))));
     EXPECT_EQ(blocked.nextName + ' ' + blocked.variableName, QStringLiteral("fig0000 fig0000"));
+}
+
+// The threshold and simple methods write the same files as ever, whatever the tone
+// curve: checksums of a real photograph's .89i bytes under varied settings.
+TEST_F(DocumentTest, ThresholdMethodFilesUnchanged)
+{
+    using monochrome::Dithering;
+    ASSERT_TRUE(state.open(QStringLiteral(BRIVANE_TEST_DATA "/../../docs/photos/chelsea.jpg")));
+    const std::tuple<Settings, bool, QSize, const char *> cases[] = {
+        {{0, false, false, Dithering::None, Reduction::Mean}, false, {160, 100}, "19b168d9fc3f2062"},
+        {{-20, false, true, Dithering::None, Reduction::Mean, 1.0}, false, {160, 100}, "8330a718249e8bec"},
+        {{17, false, false, Dithering::None, Reduction::And, 1.3}, true, {160, 100}, "74ed5c736ac56c3c"},
+        {{33, false, false, Dithering::None, Reduction::Mean, 2.2}, true, {96, 60}, "391181906d986f4a"},
+        {{5, true, true, Dithering::FloydSteinberg, Reduction::Mean, 1.0}, false, {160, 100}, "3f892cc11f75bd91"},
+    };
+    for (const auto &[settings, keep, size, checksum] : cases) {
+        state.settings = settings;
+        state.keepProportions = keep;
+        state.outputWidth = size.width(), state.outputHeight = size.height();
+        state.changeReduction(settings.reduction);
+        ASSERT_TRUE(state.writeFittedPicture(path("chat.89i"), "zfig", "chat"));
+        const QByteArray sum = QCryptographicHash::hash(readFile(path("chat.89i")), QCryptographicHash::Sha1).toHex();
+        EXPECT_EQ(sum.left(16).toStdString(), checksum) << settings.level;
+    }
 }
