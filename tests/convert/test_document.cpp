@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include <future>
+
 namespace {
 
 // White, with black in the rectangle.
@@ -215,4 +217,54 @@ TEST_F(DocumentTest, ThresholdMethodFilesUnchanged)
         const QByteArray sum = QCryptographicHash::hash(readFile(path("chat.89i")), QCryptographicHash::Sha1).toHex();
         EXPECT_EQ(sum.left(16).toStdString(), checksum) << settings.level;
     }
+}
+
+// convertedWith() makes what converting with those settings makes, on every fit path
+// (the preview, a preview of another reduction, the source with its proportions),
+// from worker threads at once, and leaves the document as it was. A pale picture
+// gets its darks back from "Contraste automatique".
+TEST_F(DocumentTest, ConvertedWithLeavesTheDocumentAlone)
+{
+    using monochrome::Dithering;
+    state.importPicture(photo(300, 170));
+    state.outputWidth = 96, state.outputHeight = 60;
+    state.convert();
+    const auto before = pictures();
+    const Settings current = state.settings;
+    const std::pair<bool, Settings> cases[] = {
+        {false, {.dithering = Dithering::Optimal}},
+        {false, {.reduction = Reduction::And, .autoContrast = true}},
+        {true, {.level = 10, .dithering = Dithering::BlueNoise, .toneCurve = 1}},
+        {true, {.simpleMethod = true, .dithering = Dithering::Atkinson, .autoContrast = true}},
+    };
+    for (const auto &[keep, settings] : cases) {
+        state.keepProportions = keep;
+        std::vector<std::future<QImage>> made;
+        for (int i = 0; i < 3; ++i)
+            made.push_back(std::async(std::launch::async, [&, s = settings] { return state.convertedWith(s); }));
+        Document other(dir.path());
+        other.importPicture(photo(300, 170));
+        other.outputWidth = 96, other.outputHeight = 60, other.keepProportions = keep;
+        other.settings = settings;
+        other.changeReduction(settings.reduction);
+        for (auto &picture : made)
+            EXPECT_TRUE(sameImage(other.work.image(), picture.get())) << keep << int(settings.dithering);
+        EXPECT_TRUE(pictures() == before && state.settings == current);
+    }
+
+    QImage pale = photo(160, 100);
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 160; ++x)
+            pale.setPixel(x, y, 0x010101u * (200 + qGray(pale.pixel(x, y)) / 5));
+    state.importPicture(pale);
+    state.outputWidth = 160, state.outputHeight = 100;
+    const auto whiteShare = [&](bool autoContrast) {
+        const QImage picture = state.convertedWith({.dithering = Dithering::FloydSteinberg, .autoContrast = autoContrast});
+        int white = 0;
+        for (int i = 0; i < 160 * 100; ++i)
+            white += picture.pixel(i % 160, i / 160) == kWhite;
+        return white / 16000.0;
+    };
+    EXPECT_GT(whiteShare(false), 0.75);
+    EXPECT_LT(whiteShare(true), 0.5);
 }
