@@ -53,25 +53,25 @@ struct OptionTable
     QCommandLineOption dithering{QStringLiteral("tramage"),
                                  QStringLiteral("rend les demi-teintes des photos par des points\n"
                                                 "(sans tramage par défaut) :\n"
-                                                "floyd-steinberg   diffusion d'erreur, le classique\n"
-                                                "atkinson          plus clair, ombres et lumières nettes\n"
-                                                "jarvis            diffusion sur deux rangs, plus douce\n"
-                                                "stucki            comme jarvis, un peu plus nette\n"
+                                                "floyd-steinberg   net, le bon choix pour les photos\n"
+                                                "atkinson          contrasté, aplats propres (dessins)\n"
+                                                "bayer             trame régulière 8 x 8, aspect rétro\n"
+                                                "jarvis            dégradés doux, détails plus flous\n"
+                                                "stucki            comme jarvis, un peu plus net\n"
                                                 "sierra            entre floyd-steinberg et jarvis\n"
-                                                "bayer             matrice 8 x 8, motif régulier\n"
                                                 "bruit-bleu        points épars sans motif visible\n"
-                                                "optimal           le plus fidèle, le plus lent ; choisit\n"
+                                                "optimal           le plus fidèle, plus lent ; choisit\n"
                                                 "                  lui-même ses tons"),
                                  QStringLiteral("METHODE")};
     QCommandLineOption tones{QStringLiteral("tons"),
                              QStringLiteral("rendu des tons du tramage, de 1 (lumière exacte)\n"
-                                            "à 2.2 (ombres détaillées) ; %1 par défaut")
-                                 .arg(monochrome::kDefaultToneCurve),
+                                            "à 2,2 (ombres détaillées) ; %1 par défaut")
+                                 .arg(QString::number(monochrome::kDefaultToneCurve).replace(u'.', u',')),
                              QStringLiteral("G")};
     QCommandLineOption contrast{QStringLiteral("contraste"),
-                                QStringLiteral("auto : étire les tons avant la conversion, les\n"
+                                QStringLiteral("auto : étire les tons avant toute méthode, les\n"
                                                "0,5 % de pixels les plus sombres en noir, les\n"
-                                               "0,5 % les plus clairs en blanc"),
+                                               "0,5 % les plus clairs en blanc (sans par défaut)"),
                                 QStringLiteral("auto")};
     QCommandLineOption invertColours{QStringLiteral("inverser"),
                                      QStringLiteral("« Inverser les couleurs »")};

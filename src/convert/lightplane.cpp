@@ -60,10 +60,10 @@ double levelled(double light, int level)
 
 LightPlane toned(const LightPlane &light, double curve, int level)
 {
-    const double exponent = 1 / std::clamp(curve, kExactLight, kDetailedShadows);
+    const float exponent = float(1 / std::clamp(curve, kExactLight, kDetailedShadows));
     LightPlane plane(light.width(), light.height());
     for (std::size_t i = 0; i < light.size(); ++i)
-        plane[i] = float(levelled(std::pow(std::clamp(double(light[i]), 0.0, 1.0), exponent), level));
+        plane[i] = float(levelled(std::pow(std::clamp(light[i], 0.0f, 1.0f), exponent), level));
     return plane;
 }
 
