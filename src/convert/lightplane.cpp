@@ -60,7 +60,9 @@ double levelled(double light, int level)
 
 LightPlane toned(const LightPlane &light, double curve, int level)
 {
-    const float exponent = float(1 / std::clamp(curve, kExactLight, kDetailedShadows));
+    // A curve that is no number (never from the controls) gets the default one.
+    const double g = std::isnan(curve) ? kDefaultToneCurve : std::clamp(curve, kExactLight, kDetailedShadows);
+    const float exponent = float(1 / g);
     LightPlane plane(light.width(), light.height());
     for (std::size_t i = 0; i < light.size(); ++i)
         plane[i] = float(levelled(std::pow(std::clamp(light[i], 0.0f, 1.0f), exponent), level));
