@@ -60,8 +60,8 @@ Converted ConvertCommand::convert(const QString &source, const ConvertOptions &o
         state.outputWidth = options.width;
         state.outputHeight = options.height;
         state.keepProportions = options.keepProportions;
-        state.settings = {options.level, options.simpleMethod, options.invertColours, options.dithering,
-                          options.reduction};
+        state.settings = {options.level,     options.simpleMethod, options.invertColours, options.dithering,
+                          options.reduction, options.toneCurve,    options.autoContrast};
         if (!state.open(source, &result.error, &result.warning))
             return result;
         // A calculator picture is already black and white; converting it would

@@ -7,6 +7,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTextStream>
 #include <QThread>
 
@@ -50,10 +51,28 @@ struct OptionTable
                                             "mieux les gris foncés des gris clairs de l'image"),
                              QStringLiteral("N")};
     QCommandLineOption dithering{QStringLiteral("tramage"),
-                                 QStringLiteral("diffuse l'erreur de seuil pour rendre les\n"
-                                                "demi-teintes des photos : floyd-steinberg,\n"
-                                                "atkinson ou bayer (sans tramage par défaut)"),
+                                 QStringLiteral("rend les demi-teintes des photos par des points\n"
+                                                "(sans tramage par défaut) :\n"
+                                                "floyd-steinberg   net, le bon choix pour les photos\n"
+                                                "atkinson          contrasté, aplats propres (dessins)\n"
+                                                "bayer             trame régulière 8 x 8, aspect rétro\n"
+                                                "jarvis            dégradés doux, détails plus flous\n"
+                                                "stucki            comme jarvis, un peu plus net\n"
+                                                "sierra            entre floyd-steinberg et jarvis\n"
+                                                "bruit-bleu        points épars sans motif visible\n"
+                                                "optimal           le plus fidèle, plus lent ; choisit\n"
+                                                "                  lui-même ses tons"),
                                  QStringLiteral("METHODE")};
+    QCommandLineOption tones{QStringLiteral("tons"),
+                             QStringLiteral("rendu des tons du tramage, de 1 (lumière exacte)\n"
+                                            "à 2,2 (ombres détaillées) ; %1 par défaut")
+                                 .arg(QString::number(monochrome::kDefaultToneCurve).replace(u'.', u',')),
+                             QStringLiteral("G")};
+    QCommandLineOption contrast{QStringLiteral("contraste"),
+                                QStringLiteral("auto : étire les tons avant toute méthode, les\n"
+                                               "0,5 % de pixels les plus sombres en noir, les\n"
+                                               "0,5 % les plus clairs en blanc (sans par défaut)"),
+                                QStringLiteral("auto")};
     QCommandLineOption invertColours{QStringLiteral("inverser"),
                                      QStringLiteral("« Inverser les couleurs »")};
     QCommandLineOption calculatorFolder{QStringLiteral("dossier"),
@@ -78,9 +97,9 @@ struct OptionTable
 
     QList<QCommandLineOption> all() const
     {
-        return {output,        width,            height,       keepProportions, reduction,
-                simpleMethod,  level,            dithering,    invertColours,   calculatorFolder,
-                variableName,  tasks,            help};
+        return {output,    width,         height,        keepProportions,  reduction, simpleMethod,
+                level,     dithering,     tones,         contrast,         invertColours,
+                calculatorFolder,         variableName,  tasks,            help};
     }
 };
 
@@ -121,6 +140,19 @@ std::optional<int> integerValue(const QString &text, int min, int max)
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
     if (!ok || value < min || value > max)
+        return std::nullopt;
+    return value;
+}
+
+// A tone curve from 1 to 2.2, its decimals after '.' or ','; or nothing.
+std::optional<double> toneCurveValue(QString text)
+{
+    text = text.trimmed().replace(u',', u'.');
+    static const QRegularExpression decimal(QStringLiteral("^[0-9]+(\\.[0-9]+)?$"));
+    if (!decimal.match(text).hasMatch())
+        return std::nullopt;
+    const double value = text.toDouble();
+    if (value < monochrome::kExactLight || value > monochrome::kDetailedShadows)
         return std::nullopt;
     return value;
 }
@@ -169,10 +201,27 @@ std::optional<ConvertOptions> parseConvertOptions(const QStringList &arguments, 
                               .arg(parser.value(p.level)));
     if (parser.isSet(p.dithering)) {
         const auto method = monochrome::ditheringFromName(parser.value(p.dithering));
-        if (!method)
-            return usageError(QStringLiteral("--tramage attend floyd-steinberg, atkinson ou bayer, pas « %1 ».")
-                                  .arg(parser.value(p.dithering)));
+        if (!method) {
+            QStringList names;
+            for (const monochrome::Dithering m : monochrome::kDitheringMethods)
+                names << monochrome::ditheringName(m);
+            return usageError(QStringLiteral("--tramage attend %1 ou %2, pas « %3 ».")
+                                  .arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last(),
+                                       parser.value(p.dithering)));
+        }
         options.dithering = *method;
+    }
+    if (parser.isSet(p.tones)) {
+        const auto curve = toneCurveValue(parser.value(p.tones));
+        if (!curve)
+            return usageError(QStringLiteral("--tons attend un nombre de 1 à 2,2 (1,3 ou 1.3 par exemple), "
+                                             "pas « %1 ».").arg(parser.value(p.tones)));
+        options.toneCurve = *curve;
+    }
+    if (parser.isSet(p.contrast)) {
+        if (parser.value(p.contrast) != QLatin1String("auto"))
+            return usageError(QStringLiteral("--contraste attend auto, pas « %1 ».").arg(parser.value(p.contrast)));
+        options.autoContrast = true;
     }
     if (parser.isSet(p.reduction)) {
         const QString mode = parser.value(p.reduction);

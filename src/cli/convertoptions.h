@@ -18,6 +18,8 @@ struct ConvertOptions
     int level = 0;
     bool automaticLevel = false; // "--niveau auto": Otsu's level of each picture
     monochrome::Dithering dithering = monochrome::Dithering::None;
+    double toneCurve = monochrome::kDefaultToneCurve; // "--tons G"
+    bool autoContrast = false;                        // "--contraste auto"
     bool keepProportions = false;
     Reduction reduction = Reduction::Mean;
     bool simpleMethod = false;

@@ -1,19 +1,23 @@
 #include "dithering.h"
 
-#include "monochrome.h"
+#include "convert/bluenoise.h"
+#include "convert/errordiffusion.h"
+#include "convert/lightplane.h"
+#include "convert/monochrome.h"
+#include "convert/optimal.h"
 #include "platform/colour.h"
 
 #include <QImage>
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <vector>
 
 namespace monochrome {
 namespace {
 
 constexpr int kSums = 3 * 255 + 1;
-constexpr int kDarkest = 127; // the last tone that renders black
 
 // The standard 8 x 8 ordered-dither matrix, [row][column].
 constexpr std::array<std::array<int, 8>, 8> kBayer{{
@@ -32,20 +36,6 @@ int colourSum(QRgb c)
     return int((c >> 16) & 0xFF) + int((c >> 8) & 0xFF) + int(c & 0xFF);
 }
 
-// Indexed by red + green + blue: the per-pixel work is one lookup.
-using SumTable = std::array<int, kSums>;
-
-SumTable toneTable(int level)
-{
-    std::array<int, 256> ofGrey{};
-    for (int g = 0; g < 256; ++g)
-        ofGrey[g] = tone(g, level);
-    SumTable table{};
-    for (int sum = 0; sum < kSums; ++sum)
-        table[sum] = ofGrey[(sum + 1) / 3];
-    return table;
-}
-
 // The colours a black and a white decision take, inversion included.
 struct Colours
 {
@@ -53,116 +43,27 @@ struct Colours
     QRgb light;
 };
 
-// One row of error diffusion, scanned in direction Dir (+1 or -1). The error for
-// the next pixel of the row stays in a register: it is the only chain from one
-// pixel to the next. Rows below take theirs in buffers with spare cells at both
-// ends for the shares that leave the area.
-template <int Dir>
-void floydSteinbergRow(QRgb *line, int width, const SumTable &tones, Colours colours, const int *here,
-                       int *below)
+// An ordered dither on a size x size matrix of ranks 0 .. size^2 - 1 (row after
+// row), tiled from the plane's corner: white when the light is at least
+// (rank + 1/2) / size^2, so the cells share the tones evenly.
+Dots ordered(const LightPlane &light, const int *ranks, int size)
 {
-    int ahead = 0;
-    for (int n = 0, i = Dir > 0 ? 0 : width - 1; n < width; ++n, i += Dir) {
-        const int value = tones[colourSum(line[i])] + here[i] + ahead;
-        const bool dark = value <= kDarkest;
-        line[i] = dark ? colours.dark : colours.light;
-        const int error = dark ? value : value - 255;
-        // Arithmetic shifts round down; the last share takes what they leave.
-        ahead = (error * 7) >> 4;
-        const int behindBelow = (error * 3) >> 4;
-        const int under = (error * 5) >> 4;
-        below[i - Dir] += behindBelow;
-        below[i] += under;
-        below[i + Dir] += error - ahead - behindBelow - under;
-    }
-}
-
-template <int Dir>
-void atkinsonRow(QRgb *line, int width, const SumTable &tones, Colours colours, const int *here,
-                 int *below, int *farBelow)
-{
-    int next = 0;
-    int afterNext = 0;
-    for (int n = 0, i = Dir > 0 ? 0 : width - 1; n < width; ++n, i += Dir) {
-        const int value = tones[colourSum(line[i])] + here[i] + next;
-        const bool dark = value <= kDarkest;
-        line[i] = dark ? colours.dark : colours.light;
-        const int share = (dark ? value : value - 255) / 8;
-        next = afterNext + share;
-        afterNext = share;
-        below[i - Dir] += share;
-        below[i] += share;
-        below[i + Dir] += share;
-        farBelow[i] += share;
-    }
-}
-
-// Serpentine scan of the area: even rows left to right, odd rows right to left.
-// Rows counts the error buffers the method needs: the row itself and those below.
-template <int Rows, class Row>
-void diffuse(QImage &image, const QRect &zone, Row row)
-{
-    constexpr int kMargin = 2;
-    const int stride = zone.width() + 2 * kMargin;
-    std::vector<int> errors(static_cast<std::size_t>(Rows * stride), 0);
-    int *rows[Rows];
-    for (int r = 0; r < Rows; ++r)
-        rows[r] = errors.data() + r * stride + kMargin;
-    for (int r = 0; r < zone.height(); ++r) {
-        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(zone.top() + r)) + zone.left();
-        row(line, r % 2 == 0, rows);
-        // The finished row, cleared, becomes the farthest one.
-        int *done = rows[0];
-        std::fill(done - kMargin, done - kMargin + stride, 0);
-        std::rotate(rows, rows + 1, rows + Rows);
-    }
-}
-
-void floydSteinberg(QImage &image, const QRect &zone, const SumTable &tones, Colours colours)
-{
-    const int width = zone.width();
-    diffuse<2>(image, zone, [&](QRgb *line, bool forward, int **rows) {
-        if (forward)
-            floydSteinbergRow<1>(line, width, tones, colours, rows[0], rows[1]);
-        else
-            floydSteinbergRow<-1>(line, width, tones, colours, rows[0], rows[1]);
-    });
-}
-
-void atkinson(QImage &image, const QRect &zone, const SumTable &tones, Colours colours)
-{
-    const int width = zone.width();
-    diffuse<3>(image, zone, [&](QRgb *line, bool forward, int **rows) {
-        if (forward)
-            atkinsonRow<1>(line, width, tones, colours, rows[0], rows[1], rows[2]);
-        else
-            atkinsonRow<-1>(line, width, tones, colours, rows[0], rows[1], rows[2]);
-    });
-}
-
-void ordered(QImage &image, const QRect &zone, const SumTable &tones, Colours colours)
-{
-    // 128 * tone < 255 * (2M + 1) never meets equality: it is tone < ceil(255 * (2M + 1) / 128).
-    // Tones never fall as the colour sum grows, so each cell's test becomes "sum below a
-    // bound", and the bounds of one row of the matrix, repeated across the area, make the
-    // loop over the pixels a plain comparison.
-    const int width = zone.width();
-    std::vector<int> bounds(static_cast<std::size_t>(8 * width));
-    for (int y = 0; y < 8; ++y) {
-        std::array<int, 8> cells{};
-        for (int x = 0; x < 8; ++x) {
-            const int toneBound = (255 * (2 * kBayer[y][x] + 1) + 127) / 128;
-            cells[x] = int(std::lower_bound(tones.begin(), tones.end(), toneBound) - tones.begin());
+    Dots dots(light.size());
+    const float cells = float(size * size);
+    for (int y = 0; y < light.height(); ++y)
+        for (int x = 0; x < light.width(); ++x) {
+            const std::size_t i = std::size_t(y) * std::size_t(light.width()) + std::size_t(x);
+            dots[i] = light[i] * cells >= float(ranks[(y % size) * size + x % size]) + 0.5f;
         }
-        for (int i = 0; i < width; ++i)
-            bounds[std::size_t(y * width + i)] = cells[i % 8];
-    }
-    for (int r = 0; r < zone.height(); ++r) {
-        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(zone.top() + r)) + zone.left();
-        const int *bound = bounds.data() + (r % 8) * width;
-        for (int i = 0; i < width; ++i)
-            line[i] = colourSum(line[i]) < bound[i] ? colours.dark : colours.light;
-    }
+    return dots;
+}
+
+Dots bayer(const LightPlane &light)
+{
+    std::array<int, 64> ranks{};
+    for (int i = 0; i < 64; ++i)
+        ranks[std::size_t(i)] = kBayer[std::size_t(i / 8)][std::size_t(i % 8)];
+    return ordered(light, ranks.data(), 8);
 }
 
 // The plain grey-level rule on every pixel outside zone.
@@ -185,6 +86,18 @@ void thresholdOutside(QImage &image, const QRect &zone, int level, Colours colou
             apply(line + zone.left() + zone.width(), line + image.width());
         }
     }
+}
+
+Dots dotsOf(const LightPlane &light, int level, Dithering method, double toneCurve)
+{
+    if (method == Dithering::Optimal)
+        return optimalDots(light, level);
+    const LightPlane target = toned(light, toneCurve, level);
+    if (method == Dithering::Bayer)
+        return bayer(target);
+    if (method == Dithering::BlueNoise)
+        return ordered(target, blueNoiseMatrix().data(), kBlueNoiseSize);
+    return diffuseError(target, method);
 }
 
 } // namespace
@@ -222,20 +135,8 @@ std::optional<Dithering> ditheringFromName(const QString &name)
     return std::nullopt;
 }
 
-int tone(int grey, int level)
-{
-    level = std::clamp(level, -50, 50);
-    // Grey 0..t onto tones 0..127.5 and t..255 onto 127.5..255, both linearly.
-    if (100 * grey <= 255 * (level + 50))
-        return grey == 0 ? 0 : 50 * grey / (50 + level); // rounded down: stays <= 127
-    const int over = 50 - level;                        // > 0 here: level 50 has no grey above t
-    return (50 * grey - 255 * level + over - 1) / over; // rounded up: stays >= 128
-}
-
 void dither(QImage &image, const QRect &zone, int level, bool invert, Dithering method, double toneCurve)
 {
-    Q_UNUSED(toneCurve); // TODO(issue 22): the tone curve
-
     if (method == Dithering::None) {
         threshold(image, level, invert);
         return;
@@ -244,33 +145,50 @@ void dither(QImage &image, const QRect &zone, int level, bool invert, Dithering 
     const Colours colours = invert ? Colours{kWhite, kBlack} : Colours{kBlack, kWhite};
     if (area != image.rect())
         thresholdOutside(image, area, level, colours);
-    if (!area.isEmpty()) {
-        const SumTable tones = toneTable(level);
-        switch (method) {
-        case Dithering::FloydSteinberg:
-        case Dithering::JarvisJudiceNinke: // TODO(issue 22): their own kernels
-        case Dithering::Stucki:
-        case Dithering::Sierra:
-        case Dithering::BlueNoise:
-        case Dithering::Optimal:
-            floydSteinberg(image, area, tones, colours);
-            break;
-        case Dithering::Atkinson:
-            atkinson(image, area, tones, colours);
-            break;
-        case Dithering::Bayer:
-            ordered(image, area, tones, colours);
-            break;
-        case Dithering::None:
-            break;
-        }
+    if (area.isEmpty())
+        return;
+    const Dots dots = dotsOf(luminance(image, area), level, method, toneCurve);
+    const std::uint8_t *dot = dots.data();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x)
+            line[x] = *dot++ ? colours.light : colours.dark;
     }
 }
 
-void stretchContrast(QImage &image, const QRect &area)
+void stretchContrast(QImage &image, const QRect &zone)
 {
-    Q_UNUSED(image); // TODO(issue 22)
-    Q_UNUSED(area);
+    const QRect area = zone.intersected(image.rect());
+    if (area.isEmpty())
+        return;
+    // The luma of each pixel, its code values weighted as the luminance weighs light.
+    const auto luma = [](QRgb c) { return int(std::lround(0.2126 * qRed(c) + 0.7152 * qGreen(c) + 0.0722 * qBlue(c))); };
+    std::array<qint64, 256> histogram{};
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++histogram[std::size_t(luma(line[x]))];
+    }
+    // The darkest 0.5 % at or below low, the lightest 0.5 % at or above high.
+    const qint64 tail = std::max<qint64>(1, qint64(area.width()) * area.height() / 200);
+    int low = 0, high = 255;
+    for (qint64 seen = histogram[0]; seen < tail; seen += histogram[std::size_t(++low)]) {
+    }
+    for (qint64 seen = histogram[255]; seen < tail; seen += histogram[std::size_t(--high)]) {
+    }
+    if (high <= low)
+        return; // a single tone: nothing to stretch
+    // One linear map of every channel, low onto 0 and high onto 255.
+    std::array<int, 256> map{};
+    for (int v = 0; v < 256; ++v)
+        map[std::size_t(v)] = std::clamp(int(std::lround(255.0 * (v - low) / (high - low))), 0, 255);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb c = line[x];
+            line[x] = qRgba(map[std::size_t(qRed(c))], map[std::size_t(qGreen(c))], map[std::size_t(qBlue(c))], qAlpha(c));
+        }
+    }
 }
 
 } // namespace monochrome

@@ -26,6 +26,18 @@ QRect calculatorPictureFit(QSize fileSize)
                  std::clamp(fileSize.height(), 0, Document::kScreenHeight));
 }
 
+// The chosen method on the fitted picture, after the automatic contrast when chosen.
+void convertFitted(QImage &picture, const QRect &fit, const Settings &settings)
+{
+    if (settings.autoContrast)
+        monochrome::stretchContrast(picture, fit);
+    if (settings.simpleMethod)
+        monochrome::everyNonWhiteBlack(picture);
+    else
+        monochrome::dither(picture, fit, settings.level, settings.invertColours, settings.dithering,
+                           settings.toneCurve);
+}
+
 } // namespace
 
 Document::Document(QObject *parent)
@@ -157,19 +169,34 @@ bool Document::importPicture(const QImage &image, QString *error)
 void Document::stretchSourceIntoPreview()
 {
     stretchBlt(preview.image(), QRect(0, 0, kScreenWidth, kScreenHeight), source.image(), source.rect(), settings.reduction);
+    m_previewReduction = settings.reduction;
     preview.refresh();
 }
 
 void Document::fitSource()
 {
-    m_fit = QRect(0, 0, outputWidth, outputHeight);
-    m_area = m_fit.size();
-    work.cls();
+    work.cls(); // the print position too
+    m_fit = fitInto(work.image(), settings.reduction);
+    m_area = QSize(outputWidth, outputHeight);
+    work.refresh();
+}
+
+QRect Document::fitInto(QImage &picture, Reduction reduction) const
+{
+    QRect fit(0, 0, outputWidth, outputHeight);
+    picture.fill(work.backColor());
     if (!keepProportions) {
-        // From the preview: the source is resampled twice on this path.
-        stretchBlt(work.image(), m_fit, preview.image(), QRect(0, 0, kScreenWidth, kScreenHeight), settings.reduction);
-        work.refresh();
-        return;
+        // From the preview: the source is resampled twice on this path. A preview made
+        // with another reduction is made again, aside.
+        if (reduction == m_previewReduction) {
+            stretchBlt(picture, fit, preview.image(), QRect(0, 0, kScreenWidth, kScreenHeight), reduction);
+        } else {
+            QImage other(kScreenWidth, kScreenHeight, QImage::Format_RGB32);
+            other.fill(preview.backColor());
+            stretchBlt(other, other.rect(), source.image(), source.rect(), reduction);
+            stretchBlt(picture, fit, other, other.rect(), reduction);
+        }
+        return fit;
     }
     const int sw = source.width();
     const int sh = source.height();
@@ -179,16 +206,16 @@ void Document::fitSource()
         // The shortened side keeps at least one pixel, so a thin source stays visible.
         if (rh < rw) {
             const int height = std::max(1, int(outputWidth * (double(sh) / sw)));
-            m_fit.setTop(roundHalfEven(outputHeight / 2.0 - height / 2.0));
-            m_fit.setHeight(height);
+            fit.setTop(roundHalfEven(outputHeight / 2.0 - height / 2.0));
+            fit.setHeight(height);
         } else if (rh > rw) {
             const int width = std::max(1, int(outputHeight * (double(sw) / sh)));
-            m_fit.setLeft(roundHalfEven(outputWidth / 2.0 - width / 2.0));
-            m_fit.setWidth(width);
+            fit.setLeft(roundHalfEven(outputWidth / 2.0 - width / 2.0));
+            fit.setWidth(width);
         }
     }
-    stretchBlt(work.image(), m_fit, source.image(), source.rect(), settings.reduction);
-    work.refresh();
+    stretchBlt(picture, fit, source.image(), source.rect(), reduction);
+    return fit;
 }
 
 void Document::convert()
@@ -201,10 +228,7 @@ void Document::convert()
 void Document::convertPicture()
 {
     fitSource();
-    if (settings.simpleMethod)
-        monochrome::everyNonWhiteBlack(work.image());
-    else
-        monochrome::dither(work.image(), m_fit, settings.level, settings.invertColours, settings.dithering);
+    convertFitted(work.image(), m_fit, settings);
     work.refresh();
     m_pictureSettings = settings;
     emit converted();
@@ -212,8 +236,9 @@ void Document::convertPicture()
 
 QImage Document::convertedWith(const Settings &settings) const
 {
-    Q_UNUSED(settings); // TODO(issue 22)
-    return work.image().copy();
+    QImage picture(work.size(), QImage::Format_RGB32);
+    convertFitted(picture, fitInto(picture, settings.reduction), settings);
+    return picture;
 }
 
 void Document::changeReduction(Reduction reduction)

@@ -21,7 +21,7 @@ struct Settings
     // How every stretch of the source merges a block of pixels when it shrinks: the
     // mean for photographs, the AND for line drawings.
     Reduction reduction = Reduction::Mean;
-    double toneCurve = monochrome::kDetailedShadows; // "Rendu des tons", for dithering
+    double toneCurve = monochrome::kDefaultToneCurve; // "Rendu des tons", for dithering
     bool autoContrast = false;                       // "Contraste automatique"
     bool operator==(const Settings &) const = default;
 };
@@ -108,7 +108,8 @@ public:
 
     // The fit of the source into the work picture at outputWidth x outputHeight.
     void fitSource();
-    // "Convertir": fit, the chosen method, then nextName shows the next automatic name.
+    // "Convertir": fit, the chosen method (after "Contraste automatique" when chosen),
+    // then nextName shows the next automatic name.
     void convert();
     // The fit and the chosen method alone: nextName is left as it is, so the program's
     // folder is not read (the command line names its outputs itself).
@@ -151,10 +152,14 @@ signals:
 
 private:
     void stretchSourceIntoPreview();
+    // The fit of the source at the output size into picture (all background first),
+    // each block merged by reduction: where the fitted picture lies.
+    QRect fitInto(QImage &picture, Reduction reduction) const;
     void showNames();
 
     QRect m_fit{0, 0, kScreenWidth, kScreenHeight};
     QSize m_area{kScreenWidth, kScreenHeight};
     Settings m_pictureSettings; // those of the last conversion
+    Reduction m_previewReduction = Reduction::Mean; // the one the preview was stretched with
     AutomaticFolder m_automaticFolder;
 };

@@ -51,7 +51,13 @@ TEST_F(CommandLineTest, TheProgramsUsageErrorsAndExitCodes)
         {"convertir", 2, "Aucune image"},
         {"convertir --niveau AUTO a.png", 2, "de -50 à 50 ou auto, pas « AUTO »"},
         {"convertir --reduction max a.png", 2, "--reduction attend moyenne ou et, pas « max »"},
-        {"convertir --tramage floyd a.png", 2, "--tramage attend floyd-steinberg, atkinson ou bayer, pas « floyd »"},
+        {"convertir --help", 0, "bruit-bleu        points épars"},
+        {"convertir --help", 0, "--tons G              rendu des tons"},
+        {"convertir --tramage floyd a.png", 2,
+         "--tramage attend floyd-steinberg, atkinson, bayer, jarvis, stucki, sierra, bruit-bleu ou optimal, pas « floyd »"},
+        {"convertir --tons 2.3 a.png", 2, "--tons attend un nombre de 1 à 2,2 (1,3 ou 1.3 par exemple), pas « 2.3 »"},
+        {"convertir --tons 1,2,3 a.png", 2, "pas « 1,2,3 »"},
+        {"convertir --contraste fort a.png", 2, "--contraste attend auto, pas « fort »"},
         {"convertir --largeur 161 a.png", 2, "--largeur attend un nombre entier de 1 à 160, pas « 161 »"},
         {"convertir -j 0 a.png", 2, "--taches attend un nombre entier de 1 à 256, pas « 0 »"},
         {"convertir --gris a.png", 2, "Option inconnue \"gris\".\nVoir « brivane convertir --help »."},
@@ -105,22 +111,26 @@ TEST_F(CommandLineTest, SameBytesAsSaveAs)
 {
     using monochrome::Dithering;
     constexpr int kAutomatic = 1000;
-    const std::tuple<const char *, int, int, int, bool, bool, bool, Reduction, Dithering> cases[] = {
-        {"", 160, 100, 0, false, false, false, Reduction::Mean, Dithering::None},
-        {"--largeur 96 --hauteur=60 --proportions --niveau -12 --inverser", 96, 60, -12, true, false, true, Reduction::Mean, Dithering::None},
-        {"--simple --largeur 1 --hauteur 7 --tramage bayer", 1, 7, 0, false, true, false, Reduction::Mean, Dithering::None}, // simple: not dithered
-        {"--reduction=et --proportions", 160, 100, 0, true, false, false, Reduction::And, Dithering::None},
-        {"--tramage floyd-steinberg --niveau=7", 160, 100, 7, false, false, false, Reduction::Mean, Dithering::FloydSteinberg},
-        {"--niveau auto --proportions", 160, 100, kAutomatic, true, false, false, Reduction::Mean, Dithering::None},
+    const std::tuple<const char *, int, int, bool, Settings> cases[] = {
+        {"", 160, 100, false, {}},
+        {"--largeur 96 --hauteur=60 --proportions --niveau -12 --inverser", 96, 60, true, {.level = -12, .invertColours = true}},
+        {"--simple --largeur 1 --hauteur 7 --tramage bayer", 1, 7, false, {.simpleMethod = true}}, // simple: not dithered
+        {"--reduction=et --proportions", 160, 100, true, {.reduction = Reduction::And}},
+        {"--tramage floyd-steinberg --niveau=7", 160, 100, false, {.level = 7, .dithering = Dithering::FloydSteinberg}},
+        {"--niveau auto --proportions", 160, 100, true, {.level = kAutomatic}},
+        {"--tramage sierra --tons 1,6 --contraste auto", 160, 100, false,
+         {.dithering = Dithering::Sierra, .toneCurve = 1.6, .autoContrast = true}},
+        {"--tramage optimal --niveau 12 --proportions", 160, 100, true, {.level = 12, .dithering = Dithering::Optimal}},
+        {"--tramage bruit-bleu --tons 1", 160, 100, false, {.dithering = Dithering::BlueNoise, .toneCurve = 1}},
     };
-    for (const auto &[options, width, height, level, keepProportions, simple, invert, reduction, dithering] : cases) {
+    for (const auto &[options, width, height, keepProportions, settings] : cases) {
         SCOPED_TRACE(options);
         ASSERT_EQ(run(words("convertir photo.png -o cli --dossier dos --variable var") + words(options)), 0);
         Document state(dir.path());
-        state.settings = {level, simple, invert, dithering, reduction};
+        state.settings = settings;
         ASSERT_TRUE(state.open(dir.filePath(QStringLiteral("photo.png"))));
         state.outputWidth = width, state.outputHeight = height, state.keepProportions = keepProportions;
-        if (level == kAutomatic) { // "Niveau automatique" on the picture as fitted
+        if (settings.level == kAutomatic) { // "Niveau automatique" on the picture as fitted
             state.fitSource();
             state.settings.level = state.automaticLevel();
             EXPECT_EQ(state.settings.level, -2);

@@ -4,8 +4,11 @@
 #include "support/files.h"
 #include "support/imagediff.h"
 
+#include <QCryptographicHash>
 #include <QPainter>
 #include <QTemporaryDir>
+
+#include <future>
 
 namespace {
 
@@ -190,4 +193,78 @@ TEST_F(DocumentTest, AutomaticSaveAndFallbackFolder)
     EXPECT_EQ(error, QStringLiteral("Impossible de créer le dossier %1 pour y enregistrer fig0000.89i.")
                          .arg(QDir::toNativeSeparators(path("fichier/Brivane"))));
     EXPECT_EQ(blocked.nextName + ' ' + blocked.variableName, QStringLiteral("fig0000 fig0000"));
+}
+
+// The threshold and simple methods write the same files as ever, whatever the tone
+// curve: checksums of a real photograph's .89i bytes under varied settings.
+TEST_F(DocumentTest, ThresholdMethodFilesUnchanged)
+{
+    using monochrome::Dithering;
+    ASSERT_TRUE(state.open(QStringLiteral(BRIVANE_TEST_DATA "/../../docs/photos/chelsea.jpg")));
+    const std::tuple<Settings, bool, QSize, const char *> cases[] = {
+        {{0, false, false, Dithering::None, Reduction::Mean}, false, {160, 100}, "19b168d9fc3f2062"},
+        {{-20, false, true, Dithering::None, Reduction::Mean, 1.0}, false, {160, 100}, "8330a718249e8bec"},
+        {{17, false, false, Dithering::None, Reduction::And, 1.3}, true, {160, 100}, "74ed5c736ac56c3c"},
+        {{33, false, false, Dithering::None, Reduction::Mean, 2.2}, true, {96, 60}, "391181906d986f4a"},
+        {{5, true, true, Dithering::FloydSteinberg, Reduction::Mean, 1.0}, false, {160, 100}, "3f892cc11f75bd91"},
+    };
+    for (const auto &[settings, keep, size, checksum] : cases) {
+        state.settings = settings;
+        state.keepProportions = keep;
+        state.outputWidth = size.width(), state.outputHeight = size.height();
+        state.changeReduction(settings.reduction);
+        ASSERT_TRUE(state.writeFittedPicture(path("chat.89i"), "zfig", "chat"));
+        const QByteArray sum = QCryptographicHash::hash(readFile(path("chat.89i")), QCryptographicHash::Sha1).toHex();
+        EXPECT_EQ(sum.left(16).toStdString(), checksum) << settings.level;
+    }
+}
+
+// convertedWith() makes what converting with those settings makes, on every fit path
+// (the preview, a preview of another reduction, the source with its proportions),
+// from worker threads at once, and leaves the document as it was. A pale picture
+// gets its darks back from "Contraste automatique".
+TEST_F(DocumentTest, ConvertedWithLeavesTheDocumentAlone)
+{
+    using monochrome::Dithering;
+    state.importPicture(photo(300, 170));
+    state.outputWidth = 96, state.outputHeight = 60;
+    state.convert();
+    const auto before = pictures();
+    const Settings current = state.settings;
+    const std::pair<bool, Settings> cases[] = {
+        {false, {.dithering = Dithering::Optimal}},
+        {false, {.reduction = Reduction::And, .autoContrast = true}},
+        {true, {.level = 10, .dithering = Dithering::BlueNoise, .toneCurve = 1}},
+        {true, {.simpleMethod = true, .dithering = Dithering::Atkinson, .autoContrast = true}},
+    };
+    for (const auto &[keep, settings] : cases) {
+        state.keepProportions = keep;
+        std::vector<std::future<QImage>> made;
+        for (int i = 0; i < 3; ++i)
+            made.push_back(std::async(std::launch::async, [&, s = settings] { return state.convertedWith(s); }));
+        Document other(dir.path());
+        other.importPicture(photo(300, 170));
+        other.outputWidth = 96, other.outputHeight = 60, other.keepProportions = keep;
+        other.settings = settings;
+        other.changeReduction(settings.reduction);
+        for (auto &picture : made)
+            EXPECT_TRUE(sameImage(other.work.image(), picture.get())) << keep << int(settings.dithering);
+        EXPECT_TRUE(pictures() == before && state.settings == current);
+    }
+
+    QImage pale = photo(160, 100);
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 160; ++x)
+            pale.setPixel(x, y, 0x010101u * (200 + qGray(pale.pixel(x, y)) / 5));
+    state.importPicture(pale);
+    state.outputWidth = 160, state.outputHeight = 100;
+    const auto whiteShare = [&](bool autoContrast) {
+        const QImage picture = state.convertedWith({.dithering = Dithering::FloydSteinberg, .autoContrast = autoContrast});
+        int white = 0;
+        for (int i = 0; i < 160 * 100; ++i)
+            white += picture.pixel(i % 160, i / 160) == kWhite;
+        return white / 16000.0;
+    };
+    EXPECT_GT(whiteShare(false), 0.75);
+    EXPECT_LT(whiteShare(true), 0.5);
 }

@@ -1,10 +1,16 @@
 #include "convert/autolevel.h"
+#include "convert/bluenoise.h"
+#include "convert/directbinarysearch.h"
 #include "convert/dithering.h"
+#include "convert/errordiffusion.h"
+#include "convert/eyemodel.h"
 #include "convert/monochrome.h"
 #include "platform/colour.h"
 #include "support/imagediff.h"
 
 #include <QPainter>
+
+#include <cmath>
 
 using namespace monochrome;
 
@@ -21,10 +27,20 @@ QImage ramp(int width)
     return image;
 }
 
-QImage dithered(QImage image, Dithering method)
+QImage dithered(QImage image, Dithering method, double curve)
 {
-    dither(image, image.rect(), 0, false, method);
+    dither(image, image.rect(), 0, false, method, curve);
     return image;
+}
+
+// The share of white pixels.
+double whiteShare(const QImage &image)
+{
+    int white = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            white += image.pixel(x, y) == kWhite;
+    return double(white) / (image.width() * image.height());
 }
 
 } // namespace
@@ -60,37 +76,113 @@ TEST(Monochrome, GreyLevelTableAndSimpleMethod)
     EXPECT_TRUE(sameImage(expected, s));
 }
 
-// The tone moves the threshold of the level to the middle: dark exactly where the plain
-// method makes black, within 0..255, never lighter as the level rises.
-TEST(Dithering, ToneAndHandWorkedGoldens)
+// A flat grey gets the white share its curved light asks for at level 0, with every
+// method: sRGB 128 is 21.6 % of white's light, so "Lumière exacte" gives it 20-23 %
+// white dots, 2.2 the code value's 50 %. Raising the level darkens it step by step.
+// The optimal method picks its own curve, between 1.2 and 1.5.
+TEST(Dithering, FlatGreysGetTheirLightsShareAndTheLevelDarkens)
 {
-    EXPECT_TRUE(tone(36, 20) == 25 && tone(182, 20) == 134 && tone(218, 20) == 194); // 36 * 50 / 70 = 25.7
-    for (int level = -50; level <= 50; ++level)
-        for (int g = 0; g <= 255; ++g) {
-            const int t = tone(g, level);
-            ASSERT_TRUE((t <= 127) == (100 * g <= 255 * (level + 50)) && t >= 0 && t <= 255
-                        && (level == -50 || t <= tone(g, level - 1))) << level << " " << g;
+    const double light = linearLight(128);
+    for (const Dithering method : kDitheringMethods)
+        for (const double curve : {kExactLight, 1.6, kDetailedShadows}) {
+            SCOPED_TRACE(ditheringName(method).toStdString() + " " + std::to_string(curve));
+            const bool own = method == Dithering::Optimal;
+            const double low = std::pow(light, 1 / (own ? 1.2 : curve)) - 0.015;
+            const double high = std::pow(light, 1 / (own ? 1.5 : curve)) + 0.015;
+            double share = 2;
+            for (const int level : {0, 10, 25, 40}) {
+                QImage image = filled(160, 100, qRgb(128, 128, 128));
+                dither(image, image.rect(), level, false, method, curve);
+                const double darker = whiteShare(image);
+                EXPECT_TRUE(level > 0 || (darker >= low && darker <= high)) << darker;
+                EXPECT_LT(darker, share) << level;
+                share = darker;
+            }
+            if (own)
+                break;
         }
+    EXPECT_NEAR(light, 0.2158, 1e-4);
+}
 
-    // Floyd-Steinberg on grey 96, shares rounded down: (0,0) black, +42 right, +30 below,
-    // +6 below right; (1,0) 138 white; row 1 (8, -23, 7) runs right to left. Bayer: black
-    // when 128 * grey < 255 * (2M + 1), matrix rows 0 32 8 40 2 34 10 42, 48 16 56 24 50 18 58 26.
+// Hand-worked Floyd-Steinberg on a flat light of 1/4, rows left to right: the first
+// row stays black as its error grows (0.36, 0.41, 0.43), the second gets
+// 0.40, 0.63 (white), 0.32, 0.55 (white). Bayer on ramps: white when
+// light >= (M + 1/2) / 64, matrix rows 0 32 8 40 2 34 10 42, 48 16 56 24 50 18 58 26.
+TEST(Dithering, HandWorkedGoldens)
+{
+    const LightPlane quarter(4, 2, 0.25f);
+    Dots expected{0, 0, 0, 0, 0, 1, 0, 1};
+    EXPECT_EQ(diffuseError(quarter, Dithering::FloydSteinberg), expected);
     const std::tuple<Dithering, QImage, QStringList> goldens[] = {
-        {Dithering::FloydSteinberg, filled(3, 2, qRgb(96, 96, 96)), {"#.#", ".##"}},
-        {Dithering::FloydSteinberg, ramp(16), {"######.#.#......", "#####.#.#.#.#..."}},
-        {Dithering::Atkinson, ramp(8), {"####....", "##.##..."}},
-        {Dithering::Bayer, ramp(16), {"##.#.#.#........", "#####.#.#.#....."}},
+        {Dithering::Bayer, ramp(16), {"####.###.#.#....", "#########.#.#.#."}},
     };
-    for (const auto &[method, source, expected] : goldens)
-        EXPECT_TRUE(sameImage(imageFromAscii(expected), dithered(source, method))) << ditheringName(method).toStdString();
-    // The ordered matrix holds each of 0..63 once: a flat grey blackens the cells passing the rule.
-    for (int g = 0; g <= 255; ++g) {
-        const QImage image = dithered(filled(8, 8, qRgb(g, g, g)), Dithering::Bayer);
-        int balance = 0;
-        for (int i = 0; i < 64; ++i)
-            balance += (128 * g < 255 * (2 * i + 1)) - ((image.pixel(i % 8, i / 8) & 0xFFFFFF) == 0);
-        ASSERT_EQ(balance, 0) << g;
+    for (const auto &[method, source, rows] : goldens)
+        EXPECT_TRUE(sameImage(imageFromAscii(rows), dithered(source, method, kExactLight))) << ditheringName(method).toStdString();
+}
+
+// The blue-noise matrix holds each rank once; the same from the same seed, and
+// spread: no two of its first tenth of ranks touch.
+TEST(Dithering, BlueNoiseMatrix)
+{
+    std::vector<int> ranks = blueNoiseMatrix();
+    ASSERT_EQ(ranks.size(), std::size_t(kBlueNoiseSize * kBlueNoiseSize));
+    EXPECT_EQ(ranks, voidAndCluster(kBlueNoiseSize));
+    const int n = kBlueNoiseSize;
+    for (int i = 0; i < n * n; ++i)
+        for (const auto &[dx, dy] : {std::pair{1, 0}, {0, 1}, {1, 1}, {1, -1}}) {
+            const int j = (i / n + dy + n) % n * n + (i % n + dx) % n;
+            ASSERT_FALSE(ranks[i] < n * n / 10 && ranks[j] < n * n / 10) << i << " " << j;
+        }
+    std::sort(ranks.begin(), ranks.end());
+    for (int i = 0; i < n * n; ++i)
+        ASSERT_EQ(ranks[i], i);
+}
+
+// The direct binary search lowers the blurred error of any start (a diffusion, a
+// flat plane, a random one, its own result), never raises it; tiny planes included.
+TEST(Dithering, BinarySearchNeverRaisesTheBlurredErrorOfItsStart)
+{
+    const LightPlane photograph = luminance(photo(160, 100), QRect(0, 0, 160, 100));
+    LightPlane gradient(37, 23);
+    for (std::size_t i = 0; i < gradient.size(); ++i)
+        gradient[i] = float(i % 37) / 36;
+    Dots random(gradient.size());
+    for (std::size_t i = 0; i < random.size(); ++i)
+        random[i] = (i * 7919) % 5 < 2;
+    const std::tuple<const char *, LightPlane, Dots> cases[] = {
+        {"photo", toned(photograph, 1.3, 0), diffuseError(toned(photograph, 1.3, 0), Dithering::FloydSteinberg)},
+        {"photo, level 20", toned(photograph, 1, 20), diffuseError(toned(photograph, 1, 20), Dithering::Atkinson)},
+        {"gradient, random", gradient, random},
+        {"gradient, black", gradient, Dots(gradient.size(), 0)},
+        {"grey", LightPlane(3, 2, 0.3f), Dots(6, 1)},
+        {"one pixel", LightPlane(1, 1, 0.7f), Dots(1, 0)},
+    };
+    for (const auto &[name, target, start] : cases) {
+        const Dots searched = directBinarySearch(target, start);
+        const double before = blurredError(target, start), after = blurredError(target, searched);
+        EXPECT_LT(after, before * 0.95) << name;
+        EXPECT_LE(blurredError(target, directBinarySearch(target, searched)), after) << name;
     }
+}
+
+// "Contraste automatique": within the area, the darkest 0.5 % black, the lightest
+// 0.5 % white and one linear map of the code values between; one tone stays.
+TEST(Dithering, StretchContrast)
+{
+    QImage image(200, 10, QImage::Format_RGB32);
+    for (int i = 0; i < 2000; ++i) // lumas 60..159, ten pixels each, a colour among them
+        image.setPixel(i % 200, i / 200, i == 1000 ? qRgb(120, 100, 90) : 0x010101u * (60 + i % 200 / 2));
+    QImage stretched = image;
+    stretchContrast(stretched, QRect(0, 0, 200, 9));
+    const std::pair<QPoint, QRgb> pixels[] = {
+        {{0, 0}, kBlack}, {{1, 0}, kBlack}, {{2, 0}, qRgb(3, 3, 3)}, {{199, 0}, kWhite}, {{197, 0}, qRgb(252, 252, 252)},
+        {{100, 0}, qRgb(129, 129, 129)}, {{0, 5}, qRgb(155, 103, 77)}, {{5, 9}, image.pixel(5, 9)},
+    };
+    for (const auto &[p, colour] : pixels)
+        EXPECT_EQ(QColor(stretched.pixel(p)), QColor(colour)) << p.x() << " " << p.y();
+    QImage flat = filled(20, 20, qRgb(90, 90, 90));
+    stretchContrast(flat, flat.rect());
+    EXPECT_TRUE(sameImage(filled(20, 20, qRgb(90, 90, 90)), flat));
 }
 
 // Inside the area, the area dithered as a picture of its own (errors never leave it,
@@ -102,7 +194,7 @@ TEST(Dithering, AreaInversionAndClipping)
     const QRect zone(13, 7, 50, 41);
     QImage plain = source;
     threshold(plain, 10, true);
-    for (const Dithering method : {Dithering::FloydSteinberg, Dithering::Atkinson, Dithering::Bayer}) {
+    for (const Dithering method : kDitheringMethods) {
         SCOPED_TRACE(ditheringName(method).toStdString());
         QImage picture = source, alone = source.copy(zone);
         dither(picture, zone, 10, true, method);
