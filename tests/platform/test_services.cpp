@@ -8,9 +8,9 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 
-// Every format by its content (a PNG named .jpg too, a GIF made by hand), as RGB32;
-// garbage, a missing file and a folder refused with a French message.
-TEST(PictureLoader, DecodesEveryFormatAndRefusesGarbageInFrench)
+// Every format by its content (a PNG named .jpg too, a GIF made by hand), as RGB32; a
+// missing file and a folder refused (garbage and hostile pictures: tests/hardening).
+TEST(PictureLoader, DecodesEveryFormatByItsContent)
 {
     QTemporaryDir dir;
     const QImage picture = blackAt({5, 4}, {{1, 2}});
@@ -25,10 +25,6 @@ TEST(PictureLoader, DecodesEveryFormatAndRefusesGarbageInFrench)
         const QPoint dark = *format == 'g' ? QPoint(0, 0) : QPoint(1, 2);
         EXPECT_LT(qGray(loaded.image.pixel(dark)), 60) << format;
     }
-    writeFile(dir.filePath("faux.bmp"), "pas une image");
-    const LoadedPicture bad = loadPicture(dir.filePath("faux.bmp"));
-    EXPECT_TRUE(!bad.ok() && bad.image.isNull());
-    EXPECT_TRUE(bad.error.startsWith("Impossible de lire l'image")) << bad.error.toStdString();
     EXPECT_FALSE(loadPicture(dir.filePath("absent.png")).ok() || loadPicture(dir.path()).ok());
 }
 
