@@ -178,10 +178,8 @@ TEST_F(CanvasTest, TheLabelIsPlacedAndDroppedByClicksAndValidationPrintsOnlyItsG
     EXPECT_GT(onSecondLine, 5);
 }
 
-TEST(EditorFont, StylesReachAllThreeFontsAndASizeBeyondTheLimitIsRefused)
+TEST_F(CanvasTest, FontStylesReachAllThreeFontsAndASizeBeyondTheLimitIsRefused)
 {
-    Surface picture(160, 100);
-    Editor editor(picture);
     QSignalSpy banner(&editor, &Editor::bannerMessage);
     editor.setBold(true); // also keeps the large previews quick to draw
     editor.setUnderline(true);
