@@ -99,36 +99,33 @@ struct SaveFailure : Window, ::testing::WithParamInterface<Failure>
 
 } // namespace
 
-// A refused picture leaves the pictures and the fit as they were, converting again
-// included (every hostile picture's refusal: the next test).
-TEST_F(Window, ARefusedPictureChangesNothing)
+// What the window refuses, it says in French and leaves the pictures and the fit as they
+// were, converting again included (every hostile picture's refusal: the next test). A
+// pasted or dropped picture beyond the limit is refused before its RGB32 copy is made;
+// at the limit it comes in.
+TEST_F(Window, RefusedPicturesChangeNothing)
 {
     state.importPicture(diagonal(200, 120));
     state.keepProportions = true; // a fit of its own
     state.convert();
     const auto before = kept();
-    window.openFile(kData + "icon-wrong-offset.ico");
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.startsWith("Impossible de lire l'image " + kData + "icon-wrong-offset.ico"));
-    EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Exclamation);
-    EXPECT_TRUE(kept() == before);
-    state.convert(); // converting again starts from the same source
-    EXPECT_TRUE(kept() == before);
-}
-
-// A pasted or dropped picture beyond the limit is refused in French before its
-// RGB32 copy is made; at the limit it comes in.
-TEST_F(Window, PastedPicturesBeyondTheLimitAreRefused)
-{
-    const auto before = kept();
     QImage huge(10001, 10000, QImage::Format_Mono); // 12.5 MB here, 400 MB in RGB32
     huge.fill(0);
-    QGuiApplication::clipboard()->setImage(huge);
-    window.pasteClipboard(); // which imports as a drop does
-    QGuiApplication::clipboard()->clear();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.contains("trop grande (10001 x 10000")) << dialogs.messages[0].text.toStdString();
-    EXPECT_TRUE(kept() == before);
+    const std::pair<std::function<void()>, QString> cases[] = { // a paste imports as a drop does
+        {[&] { window.openFile(kData + "icon-wrong-offset.ico"); }, "Impossible de lire l'image " + kData + "icon-wrong-offset.ico"},
+        {[&] { QGuiApplication::clipboard()->setImage(huge), window.pasteClipboard(); }, "L'image importée est trop grande (10001 x 10000"},
+        {[&] { QGuiApplication::clipboard()->clear(), window.pasteClipboard(); }, "Le presse-papier ne contient aucune image."},
+    };
+    for (const auto &[action, message] : cases) {
+        dialogs.messages.clear();
+        action();
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_TRUE(dialogs.messages[0].text.startsWith(message)) << dialogs.messages[0].text.toStdString();
+        EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Exclamation);
+        EXPECT_TRUE(kept() == before);
+        state.convert(); // converting again starts from the same source
+        EXPECT_TRUE(kept() == before);
+    }
     window.importPicture(QImage(5000, 5000, QImage::Format_Mono));
     EXPECT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(state.source.size(), QSize(5000, 5000));
@@ -209,7 +206,6 @@ TEST_F(Window, FailingSavesLoseNothing)
     ASSERT_EQ(vanishing.messages.size(), 6u);
     for (const auto &[i, name] : {std::pair{0, "fig0000.89i"}, {1, "photo.89i"}, {3, "fig0000.89i"}, {5, "photo.89i"}})
         EXPECT_TRUE(failureMessage(vanishing.messages[i].text, name, i < 2 ? "accès refusé" : "n'existe pas"));
-    EXPECT_EQ(vanishing.messages[5].icon, Dialogs::Icon::Exclamation);
     EXPECT_EQ(state.nextName + ' ' + state.variableName, "fig0000 velo");
     vanishing.folder.clear();
     ASSERT_TRUE(QDir().mkpath(folder));

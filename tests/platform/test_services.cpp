@@ -10,7 +10,9 @@
 
 // Every format by its content (a PNG named .jpg too, a GIF made by hand), as RGB32; a
 // missing file and a folder refused (garbage and hostile pictures: tests/hardening).
-TEST(PictureLoader, DecodesEveryFormatByItsContent)
+// Transparent parts become white paper, opaque colours stay exact: from a file, and for
+// a dropped or pasted picture.
+TEST(PictureLoader, DecodesEveryFormatByItsContentOnWhitePaper)
 {
     QTemporaryDir dir;
     const QImage picture = blackAt({5, 4}, {{1, 2}});
@@ -26,18 +28,12 @@ TEST(PictureLoader, DecodesEveryFormatByItsContent)
         EXPECT_LT(qGray(loaded.image.pixel(dark)), 60) << format;
     }
     EXPECT_FALSE(loadPicture(dir.filePath("absent.png")).ok() || loadPicture(dir.path()).ok());
-}
 
-// Transparent parts become white paper, opaque colours stay exact: from a file, and
-// for a dropped or pasted picture.
-TEST(PictureLoader, TransparentPartsBecomeWhitePaper)
-{
     QImage logo(4, 1, QImage::Format_ARGB32);
     const QRgb in[] = {qRgba(0, 0, 0, 0), qRgba(0, 0, 0, 255), qRgba(0, 0, 0, 128), qRgba(200, 10, 30, 255)};
     const QRgb out[] = {qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(127, 127, 127), qRgb(200, 10, 30)};
     for (int x = 0; x < 4; ++x)
         logo.setPixel(x, 0, in[x]);
-    QTemporaryDir dir;
     ASSERT_TRUE(logo.save(dir.filePath("logo.png")));
     Surface source;
     source.setPicture(logo);
