@@ -99,11 +99,7 @@ TEST_F(ToolBase, ThePointerAndKeysReachTheToolAndOnlyAValidationDrawsAndMakesASt
         EXPECT_EQ(probe.log, row.log);
         EXPECT_TRUE(sameImage(blackAt({160, 100}, row.black), picture.image()));
         EXPECT_EQ(steps, row.steps);
-        EXPECT_EQ(probe.pending(), row.pending);
-        if (row.steps == 1) { // the step is the validation: undo takes the shape away
-            EXPECT_TRUE(history.undo());
-            EXPECT_TRUE(sameImage(blackAt({160, 100}, {}), picture.image()));
-        }
+        EXPECT_EQ(probe.pending(), row.pending); // (undoing a validation's step: the zoom window's test)
     }
 }
 
