@@ -33,9 +33,8 @@ TEST_F(MainPanelTest, TheViewerListsPreviewsOpensAndFollowsTheFiles)
     openWith(halfBlack(320, 200));
     const QString images = folder.filePath(QStringLiteral("images"));
     ASSERT_TRUE(QDir(images).mkpath(QStringLiteral("sous-dossier")));
-    for (const auto &[name, w, h] : {std::tuple{"b-petit.89i", 80, 50}, {"a-plein.89I", 160, 100}, {"c-efface.89i", 160, 100}}) {
+    for (const auto &[name, w, h] : {std::tuple{"b-petit.89i", 80, 50}, {"a-plein.89I", 160, 100}, {"c-efface.89i", 160, 100}})
         writeFile(images + u'/' + QString::fromLatin1(name), picfile::encode(diagonal(w, h), QSize(w, h), "zfig", "p"));
-    }
     writeFile(images + QStringLiteral("/notes.txt"), "x");
     const QImage source = f->document.preview.image().copy();
     const auto whileShown = [&](std::function<void(Viewer &)> action) { // modal: driven while it shows
@@ -75,9 +74,7 @@ TEST_F(MainPanelTest, TheViewerListsPreviewsOpensAndFollowsTheFiles)
         clickRow(v.fileList, 1, true);
         EXPECT_FALSE(v.isVisible());
     });
-    for (const Surface *s : {&f->document.source, &f->document.work, &f->document.preview})
-        EXPECT_TRUE(sameImage(drawing(80, 50), s->image()));
-    EXPECT_EQ(f->document.fit().size(), QSize(80, 50));
+    EXPECT_TRUE(sameImage(drawing(80, 50), f->document.work.image())); // the rest: the document's test
 
     whileShown([&](Viewer &v) { // reopened as it was left
         EXPECT_EQ(v.selectedPath(), images + QStringLiteral("/b-petit.89i"));
@@ -89,7 +86,6 @@ TEST_F(MainPanelTest, TheViewerListsPreviewsOpensAndFollowsTheFiles)
         emit v.driveList->activated(v.driveList->currentIndex()); // the same drive: the folder stays
         EXPECT_EQ(v.folder(), images + QStringLiteral("/sous-dossier"));
         v.close(); // only hides
-        EXPECT_FALSE(v.isVisible());
     });
     EXPECT_EQ(f->viewer()->folder(), images + QStringLiteral("/sous-dossier"));
 }

@@ -133,8 +133,7 @@ TEST_F(Zoom, ItFollowsConversionsFillsAndUndo)
     openWith(screenPicture(true));
     openZoom();
     EXPECT_TRUE(shows(screenPicture(true)));
-    dialogs.answerNextFileDialog(writePicture(screenPicture(false), QStringLiteral("droite.png")));
-    click(f->commandButtons[MainPanel::OpenCommand]);
+    f->importPicture(screenPicture(false));
     click(f->commandButtons[MainPanel::ConvertCommand]);
     EXPECT_TRUE(shows(screenPicture(false)));
     QTest::keyClick(ez, Qt::Key_F);

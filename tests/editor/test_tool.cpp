@@ -99,11 +99,7 @@ TEST_F(ToolBase, ThePointerAndKeysReachTheToolAndOnlyAValidationDrawsAndMakesASt
         EXPECT_EQ(probe.log, row.log);
         EXPECT_TRUE(sameImage(blackAt({160, 100}, row.black), picture.image()));
         EXPECT_EQ(steps, row.steps);
-        EXPECT_EQ(probe.pending(), row.pending);
-        if (row.steps == 1) { // the step is the validation: undo takes the shape away
-            EXPECT_TRUE(history.undo());
-            EXPECT_TRUE(sameImage(blackAt({160, 100}, {}), picture.image()));
-        }
+        EXPECT_EQ(probe.pending(), row.pending); // (undoing a validation's step: the zoom window's test)
     }
 }
 
@@ -128,7 +124,6 @@ TEST_F(ToolBase, TheRubberBandIsPaintedOverThePictureWhilePendingAndScaledWithIt
     EXPECT_NE(square.pixel(QPoint(19, 18)), red);
     editor.selectTool(0);
     EXPECT_EQ(shown(), plain);
-    EXPECT_TRUE(sameImage(blackAt({160, 100}, {}), picture.image())); // the rubber band never touched the picture
 
     editor.selectTool(3); // a line's rubber band of width 1 stays one screen pixel wide
     stroke({{10, 10}, {20, 10}});

@@ -18,26 +18,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static QImage target(160, 100, QImage::Format_RGB32);
     const QImage expected = reference89i(file, 160, 100);
     target.fill(0xFFFFFFFFu);
-    QString error;
     const auto byte = [&](qsizetype i) { return qint64(quint8(file.at(i))); };
     const bool pictureFile = file.startsWith("**TI") && file.size() >= 92
                              && file.size() >= 92 + (byte(88) << 8 | byte(89)) * (((byte(90) << 8 | byte(91)) + 7) / 8);
+    QString error, blankError;
+    const auto picture = picfile::read(path, target.size(), &blankError, picfile::NoPicture::Blank);
+    const bool refused = !picfile::read(path, target.size(), &error);
     if (!pictureFile) {
-        for (const auto noPicture : {picfile::NoPicture::Blank, picfile::NoPicture::Error}) {
-            error.clear();
-            fuzz::check(!picfile::read(path, target.size(), &error, noPicture)
-                            && error.contains(QStringLiteral("n'est pas une image de calculatrice")),
-                        "un fichier qui n'est pas une image est lu", error);
-        }
-    }
-    const auto picture = picfile::read(path, target.size(), &error, picfile::NoPicture::Blank);
-    if (pictureFile) {
-        fuzz::check(picture.has_value(), "read refuse un fichier lisible", error);
+        fuzz::check(!picture && refused && error.contains(QStringLiteral("n'est pas une image de calculatrice"))
+                        && blankError == error, "un fichier qui n'est pas une image est lu", error);
+    } else {
+        fuzz::check(picture.has_value(), "read refuse un fichier lisible", blankError);
         picfile::draw(*picture, target);
         fuzz::check(target == expected, "read ne dessine pas ce que dit le fichier");
         picfile::draw(picfile::decode(file, target.size()), target);
         fuzz::check(target == expected, "redessiner par-dessus change l'image");
-        const bool refused = !picfile::read(path, target.size(), &error);
         fuzz::check(refused == picfile::statedSize(file).isEmpty() && (!refused || error.contains(QStringLiteral("aucune image"))),
                     "refus d'un fichier sans image", error);
     }

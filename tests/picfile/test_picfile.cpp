@@ -23,18 +23,10 @@ QImage drawn(const QByteArray &file, QSize target)
 
 } // namespace
 
-TEST(Writer, WholeFileGoldens)
+TEST(Writer, Fields)
 {
     const QByteArray header = "**TI92P*" + hex("0100") + hex("7A66696700000000") + QByteArray(40, '\0')
         + hex("0100" "52000000") + "fig0003" + hex("00" "10000000" "2F080000" "A55A00000000" "07D5006400A0");
-    EXPECT_EQ(encode(filled(160, 100, kWhite), QSize(160, 100), "zfig", "fig0003").toHex(),
-              (header + QByteArray(2000, '\0') + hex("DFBF02")).toHex());
-    EXPECT_EQ(encode(filled(160, 100, kBlack), QSize(160, 100), "zfig", "fig0003").toHex(),
-              (header + QByteArray(2000, char(0xFF)) + hex("DFEFCA")).toHex());
-}
-
-TEST(Writer, Fields)
-{
     QImage almostWhite = filled(16, 2, kWhite); // only exact white is clear
     for (const auto &[p, colour] : {std::pair{QPoint(0, 0), 0xFFFFFFFEu}, {QPoint(9, 0), 0xFFFEFFFFu},
                                     {QPoint(15, 1), 0xFFFF0000u}, {QPoint(7, 1), kBlack}})
@@ -42,18 +34,19 @@ TEST(Writer, Fields)
     // 12 wide: bits 12 to 15 come from the picture.
     const QImage beyondWidth = blackAt({16, 3}, {{0, 0}, {11, 0}, {13, 0}, {15, 1}, {3, 2}});
     const QImage blank = filled(8, 1, kWhite);
+    const QByteArray names = QByteArray(40, '\0') + hex("0100" "52000000"); // from the folder's end to the name
     const struct { const char *what; QByteArray file; int offset; QByteArray bytes; } cases[] = {
+        {"whole white file", encode(filled(160, 100, kWhite), {160, 100}, "zfig", "fig0003"), 0,
+         header + QByteArray(2000, '\0') + hex("DFBF02")},
+        {"whole black file", encode(filled(160, 100, kBlack), {160, 100}, "zfig", "fig0003"), 0,
+         header + QByteArray(2000, char(0xFF)) + hex("DFEFCA")},
         {"almost white", encode(almostWhite, {16, 2}, "zfig", "a"), 86, hex("0009" "00020010" "8040" "0101" "DF" "BC01")},
-        {"width 12", encode(beyondWidth, {12, 2}, "zfig", "x"), 76, hex("63000000")},
-        {"width 12 data", encode(beyondWidth, {12, 2}, "zfig", "x"), 86, hex("0009" "0002000C" "8014" "0001" "DF")},
+        {"width 12", encode(beyondWidth, {12, 2}, "zfig", "x"), 76, hex("63000000" "A55A00000000" "0009" "0002000C" "8014" "0001" "DF")},
         {"beyond the picture's edge: dark", encode(filled(10, 1, kWhite), {10, 1}, "", ""), 92, hex("003F")},
         {"rows below the picture", encode(blank, {8, 2}, "", ""), 92, hex("00FF" "DF")},
         {"empty name", encode(blank, {8, 1}, "zfig", ""), 64, hex("0000000000000000" "10000000")},
-        {"long names cut", encode(blank, {8, 1}, "dossierlong", "Image123456"), 10, "dossierl" + QByteArray(40, '\0')},
-        {"long name cut", encode(blank, {8, 1}, "dossierlong", "Image123456"), 64, "Image123"},
-        {"Windows-1252 folder", encode(blank, {8, 1}, "été€", "ab✓Œ😀z"), 10, hex("E974E98000000000")},
-        {"Windows-1252 name", encode(blank, {8, 1}, "été€", "ab✓Œ😀z"), 64, hex("61623F8C3F7A0000")},
-        {"ARGB picture", encode(blank.convertToFormat(QImage::Format_ARGB32), {8, 1}, "", ""), 92, hex("00")},
+        {"long names cut", encode(blank, {8, 1}, "dossierlong", "Image123456"), 10, "dossierl" + names + "Image123"},
+        {"Windows-1252 names", encode(blank, {8, 1}, "été€", "ab✓Œ😀z"), 10, hex("E974E98000000000") + names + hex("61623F8C3F7A0000")},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -67,27 +60,16 @@ TEST(Writer, ReplacesTheFileOrFailsLeavingItAsItWas)
 {
     QTemporaryDir dir;
     const QImage picture = blackAt({160, 100}, {{5, 5}});
-    const QString path = dir.filePath("fig0000.89i"), locked = dir.filePath("verrou");
+    const QString path = dir.filePath("fig0000.89i");
     writeFile(path, QByteArray(5000, 'x')); // a longer old file goes completely
     QString error;
     ASSERT_TRUE(write(path, picture, {160, 100}, "zfig", "fig0000", &error)) << error.toStdString();
     EXPECT_EQ(readFile(path), encode(picture, {160, 100}, "zfig", "fig0000"));
     EXPECT_EQ(listing(dir.path()), QStringList{"fig0000.89i"}); // no temporary left
-
-    QDir(dir.path()).mkdir("dossier.89i");
-    QDir(dir.path()).mkdir("verrou");
-    writeFile(locked + "/fig0000.89i", "ancien");
-    ReadOnlyFolder readOnly(locked);
-    ASSERT_TRUE(readOnly.applies());
-    for (const QString &target : {dir.filePath("dossier.89i"), path + "/sous.89i", dir.filePath("absent/fig.89i"),
-                                  locked + "/fig0000.89i"}) {
-        error.clear();
-        EXPECT_FALSE(write(target, filled(160, 100, kBlack), {160, 100}, "zfig", "a", &error));
-        EXPECT_TRUE(error.startsWith("Impossible")) << target.toStdString() << ": " << error.toStdString();
-    }
+    // The other failures (read-only, full disk, a folder) are the saves' of tests/hardening.
+    EXPECT_FALSE(write(path + "/sous.89i", filled(160, 100, kBlack), {160, 100}, "zfig", "a", &error));
+    EXPECT_TRUE(error.contains("un élément du chemin n'est pas un dossier")) << error.toStdString();
     EXPECT_EQ(readFile(path), encode(picture, {160, 100}, "zfig", "fig0000"));
-    EXPECT_EQ(readFile(locked + "/fig0000.89i"), "ancien");
-    EXPECT_TRUE(QFileInfo(dir.filePath("dossier.89i")).isDir());
 }
 
 TEST(Reader, DrawsWhatTheFileSays)
@@ -95,21 +77,15 @@ TEST(Reader, DrawsWhatTheFileSays)
     QByteArray bitmap240(128 * 30, '\0'); // (159, 99) inside, (160, 99) and (159, 100) not
     bitmap240.replace(99 * 30 + 19, 2, hex("0180"));
     bitmap240[100 * 30 + 19] = char(0x01);
-    QByteArray foreign = "**TI89**" + file89i(1, 8, hex("81")).mid(8);
-    foreign.back() = char(0x77);
     const struct { const char *what; QByteArray file; QSize target; QList<QPoint> black; } cases[] = {
         {"240 x 128 on 160 x 100", file89i(128, 240, bitmap240), {160, 100}, {{159, 99}}},
         {"width 100: rows of 13 bytes, bits beyond the width drawn",
          file89i(3, 100, QByteArray(12, '\0') + hex("18") + QByteArray(12, '\0') + hex("0180")), {110, 3},
          {{99, 0}, {100, 0}, {103, 1}, {0, 2}}},
         {"height 261", file89i(261, 8, QByteArray(260, '\0') + hex("40")), {8, 300}, {{1, 260}}},
-        {"height 0", file89i(0, 160, QByteArray(200, char(0xFF))), {16, 4}, {}},
-        {"width 0", file89i(100, 0, QByteArray(200, char(0xFF))), {16, 4}, {}},
-        {"91 bytes", QByteArray(91, char(0xFF)), {16, 4}, {}},
         {"cut short", file89i(4, 16, hex("8000" "0080" "FF")), {16, 4},
          {{0, 0}, {8, 1}, {0, 2}, {1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}, {6, 2}, {7, 2}}},
         {"65535 x 65535 in a few bytes", file89i(65535, 65535, hex("C0")), {160, 100}, {{0, 0}, {1, 0}}},
-        {"foreign signature, wrong checksum", foreign, {8, 1}, {{0, 0}, {7, 0}}},
         {"target 3 wide: the byte clipped", file89i(1, 8, hex("FF")), {3, 1}, {{0, 0}, {1, 0}, {2, 0}}},
     };
     for (const auto &c : cases) {
@@ -123,53 +99,37 @@ TEST(Reader, DrawsWhatTheFileSays)
     EXPECT_TRUE(target.pixel(3, 1) == 0xFFFF0000u && target.pixel(0, 0) == kBlack);
 }
 
-TEST(Reader, RoundTripAndFilesWithoutPicture)
+// Read: another model's signature, a wrong checksum, extra bytes at the end. Refused,
+// with an error naming the file; with NoPicture::Blank a file holding no picture gives
+// an empty one, while files that are no calculator pictures stay refused.
+TEST(Reader, WhichFilesAreRead)
 {
-    QImage source = diagonal(160, 100);
-    source.setPixel(159, 0, 0xFFFFFFFEu); // any colour but white comes back black
     QTemporaryDir dir;
-    const QString path = dir.filePath("fig0000.89i");
-    ASSERT_TRUE(write(path, source, {160, 100}, "zfig", "fig0000"));
-    QString error;
-    const auto picture = read(path, {160, 100}, &error);
-    ASSERT_TRUE(picture) << error.toStdString();
-    EXPECT_EQ(picture->size, QSize(160, 100));
-    QImage target = filled(160, 100, kWhite);
-    draw(*picture, target);
-    source.setPixel(159, 0, kBlack);
-    EXPECT_TRUE(sameImage(source, target));
-
-    // Accepted: another model's signature, a wrong checksum, extra bytes at the end.
     QByteArray other = file89i(1, 8, hex("81")) + "extra";
     other.replace(0, 8, "**TI89**");
-    writeFile(dir.filePath("autre.89i"), other);
-    const auto accepted = read(dir.filePath("autre.89i"), {160, 100});
-    ASSERT_TRUE(accepted);
-    EXPECT_EQ(accepted->size, QSize(8, 1));
-
-    // Refused, with an error naming the file; with NoPicture::Blank a file holding no
-    // picture gives an empty one, while files that are no calculator pictures stay refused.
-    writeFile(dir.filePath("vide.89i"), file89i(0, 160, {}));
-    writeFile(dir.filePath("etroit.89i"), file89i(100, 0, {}));
-    writeFile(dir.filePath("court.89i"), QByteArray(91, char(0xFF)));
-    writeFile(dir.filePath("photo.89i"), hex("FFD8FFE000104A464946") + QByteArray(2000, 'j'));
-    writeFile(dir.filePath("ampleur.89i"), file89i(65535, 65535, QByteArray(4000, char(0xFF))));
-    const char *notPicture = "n'est pas une image de calculatrice.";
-    const std::tuple<QString, const char *, bool> failures[] = {
-        {dir.filePath("absent.89i"), "Impossible d'ouvrir le fichier", false},
-        {dir.path(), "c'est un dossier", false},
-        {dir.filePath("vide.89i"), "ne contient aucune image.", true},
-        {dir.filePath("etroit.89i"), "ne contient aucune image.", true},
-        {dir.filePath("court.89i"), notPicture, false},
-        {dir.filePath("photo.89i"), notPicture, false},
-        {dir.filePath("ampleur.89i"), notPicture, false},
+    ASSERT_TRUE(QDir(dir.path()).mkdir("dossier.89i"));
+    const char *notPicture = "n'est pas une image de calculatrice.", *noPicture = "ne contient aucune image.";
+    const std::tuple<const char *, QByteArray, const char *> cases[] = { // name, bytes written, error
+        {"autre.89i", other, nullptr},
+        {"absent.89i", {}, "Impossible d'ouvrir le fichier"},
+        {"dossier.89i", {}, "c'est un dossier"},
+        {"vide.89i", file89i(0, 160, {}), noPicture},
+        {"etroit.89i", file89i(100, 0, {}), noPicture},
+        {"court.89i", QByteArray(91, char(0xFF)), notPicture},
+        {"photo.89i", hex("FFD8FFE000104A464946") + QByteArray(2000, 'j'), notPicture},
+        {"ampleur.89i", file89i(65535, 65535, QByteArray(4000, char(0xFF))), notPicture},
     };
-    for (const auto &[bad, text, blank] : failures) {
-        error.clear();
-        EXPECT_FALSE(read(bad, {160, 100}, &error));
-        EXPECT_TRUE(error.contains(QString::fromUtf8(text)) && error.contains(QDir::toNativeSeparators(bad))) << error.toStdString();
-        const auto empty = read(bad, {160, 100}, nullptr, NoPicture::Blank);
-        EXPECT_TRUE(empty ? blank && empty->isEmpty() : !blank) << bad.toStdString();
+    for (const auto &[name, bytes, text] : cases) {
+        SCOPED_TRACE(name);
+        const QString path = dir.filePath(name);
+        if (!bytes.isNull())
+            writeFile(path, bytes);
+        QString error;
+        const auto picture = read(path, {160, 100}, &error);
+        EXPECT_TRUE(text ? !picture && error.contains(QString::fromUtf8(text)) && error.contains(QDir::toNativeSeparators(path))
+                         : picture && picture->size == QSize(8, 1)) << error.toStdString();
+        const auto blank = read(path, {160, 100}, nullptr, NoPicture::Blank);
+        EXPECT_TRUE(text == noPicture ? blank && blank->isEmpty() : bool(blank) == bool(picture));
     }
 }
 

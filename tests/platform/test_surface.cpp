@@ -4,44 +4,35 @@
 
 #include <QRandomGenerator>
 
-// Outside the picture (x == width and y == height included) nothing is read or written.
-TEST(Surface, PixelsOutsideAreNeitherReadNorWritten)
-{
-    Surface s(4, 3);
-    s.setPixel(3, 2, kBlack);
-    for (const QPoint p : {QPoint(4, 0), QPoint(0, 3), QPoint(-1, 0), QPoint(0, -1)}) {
-        EXPECT_NE(s.point(p.x(), p.y()), kWhite) << p.x() << "," << p.y();
-        s.setPixel(p.x(), p.y(), kBlack);
-    }
-    EXPECT_TRUE(sameImage(imageFromAscii({"....", "....", "...#"}), s.image()));
-}
-
-// Thin lines leave their end pixel out, a single point excepted.
-TEST(Surface, ThinLines)
-{
-    const struct { QPoint from, to; QStringList expected; } cases[] = {
-        {{1, 1}, {6, 1}, {"........", ".#####..", "........"}}, {{6, 1}, {1, 1}, {"........", "..#####.", "........"}},
-        {{3, 3}, {0, 0}, {"....", ".#..", "..#.", "...#"}},     {{1, 1}, {1, 1}, {"...", ".#.", "..."}},
-        {{1, 2}, {1, 1}, {"...", "...", ".#."}},                {{2, 1}, {1, 1}, {"...", "..#", "..."}},
-    };
-    for (const auto &c : cases) {
-        Surface s(int(c.expected[0].size()), int(c.expected.size()));
-        s.line(c.from, c.to, kBlack);
-        EXPECT_TRUE(sameImage(imageFromAscii(c.expected), s.image())) << c.expected.join(u'/').toStdString();
-    }
-}
-
-// Copies cut at both surfaces' edges; a negative or empty size copies nothing.
-TEST(Surface, BitBltClipsAtBothSurfaces)
+// On a white surface: thin lines leave their end pixel out, a single point excepted;
+// nothing is written outside the picture (x == width and y == height included), nor read
+// there; copies are cut at both surfaces' edges, a negative or empty size copies nothing.
+TEST(Surface, LinesPixelsAndCopies)
 {
     const QImage src = imageFromAscii({"#...", "...#"});
-    QImage dst = imageFromAscii({"...", "...", "..."}), dst2 = dst;
-    bitBlt(dst, 1, 1, 4, 2, src, 0, 0);
-    bitBlt(dst2, -2, 0, 5, 2, src, 0, 0); // source column 3 lands at x = 1
-    bitBlt(dst2, 0, 0, 0, 5, src, 0, 0);
-    bitBlt(dst2, 0, 0, -3, 5, src, 0, 0);
-    for (const QImage &d : {dst, dst2})
-        EXPECT_TRUE(sameImage(imageFromAscii({"...", ".#.", "..."}), d));
+    const auto line = [](QPoint from, QPoint to) { return [=](Surface &s) { s.line(from, to, kBlack); }; };
+    const std::pair<std::function<void(Surface &)>, QStringList> cases[] = {
+        {line({1, 1}, {6, 1}), {"........", ".#####..", "........"}}, {line({6, 1}, {1, 1}), {"........", "..#####.", "........"}},
+        {line({3, 3}, {0, 0}), {"....", ".#..", "..#.", "...#"}},     {line({1, 1}, {1, 1}), {"...", ".#.", "..."}},
+        {line({1, 2}, {1, 1}), {"...", "...", ".#."}},                {line({2, 1}, {1, 1}), {"...", "..#", "..."}},
+        {[](Surface &s) {
+             for (const QPoint p : {QPoint(3, 2), QPoint(4, 0), QPoint(0, 3), QPoint(-1, 0), QPoint(0, -1)})
+                 s.setPixel(p.x(), p.y(), kBlack);
+         }, {"....", "....", "...#"}},
+        {[&](Surface &s) { bitBlt(s.image(), 1, 1, 4, 2, src, 0, 0); }, {"...", ".#.", "..."}},
+        {[&](Surface &s) {
+             bitBlt(s.image(), -2, 0, 5, 2, src, 0, 0); // source column 3 lands at x = 1
+             bitBlt(s.image(), 0, 0, 0, 5, src, 0, 0);
+             bitBlt(s.image(), 0, 0, -3, 5, src, 0, 0);
+         }, {"...", ".#.", "..."}},
+    };
+    for (const auto &[draw, expected] : cases) {
+        Surface s(int(expected[0].size()), int(expected.size()));
+        draw(s);
+        EXPECT_TRUE(sameImage(imageFromAscii(expected), s.image())) << expected.join(u'/').toStdString();
+        for (const QPoint p : {QPoint(s.width(), 0), QPoint(0, s.height()), QPoint(-1, 0), QPoint(0, -1)})
+            EXPECT_NE(s.point(p.x(), p.y()), kWhite) << p.x() << "," << p.y();
+    }
 }
 
 // Which source indices each destination index takes: shrinking merges runs, a

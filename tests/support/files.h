@@ -38,19 +38,17 @@ public:
     {
         getrlimit(RLIMIT_FSIZE, &m_saved);
         const rlimit reduced{bytes, m_saved.rlim_max};
-        m_active = setrlimit(RLIMIT_FSIZE, &reduced) == 0;
+        setrlimit(RLIMIT_FSIZE, &reduced);
     }
     ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved), std::signal(SIGXFSZ, m_signal); }
-    bool active() const { return m_active; }
 
 private:
     void (*m_signal)(int) = std::signal(SIGXFSZ, SIG_IGN);
     rlimit m_saved{};
-    bool m_active;
 };
 
 // While it lives, the folder is read-only and binds this thread even as root (the
-// capabilities that override permissions are put down); applies() says it binds.
+// capabilities that override permissions are put down).
 class ReadOnlyFolder
 {
 public:
@@ -63,8 +61,6 @@ public:
             reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
             m_dropped = syscall(SYS_capset, &m_header, reduced) == 0;
         }
-        QFile probe(m_folder + QStringLiteral("/.essai-ecriture"));
-        m_applies = !probe.open(QIODevice::NewOnly) || !probe.remove();
     }
     ~ReadOnlyFolder()
     {
@@ -72,11 +68,10 @@ public:
         if (m_dropped && syscall(SYS_capset, &m_header, m_saved) != 0)
             ADD_FAILURE() << "capabilities not restored";
     }
-    bool applies() const { return m_applies; }
 
 private:
     QString m_folder;
     __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
     __user_cap_data_struct m_saved[2]{};
-    bool m_dropped = false, m_applies = false;
+    bool m_dropped = false;
 };

@@ -11,15 +11,14 @@ class RecordingDialogs : public Dialogs
 {
 public:
     struct Message { QString text; Icon icon; QString detail; };
-    struct FileRequest { QString initialFolder, title; };
 
     RecordingDialogs() { Dialogs::install(this); }
     ~RecordingDialogs() override { Dialogs::install(nullptr); }
 
     void message(const QString &text, Icon icon, const QString &detail) override { messages.push_back({text, icon, detail}); }
-    std::optional<QString> chooseFile(QWidget *, const QList<Filter> &, const QString &initialFolder, const QString &title) override
+    std::optional<QString> chooseFile(QWidget *, const QList<Filter> &, const QString &initialFolder, const QString &) override
     {
-        fileRequests.push_back({initialFolder, title});
+        initialFolders.push_back(initialFolder);
         const std::optional<QString> answer = answers.empty() ? std::nullopt : answers.front();
         if (!answers.empty())
             answers.pop_front();
@@ -28,10 +27,9 @@ public:
     void setTopmost(QWidget *window, bool topmost) override { topmostCalls.emplace_back(window, topmost); }
 
     void answerNextFileDialog(const QString &path) { answers.push_back(path); }
-    void cancelNextFileDialog() { answers.push_back(std::nullopt); }
 
     std::vector<Message> messages;
-    std::vector<FileRequest> fileRequests;
+    std::vector<QString> initialFolders; // of the file dialogs asked for
     std::deque<std::optional<QString>> answers;
     std::vector<std::pair<QWidget *, bool>> topmostCalls;
 };
