@@ -155,6 +155,7 @@ TEST_F(CommandLineTest, OutputNames)
         {"MonChatTigre", "MonChatTigre.89i", "monchatt"},
         {"Été-2.Noël", "Été-2.Noël.89i", "ete2noel"},
         {"Ça va", "Ça va.89i", QByteArray("cava\0\0\0\0", 8)},
+        {"Zèbre_9", "Zèbre_9.89i", QByteArray("zebre_9\0", 8)}, // z, _ and digits kept
         {"2024 été", "2024 été.89i", QByteArray("fig0002\0", 8)}, // a digit first: the automatic name
         {"sortie/", "sortie/a.89i", QByteArray("a\0\0\0\0\0\0\0", 8)},
     };
