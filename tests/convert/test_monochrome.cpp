@@ -122,6 +122,25 @@ TEST(Dithering, HandWorkedGoldens)
 
 // The blue-noise matrix holds each rank once; the same from the same seed, and
 // spread: no two of its first tenth of ranks touch.
+// Every method on a photograph at three tone curves and two levels, pinned by the
+// checksum of its dots: a changed kernel weight, matrix cell, curve or search shows.
+TEST(Dithering, PhotographGoldens)
+{
+    QStringList sums;
+    for (const Dithering method : kDitheringMethods)
+        for (const auto &[curve, level] : {std::pair{1.0, 0}, {1.4, 0}, {2.2, 15}}) {
+            QImage image = photo(160, 100);
+            dither(image, image.rect(), level, false, method, curve);
+            QByteArray dots;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    dots += char(qGray(image.pixel(x, y)) < 128);
+            sums << QString::number(qChecksum(dots), 16);
+        }
+    EXPECT_EQ(sums.join(u' ').toStdString(), "4be2 7b0 4c7a 89f7 6ba6 65ec 332a 9426 3f3f 3a4f fe3 c457 5418 40b7 cc3b "
+                                                "963b 7bd1 6941 f8fd d854 ed37 adc0 adc0 d885");
+}
+
 TEST(Dithering, BlueNoiseMatrix)
 {
     std::vector<int> ranks = blueNoiseMatrix();
