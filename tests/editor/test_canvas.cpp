@@ -1,6 +1,5 @@
 #include "canvastest.h"
 
-#include "editor/ellipsetool.h"
 #include "editor/texttool.h"
 
 #include <QSignalSpy>
