@@ -1,6 +1,5 @@
 #include "canvastest.h"
 
-#include "editor/ellipsetool.h"
 #include "editor/texttool.h"
 
 #include <QSignalSpy>
@@ -10,8 +9,8 @@
 // a line leaves its end pixel out, restarts at a press and moves by the arrows; an
 // ellipse fills its box from the truncated corners, one pixel wide at any line width;
 // a rectangle's outline grows inwards, is clipped and filled with Shift held at the
-// press; a second press cancels an ellipse (a rectangle too: their base's); the fill
-// covers the 4-connected area of the clicked colour.
+// press; a second press cancels an ellipse or a rectangle; the fill covers the
+// 4-connected area of the clicked colour.
 TEST_F(CanvasTest, EveryToolDrawsItsGolden)
 {
     QImage ellipse = with({});
@@ -67,6 +66,7 @@ TEST_F(CanvasTest, EveryToolDrawsItsGolden)
         {"rectangle filled, Shift held at the press", 5, 1, {{{150, 95}, {170, 110}}}, with({{150, 95, 10, 5}}),
          Qt::LeftButton, with({}), Qt::ShiftModifier},
         {"rectangle of one pixel", 5, 1, {{{5, 5}, {5.3, 5.9}}}, with({{5, 5, 1, 1}})},
+        {"rectangle: a second press cancels", 5, 1, {{{10, 10}, {20, 20}}, {{30, 30}}}, with({})},
         {"fill of an enclosed area", 6, 1, {{{15.5, 15.5}}}, with({{10, 10, 11, 11}}), Qt::LeftButton, square},
         {"fill of an open area", 6, 1, {{{15, 15}}}, black, Qt::LeftButton,
          with({{10, 10, 11, 11}}, Qt::black, Qt::white, {{11, 11, 9, 9}, {20, 15, 1, 1}})},

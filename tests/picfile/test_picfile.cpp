@@ -99,9 +99,8 @@ TEST(Reader, DrawsWhatTheFileSays)
     EXPECT_TRUE(target.pixel(3, 1) == 0xFFFF0000u && target.pixel(0, 0) == kBlack);
 }
 
-// Read: another model's signature, a wrong checksum, extra bytes at the end. Refused,
-// with an error naming the file; with NoPicture::Blank a file holding no picture gives
-// an empty one, while files that are no calculator pictures stay refused.
+// Read despite another model's signature, a wrong checksum, extra bytes; else refused naming
+// the file, except that NoPicture::Blank reads a file holding no picture as an empty one.
 TEST(Reader, WhichFilesAreRead)
 {
     QTemporaryDir dir;

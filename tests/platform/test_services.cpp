@@ -1,12 +1,9 @@
 #include "platform/pictureloader.h"
 #include "platform/surface.h"
-#include "platform/translation.h"
 #include "support/files.h"
 #include "support/imagediff.h"
 
-#include <QKeySequence>
 #include <QTemporaryDir>
-#include <QTranslator>
 
 // Every format by its content (a PNG named .jpg too, a GIF made by hand), as RGB32; a
 // missing file and a folder refused (garbage and hostile pictures: tests/hardening).
@@ -40,12 +37,4 @@ TEST(PictureLoader, DecodesEveryFormatByItsContentOnWhitePaper)
     for (const QImage &opened : {loadPicture(dir.filePath("logo.png")).image, opaqueOnWhite(logo), source.image()})
         for (int x = 0; x < 4; ++x)
             EXPECT_EQ(opened.pixel(x, 0), out[x]) << x;
-}
-
-// Qt's own words, such as key names, come in French.
-TEST(Translation, QtSpeaksFrench)
-{
-    std::unique_ptr<QTranslator> french(translation::installQtFrench()); // removed after: the other tests read English
-    ASSERT_NE(french, nullptr);
-    EXPECT_TRUE(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S).toString(QKeySequence::NativeText).contains(QStringLiteral("Maj")));
 }
