@@ -307,6 +307,8 @@ TEST_F(CommandLineTest, Export)
 
     writeFile(QStringLiteral("large.89i"), file89i(1, 4096, QByteArray(512, '\0'))); // the widest exported
     EXPECT_EQ(run(words("exporter large.89i l.png")), 0) << r.err.toStdString();
+    writeFile(QStringLiteral("haute.89i"), file89i(4096, 8, QByteArray(4096, '\0'))); // the tallest exported
+    EXPECT_EQ(run(words("exporter haute.89i h.png")), 0) << r.err.toStdString();
     writeFile(QStringLiteral("grand.89i"), file89i(10, 5000, QByteArray(6250, '\0'))); // too big: refused, nothing written
     EXPECT_EQ(run(words("exporter grand.89i g.png")), CommandLine::FileFailure);
     EXPECT_TRUE(r.err.contains(QStringLiteral("5000 x 10")) && !QFileInfo::exists(QStringLiteral("g.png"))) << r.err.toStdString();
