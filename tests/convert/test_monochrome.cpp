@@ -5,6 +5,7 @@
 #include "convert/errordiffusion.h"
 #include "convert/eyemodel.h"
 #include "convert/monochrome.h"
+#include "convert/structuremeasure.h"
 #include "platform/colour.h"
 #include "support/imagediff.h"
 
@@ -118,6 +119,28 @@ TEST(Dithering, HandWorkedGoldens)
     };
     for (const auto &[method, source, rows] : goldens)
         EXPECT_TRUE(sameImage(imageFromAscii(rows), dithered(source, method, kExactLight))) << ditheringName(method).toStdString();
+}
+
+// The edges of the light model: exactly half light is black; the level's ends map
+// the light linearly (level 50: half of it; -50: black stays black) and levels beyond
+// them count as the ends; the eye's blur reaches 5 pixels and no further; the structure
+// measure sees a change in any pixel, the first included.
+TEST(Dithering, EdgesOfTheLightModel)
+{
+    EXPECT_EQ(diffuseError(LightPlane(1, 1, 0.5f), Dithering::FloydSteinberg), Dots{0});
+    const std::tuple<double, int, double> levels[] = {{0.8, 50, 0.4}, {0, -50, 0}, {0.6, 60, 0.3}, {0.3, -60, 0.65}, {0.25, 0, 0.25}};
+    for (const auto &[light, level, expected] : levels)
+        EXPECT_DOUBLE_EQ(levelled(light, level), expected) << light << " " << level;
+    LightPlane dot(21, 21, 0.0f);
+    dot[10 * 21 + 10] = 1.0f;
+    const LightPlane blurred = eyeBlur(dot);
+    EXPECT_GT(blurred[10 * 21 + 15], 0.0f);
+    EXPECT_EQ(blurred[10 * 21 + 16], 0.0f);
+    LightPlane other = blurred;
+    other[0] = 0.5f;
+    const StructureMeasure measure(blurred);
+    EXPECT_DOUBLE_EQ(measure.of(blurred), 1.0);
+    EXPECT_LT(measure.of(other), 0.999);
 }
 
 // The blue-noise matrix holds each rank once; the same from the same seed, and
@@ -242,7 +265,7 @@ TEST(AutomaticLevel, OtsuWorkedOut)
     const std::pair<GreyHistogram, std::optional<double>> cases[] = {
         {counts({{0, 1}, {100, 1}, {255, 2}}), 177.0}, {counts({{60, 5}, {200, 5}}), 129.5},
         {counts({{10, 100}, {11, 100}, {240, 100}, {241, 100}}), 125.0},
-        {counts({}), std::nullopt}, {counts({{77, 1000}}), std::nullopt},
+        {counts({{0, 3}, {200, 1}}), 99.5}, {counts({}), std::nullopt}, {counts({{77, 1000}}), std::nullopt},
     };
     for (const auto &[histogram, threshold] : cases)
         EXPECT_EQ(otsuThreshold(histogram), threshold);

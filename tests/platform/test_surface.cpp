@@ -33,6 +33,8 @@ TEST(Surface, LinesPixelsAndCopies)
         for (const QPoint p : {QPoint(s.width(), 0), QPoint(0, s.height()), QPoint(-1, 0), QPoint(0, -1)})
             EXPECT_NE(s.point(p.x(), p.y()), kWhite) << p.x() << "," << p.y();
     }
+    // A size below one pixel holds nothing, not one pixel.
+    EXPECT_TRUE(Surface(0, 3).image().isNull() && Surface(-2, 3).image().isNull());
 }
 
 // Which source indices each destination index takes: shrinking merges runs, a
