@@ -56,16 +56,37 @@ void Document::restore(const PictureState &state)
     m_fit = state.fit;
     m_area = state.area;
     m_pictureSettings = state.settings;
-    const bool otherReduction = settings.reduction != state.settings.reduction;
+    const Reduction reduction = settings.reduction;
+    const QRect frame = m_frame;
     settings = state.settings;
+    m_pictureFrame = m_frame = state.frame;
+    m_pictureOrientation = state.orientation;
+    m_pictureSource = state.source;
+    const bool sameSource = state.source == m_sourceSerial;
+    const bool turned = sameSource && state.orientation != m_orientation;
+    if (turned) {
+        source.setPicture(framing::turned(source.image(), state.orientation.after(m_orientation.inverse())));
+        source.refresh();
+        m_orientation = state.orientation;
+    }
+    if (!sameSource)
+        m_frame = QRect();
     // The preview shows the source as the work picture was made from it.
-    if (otherReduction)
+    if (turned || reduction != settings.reduction || frame != m_frame)
         stretchSourceIntoPreview();
 }
 
 int Document::nextFreeNumber() const
 {
     return filenaming::freeNumber(m_automaticFolder.folder());
+}
+
+void Document::rememberConversion(const Settings &settings)
+{
+    m_pictureSettings = settings;
+    m_pictureFrame = m_frame;
+    m_pictureOrientation = m_orientation;
+    m_pictureSource = m_sourceSerial;
 }
 
 void Document::showNames()
@@ -98,7 +119,7 @@ QString Document::start(const QString &sourcePath)
     monochrome::threshold(work.image(), 0, false);
     work.refresh();
     emit converted();
-    m_pictureSettings = Settings{};
+    rememberConversion(Settings{});
     showNames();
     emit changed();
     return message;
@@ -121,8 +142,7 @@ bool Document::open(const QString &path, QString *error, QString *warning)
     if (warning)
         *warning = loaded.warning;
     source.setPicture(loaded.image);
-    source.refresh();
-    stretchSourceIntoPreview();
+    sourceReplaced();
     return true;
 }
 
@@ -132,6 +152,7 @@ bool Document::openCalculatorPicture(const QString &path, QString *error)
     if (!picture)
         return false;
     source.resize(kScreenWidth, kScreenHeight);
+    sourceReplaced();
     // One reading, drawn into the three pictures.
     for (Surface *surface : {&work, &source, &preview}) {
         surface->cls();
@@ -140,6 +161,7 @@ bool Document::openCalculatorPicture(const QString &path, QString *error)
     }
     m_fit = calculatorPictureFit(picture->size);
     m_area = m_fit.size();
+    rememberConversion(m_pictureSettings);
     emit changed();
     return true;
 }
@@ -161,16 +183,70 @@ bool Document::importPicture(const QImage &image, QString *error)
         source.cls();
     else
         source.setPicture(image);
+    sourceReplaced();
+    return true;
+}
+
+void Document::sourceReplaced()
+{
+    m_frame = QRect();
+    m_orientation = Orientation();
+    ++m_sourceSerial;
     source.refresh();
     stretchSourceIntoPreview();
-    return true;
 }
 
 void Document::stretchSourceIntoPreview()
 {
     stretchBlt(preview.image(), QRect(0, 0, kScreenWidth, kScreenHeight), source.image(), source.rect(), settings.reduction);
     m_previewReduction = settings.reduction;
+    m_framePreviewPart = framedPart();
+    m_framePreview = m_framePreviewPart == source.rect() ? QImage() : partPreview(m_framePreviewPart, settings.reduction);
     preview.refresh();
+}
+
+QRect Document::framedPart(const QRect &frame) const
+{
+    const QRect part = frame.normalized().intersected(source.rect());
+    return part.isEmpty() ? source.rect() : part;
+}
+
+QImage Document::partPreview(const QRect &part, Reduction reduction) const
+{
+    if (reduction == m_previewReduction) {
+        if (part == source.rect())
+            return preview.image();
+        if (part == m_framePreviewPart && !m_framePreview.isNull())
+            return m_framePreview;
+    }
+    QImage other(kScreenWidth, kScreenHeight, QImage::Format_RGB32);
+    other.fill(preview.backColor());
+    stretchBlt(other, other.rect(), source.image(), part, reduction);
+    return other;
+}
+
+void Document::setFrame(const QRect &frame)
+{
+    const QRect part = framedPart(frame);
+    m_frame = part == source.rect() ? QRect() : part;
+    stretchSourceIntoPreview();
+}
+
+bool Document::frameContent()
+{
+    setFrame(framing::contentRect(source.image()));
+    return !m_frame.isEmpty();
+}
+
+void Document::turn(const Orientation &by)
+{
+    const QSize before = source.size();
+    source.setPicture(framing::turned(source.image(), by));
+    source.refresh();
+    if (!m_frame.isEmpty())
+        m_frame = framing::turnedRect(m_frame, before, by);
+    m_orientation = by.after(m_orientation);
+    stretchSourceIntoPreview();
 }
 
 void Document::fitSource()
@@ -185,21 +261,14 @@ QRect Document::fitInto(QImage &picture, Reduction reduction) const
 {
     QRect fit(0, 0, outputWidth, outputHeight);
     picture.fill(work.backColor());
+    const QRect part = framedPart();
     if (!keepProportions) {
-        // From the preview: the source is resampled twice on this path. A preview made
-        // with another reduction is made again, aside.
-        if (reduction == m_previewReduction) {
-            stretchBlt(picture, fit, preview.image(), QRect(0, 0, kScreenWidth, kScreenHeight), reduction);
-        } else {
-            QImage other(kScreenWidth, kScreenHeight, QImage::Format_RGB32);
-            other.fill(preview.backColor());
-            stretchBlt(other, other.rect(), source.image(), source.rect(), reduction);
-            stretchBlt(picture, fit, other, other.rect(), reduction);
-        }
+        // Through the preview: the source is resampled twice on this path.
+        stretchBlt(picture, fit, partPreview(part, reduction), QRect(0, 0, kScreenWidth, kScreenHeight), reduction);
         return fit;
     }
-    const int sw = source.width();
-    const int sh = source.height();
+    const int sw = part.width();
+    const int sh = part.height();
     if (sw > 0 && sh > 0 && outputWidth > 0 && outputHeight > 0) {
         const double rw = double(sw) / outputWidth;
         const double rh = double(sh) / outputHeight;
@@ -214,7 +283,7 @@ QRect Document::fitInto(QImage &picture, Reduction reduction) const
             fit.setWidth(width);
         }
     }
-    stretchBlt(picture, fit, source.image(), source.rect(), reduction);
+    stretchBlt(picture, fit, source.image(), part, reduction);
     return fit;
 }
 
@@ -230,7 +299,7 @@ void Document::convertPicture()
     fitSource();
     convertFitted(work.image(), m_fit, settings);
     work.refresh();
-    m_pictureSettings = settings;
+    rememberConversion(settings);
     emit converted();
 }
 
@@ -250,8 +319,9 @@ void Document::changeReduction(Reduction reduction)
 
 int Document::automaticLevel() const
 {
-    const Surface &fitted = keepProportions ? source : preview;
-    return monochrome::automaticLevel(fitted.image()).value_or(settings.level);
+    const QRect part = framedPart();
+    const QImage fitted = keepProportions ? framing::view(source.image(), part) : partPreview(part, settings.reduction);
+    return monochrome::automaticLevel(fitted).value_or(settings.level);
 }
 
 QImage Document::fittedPicture() const

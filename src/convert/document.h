@@ -2,6 +2,7 @@
 
 #include "convert/dithering.h"
 #include "convert/filenaming.h"
+#include "convert/framing.h"
 #include "platform/stretch.h"
 #include "platform/surface.h"
 
@@ -34,6 +35,12 @@ struct PictureState
     // The output area the picture was fitted into, which the automatic save writes.
     QSize area{160, 100};
     Settings settings;
+    // The part of the source that was converted ("Cadre"), in the turned source's
+    // pixels (empty: the whole picture); how the source was turned, and which source
+    // it was (a frame and a turn mean nothing for another picture).
+    QRect frame;
+    Orientation orientation;
+    int source = 0;
     bool operator==(const PictureState &) const = default;
 };
 
@@ -50,6 +57,9 @@ public:
     // The work picture and the preview: the calculator screen.
     static constexpr int kScreenWidth = 160;
     static constexpr int kScreenHeight = 100;
+    // What the TI-89's graph screen shows, where programs recall pictures.
+    static constexpr int kGraphScreenWidth = 159;
+    static constexpr int kGraphScreenHeight = 77;
 
     // The automatic files go to the executable's folder (or its fallback).
     explicit Document(QObject *parent = nullptr);
@@ -77,7 +87,7 @@ public:
     QRect fit() const { return m_fit; }
     // The fit and the settings of the work picture as it stands; restore() puts them
     // back (undo, redo), the controls' settings included.
-    PictureState pictureState() const { return {m_fit, m_area, m_pictureSettings}; }
+    PictureState pictureState() const { return {m_fit, m_area, m_pictureSettings, m_pictureFrame, m_pictureOrientation, m_pictureSource}; }
     void restore(const PictureState &state);
 
     AutomaticFolder &automaticFolder() { return m_automaticFolder; }
@@ -105,6 +115,20 @@ public:
     // A picture as the source (a null image: a blank source of the same size). One
     // over 100 million pixels is refused: false and the French reason in *error.
     bool importPicture(const QImage &image, QString *error = nullptr);
+
+    // The part of the source the next conversions use ("Cadre"), in the turned
+    // source's pixels; empty: the whole picture.
+    QRect frame() const { return m_frame; }
+    // Clipped to the source; empty when it holds no whole pixel or the whole picture.
+    void setFrame(const QRect &frame);
+    // "Rogner les marges": frames what differs from the margins' colour; false (and
+    // no frame) when the picture is all margin.
+    bool frameContent();
+    // The part of the source the conversions use: the frame, or the whole picture.
+    QRect framedPart() const { return framedPart(m_frame); }
+    // Turns the source (and its frame) after the turns it already had.
+    void turn(const Orientation &by);
+    Orientation orientation() const { return m_orientation; }
 
     // The fit of the source into the work picture at outputWidth x outputHeight.
     void fitSource();
@@ -152,14 +176,32 @@ signals:
 
 private:
     void stretchSourceIntoPreview();
-    // The fit of the source at the output size into picture (all background first),
-    // each block merged by reduction: where the fitted picture lies.
+    // A new picture in the source: no frame, no turn.
+    void sourceReplaced();
+    QRect framedPart(const QRect &frame) const;
+    // That part of the source stretched into 160 x 100 by that reduction: the
+    // preview itself for the whole picture.
+    QImage partPreview(const QRect &part, Reduction reduction) const;
+    // The fit of the framed source at the output size into picture (all background
+    // first), each block merged by the reduction: where the fitted picture lies.
     QRect fitInto(QImage &picture, Reduction reduction) const;
     void showNames();
+    // The work picture was made from the source as it stands, with these settings.
+    void rememberConversion(const Settings &settings);
 
     QRect m_fit{0, 0, kScreenWidth, kScreenHeight};
     QSize m_area{kScreenWidth, kScreenHeight};
     Settings m_pictureSettings; // those of the last conversion
+    QRect m_frame;
+    // The frame, turn and source of the last conversion.
+    QRect m_pictureFrame;
+    Orientation m_pictureOrientation;
+    int m_pictureSource = 0;
     Reduction m_previewReduction = Reduction::Mean; // the one the preview was stretched with
+    // The frame's part stretched as the preview is, for the conversions that follow.
+    QImage m_framePreview;
+    QRect m_framePreviewPart;
+    Orientation m_orientation;
+    int m_sourceSerial = 0;
     AutomaticFolder m_automaticFolder;
 };
