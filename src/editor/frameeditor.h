@@ -5,7 +5,6 @@
 #include <QRectF>
 #include <QSize>
 #include <QSizeF>
-#include <Qt>
 
 // The frame ("Cadre") laid on a picture through a view of it: the part of the source
 // the conversion keeps. The frame is held in source pixels, always inside the picture
