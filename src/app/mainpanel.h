@@ -11,6 +11,7 @@
 #include <array>
 
 class Canvas;
+class FramedPreview;
 class CommandButton;
 class AboutWindow;
 class ConversionChoices;
@@ -75,6 +76,16 @@ public:
     // "Comparer les méthodes": the gallery beside this window.
     void openMethodsGallery();
 
+    // Framing the source (mainpanel_frame.cpp); each converts again as one undo step.
+    // A frame drawn on the preview (source pixels; empty: the whole picture).
+    void chooseFrame(const QRect &frame);
+    // "Rogner les marges".
+    void frameContent();
+    // The Conversion menu's turns and mirrors.
+    void turnSource(const Orientation &by);
+    // "Taille": the output size, shown by the spinners.
+    void chooseOutputSize(QSize size);
+
     // The file commands, with their dialogs and messages (mainpanel_file.cpp).
     // "Ouvrir Fichier": the open dialog, then openFile().
     void openWithDialog();
@@ -135,7 +146,9 @@ public:
         CommandCount,
     };
     std::array<CommandButton *, CommandCount> commandButtons{};
-    SurfaceWidget *previewView = nullptr, *fontPreviewView = nullptr;
+    // "Aperçu original", where the frame is drawn.
+    FramedPreview *previewView = nullptr;
+    SurfaceWidget *fontPreviewView = nullptr;
     Canvas *canvas = nullptr;
     QLabel *nextNameLabel = nullptr;
     SignWidget *banner = nullptr;
@@ -183,6 +196,8 @@ private:
     void buildToolActions();
     void showTool(int index);
     void showDocument();
+    // The preview shows the document's frame, drawn at the output's proportions when they are kept.
+    void showFrame();
 
     // The option panel (fenetreprincipale_options.cpp).
     void showLevel();

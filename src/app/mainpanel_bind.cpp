@@ -5,6 +5,7 @@
 #include "picturebutton.h"
 
 #include "editor/ellipsetool.h"
+#include "editor/framedpreview.h"
 #include "editor/linetool.h"
 #include "editor/rectangletool.h"
 #include "editor/texttool.h"
@@ -50,7 +51,13 @@ void MainPanel::bindOptions()
         if (levelSlider->value() != m_levelAtPress)
             convertAtLevel();
     });
-    connect(keepProportionsBox, &QCheckBox::toggled, this, [this](bool on) { document.keepProportions = on; });
+    connect(keepProportionsBox, &QCheckBox::toggled, this, [this](bool on) {
+        document.keepProportions = on;
+        showFrame();
+    });
+    connect(previewView, &FramedPreview::frameChosen, this, &MainPanel::chooseFrame);
+    // A new picture, a turn, a frame or an undo step: the preview was stretched again.
+    connect(&document.preview, &Surface::changed, this, &MainPanel::showFrame);
     connect(invertBox, &QCheckBox::toggled, this, [this](bool on) { document.settings.invertColours = on; });
     connect(simpleMethodButton, &QRadioButton::clicked, this, &MainPanel::chooseSimpleMethod);
     connect(greyMethodButton, &QRadioButton::clicked, this, &MainPanel::chooseGreyMethod);

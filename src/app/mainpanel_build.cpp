@@ -1,11 +1,14 @@
 // Building the main window's controls from the geometry table.
 #include "mainpanel.h"
 
+#include "editor/framedpreview.h"
+
 #include "appearance.h"
 #include "calculatornamevalidator.h"
 #include "commandbutton.h"
 #include "dotmatrix/signwidget.h"
 #include "editor/canvas.h"
+#include "editor/framedpreview.h"
 #include "geometry.h"
 #include "artwork.h"
 #include "editor/surfacewidget.h"
@@ -108,7 +111,7 @@ void MainPanel::buildOptions()
 void MainPanel::buildPreviews()
 {
     headers.push_back(appearance::header(this, "previewHeader"));
-    previewView = new SurfaceWidget(&document.preview, this);
+    previewView = new FramedPreview(&document.preview, this);
     appearance::place(previewView, "previewView");
     workHeader = appearance::header(this, "workHeader");
     headers.push_back(workHeader);
@@ -202,7 +205,7 @@ void MainPanel::setReadingTabOrder()
     // then the tools frame.
     const std::initializer_list<QWidget *> order = {
         levelSlider, keepProportionsBox, invertBox, simpleMethodButton, greyMethodButton, ditheringBox,
-        commandButtons[PasteCommand], commandButtons[OpenCommand], commandButtons[ConvertCommand], canvas,
+        commandButtons[PasteCommand], commandButtons[OpenCommand], commandButtons[ConvertCommand], previewView, canvas,
         commandButtons[SaveAutomaticallyCommand], commandButtons[SaveAsCommand], commandButtons[ViewerCommand],
         advancedOptionsBox, variableNameBox, calculatorFolderBox,
         toolButtons[0], toolButtons[1], toolButtons[2], textBox, fontList, underlineBox, italicBox, boldBox, strikeOutBox,

@@ -84,6 +84,7 @@ void MainPanel::stepSpinner(Spinner &spinner, bool monte, QLineEdit *box, int &v
     if (monte ? spinner.up() : spinner.down())
         box->setText(spinner.text());
     value = spinner.value();
+    showFrame(); // the proportions a frame keeps
 }
 
 void MainPanel::widthDown()

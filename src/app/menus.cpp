@@ -117,6 +117,7 @@ void Menus::buildConversionMenu(QMenuBar *bar)
     conversionMenu->addAction(choices.autoContrast);
     compareMethods = item(conversionMenu, QStringLiteral("Com&parer les méthodes..."), {QKeySequence(Qt::CTRL | Qt::Key_M)});
     connect(compareMethods, &QAction::triggered, this, [this] { m_panel.openMethodsGallery(); });
+    buildFramingItems(conversionMenu);
     conversionMenu->addSeparator();
     auto *reductions = new QActionGroup(this);
     reductionMean = reduction(conversionMenu, reductions, QStringLiteral("Réduction : &moyenne (photos)"),
@@ -126,6 +127,49 @@ void Menus::buildConversionMenu(QMenuBar *bar)
     // Undo and redo may have brought another reduction back.
     connect(conversionMenu, &QMenu::aboutToShow, this, [this] {
         (m_panel.document.settings.reduction == Reduction::And ? reductionAnd : reductionMean)->setChecked(true);
+    });
+}
+
+void Menus::buildFramingItems(QMenu *menu)
+{
+    menu->addSeparator();
+    frameMenu = menu->addMenu(QStringLiteral("Ca&dre"));
+    wholePicture = item(frameMenu, QStringLiteral("&Toute l'image"));
+    connect(wholePicture, &QAction::triggered, this, [this] { m_panel.chooseFrame(QRect()); });
+    trimMargins = item(menu, QStringLiteral("R&ogner les marges"));
+    connect(trimMargins, &QAction::triggered, this, [this] { m_panel.frameContent(); });
+    const auto turn = [&](const QString &text, Orientation by) {
+        QAction *action = item(menu, text);
+        connect(action, &QAction::triggered, this, [this, by] { m_panel.turnSource(by); });
+        return action;
+    };
+    rotateLeft = turn(QStringLiteral("Rotation 90° à &gauche"), Orientation::clockwise(-1));
+    rotateRight = turn(QStringLiteral("Rotation 90° à dro&ite"), Orientation::clockwise(1));
+    rotateHalf = turn(QStringLiteral("Rotation &180°"), Orientation::clockwise(2));
+    mirrorHorizontal = turn(QStringLiteral("Miroir &horizontal"), Orientation::horizontalMirror());
+    mirrorVertical = turn(QStringLiteral("Miroir &vertical"), Orientation::verticalMirror());
+
+    sizeMenu = menu->addMenu(QStringLiteral("T&aille"));
+    auto *sizes = new QActionGroup(this);
+    const auto size = [&](const QString &text, QSize chosen) {
+        QAction *action = item(sizeMenu, text);
+        action->setCheckable(true);
+        sizes->addAction(action);
+        if (chosen.isValid())
+            connect(action, &QAction::triggered, this, [this, chosen] { m_panel.chooseOutputSize(chosen); });
+        return action;
+    };
+    calculatorScreen = size(QStringLiteral("Écran TI-89 (160 x 100)"), QSize(Document::kScreenWidth, Document::kScreenHeight));
+    graphScreen = size(QStringLiteral("Écran graphique TI-89 (159 x 77)"),
+                       QSize(Document::kGraphScreenWidth, Document::kGraphScreenHeight));
+    freeSize = size(QStringLiteral("&Libre"), QSize());
+    // The spinners may have left a screen's size.
+    connect(sizeMenu, &QMenu::aboutToShow, this, [this] {
+        const QSize output(m_panel.document.outputWidth, m_panel.document.outputHeight);
+        (output == QSize(Document::kScreenWidth, Document::kScreenHeight)             ? calculatorScreen
+         : output == QSize(Document::kGraphScreenWidth, Document::kGraphScreenHeight) ? graphScreen
+                                                                                        : freeSize)
+            ->setChecked(true);
     });
 }
 

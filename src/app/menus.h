@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/framing.h"
 #include "platform/stretch.h"
 
 #include <QObject>
@@ -42,6 +43,18 @@ public:
     QMenu *ditheringMenu = nullptr; // "Tramage": every method
     QMenu *toneMenu = nullptr;      // "Rendu des tons"
     QAction *compareMethods = nullptr;
+    QMenu *frameMenu = nullptr; // "Cadre"
+    QAction *wholePicture = nullptr;
+    QAction *trimMargins = nullptr;
+    QAction *rotateLeft = nullptr;
+    QAction *rotateRight = nullptr;
+    QAction *rotateHalf = nullptr;
+    QAction *mirrorHorizontal = nullptr;
+    QAction *mirrorVertical = nullptr;
+    QMenu *sizeMenu = nullptr; // "Taille"
+    QAction *calculatorScreen = nullptr;
+    QAction *graphScreen = nullptr;
+    QAction *freeSize = nullptr;
 
     QMenu *toolsMenu = nullptr;
 
@@ -52,6 +65,7 @@ private:
     void buildFileMenu(QMenuBar *bar);
     void buildEditMenu(QMenuBar *bar);
     void buildConversionMenu(QMenuBar *bar);
+    void buildFramingItems(QMenu *menu);
     void buildToolsMenu(QMenuBar *bar);
     void buildHelpMenu(QMenuBar *bar);
     // A checkable item of the group that converts again with that reduction.

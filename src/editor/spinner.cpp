@@ -1,5 +1,7 @@
 #include "spinner.h"
 
+#include <algorithm>
+
 Spinner::Spinner(int value, int step, std::optional<int> downStop, std::optional<int> upStop)
     : m_value(value)
     , m_step(step)
@@ -14,14 +16,15 @@ std::optional<int> Spinner::nextDown() const
     // still only come back towards it.
     if (m_downStop && m_value <= *m_downStop)
         return std::nullopt;
-    return m_value - m_step;
+    // A value off the steps' grid (a screen size) stops at the stop, not past it.
+    return m_downStop ? std::max(m_value - m_step, *m_downStop) : m_value - m_step;
 }
 
 std::optional<int> Spinner::nextUp() const
 {
     if (m_upStop && m_value >= *m_upStop)
         return std::nullopt;
-    return m_value + m_step;
+    return m_upStop ? std::min(m_value + m_step, *m_upStop) : m_value + m_step;
 }
 
 bool Spinner::down()

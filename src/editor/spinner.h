@@ -6,7 +6,7 @@
 
 // A whole-number setting held as the text of a read-only box and changed only by
 // its two arrows, one fixed step at a time. Each arrow may have a stop value: at
-// the stop (or beyond it) the arrow changes nothing.
+// the stop (or beyond it) the arrow changes nothing, and no step goes past it.
 class Spinner
 {
 public:

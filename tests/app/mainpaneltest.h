@@ -6,6 +6,7 @@
 #include "app/menus.h"
 #include "app/picturebutton.h"
 #include "editor/canvas.h"
+#include "editor/framedpreview.h"
 #include "support/files.h"
 #include "support/imagediff.h"
 #include "support/recordingdialogs.h"

@@ -70,7 +70,7 @@ TEST_F(MainPanelTest, TabGoesRoundTheWindowInReadingOrderAndTheBackgroundResetsT
     using F = MainPanel;
     const std::vector<QWidget *> readingOrder = {
         f->levelSlider, f->keepProportionsBox, f->invertBox, f->ditheringBox,
-        f->commandButtons[F::PasteCommand], f->commandButtons[F::OpenCommand], f->commandButtons[F::ConvertCommand], f->canvas,
+        f->commandButtons[F::PasteCommand], f->commandButtons[F::OpenCommand], f->commandButtons[F::ConvertCommand], f->previewView, f->canvas,
         f->commandButtons[F::SaveAutomaticallyCommand], f->commandButtons[F::SaveAsCommand], f->commandButtons[F::ViewerCommand],
         f->advancedOptionsBox, f->variableNameBox, f->calculatorFolderBox,
         f->textBox, f->fontList, f->underlineBox, f->italicBox, f->boldBox, f->strikeOutBox,
