@@ -26,11 +26,13 @@ bool frameSource(Document &state, const QString &source, const ConvertOptions &o
     if (options.frame) {
         const QRect picture = state.source.rect();
         if (!picture.contains(*options.frame)) {
+            // One arg() call: a '%' in the picture's name is not read as a place for a value.
             const QRect &f = *options.frame;
-            *error = QStringLiteral("Le cadre %1,%2,%3,%4 dépasse de l'image %5 (%6 x %7 pixels%8).")
-                         .arg(f.x()).arg(f.y()).arg(f.width()).arg(f.height())
-                         .arg(Console::shown(source)).arg(picture.width()).arg(picture.height())
-                         .arg(options.orientation.quarterTurns % 2 ? QStringLiteral(" une fois tournée") : QString());
+            *error = QStringLiteral("Le cadre %1 dépasse de l'image %2 (%3 pixels%4).")
+                         .arg(QStringLiteral("%1,%2,%3,%4").arg(f.x()).arg(f.y()).arg(f.width()).arg(f.height()),
+                              Console::shown(source),
+                              QStringLiteral("%1 x %2").arg(picture.width()).arg(picture.height()),
+                              options.orientation.quarterTurns % 2 ? QStringLiteral(" une fois tournée") : QString());
             return false;
         }
         state.setFrame(*options.frame);

@@ -183,7 +183,9 @@ TEST_F(CommandLineTest, BadFrames)
         {"a.png photo.png --cadre 0,0,300,170", 1, outside("0,0,300,170", "a.png (64 x 48 pixels)"), "photo"},
         {"a.png photo.png --cadre 0,0,64,48 --rotation 90", 1,
          outside("0,0,64,48", "a.png (48 x 64 pixels une fois tournée)"), "photo"},
+        {"%1%2.png --cadre 0,0,65,1", 1, outside("0,0,65,1", "%1%2.png (64 x 48 pixels)"), ""},
     };
+    ASSERT_TRUE(QFile::copy(QStringLiteral("a.png"), QStringLiteral("%1%2.png")));
     for (const auto &[line, status, message, written] : cases) {
         SCOPED_TRACE(line);
         QDir(QStringLiteral("sortie")).removeRecursively();
