@@ -17,6 +17,31 @@ namespace {
 
 const QString kSuffix = QString::fromLatin1(picfile::kFileSuffix);
 
+// Turns and frames the loaded source as the window's commands would; false and the
+// French reason when the frame does not lie inside the turned picture.
+bool frameSource(Document &state, const QString &source, const ConvertOptions &options, QString *error)
+{
+    if (options.orientation != Orientation())
+        state.turn(options.orientation);
+    if (options.frame) {
+        const QRect picture = state.source.rect();
+        if (!picture.contains(*options.frame)) {
+            // One arg() call: a '%' in the picture's name is not read as a place for a value.
+            const QRect &f = *options.frame;
+            *error = QStringLiteral("Le cadre %1 dépasse de l'image %2 (%3 pixels%4).")
+                         .arg(QStringLiteral("%1,%2,%3,%4").arg(f.x()).arg(f.y()).arg(f.width()).arg(f.height()),
+                              Console::shown(source),
+                              QStringLiteral("%1 x %2").arg(picture.width()).arg(picture.height()),
+                              options.orientation.quarterTurns % 2 ? QStringLiteral(" une fois tournée") : QString());
+            return false;
+        }
+        state.setFrame(*options.frame);
+    } else if (options.frameContent) {
+        state.frameContent(); // all margin: the whole picture
+    }
+    return true;
+}
+
 } // namespace
 
 ConvertCommand::ConvertCommand(const Console &console)
@@ -64,9 +89,13 @@ Converted ConvertCommand::convert(const QString &source, const ConvertOptions &o
                           options.reduction, options.toneCurve,    options.autoContrast};
         if (!state.open(source, &result.error, &result.warning))
             return result;
-        // A calculator picture is already black and white; converting it would
-        // start from the blank source frame.
+        // A calculator picture is already black and white and kept as stored;
+        // turning, framing or converting it would start from the blank source.
         if (!filenaming::namesCalculatorPicture(source)) {
+            if (!frameSource(state, source, options, &result.error)) {
+                result.warning.clear();
+                return result;
+            }
             if (options.automaticLevel)
                 state.settings.level = state.automaticLevel();
             state.convertPicture();

@@ -12,6 +12,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -34,8 +35,34 @@ struct OptionTable
     QCommandLineOption height{QStringLiteral("hauteur"),
                               QStringLiteral("hauteur de l'image, de 1 à 100 (100 par défaut)"),
                               QStringLiteral("N")};
+    QCommandLineOption size{QStringLiteral("taille"),
+                            QStringLiteral("un écran de la calculatrice : ecran (160 x 100)\n"
+                                           "ou graphique (159 x 77, l'écran graphique, où un\n"
+                                           "programme rappelle une image) ; au lieu de\n"
+                                           "--largeur et --hauteur"),
+                            QStringLiteral("ECRAN")};
     QCommandLineOption keepProportions{QStringLiteral("proportions"),
                                        QStringLiteral("« Conserver les proportions »")};
+    QCommandLineOption rotation{QStringLiteral("rotation"),
+                                QStringLiteral("tourne l'image de 90, 180 ou 270 degrés dans le\n"
+                                               "sens des aiguilles d'une montre"),
+                                QStringLiteral("DEGRES")};
+    QCommandLineOption mirror{QStringLiteral("miroir"),
+                              QStringLiteral("retourne l'image après la rotation : horizontal\n"
+                                             "(la gauche et la droite échangées) ou vertical\n"
+                                             "(le haut et le bas échangés)"),
+                              QStringLiteral("SENS")};
+    QCommandLineOption frame{QStringLiteral("cadre"),
+                             QStringLiteral("ne convertit que ce rectangle de l'image, en\n"
+                                            "pixels de l'image tournée : X,Y son coin en haut\n"
+                                            "à gauche (0,0 : le premier pixel), L sa largeur,\n"
+                                            "H sa hauteur"),
+                             QStringLiteral("X,Y,L,H")};
+    QCommandLineOption frameContent{QStringLiteral("rogner"),
+                                    QStringLiteral("« Rogner les marges » : ne convertit que ce qui\n"
+                                                   "diffère de la couleur des coins de l'image\n"
+                                                   "(l'image entière si tout est marge) ; pas avec\n"
+                                                   "--cadre")};
     QCommandLineOption reduction{QStringLiteral("reduction"),
                                  QStringLiteral("comment une image réduite fond chaque bloc de\n"
                                                 "pixels : moyenne (par défaut, pour les photos)\n"
@@ -97,9 +124,11 @@ struct OptionTable
 
     QList<QCommandLineOption> all() const
     {
-        return {output,    width,         height,        keepProportions,  reduction, simpleMethod,
-                level,     dithering,     tones,         contrast,         invertColours,
-                calculatorFolder,         variableName,  tasks,            help};
+        return {output,       width,         height,           size,          keepProportions,
+                rotation,     mirror,        frame,            frameContent,  reduction,
+                simpleMethod, level,         dithering,        tones,         contrast,
+                invertColours,               calculatorFolder, variableName,  tasks,
+                help};
     }
 };
 
@@ -131,7 +160,10 @@ QString convertHelp(const OptionTable &p)
                           "blanc, puis « Sauver sous ».\n\nOptions :\n")
         + optionsHelp(p.all())
         + QStringLiteral("\nUne SOURCE .89i est reprise telle qu'elle est enregistrée, à sa taille\n"
-                         "(160 x 100 au plus) : seuls --dossier et --variable s'y appliquent.\n");
+                         "(160 x 100 au plus) : seuls --dossier et --variable s'y appliquent.\n"
+                         "\nChaque autre image est tournée (--rotation), retournée (--miroir),\n"
+                         "cadrée (--cadre ou --rogner), puis convertie. Un cadre qui dépasse\n"
+                         "d'une image fait échouer cette image seule (code de sortie 1).\n");
 }
 
 // A whole number within [min, max], or nothing.
@@ -155,6 +187,21 @@ std::optional<double> toneCurveValue(QString text)
     if (value < monochrome::kExactLight || value > monochrome::kDetailedShadows)
         return std::nullopt;
     return value;
+}
+
+// "X,Y,L,H": a corner from (0, 0) and a size of at least one pixel, or nothing.
+// Each number stays below half the int range, so the rectangle's edges cannot overflow.
+std::optional<QRect> frameValue(const QString &text)
+{
+    constexpr int kMax = std::numeric_limits<int>::max() / 2;
+    const QStringList parts = text.split(u',');
+    if (parts.size() != 4)
+        return std::nullopt;
+    std::optional<int> v[4];
+    for (int i = 0; i < 4; ++i)
+        if (!(v[i] = integerValue(parts[i], i < 2 ? 0 : 1, kMax)))
+            return std::nullopt;
+    return QRect(*v[0], *v[1], *v[2], *v[3]);
 }
 
 } // namespace
@@ -230,6 +277,47 @@ std::optional<ConvertOptions> parseConvertOptions(const QStringList &arguments, 
         else if (mode != QLatin1String("moyenne"))
             return usageError(QStringLiteral("--reduction attend moyenne ou et, pas « %1 ».").arg(mode));
     }
+    if (parser.isSet(p.size)) {
+        if (parser.isSet(p.width) || parser.isSet(p.height))
+            return usageError(QStringLiteral("--taille donne la largeur et la hauteur : elle ne va pas avec "
+                                             "--largeur ni --hauteur."));
+        const QString screen = parser.value(p.size);
+        if (screen == QLatin1String("ecran") || screen == QStringLiteral("écran"))
+            options.width = Document::kScreenWidth, options.height = Document::kScreenHeight;
+        else if (screen == QLatin1String("graphique"))
+            options.width = Document::kGraphScreenWidth, options.height = Document::kGraphScreenHeight;
+        else
+            return usageError(QStringLiteral("--taille attend ecran ou graphique, pas « %1 ».").arg(screen));
+    }
+    if (parser.isSet(p.rotation)) {
+        const QString degrees = parser.value(p.rotation);
+        const qsizetype turns = QStringList{QStringLiteral("90"), QStringLiteral("180"), QStringLiteral("270")}
+                                    .indexOf(degrees.trimmed()) + 1;
+        if (turns == 0)
+            return usageError(QStringLiteral("--rotation attend 90, 180 ou 270, pas « %1 ».").arg(degrees));
+        options.orientation = Orientation::clockwise(int(turns));
+    }
+    if (parser.isSet(p.mirror)) {
+        const QString side = parser.value(p.mirror);
+        Orientation mirror;
+        if (side == QLatin1String("horizontal"))
+            mirror = Orientation::horizontalMirror();
+        else if (side == QLatin1String("vertical"))
+            mirror = Orientation::verticalMirror();
+        else
+            return usageError(QStringLiteral("--miroir attend horizontal ou vertical, pas « %1 ».").arg(side));
+        options.orientation = mirror.after(options.orientation);
+    }
+    if (parser.isSet(p.frame)) {
+        if (parser.isSet(p.frameContent))
+            return usageError(QStringLiteral("--cadre et --rogner ne vont pas ensemble : choisissez l'un ou "
+                                             "l'autre."));
+        options.frame = frameValue(parser.value(p.frame));
+        if (!options.frame)
+            return usageError(QStringLiteral("--cadre attend X,Y,L,H : quatre nombres entiers, X et Y de 0 ou "
+                                             "plus, L et H de 1 ou plus, pas « %1 ».").arg(parser.value(p.frame)));
+    }
+    options.frameContent = parser.isSet(p.frameContent);
     options.tasks = std::max(1, QThread::idealThreadCount());
     if (!integer(p.tasks, 1, kTasksMax, &options.tasks))
         return usageError(QStringLiteral("--taches attend un nombre entier de 1 à 256, pas « %1 ».")

@@ -3,6 +3,7 @@
 #include "convert/dithering.h"
 #include "convert/document.h"
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,12 @@ struct ConvertOptions
     double toneCurve = monochrome::kDefaultToneCurve; // "--tons G"
     bool autoContrast = false;                        // "--contraste auto"
     bool keepProportions = false;
+    // Done to each picture before it is fitted, in this order: the turn ("--rotation",
+    // then "--miroir"), then the frame ("--cadre", in the turned picture's pixels, or
+    // "--rogner": the content within the margins).
+    Orientation orientation;
+    std::optional<QRect> frame;
+    bool frameContent = false;
     Reduction reduction = Reduction::Mean;
     bool simpleMethod = false;
     bool invertColours = false;

@@ -9,6 +9,7 @@
 
 #include <QDirIterator>
 #include <QMutex>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -59,6 +60,11 @@ TEST_F(CommandLineTest, TheProgramsUsageErrorsAndExitCodes)
         {"convertir --tons 1,2,3 a.png", 2, "pas « 1,2,3 »"},
         {"convertir --contraste fort a.png", 2, "--contraste attend auto, pas « fort »"},
         {"convertir --largeur 161 a.png", 2, "--largeur attend un nombre entier de 1 à 160, pas « 161 »"},
+        {"convertir --help", 0, "--cadre X,Y,L,H       ne convertit que ce rectangle"},
+        {"convertir --taille grand a.png", 2, "--taille attend ecran ou graphique, pas « grand »"},
+        {"convertir --taille ecran --hauteur 50 a.png", 2, "--taille donne la largeur et la hauteur : elle ne va pas avec --largeur ni --hauteur."},
+        {"convertir --rotation 360 a.png", 2, "--rotation attend 90, 180 ou 270, pas « 360 »"},
+        {"convertir --miroir diagonal a.png", 2, "--miroir attend horizontal ou vertical, pas « diagonal »"},
         {"convertir -j 0 a.png", 2, "--taches attend un nombre entier de 1 à 256, pas « 0 »"},
         {"convertir --gris a.png", 2, "Option inconnue \"gris\".\nVoir « brivane convertir --help »."},
         {"convertir -x -y a.png", 2, "Options inconnues : x, y."},
@@ -122,6 +128,8 @@ TEST_F(CommandLineTest, SameBytesAsSaveAs)
          {.dithering = Dithering::Sierra, .toneCurve = 1.6, .autoContrast = true}},
         {"--tramage optimal --niveau 12 --proportions", 160, 100, true, {.level = 12, .dithering = Dithering::Optimal}},
         {"--tramage bruit-bleu --tons 1", 160, 100, false, {.dithering = Dithering::BlueNoise, .toneCurve = 1}},
+        {"--taille graphique", 159, 77, false, {}},
+        {"--taille écran --proportions", 160, 100, true, {}},
     };
     for (const auto &[options, width, height, keepProportions, settings] : cases) {
         SCOPED_TRACE(options);
@@ -139,7 +147,119 @@ TEST_F(CommandLineTest, SameBytesAsSaveAs)
         ASSERT_TRUE(state.writeFittedPicture(dir.filePath(QStringLiteral("fenetre.89i")), QStringLiteral("dos"), QStringLiteral("var")));
         EXPECT_EQ(readFile(QStringLiteral("cli.89i")), readFile(QStringLiteral("fenetre.89i")));
         EXPECT_GT(readFile(QStringLiteral("cli.89i")).size(), 95);
+        if (!keepProportions) { // the file states the whole output size
+            EXPECT_EQ(readFile(QStringLiteral("cli.89i")).mid(88, 4), file89i(height, width, {}).mid(88, 4));
+        }
     }
+}
+
+// A malformed frame, or one with --rogner, is a usage error: nothing converted. A
+// frame that leaves the picture (once turned) fails that picture alone, as an
+// unreadable one does: the others are written.
+TEST_F(CommandLineTest, BadFrames)
+{
+    const auto malformed = [](const char *value) {
+        return QStringLiteral("--cadre attend X,Y,L,H : quatre nombres entiers, X et Y de 0 ou plus, L et H de 1 ou "
+                              "plus, pas « %1 ».").arg(QString::fromUtf8(value));
+    };
+    const auto outside = [](const char *frame, const char *picture) {
+        return QStringLiteral("Le cadre %1 dépasse de l'image %2.").arg(QString::fromUtf8(frame), QString::fromUtf8(picture));
+    };
+    const std::tuple<const char *, int, QString, const char *> cases[] = {
+        {"photo.png --cadre 1,2,3", 2, malformed("1,2,3"), ""},
+        {"photo.png --cadre 0,0,0,10", 2, malformed("0,0,0,10"), ""},
+        {"photo.png --cadre 0,0,10,-3", 2, malformed("0,0,10,-3"), ""},
+        {"photo.png --cadre -1,0,10,10", 2, malformed("-1,0,10,10"), ""},
+        {"photo.png --cadre 1.5,0,10,10", 2, malformed("1.5,0,10,10"), ""},
+        {"photo.png --cadre 0,0,10,10,", 2, malformed("0,0,10,10,"), ""},
+        {"photo.png --cadre 3000000000,0,1,1", 2, malformed("3000000000,0,1,1"), ""},
+        {"photo.png --cadre 0,0,10,10 --rogner", 2,
+         QStringLiteral("--cadre et --rogner ne vont pas ensemble : choisissez l'un ou l'autre."), ""},
+        {"photo.png --cadre 10,10,500,20", 1, outside("10,10,500,20", "photo.png (300 x 170 pixels)"), ""},
+        {"photo.png --cadre 299,169,2,1", 1, outside("299,169,2,1", "photo.png (300 x 170 pixels)"), ""},
+        {"photo.png --cadre 299,169,1,1", 0, QString(), "photo"},
+        {"photo.png --cadre 0,0,300,170 --rotation 270", 1,
+         outside("0,0,300,170", "photo.png (170 x 300 pixels une fois tournée)"), ""},
+        {"a.png photo.png --cadre 0,0,300,170", 1, outside("0,0,300,170", "a.png (64 x 48 pixels)"), "photo"},
+        {"a.png photo.png --cadre 0,0,64,48 --rotation 90", 1,
+         outside("0,0,64,48", "a.png (48 x 64 pixels une fois tournée)"), "photo"},
+        {"%1%2.png --cadre 0,0,65,1", 1, outside("0,0,65,1", "%1%2.png (64 x 48 pixels)"), ""},
+    };
+    ASSERT_TRUE(QFile::copy(QStringLiteral("a.png"), QStringLiteral("%1%2.png")));
+    for (const auto &[line, status, message, written] : cases) {
+        SCOPED_TRACE(line);
+        QDir(QStringLiteral("sortie")).removeRecursively();
+        ASSERT_TRUE(QDir().mkdir(QStringLiteral("sortie")));
+        EXPECT_EQ(run(words("convertir -o sortie") + words(line)), status);
+        EXPECT_TRUE(r.err.contains(message)) << r.err.toStdString();
+        QStringList files;
+        for (const QString &name : words(written))
+            files << name + QStringLiteral(".89i");
+        EXPECT_EQ(listing(QStringLiteral("sortie")), files);
+    }
+}
+
+// Turning, mirroring and framing give the bytes of converting the picture turned or
+// cropped beforehand, with either fit and either reduction.
+TEST_F(CommandLineTest, FramingEqualsAPictureFramedBeforehand)
+{
+    const QImage original = photo(300, 170);
+    const auto turned = [&](int degrees) { return original.transformed(QTransform().rotate(degrees)); };
+    const std::tuple<const char *, const char *, QImage> cases[] = {
+        {"--rotation 90", "", turned(90)},
+        {"--rotation 180", "--proportions", turned(180)},
+        {"--rotation 270", "--proportions --reduction et", turned(270)},
+        {"--miroir horizontal", "", original.mirrored(true, false)},
+        {"--rotation 90 --miroir vertical", "--proportions", turned(90).mirrored(false, true)},
+        {"--cadre 37,21,150,90", "", original.copy(37, 21, 150, 90)},
+        {"--cadre 37,21,150,90", "--proportions", original.copy(37, 21, 150, 90)},
+        {"--cadre 37,21,150,90", "--reduction et", original.copy(37, 21, 150, 90)},
+        {"--cadre 0,3,299,9", "--proportions --reduction et --niveau auto", original.copy(0, 3, 299, 9)},
+        {"--cadre 5,200,9,64 --rotation 90", "--tramage floyd-steinberg", turned(90).copy(5, 200, 9, 64)},
+        {"--cadre 0,0,300,170", "--proportions", original},
+    };
+    for (const auto &[framing, options, before] : cases) {
+        SCOPED_TRACE(framing + std::string(" ") + options);
+        ASSERT_TRUE(before.save(QStringLiteral("avant.png")));
+        ASSERT_EQ(run(words("convertir photo.png -o cli --variable v") + words(framing) + words(options)), 0) << r.err.toStdString();
+        ASSERT_EQ(run(words("convertir avant.png -o avant --variable v") + words(options)), 0);
+        EXPECT_EQ(readFile(QStringLiteral("cli.89i")), readFile(QStringLiteral("avant.89i")));
+    }
+}
+
+// "--rogner" on a scan (a drawing on noisy off-white paper, wide margins) frames the
+// drawing's bounding box; a picture that is all margin is converted whole.
+TEST_F(CommandLineTest, TrimmingFramesTheDrawing)
+{
+    QImage paper(400, 300, QImage::Format_RGB32);
+    quint32 seed = 7;
+    for (int y = 0; y < paper.height(); ++y)
+        for (int x = 0; x < paper.width(); ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            const int g = 236 + int(seed >> 24) % 9;
+            paper.setPixel(x, y, qRgb(g, g, g - 4));
+        }
+    QImage scan = paper;
+    QPainter painter(&scan);
+    painter.setPen(QPen(QColor(40, 40, 60), 3));
+    painter.drawEllipse(130, 70, 150, 100);
+    painter.drawLine(120, 200, 290, 90);
+    painter.end();
+    QRect drawing;
+    for (int y = 0; y < scan.height(); ++y)
+        for (int x = 0; x < scan.width(); ++x)
+            if (qGray(scan.pixel(x, y)) < 150)
+                drawing |= QRect(x, y, 1, 1);
+    ASSERT_TRUE(scan.save(QStringLiteral("scan.png")) && paper.save(QStringLiteral("papier.png")));
+    const QString box = QStringLiteral("%1,%2,%3,%4").arg(drawing.x()).arg(drawing.y()).arg(drawing.width()).arg(drawing.height());
+    EXPECT_EQ(box, QStringLiteral("118,69,174,133"));
+    const auto converted = [&](const char *options, const QStringList &more = {}) {
+        EXPECT_EQ(run(words("convertir -o sortie --variable v --proportions") + words(options) + more), 0);
+        return readFile(QStringLiteral("sortie.89i"));
+    };
+    EXPECT_EQ(converted("scan.png --rogner"), converted("scan.png --cadre", {box}));
+    EXPECT_NE(converted("scan.png --rogner"), converted("scan.png"));
+    EXPECT_EQ(converted("papier.png --rogner"), converted("papier.png"));
 }
 
 // The automatic name, an output file (".89i" added) or folder; the variable is the
