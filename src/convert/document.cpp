@@ -65,7 +65,7 @@ void Document::restore(const PictureState &state)
     const bool sameSource = state.source == m_sourceSerial;
     const bool turned = sameSource && state.orientation != m_orientation;
     if (turned) {
-        source.setPicture(framing::turned(source.image(), state.orientation.after(m_orientation.inverse())));
+        source.setPicture(framing::turned(std::move(source.image()), state.orientation.after(m_orientation.inverse())));
         source.refresh();
         m_orientation = state.orientation;
     }
@@ -241,7 +241,7 @@ bool Document::frameContent()
 void Document::turn(const Orientation &by)
 {
     const QSize before = source.size();
-    source.setPicture(framing::turned(source.image(), by));
+    source.setPicture(framing::turned(std::move(source.image()), by)); // no third copy
     source.refresh();
     if (!m_frame.isEmpty())
         m_frame = framing::turnedRect(m_frame, before, by);

@@ -22,12 +22,15 @@ Orientation Orientation::inverse() const
 
 namespace framing {
 
-QImage turned(const QImage &picture, const Orientation &orientation)
+QImage turned(QImage picture, const Orientation &orientation)
 {
-    QImage result = orientation.mirrored ? picture.mirrored(true, false) : picture;
-    if (orientation.quarterTurns != 0)
-        result = result.transformed(QTransform().rotate(90.0 * orientation.quarterTurns));
-    return result;
+    // turn(q) . mirror = mirror . turn(-q): turning first lets the mirror work in place.
+    const int turns = orientation.mirrored ? -orientation.quarterTurns : orientation.quarterTurns;
+    if (turns % 4 != 0)
+        picture = picture.transformed(QTransform().rotate(90.0 * turns));
+    if (orientation.mirrored)
+        picture = std::move(picture).mirrored(true, false);
+    return picture;
 }
 
 QSize turnedSize(QSize size, const Orientation &orientation)

@@ -24,8 +24,9 @@ struct Orientation
 
 namespace framing {
 
-// The picture turned: the mirror and quarter turns copy it once each at most.
-QImage turned(const QImage &picture, const Orientation &orientation);
+// The picture turned. Given the only reference to a picture (moved in), at most
+// one copy lives beside it: the mirror is made in place.
+QImage turned(QImage picture, const Orientation &orientation);
 // Where a rectangle of a picture of that size lands when the picture is turned.
 QRect turnedRect(const QRect &rect, QSize pictureSize, const Orientation &orientation);
 QSize turnedSize(QSize size, const Orientation &orientation);
