@@ -126,3 +126,54 @@ TEST_F(MainPanelTest, UndoAndRedoBringBackPicturesFitAndSettings)
     press(Qt::Key_Z);
     EXPECT_EQ(offered(), std::pair(true, true));
 }
+
+// A frame drawn on the preview, "Rogner les marges", a turn and a screen size each
+// convert once, as one undo step that brings the frame, the turned source and the
+// picture back; the sizes' spinners stop at their ends from a screen's size.
+TEST_F(MainPanelTest, FramingTheSourceIsOneUndoStepEach)
+{
+    QImage drawing = filled(400, 250, kWhite);
+    QPainter(&drawing).fillRect(100, 50, 120, 60, Qt::black);
+    openWith(drawing);
+    FramedPreview *preview = f->previewView;
+    const auto drag = [&] {
+        QTest::mousePress(preview, Qt::LeftButton, {}, preview->origin() + QPoint(20, 10));
+        QTest::mouseMove(preview, preview->origin() + QPoint(100, 70));
+        QTest::mouseRelease(preview, Qt::LeftButton, {}, preview->origin() + QPoint(100, 70));
+    };
+    using Row = std::tuple<const char *, std::function<void()>, QRect, QSize>; // frame and source after
+    const Row rows[] = {
+        {"drawn", drag, {50, 25, 200, 150}, {400, 250}},
+        {"margins", [&] { menus().trimMargins->trigger(); }, {100, 50, 120, 60}, {400, 250}},
+        {"turned", [&] { menus().rotateRight->trigger(); }, {140, 100, 60, 120}, {250, 400}},
+        {"whole", [&] { menus().wholePicture->trigger(); }, {}, {250, 400}},
+    };
+    for (const auto &[what, change, frame, size] : rows) {
+        SCOPED_TRACE(what);
+        const QRect frameBefore = f->document.frame();
+        const QImage before = f->document.work.image().copy(), sourceBefore = f->document.source.image().copy();
+        const int steps = f->history.undoCount();
+        change();
+        EXPECT_EQ(f->document.frame(), frame);
+        EXPECT_EQ(preview->shownFrame().isEmpty(), frame.isEmpty());
+        EXPECT_EQ(f->document.source.size(), size);
+        EXPECT_EQ(f->history.undoCount(), steps + 1);
+        const QImage after = f->document.work.image().copy();
+        press(Qt::Key_Z);
+        EXPECT_EQ(f->document.frame(), frameBefore);
+        EXPECT_TRUE(sameImage(before, f->document.work.image()) && sameImage(sourceBefore, f->document.source.image()));
+        press(Qt::Key_Y);
+        EXPECT_EQ(f->document.frame(), frame);
+        EXPECT_TRUE(sameImage(after, f->document.work.image()));
+    }
+    menus().graphScreen->trigger();
+    EXPECT_EQ(f->widthBox->text() + u'x' + f->heightBox->text(), QStringLiteral("159x77"));
+    f->saveAutomatically();
+    EXPECT_EQ(picfile::statedSize(readFile(folder.filePath("fig0000.89i"))), QSize(159, 77));
+    emit menus().sizeMenu->aboutToShow();
+    EXPECT_TRUE(menus().graphScreen->isChecked());
+    click(f->arrows[MainPanel::WidthUp], 2), click(f->arrows[MainPanel::HeightDown]);
+    EXPECT_EQ(f->widthBox->text() + u'x' + f->heightBox->text(), QStringLiteral("160x75"));
+    emit menus().sizeMenu->aboutToShow();
+    EXPECT_TRUE(menus().freeSize->isChecked());
+}
