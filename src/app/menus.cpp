@@ -138,6 +138,7 @@ void Menus::buildFramingItems(QMenu *menu)
     connect(wholePicture, &QAction::triggered, this, [this] { m_panel.chooseFrame(QRect()); });
     trimMargins = item(menu, QStringLiteral("R&ogner les marges"));
     connect(trimMargins, &QAction::triggered, this, [this] { m_panel.frameContent(); });
+    menu->addSeparator();
     const auto turn = [&](const QString &text, Orientation by) {
         QAction *action = item(menu, text);
         connect(action, &QAction::triggered, this, [this, by] { m_panel.turnSource(by); });
@@ -148,6 +149,7 @@ void Menus::buildFramingItems(QMenu *menu)
     rotateHalf = turn(QStringLiteral("Rotation &180°"), Orientation::clockwise(2));
     mirrorHorizontal = turn(QStringLiteral("Miroir &horizontal"), Orientation::horizontalMirror());
     mirrorVertical = turn(QStringLiteral("Miroir &vertical"), Orientation::verticalMirror());
+    menu->addSeparator();
 
     sizeMenu = menu->addMenu(QStringLiteral("T&aille"));
     auto *sizes = new QActionGroup(this);
