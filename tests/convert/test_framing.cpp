@@ -1,6 +1,5 @@
 // The frame, the turns and the margins: what the conversions see of the source.
 #include "convert/document.h"
-#include "support/files.h"
 #include "support/imagediff.h"
 
 #include <QPainter>
@@ -70,84 +69,35 @@ TEST(Framing, ContentWithinTheMargins)
     EXPECT_TRUE(framing::contentRect(all).isEmpty());
 }
 
-namespace {
-
-class FramingDocument : public ::testing::Test
+// The frame stays inside the picture (clipped; no whole pixel or the whole picture:
+// no frame) and turns with it; four quarter turns give the same picture; the
+// picture's state (what undo and redo put back) brings the frame, the turn and the
+// turned source back; a new picture drops the frame and the turns, and a state of
+// the old picture brings none back. (A frame converts as a picture cropped
+// beforehand, byte for byte: the command line's tests.)
+TEST(FramingDocument, FramesTurnsAndTheirUndo)
 {
-protected:
-    // The bytes "Sauver sous" writes of the document's picture.
-    QByteArray saved(Document &document)
-    {
-        const QString path = dir.filePath(QStringLiteral("f%1.89i").arg(++files));
-        EXPECT_TRUE(document.writeFittedPicture(path, "zfig", "f"));
-        return readFile(path);
-    }
     QTemporaryDir dir;
-    int files = 0;
-};
-
-void set(Document &document, const QImage &source, bool keep, Reduction reduction, monochrome::Dithering dithering)
-{
-    document.importPicture(source);
-    document.keepProportions = keep;
-    document.outputWidth = 128, document.outputHeight = 80;
-    document.settings.dithering = dithering;
-    document.changeReduction(reduction);
-}
-
-} // namespace
-
-// Converting a frame of the source is converting the source cropped beforehand,
-// byte for byte; a frame beyond the picture is clipped, one with no whole pixel or
-// the whole picture is no frame; a new picture drops the frame and the turns.
-TEST_F(FramingDocument, AFrameConvertsAsACroppedPicture)
-{
-    const QImage source = photo(1200, 900);
-    const QRect frame(301, 97, 517, 611);
-    for (const bool keep : {false, true})
-        for (const Reduction reduction : {Reduction::Mean, Reduction::And}) {
-            SCOPED_TRACE(testing::Message() << keep << int(reduction));
-            Document framed(dir.path()), cropped(dir.path());
-            set(framed, source, keep, reduction, monochrome::Dithering::FloydSteinberg);
-            framed.setFrame(frame);
-            framed.convert();
-            set(cropped, source.copy(frame), keep, reduction, monochrome::Dithering::FloydSteinberg);
-            cropped.convert();
-            EXPECT_EQ(saved(framed), saved(cropped));
-            EXPECT_EQ(framed.automaticLevel(), cropped.automaticLevel());
-        }
     Document document(dir.path());
-    document.importPicture(source);
+    document.importPicture(photo(640, 400));
     const std::pair<QRect, QRect> frames[] = {
-        {{1000, 800, 900, 900}, {1000, 800, 200, 100}}, {{-5, -5, 10, 10}, {0, 0, 5, 5}},
-        {{10, 10, 0, 5}, {}}, {{0, 0, 1200, 900}, {}}, {{2000, 10, 5, 5}, {}},
+        {{600, 300, 900, 900}, {600, 300, 40, 100}}, {{-5, -5, 10, 10}, {0, 0, 5, 5}},
+        {{10, 10, 0, 5}, {}}, {{0, 0, 640, 400}, {}}, {{2000, 10, 5, 5}, {}},
     };
     for (const auto &[asked, kept] : frames) {
         document.setFrame(asked);
         EXPECT_EQ(document.frame(), kept);
     }
-    document.setFrame(frame);
-    document.turn(Orientation::clockwise(1));
-    document.importPicture(source);
-    EXPECT_TRUE(document.frame().isEmpty() && document.orientation() == Orientation());
-}
-
-// Four quarter turns give the same file; a frame turns with the picture (turning a
-// framed picture converts the same part); the picture's state (what undo and redo
-// put back) brings the frame and the turn back.
-TEST_F(FramingDocument, TurnsAndTheirUndo)
-{
-    Document document(dir.path());
-    set(document, photo(640, 400), true, Reduction::Mean, monochrome::Dithering::Atkinson);
+    document.keepProportions = true;
+    document.settings.dithering = monochrome::Dithering::Atkinson;
     document.convert();
-    const QByteArray straight = saved(document);
+    const QImage straight = document.fittedPicture();
     for (int turn = 0; turn < 4; ++turn) {
         document.turn(Orientation::clockwise(1));
         document.convert();
         EXPECT_EQ(document.source.size(), turn % 2 ? QSize(640, 400) : QSize(400, 640));
     }
-    EXPECT_EQ(saved(document), straight);
-    EXPECT_EQ(document.orientation(), Orientation());
+    EXPECT_TRUE(sameImage(document.fittedPicture(), straight) && document.orientation() == Orientation());
 
     const PictureState whole = document.pictureState();
     document.setFrame({100, 50, 300, 200});
@@ -157,33 +107,25 @@ TEST_F(FramingDocument, TurnsAndTheirUndo)
     document.turn(Orientation::horizontalMirror());
     document.turn(Orientation::clockwise(1));
     EXPECT_EQ(document.frame(), QRect(150, 240, 200, 300));
-    document.convert();
-    const PictureState turnedState = document.pictureState();
-    const QImage turned = document.work.image().copy();
     EXPECT_TRUE(sameImage(framing::view(document.source.image(), document.frame()),
                           framing::turned(photo(640, 400).copy(100, 50, 300, 200), {1, true})));
+    document.convert();
+    const PictureState turnedState = document.pictureState();
 
     document.restore(framedState);
-    EXPECT_EQ(document.frame(), QRect(100, 50, 300, 200));
-    EXPECT_EQ(document.source.size(), QSize(640, 400));
+    EXPECT_TRUE(document.frame() == QRect(100, 50, 300, 200) && document.source.size() == QSize(640, 400));
     document.convert();
     EXPECT_TRUE(sameImage(document.work.image(), framed)) << "the source came back turned as it was";
     document.restore(whole);
     EXPECT_TRUE(document.frame().isEmpty());
     document.restore(turnedState);
-    EXPECT_EQ(document.frame(), QRect(150, 240, 200, 300));
-    EXPECT_EQ(document.orientation(), Orientation(1, true));
-    document.convert();
-    EXPECT_TRUE(sameImage(document.work.image(), turned));
-    document.importPicture(photo(30, 20)); // another picture: the old frame and turn stay out of it
+    EXPECT_TRUE(document.frame() == QRect(150, 240, 200, 300) && document.orientation() == Orientation(1, true));
+    document.importPicture(photo(30, 20));
+    EXPECT_TRUE(document.frame().isEmpty() && document.orientation() == Orientation());
     document.restore(turnedState);
     EXPECT_TRUE(document.frame().isEmpty() && document.source.size() == QSize(30, 20));
-}
 
-// "Rogner les marges" frames the drawing of a scan; a picture all margin is converted whole.
-TEST_F(FramingDocument, FramingTheContent)
-{
-    Document document(dir.path());
+    // "Rogner les marges" frames the drawing of a scan; a picture all margin is converted whole.
     document.importPicture(scan({400, 300}, {120, 40, 150, 200}));
     EXPECT_TRUE(document.frameContent());
     EXPECT_EQ(document.frame(), QRect(120, 40, 150, 200));
