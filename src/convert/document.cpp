@@ -72,8 +72,10 @@ void Document::restore(const PictureState &state)
     if (!sameSource)
         m_frame = QRect();
     // The preview shows the source as the work picture was made from it.
-    if (turned || reduction != settings.reduction || frame != m_frame)
+    if (turned || reduction != settings.reduction)
         stretchSourceIntoPreview();
+    else if (frame != m_frame)
+        stretchFrameIntoPreview();
 }
 
 int Document::nextFreeNumber() const
@@ -200,8 +202,15 @@ void Document::stretchSourceIntoPreview()
 {
     stretchBlt(preview.image(), QRect(0, 0, kScreenWidth, kScreenHeight), source.image(), source.rect(), settings.reduction);
     m_previewReduction = settings.reduction;
+    stretchFrameIntoPreview();
+}
+
+void Document::stretchFrameIntoPreview()
+{
+    m_framePreview = QImage(); // not to be taken for the new part's
     m_framePreviewPart = framedPart();
-    m_framePreview = m_framePreviewPart == source.rect() ? QImage() : partPreview(m_framePreviewPart, settings.reduction);
+    if (m_framePreviewPart != source.rect())
+        m_framePreview = partPreview(m_framePreviewPart, m_previewReduction);
     preview.refresh();
 }
 
@@ -229,7 +238,7 @@ void Document::setFrame(const QRect &frame)
 {
     const QRect part = framedPart(frame);
     m_frame = part == source.rect() ? QRect() : part;
-    stretchSourceIntoPreview();
+    stretchFrameIntoPreview(); // the whole picture's preview stays as it is
 }
 
 bool Document::frameContent()

@@ -176,6 +176,8 @@ signals:
 
 private:
     void stretchSourceIntoPreview();
+    // The frame's part alone, for the conversions; then the preview says it changed.
+    void stretchFrameIntoPreview();
     // A new picture in the source: no frame, no turn.
     void sourceReplaced();
     QRect framedPart(const QRect &frame) const;

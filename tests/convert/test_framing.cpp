@@ -88,6 +88,15 @@ TEST(FramingDocument, FramesTurnsAndTheirUndo)
         document.setFrame(asked);
         EXPECT_EQ(document.frame(), kept);
     }
+    Document once(dir.path()); // a frame set over another converts as if set alone
+    once.importPicture(photo(640, 400));
+    document.setFrame({200, 100, 50, 50});
+    for (Document *d : {&document, &once}) {
+        d->setFrame({30, 20, 90, 60});
+        d->convert();
+    }
+    EXPECT_TRUE(sameImage(document.work.image(), once.work.image()));
+    document.setFrame({});
     document.keepProportions = true;
     document.settings.dithering = monochrome::Dithering::Atkinson;
     document.convert();
