@@ -17,14 +17,11 @@ QImage scan(QSize size, const QRect &drawing)
     QImage image(size, QImage::Format_RGB32);
     QRandomGenerator noise(7);
     for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x) {
-            const int grey = 236 + int(noise.bounded(13)) - 6;
-            image.setPixel(x, y, qRgb(grey, grey - 2, grey - 8));
-        }
+        for (int x = 0, grey; x < size.width(); ++x)
+            grey = 230 + int(noise.bounded(13)), image.setPixel(x, y, qRgb(grey, grey - 2, grey - 8));
     if (drawing.isEmpty())
         return image;
-    QPainter painter(&image);
-    painter.setPen(QPen(Qt::black, 1));
+    QPainter painter(&image); // black, one pixel wide
     painter.drawEllipse(drawing.adjusted(0, 0, -1, -1));
     painter.drawLine(drawing.topLeft(), drawing.bottomRight());
     return image;
@@ -69,12 +66,9 @@ TEST(Framing, ContentWithinTheMargins)
     EXPECT_TRUE(framing::contentRect(all).isEmpty());
 }
 
-// The frame stays inside the picture (clipped; no whole pixel or the whole picture:
-// no frame) and turns with it; four quarter turns give the same picture; the
-// picture's state (what undo and redo put back) brings the frame, the turn and the
-// turned source back; a new picture drops the frame and the turns, and a state of
-// the old picture brings none back. (A frame converts as a picture cropped
-// beforehand, byte for byte: the command line's tests.)
+// The frame stays inside the picture and turns with it; four quarter turns change
+// nothing; the picture's state (undo, redo) brings frame, turn and turned source
+// back, but not onto another picture. (Frames as cropped pictures: the CLI tests.)
 TEST(FramingDocument, FramesTurnsAndTheirUndo)
 {
     QTemporaryDir dir;

@@ -47,7 +47,6 @@ TEST(FrameEditor, GesturesAndKeys)
          Qt::SHIFT | Qt::Key_Up}, {10, 20, 42, 39}, true},
         {"Shift+Left stops at one pixel", {250, 300, 30, 900}, {}, {Qt::SHIFT | Qt::Key_Left, Qt::SHIFT | Qt::Key_Left,
          Qt::SHIFT | Qt::Key_Left}, {250, 300, 1, 900}, false, 0, photo, photoScale},
-        {"no frame: arrows do nothing", {}, {}, {Qt::Key_Right}, {}, false},
         {"a photo: a view pixel is many source pixels", {}, {{10, 10}, {50, 40}}, {Qt::Key_Right},
          {275, 300, 1000, 900}, true, 0, photo, photoScale},
         {"a small picture: a source pixel is four view pixels", {}, {{10, 10}, {30.5, 21}}, {Qt::Key_Right},
