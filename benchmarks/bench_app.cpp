@@ -64,6 +64,7 @@ void BM_ProgramStart(benchmark::State &state)
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("BRIVANE_STARTUP_TIMING"), QStringLiteral("1"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path()); // its recent files: not the user's
         process.setProcessEnvironment(env);
         const auto start = std::chrono::system_clock::now();
         process.start(exe, {photo});

@@ -199,9 +199,10 @@ void MainPanel::openViewer()
         m_viewer = new Viewer(this, document.automaticFolder().folder());
         connect(m_viewer, &Viewer::openRequested, this, [this](const QString &path) {
             QString error;
-            if (document.openCalculatorPicture(path, &error))
+            if (document.openCalculatorPicture(path, &error)) {
+                addRecentFile(path);
                 m_viewer->hide();
-            else
+            } else
                 Dialogs::current().message(error, Dialogs::Icon::Exclamation);
         });
     }

@@ -4,6 +4,7 @@
 #include "editor/editor.h"
 #include "editor/history.h"
 #include "editor/spinner.h"
+#include "platform/recentfiles.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -100,6 +101,12 @@ public:
     void saveAs();
     // "Sauver fich. automatiquement": the next numbered file.
     void saveAutomatically();
+    // Fichier > "Ouvrir un fichier récent": opens the file, or says it is gone and
+    // takes it off the list.
+    void openRecentFile(const QString &path);
+
+    // What was opened and saved, with the dialogs' folders, kept between runs.
+    RecentFiles recentFiles;
 
     // The section headers; a click on the work picture's gives the canvas the focus.
     std::vector<QLabel *> headers;
@@ -164,6 +171,8 @@ public:
 signals:
     // The window was closed: the program ends.
     void closed();
+    // A file joined or left the recent files.
+    void recentFilesChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -222,10 +231,9 @@ private:
     void closeAbout();
     void showOnBanner(const QString &text);
 
-    // Where the open and save dialogs start: the folder last chosen in either.
-    QString m_dialogFolder;
-    QString dialogFolder() const;
-    void rememberFolder(const QString &path);
+    // Where the dialog starts: the folder last chosen in it, else the home folder.
+    QString dialogFolder(RecentFiles::Dialog dialog) const;
+    void addRecentFile(const QString &path);
     void warn(const QString &text);
     void warnIfAdvancedNames();
     // "Fichier enregistré", the file's whole path under it.

@@ -14,14 +14,28 @@ void MainPanel::warn(const QString &text)
     Dialogs::current().message(text, Dialogs::Icon::Exclamation);
 }
 
-QString MainPanel::dialogFolder() const
+QString MainPanel::dialogFolder(RecentFiles::Dialog dialog) const
 {
-    return QDir::toNativeSeparators(m_dialogFolder.isEmpty() ? QDir::homePath() : m_dialogFolder);
+    // A folder gone since (a removable drive) is not offered.
+    const QString folder = recentFiles.folder(dialog);
+    return QDir::toNativeSeparators(!folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath());
 }
 
-void MainPanel::rememberFolder(const QString &path)
+void MainPanel::addRecentFile(const QString &path)
 {
-    m_dialogFolder = QFileInfo(QDir::fromNativeSeparators(path.trimmed())).absolutePath();
+    recentFiles.add(path);
+    emit recentFilesChanged();
+}
+
+void MainPanel::openRecentFile(const QString &path)
+{
+    if (QFileInfo::exists(path)) {
+        openFile(path);
+        return;
+    }
+    warn(QStringLiteral("Le fichier %1 est introuvable : il est retiré de la liste.").arg(QDir::toNativeSeparators(path)));
+    recentFiles.remove(path);
+    emit recentFilesChanged();
 }
 
 void MainPanel::openWithDialog()
@@ -33,11 +47,11 @@ void MainPanel::openWithDialog()
          QStringLiteral("*.89i;*.bmp;*.jpg;*.jpeg;*.gif;*.ico;*.png")},
         {QStringLiteral("All Files (*.*)"), QStringLiteral("*")},
     };
-    const auto chosen = Dialogs::current().chooseFile(this, filters, dialogFolder(),
+    const auto chosen = Dialogs::current().chooseFile(this, filters, dialogFolder(RecentFiles::Dialog::Open),
                                                       QStringLiteral("Ouvrir une Image."));
     if (!chosen)
         return;
-    rememberFolder(*chosen);
+    recentFiles.setFolder(RecentFiles::Dialog::Open, QFileInfo(RecentFiles::cleaned(*chosen)).path());
     openFile(*chosen);
 }
 
@@ -45,9 +59,12 @@ void MainPanel::openFile(const QString &path)
 {
     QString error;
     QString warning;
-    if (!document.open(path, &error, &warning))
+    if (!document.open(path, &error, &warning)) {
         warn(error);
-    else if (!warning.isEmpty())
+        return;
+    }
+    addRecentFile(path);
+    if (!warning.isEmpty())
         warn(warning);
 }
 
@@ -84,11 +101,10 @@ void MainPanel::warnIfAdvancedNames()
 void MainPanel::saveAs()
 {
     const QList<Dialogs::Filter> filters{{QStringLiteral("Images files (*.89i)"), QStringLiteral("*.89i")}};
-    const auto chosen = Dialogs::current().chooseSaveFile(this, filters, dialogFolder(),
+    const auto chosen = Dialogs::current().chooseSaveFile(this, filters, dialogFolder(RecentFiles::Dialog::Save),
                                                           QStringLiteral("Enregistrer une Image."));
     if (!chosen)
         return;
-    rememberFolder(*chosen);
     const QString path = filenaming::saveAsPath(*chosen);
     warnIfAdvancedNames();
     // Without an advanced name, the variable is named after the file, so that two
@@ -100,10 +116,14 @@ void MainPanel::saveAs()
     else if (name.isEmpty())
         name = QStringLiteral("fig0000");
     QString error;
-    if (document.writeFittedPicture(path, folder, name, &error))
-        saved(path);
-    else
+    if (!document.writeFittedPicture(path, folder, name, &error)) {
+        // The next save is offered where the last one went, not where this one failed.
         warn(error);
+        return;
+    }
+    recentFiles.setFolder(RecentFiles::Dialog::Save, QFileInfo(RecentFiles::cleaned(path)).path());
+    addRecentFile(path);
+    saved(path);
 }
 
 void MainPanel::saveAutomatically()
@@ -111,8 +131,10 @@ void MainPanel::saveAutomatically()
     warnIfAdvancedNames();
     QString error;
     QString path;
-    if (document.saveAutomatically(&error, &path))
-        saved(path);
-    else
+    if (!document.saveAutomatically(&error, &path)) {
         warn(error);
+        return;
+    }
+    addRecentFile(path);
+    saved(path);
 }

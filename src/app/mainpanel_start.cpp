@@ -92,8 +92,11 @@ void MainPanel::startWith(const QString &source)
         commandButtons[i]->setText(geometry::text(kCommandCaptions[i]));
 
     // Sizes, source, stretch, conversion at level 0 and the first free name.
-    if (const QString message = document.start(source); !message.isEmpty())
+    bool opened = false;
+    if (const QString message = document.start(source, &opened); !message.isEmpty())
         Dialogs::current().message(message, Dialogs::Icon::Exclamation);
+    if (opened)
+        addRecentFile(source);
     // The first picture is where undoing stops.
     history.reset();
     splash.hide();

@@ -6,6 +6,8 @@
 #include "geometry.h"
 
 #include <QActionGroup>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -57,6 +59,7 @@ void Menus::buildFileMenu(QMenuBar *bar)
 {
     fileMenu = bar->addMenu(QStringLiteral("&Fichier"));
     open = buttonItem(fileMenu, QStringLiteral("&Ouvrir..."), m_panel.commandButtons[MainPanel::OpenCommand], {QKeySequence(Qt::CTRL | Qt::Key_O)});
+    buildRecentMenu();
     // A text box with the focus takes Ctrl+V for itself and pastes text.
     paste = buttonItem(fileMenu, QStringLiteral("&Importer le presse-papier"), m_panel.commandButtons[MainPanel::PasteCommand],
                       {QKeySequence(Qt::CTRL | Qt::Key_V)});
@@ -70,6 +73,52 @@ void Menus::buildFileMenu(QMenuBar *bar)
     fileMenu->addSeparator();
     quit = item(fileMenu, QStringLiteral("&Quitter"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
     connect(quit, &QAction::triggered, this, [this] { m_panel.window()->close(); });
+}
+
+void Menus::buildRecentMenu()
+{
+    recentMenu = fileMenu->addMenu(QStringLiteral("Ouvrir un fichier &récent"));
+    recentMenu->setToolTipsVisible(true);
+    // The items stay and change their text: the one chosen is never deleted under
+    // its own signal, and the keys work with the menu closed.
+    for (size_t i = 0; i < recentItems.size(); ++i) {
+        QAction *action = recentItems[i] = recentMenu->addAction(QString());
+        if (i < 9)
+            action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + int(i))));
+        connect(action, &QAction::triggered, this, [this, action] { m_panel.openRecentFile(action->data().toString()); });
+    }
+    noRecentFile = recentMenu->addAction(QStringLiteral("(aucun)"));
+    noRecentFile->setEnabled(false);
+    recentMenu->addSeparator();
+    clearRecentFiles = recentMenu->addAction(QStringLiteral("&Effacer la liste"));
+    connect(clearRecentFiles, &QAction::triggered, this, [this] {
+        m_panel.recentFiles.clear();
+        showRecentFiles();
+    });
+    connect(recentMenu, &QMenu::aboutToShow, this, &Menus::showRecentFiles);
+    connect(&m_panel, &MainPanel::recentFilesChanged, this, &Menus::showRecentFiles);
+    showRecentFiles();
+}
+
+void Menus::showRecentFiles()
+{
+    const QStringList paths = m_panel.recentFiles.paths();
+    for (size_t i = 0; i < recentItems.size(); ++i) {
+        QAction *action = recentItems[i];
+        const bool shown = qsizetype(i) < paths.size();
+        action->setVisible(shown);
+        if (!shown)
+            continue;
+        // "&1 chat.jpg" ... "1&0 chien.png"; an ampersand of the name stays one.
+        const QString number = i < 9 ? u'&' + QString::number(i + 1) : QStringLiteral("1&0");
+        const QString name = QFileInfo(paths[i]).fileName().replace(u'&', QStringLiteral("&&"));
+        action->setText(number + u' ' + name);
+        action->setData(paths[i]);
+        action->setToolTip(QDir::toNativeSeparators(paths[i]));
+        action->setStatusTip(action->toolTip());
+    }
+    noRecentFile->setVisible(paths.isEmpty());
+    clearRecentFiles->setEnabled(!paths.isEmpty());
 }
 
 void Menus::buildEditMenu(QMenuBar *bar)

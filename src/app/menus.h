@@ -1,9 +1,12 @@
 #pragma once
 
 #include "convert/framing.h"
+#include "platform/recentfiles.h"
 #include "platform/stretch.h"
 
 #include <QObject>
+
+#include <array>
 
 class MainPanel;
 class QAction;
@@ -23,6 +26,12 @@ public:
 
     QMenu *fileMenu = nullptr;
     QAction *open = nullptr;
+    // "Ouvrir un fichier récent": an item per file (hidden past the list's end), with
+    // Ctrl+1..9 on the first nine; "(aucun)" while the list is empty; "Effacer la liste".
+    QMenu *recentMenu = nullptr;
+    std::array<QAction *, RecentFiles::kMaxCount> recentItems{};
+    QAction *noRecentFile = nullptr;
+    QAction *clearRecentFiles = nullptr;
     QAction *paste = nullptr;
     QAction *saveAs = nullptr;
     QAction *saveAutomatically = nullptr;
@@ -63,6 +72,9 @@ public:
 
 private:
     void buildFileMenu(QMenuBar *bar);
+    void buildRecentMenu();
+    // The items show the list as it is now.
+    void showRecentFiles();
     void buildEditMenu(QMenuBar *bar);
     void buildConversionMenu(QMenuBar *bar);
     void buildFramingItems(QMenu *menu);

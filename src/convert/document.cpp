@@ -96,15 +96,18 @@ void Document::showNames()
     nextName = variableName = filenaming::automaticName(nextFreeNumber());
 }
 
-QString Document::start(const QString &sourcePath)
+QString Document::start(const QString &sourcePath, bool *opened)
 {
     m_fit = QRect(0, 0, kScreenWidth, kScreenHeight);
     m_area = m_fit.size();
     QString message;
+    bool ok = false;
     if (!sourcePath.isEmpty() && filenaming::namesCalculatorPicture(sourcePath)) {
         // A calculator picture opened from the desktop: read as the open command
         // reads it, already black and white.
-        openCalculatorPicture(sourcePath.trimmed(), &message);
+        ok = openCalculatorPicture(sourcePath.trimmed(), &message);
+        if (opened)
+            *opened = ok;
         showNames();
         emit changed();
         return message;
@@ -113,9 +116,12 @@ QString Document::start(const QString &sourcePath)
         importPicture(clipboardPicture(), &message);
     } else {
         const LoadedPicture loaded = loadPicture(sourcePath);
-        message = loaded.ok() ? loaded.warning : loaded.error;
+        ok = loaded.ok();
+        message = ok ? loaded.warning : loaded.error;
         importPicture(loaded.image);
     }
+    if (opened)
+        *opened = ok;
     work.cls();
     stretchBlt(work.image(), m_fit, source.image(), source.rect(), settings.reduction);
     monochrome::threshold(work.image(), 0, false);

@@ -98,8 +98,9 @@ public:
     // Start-up: the source from a picture file (an empty path: from the clipboard),
     // stretched into the work picture and the preview, converted at level 0, the
     // first free automatic name shown. A calculator picture is read as open() reads
-    // it. Returns what to tell the user (an unreadable file leaves a blank source).
-    QString start(const QString &sourcePath);
+    // it. Returns what to tell the user (an unreadable file leaves a blank source);
+    // *opened says whether the file opened, even in part.
+    QString start(const QString &sourcePath, bool *opened = nullptr);
 
     // Opens a file: a name ending in "89i" (any case) is a calculator picture, read
     // into the work picture; anything else is decoded into the source and shown in

@@ -20,6 +20,8 @@
 class MainPanelTest : public ::testing::Test
 {
 protected:
+    // No recent files nor dialog folders from a test run before in this process.
+    MainPanelTest() { QSettings(QStringLiteral("Brivane"), QStringLiteral("Brivane")).clear(); }
     void open(const QStringList &arguments, bool focusCanvas = true)
     {
         mainWindow.reset(); // one main window at a time

@@ -43,7 +43,7 @@ TEST_F(MainPanelTest, StartsFromTheCommandLineOrTheClipboard)
 // variable after the file (fig0000 when nothing is left) unless "Options avancées" gives
 // names (with a warning), which the boxes keep to calculator names; a file that exists
 // keeps its name; the message gives the whole path. A cancelled dialog changes nothing,
-// both dialogs start in the folder last chosen in either; quitting closes every window.
+// each dialog starts in the folder last chosen in it; quitting closes every window.
 TEST_F(MainPanelTest, KeysRunTheCommandsThatAskAndTell)
 {
     openWith(halfBlack(320, 200));
@@ -85,8 +85,9 @@ TEST_F(MainPanelTest, KeysRunTheCommandsThatAskAndTell)
     }
     EXPECT_FALSE(QFileInfo::exists(elsewhere.filePath(QStringLiteral("photo.89i"))));
     f->advancedOptionsBox->setChecked(false);
+    EXPECT_EQ(dialogs.initialFolders.back(), QDir::toNativeSeparators(elsewhere.path())); // the last save's
     press(Qt::Key_O); // cancelled
-    EXPECT_EQ(dialogs.initialFolders.back(), QDir::toNativeSeparators(elsewhere.path()));
+    EXPECT_EQ(dialogs.initialFolders.back(), QDir::toNativeSeparators(QDir::homePath()));
     EXPECT_TRUE(sameImage(work, f->document.work.image()) && sameImage(preview, f->document.preview.image()));
 
     dialogs.answerNextFileDialog(writePicture(screenPicture(false), QStringLiteral("autre.png")));
@@ -111,6 +112,45 @@ TEST_F(MainPanelTest, KeysRunTheCommandsThatAskAndTell)
     press(Qt::Key_Q);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(!mainWindow->isVisible() && zoom.isNull() && about.isNull());
+}
+
+// Fichier > Ouvrir un fichier récent: what the command line, the dialog and the saves
+// opened or wrote, newest first with its number, key and path; a file gone since is
+// refused with a message and leaves the list, which "Effacer la liste" empties. A save
+// that fails leaves the save dialog where the last good one went.
+TEST_F(MainPanelTest, RecentFilesReopenWhatWasOpenedOrSaved)
+{
+    const QString first = writePicture(screenPicture(true), QStringLiteral("un.png"));
+    open({first});
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("images/pris.89i"))); // a folder by the saved name
+    const QString second = writePicture(screenPicture(false), QStringLiteral("images/deux & trois.png"));
+    for (const QString &answer : {second, folder.filePath(QStringLiteral("trois")), folder.filePath(QStringLiteral("images/pris"))})
+        dialogs.answerNextFileDialog(answer);
+    for (QAction *command : {menus().open, menus().saveAs, menus().saveAs, menus().saveAs, menus().open})
+        command->trigger(); // the last two cancelled
+    EXPECT_EQ(dialogs.initialFolders.rbegin()[1], QDir::toNativeSeparators(folder.path()));
+    EXPECT_EQ(dialogs.initialFolders.back(), QDir::toNativeSeparators(folder.filePath(QStringLiteral("images"))));
+    const auto items = [&] {
+        menus().recentMenu->popup(QPoint()); // its aboutToShow
+        QStringList list;
+        for (const QAction *a : menus().recentMenu->actions())
+            if (a->isVisible())
+                list << (a->isSeparator() ? QStringLiteral("-") : a->text() + u' ' + a->shortcut().toString() + (a->isEnabled() ? "" : " grisé"));
+        menus().recentMenu->hide();
+        activate();
+        return list;
+    };
+    EXPECT_EQ(items(), QStringList({"&1 trois.89i Ctrl+1", "&2 deux && trois.png Ctrl+2", "&3 un.png Ctrl+3", "-", "&Effacer la liste "}));
+    EXPECT_EQ(menus().recentItems[1]->toolTip(), QDir::toNativeSeparators(second));
+    press(Qt::Key_3);
+    EXPECT_TRUE(sameImage(screenPicture(true), f->document.preview.image()));
+    ASSERT_TRUE(QFile::remove(second));
+    press(Qt::Key_3);
+    EXPECT_EQ(dialogs.messages.back().text, "Le fichier " + QDir::toNativeSeparators(second) + " est introuvable : il est retiré de la liste.");
+    EXPECT_EQ(items(), QStringList({"&1 un.png Ctrl+1", "&2 trois.89i Ctrl+2", "-", "&Effacer la liste "}));
+    EXPECT_EQ(RecentFiles().paths(), QStringList({first, folder.filePath(QStringLiteral("trois.89i"))}));
+    menus().clearRecentFiles->trigger();
+    EXPECT_EQ(items(), QStringList({"(aucun)  grisé", "-", "&Effacer la liste  grisé"}));
 }
 
 // Sent as the platform sends them: enter, then drop; the command runs once the drop is over.
