@@ -122,7 +122,7 @@ TEST(FramingDocument, FramesTurnsAndTheirUndo)
     document.restore(whole);
     EXPECT_TRUE(document.frame().isEmpty());
     document.restore(turnedState);
-    EXPECT_TRUE(document.frame() == QRect(150, 240, 200, 300) && document.orientation() == Orientation{1, true});
+    EXPECT_TRUE(document.frame() == QRect(150, 240, 200, 300) && document.orientation() == (Orientation{1, true}));
     document.importPicture(photo(30, 20));
     EXPECT_TRUE(document.frame().isEmpty() && document.orientation() == Orientation());
     document.restore(turnedState);
