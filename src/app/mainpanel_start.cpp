@@ -92,8 +92,12 @@ void MainPanel::startWith(const QString &source)
         commandButtons[i]->setText(geometry::text(kCommandCaptions[i]));
 
     // Sizes, source, stretch, conversion at level 0 and the first free name.
-    if (const QString message = document.start(source); !message.isEmpty())
+    const QString message = document.start(source);
+    if (!message.isEmpty())
         Dialogs::current().message(message, Dialogs::Icon::Exclamation);
+    // A calculator picture that could not be read is not where the picture came from.
+    if (!source.isEmpty() && (message.isEmpty() || !filenaming::namesCalculatorPicture(source)))
+        fileOpened(source);
     // The first picture is where undoing stops.
     history.reset();
     splash.hide();
