@@ -39,7 +39,7 @@ public:
     std::vector<Message> messages;
     std::vector<QString> initialFolders; // of the file dialogs asked for
     std::deque<std::optional<QString>> answers;
-    std::vector<QString> questions;
+    QStringList questions;
     std::deque<Answer> questionAnswers;
     std::vector<std::pair<QWidget *, bool>> topmostCalls;
 };
