@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 #include <QWidget>
 
@@ -55,7 +56,6 @@ std::optional<QString> chooseFileIn(QWidget *owner, const QList<Dialogs::Filter>
     QFileDialog dialog(owner, title, initialFolder);
     // Qt's own dialog everywhere: the same texts (in French), the same filtering.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive); // PHOTO.JPG is a .jpg
     dialog.setNameFilters(nameFilters);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -74,10 +74,30 @@ std::optional<QString> QtDialogs::chooseFile(QWidget *owner, const QList<Filter>
 }
 
 std::optional<QString> QtDialogs::chooseSaveFile(QWidget *owner, const QList<Filter> &filters,
-                                                 const QString &initialFolder,
+                                                 const QString &initialPath,
                                                  const QString &title)
 {
-    return chooseFileIn(owner, filters, initialFolder, title, true);
+    // A path to a file: the dialog opens on its folder with the name typed in.
+    return chooseFileIn(owner, filters, initialPath, title, true);
+}
+
+Dialogs::Answer QtDialogs::ask(QWidget *owner, const QString &question)
+{
+    QMessageBox box(QMessageBox::Warning, programTitle(), question,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Enregistrer"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Ne pas enregistrer"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return Answer::Save;
+    case QMessageBox::Discard:
+        return Answer::Discard;
+    default: // Annuler, Escape or the box's own close button
+        return Answer::Cancel;
+    }
 }
 
 void QtDialogs::setTopmost(QWidget *window, bool topmost)

@@ -14,6 +14,8 @@ class Dialogs
 {
 public:
     enum class Icon { Information, Exclamation };
+    // The answers to a question about unsaved work.
+    enum class Answer { Save, Discard, Cancel };
 
     struct Filter
     {
@@ -31,14 +33,16 @@ public:
     virtual std::optional<QString> chooseFile(QWidget *owner, const QList<Filter> &filters,
                                               const QString &initialFolder,
                                               const QString &title) = 0;
-    // The same dialog for "Sauver sous": its button says it saves; an existing file
-    // is still taken without a question.
+    // The same dialog for "Sauver sous": its button says it saves, and it asks before
+    // replacing an existing file. The initial path may end with a suggested file name.
     virtual std::optional<QString> chooseSaveFile(QWidget *owner, const QList<Filter> &filters,
-                                                  const QString &initialFolder,
+                                                  const QString &initialPath,
                                                   const QString &title)
     {
-        return chooseFile(owner, filters, initialFolder, title);
+        return chooseFile(owner, filters, initialPath, title);
     }
+    // A question with Enregistrer / Ne pas enregistrer / Annuler (Escape: Annuler).
+    virtual Answer ask(QWidget *owner, const QString &question) = 0;
     // Keeps a window above all others (or lets it go back), without moving,
     // sizing or showing it.
     virtual void setTopmost(QWidget *window, bool topmost) = 0;
@@ -57,8 +61,9 @@ public:
     std::optional<QString> chooseFile(QWidget *owner, const QList<Filter> &filters,
                                       const QString &initialFolder, const QString &title) override;
     std::optional<QString> chooseSaveFile(QWidget *owner, const QList<Filter> &filters,
-                                          const QString &initialFolder,
+                                          const QString &initialPath,
                                           const QString &title) override;
+    Answer ask(QWidget *owner, const QString &question) override;
     void setTopmost(QWidget *window, bool topmost) override;
 };
 

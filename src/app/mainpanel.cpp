@@ -75,6 +75,11 @@ MainPanel::MainPanel(QWidget *parent)
 
     // Every conversion closes the about window.
     connect(&document, &Document::converted, this, &MainPanel::closeAbout);
+    // A picture made anew from the source: no longer the file it came from, nothing to save.
+    connect(&document, &Document::converted, this, [this] {
+        m_converted = true;
+        m_pictureFile.clear();
+    });
     connect(&document, &Document::changed, this, &MainPanel::showDocument);
     windowsetup::centre(this);
 }
@@ -103,6 +108,11 @@ MethodsGallery *MainPanel::methodsGallery() const
 
 void MainPanel::closeEvent(QCloseEvent *event)
 {
+    // Unsaved retouches are not lost without a word.
+    if (!mayClose()) {
+        event->ignore();
+        return;
+    }
     // Closing the main window ends the program, with every other window.
     bannerTimer->stop();
     if (m_aboutWindow)
@@ -201,6 +211,7 @@ void MainPanel::openViewer()
             QString error;
             if (document.openCalculatorPicture(path, &error)) {
                 addRecentFile(path);
+                fileOpened(path);
                 m_viewer->hide();
             } else
                 Dialogs::current().message(error, Dialogs::Icon::Exclamation);

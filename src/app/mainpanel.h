@@ -97,8 +97,15 @@ public:
     void pasteClipboard();
     // A dropped picture becomes the source; one too large is refused with a message.
     void importPicture(const QImage &image);
-    // "Sauver sous": asks for a name and writes the fitted picture.
-    void saveAs();
+    // "Sauver sous": asks for a name (suggesting suggestedFileName() in the dialog's
+    // folder) and writes the fitted picture; true once written.
+    bool saveAs();
+    // The name "Sauver sous" suggests: the source's file in lower case with the
+    // calculator's extension ("chat.89i" for "Chat.JPG"); empty for a pasted picture.
+    QString suggestedFileName() const;
+    // What the unsaved-work question calls the picture: the .89i it came from or was
+    // last saved to, else the suggested name, else "Sans titre".
+    QString pictureName() const;
     // "Sauver fich. automatiquement": the next numbered file.
     void saveAutomatically();
     // Fichier > "Ouvrir un fichier récent": opens the file, or says it is gone and
@@ -173,6 +180,8 @@ signals:
     void closed();
     // A file joined or left the recent files.
     void recentFilesChanged();
+    // The work picture came to hold unsaved retouches, or no longer does.
+    void modifiedChanged(bool modified);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -236,13 +245,23 @@ private:
     void addRecentFile(const QString &path);
     void warn(const QString &text);
     void warnIfAdvancedNames();
-    // "Fichier enregistré", the file's whole path under it.
+    // "Fichier enregistré", the file's whole path under it; the picture is then unmodified.
     void saved(const QString &path);
+    // Writes the fitted picture to that .89i, named after it; false (said) on failure.
+    bool saveTo(const QString &path);
+    // A file was opened (a calculator picture is also where the picture came from).
+    void fileOpened(const QString &path);
+    // Closing while modified: asks, saves when told to; false when the window stays.
+    bool mayClose();
+    void showModified();
 
     Spinner m_widthSpinner{Document::kScreenWidth, 16, 16, Document::kScreenWidth};
     Spinner m_heightSpinner{Document::kScreenHeight, 2, 2, Document::kScreenHeight};
     int m_levelAtPress = 0; // levelSlider's value when its thumb was taken
     bool m_bySlider = false; // the slider's conversion runs: its step joins the previous one
+    bool m_converted = false; // a conversion ran: the step it makes leaves nothing to save
+    QString m_sourceName; // the file the source came from (empty: pasted or dropped)
+    QString m_pictureFile; // the .89i the work picture came from or was last saved to
     QPointer<AboutWindow> m_aboutWindow;
     QPointer<ZoomWindow> m_zoomWindow;
     QPointer<MethodsGallery> m_methodsGallery;

@@ -96,7 +96,10 @@ void MainPanel::bindTools()
     connect(&editor, &Editor::coordinatesChanged, coordinatesLabel, &QLabel::setText);
     connect(&editor, &Editor::aboutRequested, this, &MainPanel::showAbout);
     connect(&editor, &Editor::bannerMessage, this, &MainPanel::showOnBanner);
-    connect(&editor, &Editor::stepFinished, this, [this] { history.record(); });
+    connect(&editor, &Editor::stepFinished, this, [this] {
+        history.record(false, History::Change::Retouch);
+        showModified();
+    });
     for (QLabel *header : headers)
         header->installEventFilter(this);
 }
@@ -144,8 +147,15 @@ void MainPanel::showDocument()
 {
     // Shows what a command changed in the state; what it changed in the work
     // picture is one undo step.
-    history.record(m_bySlider);
+    history.record(m_bySlider, m_converted ? History::Change::Fresh : History::Change::Keeps);
+    m_converted = false;
+    showModified();
     nextNameLabel->setText(document.nextName);
     if (variableNameBox->text() != document.variableName)
         variableNameBox->setText(document.variableName);
+}
+
+void MainPanel::showModified()
+{
+    emit modifiedChanged(history.isModified());
 }

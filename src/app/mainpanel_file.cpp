@@ -64,8 +64,35 @@ void MainPanel::openFile(const QString &path)
         return;
     }
     addRecentFile(path);
+    fileOpened(path);
     if (!warning.isEmpty())
         warn(warning);
+}
+
+void MainPanel::fileOpened(const QString &path)
+{
+    const QString trimmed = path.trimmed();
+    m_sourceName = QFileInfo(trimmed).fileName();
+    if (filenaming::namesCalculatorPicture(trimmed)) {
+        // The work picture is what the file holds: nothing to save until it is retouched.
+        m_pictureFile = QFileInfo(trimmed).absoluteFilePath();
+        history.markSaved();
+        showModified();
+    }
+}
+
+QString MainPanel::suggestedFileName() const
+{
+    const QString base = QFileInfo(m_sourceName).completeBaseName();
+    return base.isEmpty() ? QString() : base.toLower() + QStringLiteral(".89i");
+}
+
+QString MainPanel::pictureName() const
+{
+    if (!m_pictureFile.isEmpty())
+        return QFileInfo(m_pictureFile).fileName();
+    const QString suggested = suggestedFileName();
+    return suggested.isEmpty() ? QStringLiteral("Sans titre") : suggested;
 }
 
 void MainPanel::pasteClipboard()
@@ -84,10 +111,15 @@ void MainPanel::importPicture(const QImage &image)
     QString error;
     if (!document.importPicture(image, &error))
         warn(error);
+    else
+        m_sourceName.clear();
 }
 
 void MainPanel::saved(const QString &path)
 {
+    m_pictureFile = QFileInfo(path).absoluteFilePath();
+    history.markSaved();
+    showModified();
     Dialogs::current().message(QStringLiteral("Fichier enregistré"), Dialogs::Icon::Information,
                                QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
 }
@@ -98,14 +130,21 @@ void MainPanel::warnIfAdvancedNames()
         warn(QStringLiteral("Vous avez choisi d'utiliser des options complémentaires"));
 }
 
-void MainPanel::saveAs()
+bool MainPanel::saveAs()
 {
     const QList<Dialogs::Filter> filters{{QStringLiteral("Images files (*.89i)"), QStringLiteral("*.89i")}};
-    const auto chosen = Dialogs::current().chooseSaveFile(this, filters, dialogFolder(RecentFiles::Dialog::Save),
+    const QString suggested = suggestedFileName();
+    const QString folder = dialogFolder(RecentFiles::Dialog::Save);
+    const QString initialPath = suggested.isEmpty() ? folder : QDir(folder).filePath(suggested);
+    const auto chosen = Dialogs::current().chooseSaveFile(this, filters, QDir::toNativeSeparators(initialPath),
                                                           QStringLiteral("Enregistrer une Image."));
     if (!chosen)
-        return;
-    const QString path = filenaming::saveAsPath(*chosen);
+        return false;
+    return saveTo(filenaming::saveAsPath(*chosen));
+}
+
+bool MainPanel::saveTo(const QString &path)
+{
     warnIfAdvancedNames();
     // Without an advanced name, the variable is named after the file, so that two
     // files saved under two names stay two pictures on the calculator.
@@ -119,11 +158,29 @@ void MainPanel::saveAs()
     if (!document.writeFittedPicture(path, folder, name, &error)) {
         // The next save is offered where the last one went, not where this one failed.
         warn(error);
-        return;
+        return false;
     }
     recentFiles.setFolder(RecentFiles::Dialog::Save, QFileInfo(RecentFiles::cleaned(path)).path());
     addRecentFile(path);
     saved(path);
+    return true;
+}
+
+bool MainPanel::mayClose()
+{
+    if (!history.isModified())
+        return true;
+    const QString question = QStringLiteral("Enregistrer les modifications de « %1 » ?").arg(pictureName());
+    switch (Dialogs::current().ask(window(), question)) {
+    case Dialogs::Answer::Discard:
+        return true;
+    case Dialogs::Answer::Save:
+        // The file the picture came from or was saved to, else the dialog.
+        return m_pictureFile.isEmpty() ? saveAs() : saveTo(m_pictureFile);
+    case Dialogs::Answer::Cancel:
+        break;
+    }
+    return false;
 }
 
 void MainPanel::saveAutomatically()

@@ -36,12 +36,14 @@ void MainPanel::undo()
 {
     if (history.undo())
         showSettings();
+    showModified();
 }
 
 void MainPanel::redo()
 {
     if (history.redo())
         showSettings();
+    showModified();
 }
 
 void MainPanel::showSettings()

@@ -95,8 +95,10 @@ void MainPanel::startWith(const QString &source)
     bool opened = false;
     if (const QString message = document.start(source, &opened); !message.isEmpty())
         Dialogs::current().message(message, Dialogs::Icon::Exclamation);
-    if (opened)
+    if (opened) {
         addRecentFile(source);
+        fileOpened(source);
+    }
     // The first picture is where undoing stops.
     history.reset();
     splash.hide();

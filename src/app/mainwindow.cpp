@@ -14,7 +14,10 @@ MainWindow::MainWindow(MainPanel *mainPanel, QWidget *parent)
 {
     // MainPanel set itself up as a fixed window: the frame takes that over.
     setWindowFlags(mainPanel->windowFlags());
-    setWindowTitle(mainPanel->windowTitle());
+    // A star after the title while the picture holds unsaved retouches.
+    setWindowTitle(mainPanel->windowTitle() + QStringLiteral("[*]"));
+    setWindowModified(mainPanel->history.isModified());
+    connect(mainPanel, &MainPanel::modifiedChanged, this, &QWidget::setWindowModified);
     setWindowIcon(mainPanel->windowIcon());
     setObjectName(QStringLiteral("mainWindow"));
     auto *bar = new QMenuBar(this);

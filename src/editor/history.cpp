@@ -77,10 +77,12 @@ void History::reset()
     m_undoSteps.clear();
     m_redoSteps.clear();
     m_mergeable = false;
+    m_modified = false;
 }
 
-bool History::record(bool merge)
+bool History::record(bool merge, Change change)
 {
+    bool modifiedBefore = m_modified;
     if (merge && m_mergeable && !m_undoSteps.empty()) {
         // Back to the starting point of the last step, which this one extends.
         Step last = std::move(m_undoSteps.back());
@@ -91,19 +93,26 @@ bool History::record(bool merge)
             putPixels(m_reference, last.before, last.rect.topLeft());
         }
         m_stateReference = last.stateBefore;
+        modifiedBefore = last.modifiedBefore;
     }
     m_mergeable = false;
     const QImage &current = m_picture.image();
     const PictureState state = currentState();
+    const bool modifiedAfter = change == Change::Retouch || (change == Change::Keeps && modifiedBefore);
     Step step;
     if (current.size() != m_reference.size()) {
-        step = {current.rect(), m_reference, current, true, m_stateReference, state};
+        step = {current.rect(), m_reference, current, true, m_stateReference, state, modifiedBefore, modifiedAfter};
     } else {
         const QRect rect = changedRect(m_reference, current);
-        if (rect.isEmpty() && state == m_stateReference)
+        if (rect.isEmpty() && state == m_stateReference) {
+            // No step; a conversion that gave the very same picture still leaves nothing to save.
+            setModified(change != Change::Fresh && modifiedBefore);
             return false;
-        step = {rect, m_reference.copy(rect), current.copy(rect), false, m_stateReference, state};
+        }
+        step = {rect, m_reference.copy(rect), current.copy(rect), false, m_stateReference, state, modifiedBefore,
+                modifiedAfter};
     }
+    m_modified = modifiedAfter;
     // Shares the picture's data until the picture is next written to.
     m_reference = current;
     m_stateReference = state;
@@ -113,6 +122,23 @@ bool History::record(bool merge)
     m_redoSteps.clear();
     m_mergeable = merge;
     return true;
+}
+
+void History::markSaved()
+{
+    // A change not recorded yet is in the file too: it becomes the saved step.
+    if (m_picture.image() != m_reference || currentState() != m_stateReference)
+        record(false, Change::Retouch);
+    setModified(false);
+}
+
+void History::setModified(bool modified)
+{
+    m_modified = modified;
+    if (!m_undoSteps.empty())
+        m_undoSteps.back().modifiedAfter = modified;
+    if (!m_redoSteps.empty())
+        m_redoSteps.back().modifiedBefore = modified;
 }
 
 bool History::undo()
@@ -128,8 +154,8 @@ bool History::redo()
 bool History::move(std::deque<Step> &from, std::deque<Step> &to, bool before)
 {
     // A change made since the last step comes first: it is the first to undo, and
-    // newer than anything undone.
-    record();
+    // newer than anything undone. Only the editor changes pixels without a step.
+    record(false, Change::Retouch);
     if (from.empty())
         return false;
     Step step = std::move(from.back());
@@ -160,6 +186,7 @@ void History::apply(const Step &step, bool before)
         putPixels(image, pixels, step.rect.topLeft());
     m_reference = image;
     m_stateReference = before ? step.stateBefore : step.stateAfter;
+    m_modified = before ? step.modifiedBefore : step.modifiedAfter;
     if (m_document)
         m_document->restore(m_stateReference);
     m_picture.refresh();

@@ -21,6 +21,11 @@ class History
 public:
     static constexpr int kDepth = 100;
 
+    // What a step does to the unsaved work: a retouch makes the picture modified,
+    // a picture made anew (a conversion, a file opened) leaves nothing to save, and
+    // anything else (a new source, a setting) keeps it as it was.
+    enum class Change { Keeps, Retouch, Fresh };
+
     // The picture as it stands is the starting point.
     explicit History(Surface &picture, int depth = kDepth);
     explicit History(Document &state, int depth = kDepth);
@@ -31,7 +36,13 @@ public:
     // steps to redo, and the oldest step once there are more than the depth. With
     // merge, a step that directly follows another such step joins it (the
     // slider's notches: one step for consecutive moves).
-    bool record(bool merge = false);
+    bool record(bool merge = false, Change change = Change::Keeps);
+
+    // Whether the picture holds a retouch not saved yet. Each state of the picture
+    // keeps its own answer: undoing back to a saved state is unmodified again.
+    bool isModified() const { return m_modified; }
+    // The picture as it stands was saved (or is what a file holds).
+    void markSaved();
 
     // Puts the picture back as it was before the last step (after making a step of
     // any change not recorded yet); false when there is nothing to undo.
@@ -53,12 +64,16 @@ private:
         bool whole = false; // the picture changed size: the images are whole pictures
         PictureState stateBefore;  // the fit and settings before the step
         PictureState stateAfter;  // and after it
+        bool modifiedBefore = false; // whether each state held unsaved work
+        bool modifiedAfter = false;
     };
 
     // Takes the last step of one list to the other, the picture as before or after it.
     bool move(std::deque<Step> &from, std::deque<Step> &to, bool before);
     void apply(const Step &step, bool before);
     PictureState currentState() const;
+    // The picture as it stands (and its state in the steps beside it) is modified or not.
+    void setModified(bool modified);
 
     Surface &m_picture;
     Document *m_document = nullptr;
@@ -66,6 +81,7 @@ private:
     QImage m_reference; // the picture after the last step
     PictureState m_stateReference; // and its fit and settings
     bool m_mergeable = false; // the last step may take in the next one
+    bool m_modified = false;
     std::deque<Step> m_undoSteps;
     std::deque<Step> m_redoSteps;
 };

@@ -85,7 +85,7 @@ TEST_F(MainPanelTest, KeysRunTheCommandsThatAskAndTell)
     }
     EXPECT_FALSE(QFileInfo::exists(elsewhere.filePath(QStringLiteral("photo.89i"))));
     f->advancedOptionsBox->setChecked(false);
-    EXPECT_EQ(dialogs.initialFolders.back(), QDir::toNativeSeparators(elsewhere.path())); // the last save's
+    EXPECT_EQ(dialogs.initialFolders.back(), QDir::toNativeSeparators(elsewhere.filePath("source.89i"))); // the last save's, the source's name
     press(Qt::Key_O); // cancelled
     EXPECT_EQ(dialogs.initialFolders.back(), QDir::toNativeSeparators(QDir::homePath()));
     EXPECT_TRUE(sameImage(work, f->document.work.image()) && sameImage(preview, f->document.preview.image()));
@@ -128,7 +128,7 @@ TEST_F(MainPanelTest, RecentFilesReopenWhatWasOpenedOrSaved)
         dialogs.answerNextFileDialog(answer);
     for (QAction *command : {menus().open, menus().saveAs, menus().saveAs, menus().saveAs, menus().open})
         command->trigger(); // the last two cancelled
-    EXPECT_EQ(dialogs.initialFolders.rbegin()[1], QDir::toNativeSeparators(folder.path()));
+    EXPECT_EQ(dialogs.initialFolders.rbegin()[1], QDir::toNativeSeparators(folder.filePath("deux & trois.89i")));
     EXPECT_EQ(dialogs.initialFolders.back(), QDir::toNativeSeparators(folder.filePath(QStringLiteral("images"))));
     const auto items = [&] {
         menus().recentMenu->popup(QPoint()); // its aboutToShow

@@ -6,7 +6,7 @@
 #include <optional>
 
 // Stands in for the real dialogs while it lives: records every message and
-// answers file dialogs from a queue (an empty queue answers "cancelled").
+// answers file dialogs and questions from queues (an empty queue answers "cancelled").
 class RecordingDialogs : public Dialogs
 {
 public:
@@ -24,6 +24,14 @@ public:
             answers.pop_front();
         return answer;
     }
+    Answer ask(QWidget *, const QString &question) override
+    {
+        questions.push_back(question);
+        const Answer answer = questionAnswers.empty() ? Answer::Cancel : questionAnswers.front();
+        if (!questionAnswers.empty())
+            questionAnswers.pop_front();
+        return answer;
+    }
     void setTopmost(QWidget *window, bool topmost) override { topmostCalls.emplace_back(window, topmost); }
 
     void answerNextFileDialog(const QString &path) { answers.push_back(path); }
@@ -31,5 +39,7 @@ public:
     std::vector<Message> messages;
     std::vector<QString> initialFolders; // of the file dialogs asked for
     std::deque<std::optional<QString>> answers;
+    QStringList questions;
+    std::deque<Answer> questionAnswers;
     std::vector<std::pair<QWidget *, bool>> topmostCalls;
 };
