@@ -9,47 +9,24 @@
 using monochrome::Dithering;
 using monochrome::kDitheringMethods;
 
-TEST_F(MainPanelTest, TramageSubmenuConvertsWithEachMethodAsOneUndoStep)
-{
-    openWith(grey128());
-    const QList<QAction *> actions = menus().ditheringMenu->actions();
-    ASSERT_EQ(actions.size(), qsizetype(std::size(kDitheringMethods)));
-    QSet<QChar> mnemonics;
-    for (qsizetype i = 0; i < actions.size(); ++i) {
-        SCOPED_TRACE(actions[i]->text().toStdString());
-        mnemonics.insert(actions[i]->text().section(u'&', 1).front().toLower());
-        const int steps = f->history.undoCount();
-        actions[i]->trigger();
-        EXPECT_TRUE(f->ditheringBox->isChecked());
-        EXPECT_EQ(f->document.pictureState().settings.dithering, kDitheringMethods[i]); // converted with it
-        EXPECT_TRUE(sameImage(f->document.convertedWith(f->document.settings), f->document.work.image()));
-        EXPECT_EQ(f->history.undoCount(), steps + 1);
-        if (i == 0)
-            continue;
-        press(Qt::Key_Z); // the previous method and its check come back
-        EXPECT_EQ(f->document.settings.dithering, kDitheringMethods[i - 1]);
-        EXPECT_TRUE(actions[i - 1]->isChecked());
-        press(Qt::Key_Y);
-        EXPECT_TRUE(actions[i]->isChecked());
-    }
-    EXPECT_EQ(mnemonics.size(), actions.size());
-    const auto clickBox = [&] { QTest::mouseClick(f->ditheringBox, Qt::LeftButton, {}, QPoint(6, f->ditheringBox->height() / 2)); };
-    clickBox(); // off, then on again with the method last chosen
-    EXPECT_EQ(f->document.settings.dithering, Dithering::None);
-    EXPECT_TRUE(actions.last()->isChecked());
-    clickBox();
-    EXPECT_EQ(f->document.settings.dithering, Dithering::Optimal);
-}
-
-TEST_F(MainPanelTest, ToneAndContrastActionsConvertAndFollowUndo)
+// Every "Tramage" method, "Rendu des tons" curve and "Contraste automatique" converts
+// as one undo step; undo and redo bring back the setting and the menu's check.
+TEST_F(MainPanelTest, ConversionChoicesConvertAsOneUndoStepEach)
 {
     openWith(grey128());
     const ConversionChoices &choices = *f->conversionChoices;
+    const QList<QAction *> methods = menus().ditheringMenu->actions();
+    ASSERT_EQ(methods.size(), qsizetype(std::size(kDitheringMethods)));
     const QList<ConversionChoices::Tone> tones = ConversionChoices::tones();
-    EXPECT_EQ(tones.front().curve, monochrome::kExactLight);
-    EXPECT_EQ(tones.back().curve, monochrome::kDetailedShadows);
+    EXPECT_TRUE(tones.front().curve == monochrome::kExactLight && tones.back().curve == monochrome::kDetailedShadows);
     EXPECT_EQ(std::ranges::count_if(tones, [](const auto &t) { return t.text.endsWith(QStringLiteral(" (par défaut)")); }), 1);
     std::vector<std::pair<QAction *, std::function<bool(const Settings &)>>> cases;
+    QSet<QChar> mnemonics;
+    for (qsizetype i = 0; i < methods.size(); ++i) {
+        mnemonics.insert(methods[i]->text().section(u'&', 1).front().toLower());
+        cases.emplace_back(methods[i], [m = kDitheringMethods[i]](const Settings &s) { return s.dithering == m; });
+    }
+    EXPECT_EQ(mnemonics.size(), methods.size());
     for (qsizetype i = 0; i < tones.size(); ++i)
         cases.emplace_back(choices.toneActions[i], [curve = tones[i].curve](const Settings &s) { return s.toneCurve == curve; });
     cases.emplace_back(choices.autoContrast, [](const Settings &s) { return s.autoContrast; });
@@ -57,17 +34,22 @@ TEST_F(MainPanelTest, ToneAndContrastActionsConvertAndFollowUndo)
         SCOPED_TRACE(action->text().toStdString());
         if (holds(f->document.settings))
             continue; // the default curve
+        QAction *before = action->actionGroup() ? action->actionGroup()->checkedAction() : nullptr;
         const int steps = f->history.undoCount();
         action->trigger();
-        EXPECT_TRUE(holds(f->document.pictureState().settings)); // converted with it
-        EXPECT_TRUE(action->isChecked());
+        EXPECT_TRUE(holds(f->document.pictureState().settings) && action->isChecked()); // converted with it
+        EXPECT_TRUE(sameImage(f->document.convertedWith(f->document.settings), f->document.work.image()));
         EXPECT_EQ(f->history.undoCount(), steps + 1);
         press(Qt::Key_Z);
-        EXPECT_FALSE(holds(f->document.settings));
-        EXPECT_FALSE(action->isChecked());
+        EXPECT_TRUE(!holds(f->document.settings) && (before ? before->isChecked() : !action->isChecked()));
         press(Qt::Key_Y);
         EXPECT_TRUE(action->isChecked());
     }
+    const auto clickBox = [&] { QTest::mouseClick(f->ditheringBox, Qt::LeftButton, {}, QPoint(6, f->ditheringBox->height() / 2)); };
+    clickBox(); // off, then on again with the method last chosen
+    EXPECT_TRUE(f->document.settings.dithering == Dithering::None && methods.last()->isChecked());
+    clickBox();
+    EXPECT_EQ(f->document.settings.dithering, Dithering::Optimal);
 }
 
 TEST_F(MainPanelTest, GalleryShowsEveryMethodAndATilePicksIt)
