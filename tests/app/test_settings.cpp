@@ -163,14 +163,14 @@ TEST_F(MainPanelTest, FramingTheSourceIsOneUndoStepEach)
         press(Qt::Key_Y);
         EXPECT_TRUE(f->document.frame() == frame && sameImage(after, f->document.work.image()));
     }
+    const auto shownSize = [&] { // the spinners and the size the menu checks
+        emit menus().sizeMenu->aboutToShow();
+        return f->widthBox->text() + u'x' + f->heightBox->text() + (menus().graphScreen->isChecked() ? " graphique" : menus().freeSize->isChecked() ? " libre" : "");
+    };
     menus().graphScreen->trigger();
-    EXPECT_EQ(f->widthBox->text() + u'x' + f->heightBox->text(), QStringLiteral("159x77"));
+    EXPECT_EQ(shownSize(), QStringLiteral("159x77 graphique"));
     f->saveAutomatically();
     EXPECT_EQ(picfile::statedSize(readFile(folder.filePath("fig0000.89i"))), QSize(159, 77));
-    emit menus().sizeMenu->aboutToShow();
-    EXPECT_TRUE(menus().graphScreen->isChecked());
     click(f->arrows[MainPanel::WidthUp], 2), click(f->arrows[MainPanel::HeightDown]);
-    EXPECT_EQ(f->widthBox->text() + u'x' + f->heightBox->text(), QStringLiteral("160x75"));
-    emit menus().sizeMenu->aboutToShow();
-    EXPECT_TRUE(menus().freeSize->isChecked());
+    EXPECT_EQ(shownSize(), QStringLiteral("160x75 libre"));
 }

@@ -86,8 +86,7 @@ TEST(FramingDocument, FramesTurnsAndTheirUndo)
         d->setFrame({30, 20, 90, 60}), d->convert();
     EXPECT_TRUE(sameImage(document.work.image(), once.work.image()));
     document.setFrame({});
-    document.keepProportions = true;
-    document.settings.dithering = monochrome::Dithering::Atkinson;
+    document.keepProportions = true, document.settings.dithering = monochrome::Dithering::Atkinson;
     document.convert();
     const QImage straight = document.fittedPicture();
     for (int turn = 0; turn < 4; ++turn) {
@@ -101,8 +100,7 @@ TEST(FramingDocument, FramesTurnsAndTheirUndo)
     document.convert();
     const PictureState framedState = document.pictureState();
     const QImage framed = document.work.image().copy();
-    document.turn(Orientation::horizontalMirror());
-    document.turn(Orientation::clockwise(1));
+    document.turn(Orientation::horizontalMirror()), document.turn(Orientation::clockwise(1));
     EXPECT_EQ(document.frame(), QRect(150, 240, 200, 300));
     EXPECT_TRUE(sameImage(framing::view(document.source.image(), document.frame()),
                           framing::turned(photo(640, 400).copy(100, 50, 300, 200), {1, true})));
