@@ -155,6 +155,12 @@ bool MainPanel::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ShortcutOverride && nothingToUndoIn(watched, static_cast<QKeyEvent *>(event)))
         return true; // the box lets the program's shortcut have the key
+    if (event->type() == QEvent::KeyPress) {
+        if (const auto arrow = spinnerArrow(watched, static_cast<QKeyEvent *>(event)->key())) {
+            arrows[*arrow]->click();
+            return true;
+        }
+    }
     if (watched == toolsFrame && event->type() == QEvent::Paint) {
         appearance::paintFrame(toolsFrame);
         return true;
@@ -174,6 +180,24 @@ bool MainPanel::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+std::optional<MainPanel::Arrow> MainPanel::spinnerArrow(const QObject *box, int key) const
+{
+    const std::tuple<const QLineEdit *, Arrow, Arrow> spinners[] = {
+        {widthBox, WidthDown, WidthUp},          {heightBox, HeightDown, HeightUp},
+        {pixelSizeBox, PixelSizeDown, PixelSizeUp}, {fontSizeBox, FontSizeDown, FontSizeUp},
+        {lineWidthBox, LineWidthDown, LineWidthUp},
+    };
+    for (const auto &[spinnerBox, down, up] : spinners) {
+        if (spinnerBox != box)
+            continue;
+        if (key == Qt::Key_Up || key == Qt::Key_Plus)
+            return up;
+        if (key == Qt::Key_Down || key == Qt::Key_Minus)
+            return down;
+    }
+    return std::nullopt;
 }
 
 void MainPanel::pointerOverBackground()

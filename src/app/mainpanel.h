@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class Canvas;
 class FramedPreview;
@@ -86,6 +87,17 @@ public:
     void turnSource(const Orientation &by);
     // "Taille": the output size, shown by the spinners.
     void chooseOutputSize(QSize size);
+
+    // The selection's commands (mainpanel_edit.cpp); the others are the selection tool's.
+    // Copier: the selected pixels to the system clipboard.
+    void copySelection();
+    void cutSelection();
+    // Coller: the clipboard's picture floats over the work picture, selected.
+    void pasteIntoPicture();
+    // "Recadrer sur la sélection": the work picture and the saves take the selection's size.
+    void cropToSelection();
+    // Floating pixels are laid down (before a save, as Enter would).
+    void layDownSelection();
 
     // The file commands, with their dialogs and messages (mainpanel_file.cpp).
     // "Ouvrir Fichier": the open dialog, then openFile().
@@ -231,10 +243,12 @@ private:
     // The option controls show the state's settings, without converting.
     void showSettings();
     // One arrow of the width or height spinner: the box and the state follow.
-    void stepSpinner(Spinner &spinner, bool monte, QLineEdit *box, int &value);
+    void stepSpinner(Spinner &spinner, bool up, QLineEdit *box, int &value);
 
     // Hover, banner, secondary windows (fenetreprincipale.cpp).
     void pointerOverBackground();
+    // The arrow a key stands for in a spinner's box: up or +, down or -.
+    std::optional<Arrow> spinnerArrow(const QObject *box, int key) const;
     void scrollBanner();
     void openViewer();
     void closeAbout();

@@ -8,6 +8,7 @@
 #include "editor/framedpreview.h"
 #include "editor/linetool.h"
 #include "editor/rectangletool.h"
+#include "editor/selectiontool.h"
 #include "editor/texttool.h"
 
 #include <QAction>
@@ -100,6 +101,9 @@ void MainPanel::bindTools()
         history.record(false, History::Change::Retouch);
         showModified();
     });
+    // A conversion or an opened file draws the picture anew: floating pixels are
+    // laid down first (their own undo step) and the selection goes.
+    connect(&document, &Document::workAboutToChange, this, [this] { editor.selection().cancel(); });
     for (QLabel *header : headers)
         header->installEventFilter(this);
 }

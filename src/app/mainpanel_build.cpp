@@ -66,7 +66,9 @@ QLineEdit *MainPanel::buildSpinnerBox(const char *name, QWidget *parent)
     auto *box = control<QLineEdit>(name, parent);
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    box->setFocusPolicy(Qt::ClickFocus);
+    // Reached by Tab; the up and down keys then step it as its arrows do.
+    box->setFocusPolicy(Qt::StrongFocus);
+    box->installEventFilter(this);
     return box;
 }
 
@@ -201,15 +203,17 @@ void MainPanel::buildTextTool()
 
 void MainPanel::setReadingTabOrder()
 {
-    // The main part from top to bottom, its left column before its right one,
-    // then the tools frame.
+    // The magnifier is a button like the others for the keyboard (Space opens the zoom).
+    arrows[Magnifier]->setFocusPolicy(Qt::TabFocus);
+    // Down each column of the main part, then the tools frame's, as a reader scans them.
     const std::initializer_list<QWidget *> order = {
-        levelSlider, keepProportionsBox, invertBox, simpleMethodButton, greyMethodButton, ditheringBox,
-        commandButtons[PasteCommand], commandButtons[OpenCommand], commandButtons[ConvertCommand], previewView, canvas,
-        commandButtons[SaveAutomaticallyCommand], commandButtons[SaveAsCommand], commandButtons[ViewerCommand],
-        advancedOptionsBox, variableNameBox, calculatorFolderBox,
-        toolButtons[0], toolButtons[1], toolButtons[2], textBox, fontList, underlineBox, italicBox, boldBox, strikeOutBox,
-        commandButtons[ValidateTextCommand], toolButtons[3], commandButtons[ValidateLineCommand], toolButtons[4], commandButtons[ValidateEllipseCommand]};
+        levelSlider, keepProportionsBox, invertBox, simpleMethodButton, greyMethodButton, widthBox, heightBox, previewView,
+        commandButtons[SaveAutomaticallyCommand], commandButtons[SaveAsCommand], advancedOptionsBox, variableNameBox,
+        ditheringBox, commandButtons[PasteCommand], commandButtons[OpenCommand], commandButtons[ConvertCommand],
+        arrows[Magnifier], canvas, commandButtons[ViewerCommand], calculatorFolderBox,
+        toolButtons[0], toolButtons[1], pixelSizeBox, toolButtons[2], textBox, fontSizeBox, fontList, underlineBox,
+        italicBox, boldBox, strikeOutBox, commandButtons[ValidateTextCommand], toolButtons[3], lineWidthBox,
+        commandButtons[ValidateLineCommand], toolButtons[4], commandButtons[ValidateEllipseCommand]};
     for (auto w = order.begin(); w + 1 != order.end(); ++w)
         setTabOrder(*w, *(w + 1));
     // A tab in the text to place means nothing on the calculator: Tab moves on.

@@ -145,6 +145,7 @@ bool MainPanel::saveAs()
 
 bool MainPanel::saveTo(const QString &path)
 {
+    layDownSelection();
     warnIfAdvancedNames();
     // Without an advanced name, the variable is named after the file, so that two
     // files saved under two names stay two pictures on the calculator.
@@ -185,6 +186,7 @@ bool MainPanel::mayClose()
 
 void MainPanel::saveAutomatically()
 {
+    layDownSelection();
     warnIfAdvancedNames();
     QString error;
     QString path;

@@ -6,6 +6,8 @@
 #include "windowsetup.h"
 #include "zoomwindow.h"
 
+#include "editor/selectiontool.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +36,8 @@ void MainPanel::convertAtLevel()
 
 void MainPanel::undo()
 {
+    // A move still floating becomes the step to undo.
+    editor.selection().cancel();
     if (history.undo())
         showSettings();
     showModified();
@@ -41,6 +45,7 @@ void MainPanel::undo()
 
 void MainPanel::redo()
 {
+    editor.selection().cancel();
     if (history.redo())
         showSettings();
     showModified();
@@ -81,9 +86,9 @@ void MainPanel::chooseGreyMethod()
     levelSlider->setEnabled(true);
 }
 
-void MainPanel::stepSpinner(Spinner &spinner, bool monte, QLineEdit *box, int &value)
+void MainPanel::stepSpinner(Spinner &spinner, bool up, QLineEdit *box, int &value)
 {
-    if (monte ? spinner.up() : spinner.down())
+    if (up ? spinner.up() : spinner.down())
         box->setText(spinner.text());
     value = spinner.value();
     showFrame(); // the proportions a frame keeps

@@ -5,6 +5,8 @@
 #include "mainpanel.h"
 #include "geometry.h"
 
+#include "editor/selectiontool.h"
+
 #include <QActionGroup>
 #include <QDir>
 #include <QFileInfo>
@@ -50,6 +52,7 @@ Menus::Menus(MainPanel &panel, QMenuBar *bar)
 {
     buildFileMenu(bar);
     buildEditMenu(bar);
+    buildImageMenu(bar);
     buildConversionMenu(bar);
     buildToolsMenu(bar);
     buildHelpMenu(bar);
@@ -62,7 +65,7 @@ void Menus::buildFileMenu(QMenuBar *bar)
     buildRecentMenu();
     // A text box with the focus takes Ctrl+V for itself and pastes text.
     paste = buttonItem(fileMenu, QStringLiteral("&Importer le presse-papier"), m_panel.commandButtons[MainPanel::PasteCommand],
-                      {QKeySequence(Qt::CTRL | Qt::Key_V)});
+                      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)});
     fileMenu->addSeparator();
     saveAs = buttonItem(fileMenu, QStringLiteral("Sauver so&us..."), m_panel.commandButtons[MainPanel::SaveAsCommand],
                         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
@@ -127,21 +130,56 @@ void Menus::buildEditMenu(QMenuBar *bar)
     undo = item(editMenu, QStringLiteral("&Annuler"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     redo = item(editMenu, QStringLiteral("&Rétablir"),
                        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    // In every window of the program, whatever has the focus.
-    undo->setShortcutContext(Qt::ApplicationShortcut);
-    redo->setShortcutContext(Qt::ApplicationShortcut);
+    editMenu->addSeparator();
+    cut = item(editMenu, QStringLiteral("Co&uper"), {QKeySequence(Qt::CTRL | Qt::Key_X)});
+    copy = item(editMenu, QStringLiteral("&Copier"), {QKeySequence(Qt::CTRL | Qt::Key_C)});
+    pasteIntoPicture = item(editMenu, QStringLiteral("C&oller"), {QKeySequence(Qt::CTRL | Qt::Key_V)});
+    clearSelection = item(editMenu, QStringLiteral("&Effacer la sélection"), {QKeySequence(Qt::Key_Delete)});
+    selectAll = item(editMenu, QStringLiteral("&Tout sélectionner"), {QKeySequence(Qt::CTRL | Qt::Key_A)});
+    // In every window of the program (the zoom window's canvas too); a text box with
+    // the focus keeps its own copy, paste and delete.
+    for (QAction *action : {undo, redo, cut, copy, pasteIntoPicture, selectAll})
+        action->setShortcutContext(Qt::ApplicationShortcut);
     connect(undo, &QAction::triggered, this, [this] { m_panel.undo(); });
     connect(redo, &QAction::triggered, this, [this] { m_panel.redo(); });
-    // Greyed while there is nothing to undo or redo; the keys then do nothing anyway.
-    connect(editMenu, &QMenu::aboutToShow, this, [this] {
+    connect(cut, &QAction::triggered, this, [this] { m_panel.cutSelection(); });
+    connect(copy, &QAction::triggered, this, [this] { m_panel.copySelection(); });
+    connect(pasteIntoPicture, &QAction::triggered, this, [this] { m_panel.pasteIntoPicture(); });
+    connect(clearSelection, &QAction::triggered, this, [this] { m_panel.editor.selection().clear(); });
+    connect(selectAll, &QAction::triggered, this, [this] { m_panel.editor.selectAll(); });
+    // Greyed while they would do nothing; out of the menu, the keys always work (and
+    // then do nothing anyway).
+    const QList<QAction *> selectionItems = {cut, copy, clearSelection};
+    connect(editMenu, &QMenu::aboutToShow, this, [this, selectionItems] {
         undo->setEnabled(m_panel.history.canUndo());
         redo->setEnabled(m_panel.history.canRedo());
+        for (QAction *action : selectionItems)
+            action->setEnabled(!m_panel.editor.selection().area().isEmpty());
     });
-    // Out of the menu, the keys always reach the history.
-    connect(editMenu, &QMenu::aboutToHide, this, [this] {
+    connect(editMenu, &QMenu::aboutToHide, this, [this, selectionItems] {
         undo->setEnabled(true);
         redo->setEnabled(true);
+        for (QAction *action : selectionItems)
+            action->setEnabled(true);
     });
+}
+
+void Menus::buildImageMenu(QMenuBar *bar)
+{
+    // Of the selection, or of the whole picture when nothing is selected.
+    imageMenu = bar->addMenu(QStringLiteral("&Image"));
+    flipHorizontally = item(imageMenu, QStringLiteral("Retourner &horizontalement"));
+    flipVertically = item(imageMenu, QStringLiteral("Retourner &verticalement"));
+    invertColours = item(imageMenu, QStringLiteral("&Inverser les couleurs"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I)});
+    imageMenu->addSeparator();
+    cropToSelection = item(imageMenu, QStringLiteral("&Recadrer sur la sélection"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_X)});
+    SelectionTool &selection = m_panel.editor.selection();
+    connect(flipHorizontally, &QAction::triggered, this, [&selection] { selection.flip(Qt::Horizontal); });
+    connect(flipVertically, &QAction::triggered, this, [&selection] { selection.flip(Qt::Vertical); });
+    connect(invertColours, &QAction::triggered, this, [&selection] { selection.invert(); });
+    connect(cropToSelection, &QAction::triggered, this, [this] { m_panel.cropToSelection(); });
+    connect(imageMenu, &QMenu::aboutToShow, this, [this, &selection] { cropToSelection->setEnabled(!selection.area().isEmpty()); });
+    connect(imageMenu, &QMenu::aboutToHide, this, [this] { cropToSelection->setEnabled(true); });
 }
 
 void Menus::buildConversionMenu(QMenuBar *bar)

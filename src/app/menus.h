@@ -41,6 +41,17 @@ public:
     QMenu *editMenu = nullptr;
     QAction *undo = nullptr;
     QAction *redo = nullptr;
+    QAction *cut = nullptr;
+    QAction *copy = nullptr;
+    QAction *pasteIntoPicture = nullptr; // "Coller": into the work picture
+    QAction *clearSelection = nullptr;
+    QAction *selectAll = nullptr;
+
+    QMenu *imageMenu = nullptr;
+    QAction *flipHorizontally = nullptr;
+    QAction *flipVertically = nullptr;
+    QAction *invertColours = nullptr;
+    QAction *cropToSelection = nullptr;
 
     QMenu *conversionMenu = nullptr;
     QAction *convert = nullptr;
@@ -76,6 +87,7 @@ private:
     // The items show the list as it is now.
     void showRecentFiles();
     void buildEditMenu(QMenuBar *bar);
+    void buildImageMenu(QMenuBar *bar);
     void buildConversionMenu(QMenuBar *bar);
     void buildFramingItems(QMenu *menu);
     void buildToolsMenu(QMenuBar *bar);

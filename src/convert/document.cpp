@@ -159,6 +159,7 @@ bool Document::openCalculatorPicture(const QString &path, QString *error)
     const auto picture = picfile::read(path, QSize(kScreenWidth, kScreenHeight), error);
     if (!picture)
         return false;
+    emit workAboutToChange();
     source.resize(kScreenWidth, kScreenHeight);
     sourceReplaced();
     // One reading, drawn into the three pictures.
@@ -266,6 +267,7 @@ void Document::turn(const Orientation &by)
 
 void Document::fitSource()
 {
+    emit workAboutToChange();
     work.cls(); // the print position too
     m_fit = fitInto(work.image(), settings.reduction);
     m_area = QSize(outputWidth, outputHeight);
@@ -337,6 +339,19 @@ int Document::automaticLevel() const
     const QRect part = framedPart();
     const QImage fitted = keepProportions ? framing::view(source.image(), part) : partPreview(part, settings.reduction);
     return monochrome::automaticLevel(fitted).value_or(settings.level);
+}
+
+void Document::cropWork(const QRect &part)
+{
+    const QRect kept = part & work.rect();
+    if (kept.isEmpty())
+        return;
+    const QImage pixels = work.image().copy(kept);
+    work.cls();
+    bitBlt(work.image(), 0, 0, kept.width(), kept.height(), pixels, 0, 0);
+    m_fit = QRect(QPoint(0, 0), kept.size());
+    m_area = kept.size();
+    work.refresh();
 }
 
 QImage Document::fittedPicture() const

@@ -152,6 +152,10 @@ public:
     // has a single grey. Changes nothing.
     int automaticLevel() const;
 
+    // "Recadrer sur la sélection": the part of the work picture moves to its top-left
+    // corner (white around it) and becomes the fit, which the saves write.
+    void cropWork(const QRect &part);
+
     // The fitted picture: fit() of the work picture, widened to whole bytes with the
     // work picture's pixels to its right (white beyond it).
     QImage fittedPicture() const;
@@ -169,6 +173,9 @@ public:
     QString fileFolderName() const;
 
 signals:
+    // The work picture is about to be drawn anew (a conversion, an opened file):
+    // whatever floats over it must be laid down first.
+    void workAboutToChange();
     // A command changed the names or the fit: the window shows them, and what changed
     // in the work picture becomes an undo step.
     void changed();

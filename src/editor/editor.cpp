@@ -5,6 +5,7 @@
 #include "linetool.h"
 #include "pixeltool.h"
 #include "rectangletool.h"
+#include "selectiontool.h"
 #include "texttool.h"
 
 namespace {
@@ -53,6 +54,7 @@ void Editor::registerTools()
     addTool<EllipseTool>(QStringLiteral("Ellipse"), Qt::Key_E);
     addTool<RectangleTool>(QStringLiteral("Rectangle"), Qt::Key_R);
     addTool<FillTool>(QStringLiteral("Remplissage"), Qt::Key_F);
+    addTool<SelectionTool>(QStringLiteral("Sélection"), Qt::Key_S);
 }
 
 QString Editor::fontSizeError()
@@ -129,8 +131,52 @@ void Editor::keyPress(Qt::Key key)
     case Qt::Key_Right: tool->nudge(QPoint(1, 0)); break;
     case Qt::Key_Up: tool->nudge(QPoint(0, -1)); break;
     case Qt::Key_Down: tool->nudge(QPoint(0, 1)); break;
+    case Qt::Key_Escape:
+        tool->cancel();
+        emit overlayChanged();
+        break;
+    case Qt::Key_Delete:
+        if (auto *selection = dynamic_cast<SelectionTool *>(tool))
+            selection->clear();
+        break;
+    case Qt::Key_BracketLeft: resizeToolStroke(tool, false); break;
+    case Qt::Key_BracketRight: resizeToolStroke(tool, true); break;
     default: break;
     }
+}
+
+void Editor::resizeToolStroke(const Tool *tool, bool up)
+{
+    if (dynamic_cast<const PixelTool *>(tool))
+        up ? increasePixelSize() : decreasePixelSize();
+    else if (dynamic_cast<const LineTool *>(tool) || dynamic_cast<const RectangleTool *>(tool))
+        up ? increaseLineWidth() : decreaseLineWidth();
+}
+
+SelectionTool &Editor::selection() const
+{
+    return *tool<SelectionTool>();
+}
+
+void Editor::makeSelectionCurrent()
+{
+    if (currentTool() != &selection())
+        for (int i = 0; i < int(m_tools.size()); ++i)
+            if (m_tools[size_t(i)].tool.get() == &selection())
+                selectTool(i);
+}
+
+void Editor::paste(const QImage &pixels)
+{
+    makeSelectionCurrent();
+    selection().paste(SelectionTool::pixelsToPaste(pixels, m_picture.size()), QPoint(0, 0));
+    emit canvasFocusRequested();
+}
+
+void Editor::selectAll()
+{
+    makeSelectionCurrent();
+    selection().selectAll();
 }
 
 bool Editor::overlayContains(const QPointF &at) const

@@ -18,6 +18,8 @@
 // font preview), and the routing of the canvas's pointer and keys to the
 // current tool. Only validations, fills and pixel-tool strokes change the
 // picture's pixels; a pending shape floats over it until then.
+class SelectionTool;
+
 class Editor : public QObject
 {
     Q_OBJECT
@@ -85,8 +87,17 @@ public:
     void press(const QPointF &at, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {});
     void move(const QPointF &at, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = {});
     void release(const QPointF &at, Qt::MouseButton button);
-    // A key on the canvas: Enter validates, the arrows nudge, F1 asks for the about window.
+    // A key on the canvas: Enter validates, Échap cancels, the arrows nudge, Suppr
+    // clears the selection, [ and ] make the current tool's stroke thinner or
+    // thicker (the pixel size, the line width), F1 asks for the about window.
     void keyPress(Qt::Key key);
+    // The selection tool, always registered.
+    SelectionTool &selection() const;
+    // Pastes a picture into the work picture (cut to it, black and white) as floating
+    // pixels at the top-left corner, the selection tool current.
+    void paste(const QImage &pixels);
+    // The whole picture selected, the selection tool current.
+    void selectAll();
     // Whether the current tool's rubber band takes a press at this point.
     bool overlayContains(const QPointF &at) const;
     // A click on the rubber band: the tool takes it, and the canvas the focus.
@@ -111,6 +122,8 @@ signals:
 
 private:
     void registerTools();
+    void resizeToolStroke(const Tool *tool, bool up);
+    void makeSelectionCurrent();
     void redrawPreview();
     void applyStyle(void (QFont::*set)(bool), bool (QFont::*get)() const, bool on);
     void applyFontSize(std::optional<int> size);

@@ -68,15 +68,21 @@ TEST_F(MainPanelTest, TabGoesRoundTheWindowInReadingOrderAndTheBackgroundResetsT
         press(Qt::Key_Tab, {});
     } while (QApplication::focusWidget() != f->levelSlider && reached.size() < 50);
     using F = MainPanel;
-    const std::vector<QWidget *> readingOrder = {
-        f->levelSlider, f->keepProportionsBox, f->invertBox, f->ditheringBox,
-        f->commandButtons[F::PasteCommand], f->commandButtons[F::OpenCommand], f->commandButtons[F::ConvertCommand], f->previewView, f->canvas,
-        f->commandButtons[F::SaveAutomaticallyCommand], f->commandButtons[F::SaveAsCommand], f->commandButtons[F::ViewerCommand],
-        f->advancedOptionsBox, f->variableNameBox, f->calculatorFolderBox,
-        f->textBox, f->fontList, f->underlineBox, f->italicBox, f->boldBox, f->strikeOutBox,
-        f->commandButtons[F::ValidateTextCommand], f->commandButtons[F::ValidateLineCommand], f->commandButtons[F::ValidateEllipseCommand],
+    const std::vector<QWidget *> readingOrder = { // down each column
+        f->levelSlider, f->keepProportionsBox, f->invertBox, f->widthBox, f->heightBox, f->previewView,
+        f->commandButtons[F::SaveAutomaticallyCommand], f->commandButtons[F::SaveAsCommand], f->advancedOptionsBox, f->variableNameBox,
+        f->ditheringBox, f->commandButtons[F::PasteCommand], f->commandButtons[F::OpenCommand], f->commandButtons[F::ConvertCommand],
+        f->arrows[F::Magnifier], f->canvas, f->commandButtons[F::ViewerCommand], f->calculatorFolderBox,
+        f->pixelSizeBox, f->textBox, f->fontSizeBox, f->fontList, f->underlineBox, f->italicBox, f->boldBox, f->strikeOutBox,
+        f->commandButtons[F::ValidateTextCommand], f->lineWidthBox, f->commandButtons[F::ValidateLineCommand], f->commandButtons[F::ValidateEllipseCommand],
     };
     EXPECT_EQ(reached, readingOrder);
+    // A spinner's box steps by the up and down keys, as its arrows do.
+    f->widthBox->setFocus();
+    for (const auto &[key, width] : {std::pair{Qt::Key_Down, "144"}, {Qt::Key_Up, "160"}, {Qt::Key_Plus, "160"}}) {
+        press(key, {});
+        EXPECT_EQ(f->widthBox->text(), width);
+    }
     // A button keeps its hover look until the pointer crosses the window's or the frame's background.
     const std::tuple<CommandButton *, QWidget *, QPoint> cases[] = { // button, background, a bare point of it
         {f->commandButtons[F::ConvertCommand], f, {205, 95}}, {f->commandButtons[F::ValidateLineCommand], f->toolsFrame, {10, 300}},

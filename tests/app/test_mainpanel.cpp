@@ -51,7 +51,7 @@ TEST_F(MainPanelTest, KeysRunTheCommandsThatAskAndTell)
     for (const QAction *action : menus().toolsMenu->actions())
         items << (action->isSeparator() ? QStringLiteral("-") : action->text() + u' ' + action->shortcut().toString());
     EXPECT_EQ(items, QStringList({"Pixel On P", "Pixel off O", "Texte T", "Ligne L", "Ellipse E", "Rectangle R",
-                                  "Remplissage F", "-", "Valider la forme "}));
+                                  "Remplissage F", "Sélection S", "-", "Valider la forme "}));
     const QImage work = f->document.work.image().copy(), preview = f->document.preview.image().copy();
     press(Qt::Key_O); // cancelled
     EXPECT_EQ(dialogs.initialFolders.back(), QDir::toNativeSeparators(QDir::homePath()));

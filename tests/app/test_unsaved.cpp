@@ -86,7 +86,7 @@ TEST_F(UnsavedTest, TheTitleStarFollowsRetouchesSavesAndConversions)
         {"redo to the save", [] { press(Qt::Key_Y); }},
         {"*retouch after the save", [&] { retouch(); }},
         {"*open a picture", [&] { dialogs.answerNextFileDialog(writePicture(screenPicture(false), "autre.png")), press(Qt::Key_O); }},
-        {"*paste", [] { QGuiApplication::clipboard()->setImage(screenPicture(true)), press(Qt::Key_V); }},
+        {"*paste", [] { QGuiApplication::clipboard()->setImage(screenPicture(true)), press(Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier); }},
         {"save as", [&] { dialogs.answerNextFileDialog(elsewhere.filePath("velo")), press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier); }},
     };
     for (const auto &[what, step] : steps) {

@@ -63,8 +63,8 @@ protected:
         editor.selectTool(kProbe);
     }
 
-    static constexpr int kProbe = 7; // after the registered tools
-    ProbeTool &probe = editor.addTool<ProbeTool>(QStringLiteral("Sonde"), Qt::Key_S);
+    static constexpr int kProbe = 8; // after the registered tools
+    ProbeTool &probe = editor.addTool<ProbeTool>(QStringLiteral("Sonde"), Qt::Key_Z);
     History history{picture};
     int steps = 0;
 };
