@@ -72,6 +72,8 @@ void Canvas::mouseMoveEvent(QMouseEvent *event)
     const QPointF p = canvasPoint(event);
     if (m_editor.overlayContains(p)) // pointing at the rubber band focuses the canvas
         m_editor.requestCanvasFocus();
+    const Tool *tool = m_editor.currentTool();
+    setCursor(tool ? tool->cursorAt(p) : Qt::CrossCursor);
     m_editor.move(p, event->buttons(), event->modifiers());
 }
 

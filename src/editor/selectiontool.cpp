@@ -66,6 +66,11 @@ void SelectionTool::cancel()
     overlayChanged();
 }
 
+Qt::CursorShape SelectionTool::cursorAt(const QPointF &at) const
+{
+    return pending() && m_area.contains(truncate(at)) ? Qt::SizeAllCursor : Qt::CrossCursor;
+}
+
 void SelectionTool::selectAll()
 {
     validate();

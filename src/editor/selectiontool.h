@@ -27,6 +27,8 @@ public:
     void nudge(QPoint by) override;
     // Lays floating pixels down and drops the selection.
     void cancel() override;
+    // Over the selection, the pointer says its pixels can be moved.
+    Qt::CursorShape cursorAt(const QPointF &at) const override;
 
     // The selection in picture pixels, empty when there is none. Floating pixels
     // may stand partly outside the picture: only what lies inside is laid down.

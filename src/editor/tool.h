@@ -58,6 +58,8 @@ public:
     // Whether the rubber band takes a press at this point for itself, as a
     // floating label does; such a press ends in overlayClicked() on release.
     virtual bool overlayContains(const QPointF &) const { return false; }
+    // The pointer's shape over this point of the canvas.
+    virtual Qt::CursorShape cursorAt(const QPointF &) const { return Qt::CrossCursor; }
     virtual void overlayClicked() {}
 
     // The rubber band's colour, seen on black and white pixels alike.
