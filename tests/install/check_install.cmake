@@ -25,7 +25,9 @@ function(check_files root)
             ${BINDIR}/brivane
             ${DATADIR}/applications/brivane.desktop
             ${DATADIR}/mime/packages/brivane.xml
-            ${DATADIR}/icons/hicolor/scalable/apps/brivane.svg)
+            ${DATADIR}/icons/hicolor/scalable/apps/brivane.svg
+            ${MANDIR}/man1/brivane.1.gz
+            ${DATADIR}/doc/brivane/copyright)
         if(NOT EXISTS ${root}/${file})
             fail("not installed: ${root}/${file}")
         endif()
