@@ -151,7 +151,8 @@ void Menus::buildEditMenu(QMenuBar *bar)
     // then do nothing anyway).
     const QList<QAction *> selectionItems = {cut, copy, clearSelection};
     connect(editMenu, &QMenu::aboutToShow, this, [this, selectionItems] {
-        undo->setEnabled(m_panel.history.canUndo());
+        // Pixels moved and still floating are a change to undo.
+        undo->setEnabled(m_panel.history.canUndo() || m_panel.editor.selection().floating());
         redo->setEnabled(m_panel.history.canRedo());
         for (QAction *action : selectionItems)
             action->setEnabled(!m_panel.editor.selection().area().isEmpty());
