@@ -17,7 +17,7 @@ QString generalHelp()
         "  brivane convertir [options] SOURCE...\n"
         "      convertit des images (BMP, JPEG, GIF, icône, PNG ou .89i) en fichiers .89i\n"
         "      pour TI-89/92+ ; « brivane convertir --help » détaille les options\n"
-        "  brivane exporter FICHIER.89i IMAGE.png\n"
+        "  brivane exporter [--taille N] FICHIER.89i IMAGE.png\n"
         "      écrit l'image d'un fichier .89i en PNG noir et blanc, à sa taille\n"
         "  brivane --help | --version\n"
         "  brivane [IMAGE]\n"

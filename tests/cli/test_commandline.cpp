@@ -46,7 +46,7 @@ protected:
 TEST_F(CommandLineTest, TheProgramsUsageErrorsAndExitCodes)
 {
     const std::tuple<const char *, int, const char *> cases[] = {
-        {"--help", 0, "brivane exporter FICHIER.89i IMAGE.png"},
+        {"--help", 0, "brivane exporter [--taille N] FICHIER.89i IMAGE.png"},
         {"--version", 0, "Brivane 1.0.0\n"},
         {"convertir", 2, "Aucune image"},
         {"convertir --niveau AUTO a.png", 2, "de -50 à 50 ou auto, pas « AUTO »"},
@@ -76,6 +76,8 @@ TEST_F(CommandLineTest, TheProgramsUsageErrorsAndExitCodes)
         {"convertir --variable abcdefghi a.png", 2, "« abcdefghi » n'est pas un nom"},
         {"exporter a.png", 2, "« exporter » attend un fichier .89i et une image PNG."},
         {"exporter -z a.89i a.png", 2, "Option inconnue \"z\".\nVoir « brivane exporter --help »."},
+        {"exporter --taille 0 a.89i a.png", 2, "--taille attend un nombre entier de 1 à 4096, pas « 0 »"},
+        {"exporter --taille 4097 a.89i a.png", 2, "pas « 4097 »"},
         {"transformer", 2, "Commande inconnue : transformer."},
         {"--plein-ecran", 2, "Commande inconnue : --plein-ecran."},
     };
@@ -376,6 +378,23 @@ TEST_F(CommandLineTest, Export)
         EXPECT_EQ(run({QStringLiteral("exporter"), QString::fromLatin1(bad), QStringLiteral("refus.png")}), CommandLine::FileFailure);
         EXPECT_TRUE(r.err.contains(QStringLiteral("n'est pas une image de calculatrice")) && !QFileInfo::exists(QStringLiteral("refus.png")))
             << r.err.toStdString();
+    }
+
+    // --taille: the largest whole factor within N x N, every dot a crisp square; at
+    // least 1, so a picture larger than N keeps its size. Options go before or after.
+    const std::tuple<const char *, int> thumbnails[] = {
+        {"exporter --taille 128 image.89i t.png", 1}, {"exporter image.89i t.png --taille 200", 2},
+        {"exporter --taille 256 image.89i t.png", 2}, {"exporter --taille 300 image.89i t.png", 3}};
+    for (const auto &[line, factor] : thumbnails) {
+        SCOPED_TRACE(line);
+        EXPECT_EQ(run(words(line)), 0) << r.err.toStdString();
+        const QImage thumbnail = QImage(QStringLiteral("t.png")).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(thumbnail.size(), QSize(100, 60) * factor);
+        QImage dots(thumbnail.size(), QImage::Format_RGB32);
+        for (int y = 0; y < dots.height(); ++y)
+            for (int x = 0; x < dots.width(); ++x)
+                dots.setPixel(x, y, expected.pixel(x / factor, y / factor));
+        EXPECT_TRUE(sameImage(dots, thumbnail));
     }
 
     writeFile(QStringLiteral("large.89i"), file89i(1, 4096, QByteArray(512, '\0'))); // the widest exported
