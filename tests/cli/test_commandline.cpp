@@ -1,6 +1,7 @@
 // The command-line converter, run in this process.
 #include "cli/batch.h"
 #include "cli/commandrunner.h"
+#include "fakecalculator.h"
 #include "convert/document.h"
 #include "picfile/picturewriter.h"
 #include "support/calc89i.h"
@@ -78,6 +79,10 @@ TEST_F(CommandLineTest, TheProgramsUsageErrorsAndExitCodes)
         {"exporter -z a.89i a.png", 2, "Option inconnue \"z\".\nVoir « brivane exporter --help »."},
         {"exporter --taille 0 a.89i a.png", 2, "--taille attend un nombre entier de 1 à 4096, pas « 0 »"},
         {"exporter --taille 4097 a.89i a.png", 2, "pas « 4097 »"},
+        {"envoyer", 2, "« envoyer » attend au moins un fichier .89i."},
+        {"envoyer --cable gris a.89i", 2, "--cable attend auto, silverlink ou usb, pas « gris »"},
+        {"envoyer --calculatrice ti83 a.89i", 2, "--calculatrice attend ti89, ti89t, ti92p ou v200, pas « ti83 »"},
+        {"envoyer --help", 0, "--calculatrice M    ti89 (par défaut), ti89t, ti92p ou v200"},
         {"transformer", 2, "Commande inconnue : transformer."},
         {"--plein-ecran", 2, "Commande inconnue : --plein-ecran."},
     };
@@ -404,4 +409,28 @@ TEST_F(CommandLineTest, Export)
     writeFile(QStringLiteral("grand.89i"), file89i(10, 5000, QByteArray(6250, '\0'))); // too big: refused, nothing written
     EXPECT_EQ(run(words("exporter grand.89i g.png")), CommandLine::FileFailure);
     EXPECT_TRUE(r.err.contains(QStringLiteral("5000 x 10")) && !QFileInfo::exists(QStringLiteral("g.png"))) << r.err.toStdString();
+}
+
+// envoyer: each file's variable to the calculator in turn; a file that is no picture
+// is said and skipped (status 1); a refusal, or no cable, stops there (status 1).
+TEST_F(CommandLineTest, Send)
+{
+    for (const char *name : {"un", "deux"})
+        writeFile(QString::fromLatin1(name) + ".89i", picfile::encode(photo(16, 4), QSize(16, 4), QStringLiteral("zfig"), QString::fromLatin1(name)));
+    FakeCalculator calculator;
+    tilink::CableProvider::install(&calculator);
+    EXPECT_EQ(run(words("envoyer un.89i a.png deux.89i --calculatrice ti92p")), CommandLine::FileFailure);
+    EXPECT_EQ(r.out, QStringLiteral("un.89i -> zfig\\un\ndeux.89i -> zfig\\deux\n"));
+    EXPECT_TRUE(r.err.startsWith(QStringLiteral("Le fichier a.png n'est pas une image de calculatrice."))) << r.err.toStdString();
+    EXPECT_EQ(calculator.packets().size(), 10);
+
+    FakeCalculator refusing(FakeCalculator::Behaviour::RefuseArchived);
+    tilink::CableProvider::install(&refusing);
+    EXPECT_EQ(run(words("envoyer un.89i deux.89i")), CommandLine::FileFailure);
+    EXPECT_TRUE(r.out.isEmpty() && r.err.contains(QStringLiteral("zfig\\un archivée ou verrouillée")));
+    EXPECT_EQ(refusing.packets().size(), 2); // ready?, then the first file's header: no second file
+
+    tilink::CableProvider::install(nullptr); // the real cables: none in a test machine
+    EXPECT_EQ(run(words("envoyer --cable silverlink un.89i")), CommandLine::FileFailure);
+    EXPECT_TRUE(r.err.startsWith(QStringLiteral("Aucun câble SilverLink n'est branché."))) << r.err.toStdString();
 }
