@@ -39,6 +39,16 @@ tilink::OpenCable FakeCalculator::find(const tilink::LinkSettings &settings)
     return cable;
 }
 
+void FakeCalculator::reset(Behaviour behaviour)
+{
+    QMutexLocker lock(&m_mutex);
+    m_behaviour = behaviour;
+    m_cut = false;
+    m_incoming.clear();
+    m_outgoing.clear();
+    m_packets.clear();
+}
+
 QList<FakeCalculator::Packet> FakeCalculator::packets() const
 {
     QMutexLocker lock(&m_mutex);

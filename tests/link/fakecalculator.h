@@ -32,6 +32,9 @@ public:
 
     explicit FakeCalculator(Behaviour behaviour = Behaviour::Accept) : m_behaviour(behaviour) {}
 
+    // Starts again, with nothing received, as a calculator that behaves so.
+    void reset(Behaviour behaviour);
+
     tilink::OpenCable find(const tilink::LinkSettings &settings) override;
     // What the computer sent, whole packets in order.
     QList<Packet> packets() const;
