@@ -431,6 +431,6 @@ TEST_F(CommandLineTest, Send)
     EXPECT_EQ(refusing.packets().size(), 2); // ready?, then the first file's header: no second file
 
     tilink::CableProvider::install(nullptr); // the real cables: none in a test machine
-    EXPECT_EQ(run(words("envoyer --cable silverlink un.89i")), CommandLine::FileFailure);
-    EXPECT_TRUE(r.err.startsWith(QStringLiteral("Aucun câble SilverLink n'est branché."))) << r.err.toStdString();
+    EXPECT_EQ(run(words("envoyer un.89i")), CommandLine::FileFailure);
+    EXPECT_TRUE(r.err.startsWith(QStringLiteral("Aucun câble n'a été trouvé. Branchez le câble SilverLink"))) << r.err.toStdString();
 }

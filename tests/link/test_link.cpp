@@ -119,33 +119,3 @@ TEST_F(LinkTest, FailuresEndWithTheirMessage)
         EXPECT_TRUE(error.contains(QString::fromUtf8(message))) << error.toStdString();
     }
 }
-
-// Annuler, before or during the send, stops it at once.
-TEST_F(LinkTest, Cancel)
-{
-    calculator->chunkDelayMs = 20;
-    PictureSender sender(LinkSettings{Cable::Automatic, Calculator::Ti89, 2});
-    QObject::connect(&sender, &PictureSender::progress, [&](int p) { if (p >= 30) sender.cancel(); });
-    EXPECT_FALSE(sender.send(path, &error));
-    EXPECT_EQ(error, QStringLiteral("L'envoi a été annulé."));
-    EXPECT_EQ(calculator->packets().size(), 3); // the data never ended
-}
-
-// Without a calculator's cable on the USB ports, the real cables say so.
-TEST(UsbCables, NoCable)
-{
-    initLibraries();
-    int *pids = nullptr, count = 0;
-    ticables_get_usb_devices(&pids, &count);
-    if (pids)
-        ticables_free_usb_devices(pids);
-    if (count > 0)
-        GTEST_SKIP() << "a calculator's cable is plugged in";
-    for (const auto &[cable, message] : {std::pair{Cable::Automatic, "Aucun câble n'a été trouvé."},
-                                         std::pair{Cable::SilverLink, "Aucun câble SilverLink"},
-                                         std::pair{Cable::DirectUsb, "Aucune TI-89 Titanium"}}) {
-        const OpenCable found = UsbCables().find(LinkSettings{cable, Calculator::Ti89, 2});
-        EXPECT_EQ(found.handle, nullptr);
-        EXPECT_TRUE(found.message.startsWith(QString::fromUtf8(message))) << found.message.toStdString();
-    }
-}
