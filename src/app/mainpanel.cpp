@@ -1,4 +1,5 @@
 #include "mainpanel.h"
+#include "calculatortransfer.h"
 
 #include "appearance.h"
 #include "commandbutton.h"
@@ -36,6 +37,7 @@ MainPanel::MainPanel(QWidget *parent)
     appearance::setBackground(this, colours::window);
     setMouseTracking(true);
     setAcceptDrops(true);
+    m_transfer = new CalculatorTransfer(this);
 
     buildOptions();
     buildPreviews();
@@ -231,6 +233,7 @@ void MainPanel::openViewer()
 {
     if (!m_viewer) {
         m_viewer = new Viewer(this, document.automaticFolder().folder());
+        connect(m_viewer, &Viewer::sendRequested, this, &MainPanel::sendFileToCalculator);
         connect(m_viewer, &Viewer::openRequested, this, [this](const QString &path) {
             QString error;
             if (document.openCalculatorPicture(path, &error)) {

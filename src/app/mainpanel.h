@@ -16,6 +16,7 @@ class Canvas;
 class FramedPreview;
 class CommandButton;
 class AboutWindow;
+class CalculatorTransfer;
 class ConversionChoices;
 class MethodsGallery;
 class ZoomWindow;
@@ -123,6 +124,16 @@ public:
     // Fichier > "Ouvrir un fichier récent": opens the file, or says it is gone and
     // takes it off the list.
     void openRecentFile(const QString &path);
+
+    // "Envoyer à la calculatrice" (mainpanel_file.cpp): the work picture, written to
+    // a temporary .89i exactly as "Sauver sous" writes it (floating pixels laid down
+    // first), goes over the link cable; the picture and its files stay as they are.
+    void sendToCalculator();
+    // The viewer's file, as it is.
+    void sendFileToCalculator(const QString &path);
+    // "Liaison...": the cable and the calculator of the sends.
+    void showLinkDialog();
+    CalculatorTransfer *calculatorTransfer() const { return m_transfer; }
 
     // What was opened and saved, with the dialogs' folders, kept between runs.
     RecentFiles recentFiles;
@@ -263,6 +274,9 @@ private:
     void saved(const QString &path);
     // Writes the fitted picture to that .89i, named after it; false (said) on failure.
     bool saveTo(const QString &path);
+    // The variable name a save to that path writes: the advanced name, else the
+    // file's name as the calculator spells it, else fig0000.
+    QString variableNameFor(const QString &path) const;
     // A file was opened (a calculator picture is also where the picture came from).
     void fileOpened(const QString &path);
     // Closing while modified: asks, saves when told to; false when the window stays.
@@ -280,4 +294,5 @@ private:
     QPointer<ZoomWindow> m_zoomWindow;
     QPointer<MethodsGallery> m_methodsGallery;
     Viewer *m_viewer = nullptr;
+    CalculatorTransfer *m_transfer = nullptr;
 };

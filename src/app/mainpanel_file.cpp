@@ -2,12 +2,16 @@
 // and messages. The document does the work and says why a command failed.
 #include "mainpanel.h"
 
+#include "calculatortransfer.h"
 #include "dialogs.h"
+#include "linkdialog.h"
+#include "viewer.h"
 #include "picfile/calculatorname.h"
 #include "platform/pictureloader.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 void MainPanel::warn(const QString &text)
 {
@@ -147,16 +151,8 @@ bool MainPanel::saveTo(const QString &path)
 {
     layDownSelection();
     warnIfAdvancedNames();
-    // Without an advanced name, the variable is named after the file, so that two
-    // files saved under two names stay two pictures on the calculator.
-    const QString folder = document.fileFolderName();
-    QString name = picfile::calculatorName(QFileInfo(path).completeBaseName());
-    if (document.advancedOptions && !document.variableName.isEmpty())
-        name = document.variableName;
-    else if (name.isEmpty())
-        name = QStringLiteral("fig0000");
     QString error;
-    if (!document.writeFittedPicture(path, folder, name, &error)) {
+    if (!document.writeFittedPicture(path, document.fileFolderName(), variableNameFor(path), &error)) {
         // The next save is offered where the last one went, not where this one failed.
         warn(error);
         return false;
@@ -165,6 +161,44 @@ bool MainPanel::saveTo(const QString &path)
     addRecentFile(path);
     saved(path);
     return true;
+}
+
+QString MainPanel::variableNameFor(const QString &path) const
+{
+    // Without an advanced name, the variable is named after the file, so that two
+    // files saved under two names stay two pictures on the calculator.
+    if (document.advancedOptions && !document.variableName.isEmpty())
+        return document.variableName;
+    const QString name = picfile::calculatorName(QFileInfo(path).completeBaseName());
+    return name.isEmpty() ? QStringLiteral("fig0000") : name;
+}
+
+void MainPanel::sendToCalculator()
+{
+    if (m_transfer->isRunning())
+        return;
+    layDownSelection();
+    // Named as the file it came from or was saved to, else as "Sauver sous" suggests.
+    QString file = m_pictureFile.isEmpty() ? suggestedFileName() : QFileInfo(m_pictureFile).fileName();
+    auto temporary = std::make_shared<QTemporaryDir>();
+    const QString path = temporary->filePath(file.isEmpty() ? QStringLiteral("fig0000.89i") : file);
+    QString error = QStringLiteral("Impossible de préparer l'envoi : aucun dossier temporaire n'est disponible.");
+    if (!temporary->isValid() || !document.writeFittedPicture(path, document.fileFolderName(), variableNameFor(path), &error)) {
+        warn(error);
+        return;
+    }
+    m_transfer->start(path, window(), temporary);
+}
+
+void MainPanel::sendFileToCalculator(const QString &path)
+{
+    m_transfer->start(path, m_viewer && m_viewer->isVisible() ? static_cast<QWidget *>(m_viewer) : window());
+}
+
+void MainPanel::showLinkDialog()
+{
+    LinkDialog dialog(window());
+    dialog.exec();
 }
 
 bool MainPanel::mayClose()

@@ -72,6 +72,11 @@ void Menus::buildFileMenu(QMenuBar *bar)
     saveAutomatically = buttonItem(fileMenu, QStringLiteral("&Sauver automatiquement"), m_panel.commandButtons[MainPanel::SaveAutomaticallyCommand],
                         {QKeySequence(Qt::CTRL | Qt::Key_S)});
     fileMenu->addSeparator();
+    sendToCalculator = item(fileMenu, QStringLiteral("&Envoyer à la calculatrice"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)});
+    connect(sendToCalculator, &QAction::triggered, &m_panel, &MainPanel::sendToCalculator);
+    linkSettings = item(fileMenu, QStringLiteral("&Liaison..."));
+    connect(linkSettings, &QAction::triggered, &m_panel, &MainPanel::showLinkDialog);
+    fileMenu->addSeparator();
     viewer = buttonItem(fileMenu, QStringLiteral("&Visualisateur d'images"), m_panel.commandButtons[MainPanel::ViewerCommand]);
     fileMenu->addSeparator();
     quit = item(fileMenu, QStringLiteral("&Quitter"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});

@@ -35,6 +35,8 @@ public:
     QAction *paste = nullptr;
     QAction *saveAs = nullptr;
     QAction *saveAutomatically = nullptr;
+    QAction *sendToCalculator = nullptr; // the work picture, over the link cable
+    QAction *linkSettings = nullptr;     // "Liaison..."
     QAction *viewer = nullptr;
     QAction *quit = nullptr;
 

@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QStorageInfo>
 
 Viewer::Viewer(QWidget *parent, const QString &start)
@@ -38,6 +39,9 @@ Viewer::Viewer(QWidget *parent, const QString &start)
     folderList = new FolderList(this);
     appearance::place(folderList, "folderList");
     folderList->setFrameStyle(QFrame::Box | QFrame::Plain);
+    sendButton = new QPushButton(geometry::text("sendButton"), this);
+    appearance::place(sendButton, "sendButton");
+    sendButton->setEnabled(false);
     helpLabel = new QLabel(geometry::text("helpLabel"), this);
     appearance::place(helpLabel, "helpLabel");
     previewHeader->lower(); // a drawn control: under the preview it overlaps
@@ -50,7 +54,12 @@ Viewer::Viewer(QWidget *parent, const QString &start)
     connect(folderList, &FolderList::Change, this, &Viewer::folderChosen);
     // The selection, not the current row: the list makes its first row current
     // when it takes the focus, which is not a choice of the user's.
+    connect(sendButton, &QPushButton::clicked, this, [this] {
+        if (!selectedPath().isEmpty())
+            emit sendRequested(selectedPath());
+    });
     connect(fileList, &QListWidget::itemSelectionChanged, this, [this] {
+        sendButton->setEnabled(!fileList->selectedItems().isEmpty());
         if (fileList->selectedItems().isEmpty())
             return;
         previewSelected();

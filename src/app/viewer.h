@@ -9,6 +9,7 @@ class FolderList;
 class QComboBox;
 class QLabel;
 class QListWidget;
+class QPushButton;
 class SurfaceWidget;
 
 // The image viewer "Orvisa": browses drives and folders for calculator pictures,
@@ -40,11 +41,15 @@ public:
     FolderList *folderList = nullptr;
     QListWidget *fileList = nullptr;
     QLabel *helpLabel = nullptr;
+    // Sends the selected file to the calculator (disabled without a selection).
+    QPushButton *sendButton = nullptr;
 
 signals:
     // A file was double-clicked: whoever opens it hides the viewer once it opened,
     // or leaves it shown after saying why it could not.
     void openRequested(const QString &path);
+    // "Envoyer à la calculatrice" for the selected file.
+    void sendRequested(const QString &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

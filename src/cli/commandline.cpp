@@ -2,6 +2,7 @@
 
 #include "cli/convertcommand.h"
 #include "cli/exportcommand.h"
+#include "cli/sendcommand.h"
 #include "platform/translation.h"
 
 #include <QDir>
@@ -17,13 +18,15 @@ QString generalHelp()
         "  brivane convertir [options] SOURCE...\n"
         "      convertit des images (BMP, JPEG, GIF, icône, PNG ou .89i) en fichiers .89i\n"
         "      pour TI-89/92+ ; « brivane convertir --help » détaille les options\n"
-        "  brivane exporter FICHIER.89i IMAGE.png\n"
+        "  brivane exporter [--taille N] FICHIER.89i IMAGE.png\n"
         "      écrit l'image d'un fichier .89i en PNG noir et blanc, à sa taille\n"
+        "  brivane envoyer FICHIER.89i... [--cable C] [--calculatrice M]\n"
+        "      envoie des images .89i à la calculatrice par le câble de liaison\n"
         "  brivane --help | --version\n"
         "  brivane [IMAGE]\n"
         "      ouvre la fenêtre du programme sur une image\n"
         "\n"
-        "Code de sortie : 0 si tout a réussi, 1 si un fichier n'a pu être lu ou écrit,\n"
+        "Code de sortie : 0 si tout a réussi, 1 si un fichier n'a pu être lu, écrit ou envoyé,\n"
         "2 si la ligne de commande est incorrecte.\n");
 }
 
@@ -34,7 +37,7 @@ bool CommandLine::handles(const QStringList &arguments)
     if (arguments.isEmpty())
         return false;
     static const QStringList commands{QStringLiteral("convertir"), QStringLiteral("exporter"),
-                                      QStringLiteral("--help"), QStringLiteral("-h"),
+                                      QStringLiteral("envoyer"), QStringLiteral("--help"), QStringLiteral("-h"),
                                       QStringLiteral("--version")};
     const QString &first = arguments.first();
     if (commands.contains(first))
@@ -56,6 +59,8 @@ int CommandLine::run(const QStringList &arguments)
         return ConvertCommand(*this).run(rest);
     if (command == QLatin1String("exporter"))
         return exportCommand(rest, *this);
+    if (command == QLatin1String("envoyer"))
+        return sendCommand(rest, *this);
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
         out() << generalHelp() << Qt::flush;
         return Success;

@@ -1,6 +1,7 @@
 // The command-line converter, run in this process.
 #include "cli/batch.h"
 #include "cli/commandrunner.h"
+#include "fakecalculator.h"
 #include "convert/document.h"
 #include "picfile/picturewriter.h"
 #include "support/calc89i.h"
@@ -46,7 +47,7 @@ protected:
 TEST_F(CommandLineTest, TheProgramsUsageErrorsAndExitCodes)
 {
     const std::tuple<const char *, int, const char *> cases[] = {
-        {"--help", 0, "brivane exporter FICHIER.89i IMAGE.png"},
+        {"--help", 0, "brivane exporter [--taille N] FICHIER.89i IMAGE.png"},
         {"--version", 0, "Brivane 1.0.0\n"},
         {"convertir", 2, "Aucune image"},
         {"convertir --niveau AUTO a.png", 2, "de -50 à 50 ou auto, pas « AUTO »"},
@@ -76,6 +77,12 @@ TEST_F(CommandLineTest, TheProgramsUsageErrorsAndExitCodes)
         {"convertir --variable abcdefghi a.png", 2, "« abcdefghi » n'est pas un nom"},
         {"exporter a.png", 2, "« exporter » attend un fichier .89i et une image PNG."},
         {"exporter -z a.89i a.png", 2, "Option inconnue \"z\".\nVoir « brivane exporter --help »."},
+        {"exporter --taille 0 a.89i a.png", 2, "--taille attend un nombre entier de 1 à 4096, pas « 0 »"},
+        {"exporter --taille 4097 a.89i a.png", 2, "pas « 4097 »"},
+        {"envoyer", 2, "« envoyer » attend au moins un fichier .89i."},
+        {"envoyer --cable gris a.89i", 2, "--cable attend auto, silverlink ou usb, pas « gris »"},
+        {"envoyer --calculatrice ti83 a.89i", 2, "--calculatrice attend ti89, ti89t, ti92p ou v200, pas « ti83 »"},
+        {"envoyer --help", 0, "--calculatrice M    ti89 (par défaut), ti89t, ti92p ou v200"},
         {"transformer", 2, "Commande inconnue : transformer."},
         {"--plein-ecran", 2, "Commande inconnue : --plein-ecran."},
     };
@@ -378,6 +385,23 @@ TEST_F(CommandLineTest, Export)
             << r.err.toStdString();
     }
 
+    // --taille: the largest whole factor within N x N, every dot a crisp square; at
+    // least 1, so a picture larger than N keeps its size. Options go before or after.
+    const std::tuple<const char *, int> thumbnails[] = {
+        {"exporter --taille 128 image.89i t.png", 1}, {"exporter image.89i t.png --taille 200", 2},
+        {"exporter --taille 256 image.89i t.png", 2}, {"exporter --taille 300 image.89i t.png", 3}};
+    for (const auto &[line, factor] : thumbnails) {
+        SCOPED_TRACE(line);
+        EXPECT_EQ(run(words(line)), 0) << r.err.toStdString();
+        const QImage thumbnail = QImage(QStringLiteral("t.png")).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(thumbnail.size(), QSize(100, 60) * factor);
+        QImage dots(thumbnail.size(), QImage::Format_RGB32);
+        for (int y = 0; y < dots.height(); ++y)
+            for (int x = 0; x < dots.width(); ++x)
+                dots.setPixel(x, y, expected.pixel(x / factor, y / factor));
+        EXPECT_TRUE(sameImage(dots, thumbnail));
+    }
+
     writeFile(QStringLiteral("large.89i"), file89i(1, 4096, QByteArray(512, '\0'))); // the widest exported
     EXPECT_EQ(run(words("exporter large.89i l.png")), 0) << r.err.toStdString();
     writeFile(QStringLiteral("haute.89i"), file89i(4096, 8, QByteArray(4096, '\0'))); // the tallest exported
@@ -385,4 +409,28 @@ TEST_F(CommandLineTest, Export)
     writeFile(QStringLiteral("grand.89i"), file89i(10, 5000, QByteArray(6250, '\0'))); // too big: refused, nothing written
     EXPECT_EQ(run(words("exporter grand.89i g.png")), CommandLine::FileFailure);
     EXPECT_TRUE(r.err.contains(QStringLiteral("5000 x 10")) && !QFileInfo::exists(QStringLiteral("g.png"))) << r.err.toStdString();
+}
+
+// envoyer: each file's variable to the calculator in turn; a file that is no picture
+// is said and skipped (status 1); a refusal, or no cable, stops there (status 1).
+TEST_F(CommandLineTest, Send)
+{
+    for (const char *name : {"un", "deux"})
+        writeFile(QString::fromLatin1(name) + ".89i", picfile::encode(photo(16, 4), QSize(16, 4), QStringLiteral("zfig"), QString::fromLatin1(name)));
+    FakeCalculator calculator;
+    tilink::CableProvider::install(&calculator);
+    EXPECT_EQ(run(words("envoyer un.89i a.png deux.89i --calculatrice ti92p")), CommandLine::FileFailure);
+    EXPECT_EQ(r.out, QStringLiteral("un.89i -> zfig\\un\ndeux.89i -> zfig\\deux\n"));
+    EXPECT_TRUE(r.err.startsWith(QStringLiteral("Le fichier a.png n'est pas une image de calculatrice."))) << r.err.toStdString();
+    EXPECT_EQ(calculator.packets().size(), 10);
+
+    FakeCalculator refusing(FakeCalculator::Behaviour::RefuseArchived);
+    tilink::CableProvider::install(&refusing);
+    EXPECT_EQ(run(words("envoyer un.89i deux.89i")), CommandLine::FileFailure);
+    EXPECT_TRUE(r.out.isEmpty() && r.err.contains(QStringLiteral("zfig\\un archivée ou verrouillée")));
+    EXPECT_EQ(refusing.packets().size(), 2); // ready?, then the first file's header: no second file
+
+    tilink::CableProvider::install(nullptr); // the real cables: none in a test machine
+    EXPECT_EQ(run(words("envoyer un.89i")), CommandLine::FileFailure);
+    EXPECT_TRUE(r.err.startsWith(QStringLiteral("Aucun câble n'a été trouvé. Branchez le câble SilverLink"))) << r.err.toStdString();
 }

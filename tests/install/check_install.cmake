@@ -26,6 +26,7 @@ function(check_files root)
             ${DATADIR}/applications/brivane.desktop
             ${DATADIR}/mime/packages/brivane.xml
             ${DATADIR}/icons/hicolor/scalable/apps/brivane.svg
+            ${DATADIR}/thumbnailers/brivane.thumbnailer
             ${MANDIR}/man1/brivane.1.gz
             ${DATADIR}/doc/brivane/copyright)
         if(NOT EXISTS ${root}/${file})
@@ -54,6 +55,26 @@ foreach(line "Exec=brivane %f" "Icon=brivane" "Name=Brivane" "application/x-ti89
         fail("brivane.desktop lacks ${line}")
     endif()
 endforeach()
+
+# The thumbnailer's command run as a file manager runs it (%s the size, %i the
+# file, %o the PNG to write, the program from the PATH) on a 16 x 2 picture: a
+# 64 x 8 PNG, 4 x 4 squares, of one bit a pixel (black and white, no grey).
+file(STRINGS ${prefix}/${DATADIR}/thumbnailers/brivane.thumbnailer exec REGEX "^Exec=")
+string(REPLACE "Exec=" "" command "${exec}")
+string(REPLACE "%s" "64" command "${command}")
+string(REPLACE "%i" "${THUMBNAIL_SOURCE}" command "${command}")
+string(REPLACE "%o" "${WORK_DIR}/dots.png" command "${command}")
+separate_arguments(command UNIX_COMMAND "${command}")
+execute_process(COMMAND ${CMAKE_COMMAND} -E env "PATH=${prefix}/${BINDIR}:$ENV{PATH}" ${command}
+                RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT status EQUAL 0 OR NOT EXISTS ${WORK_DIR}/dots.png)
+    fail("the thumbnailer's command (${exec}) failed (${status}):\n${output}")
+endif()
+# The PNG header: width and height (4 bytes each), bit depth.
+file(READ ${WORK_DIR}/dots.png header OFFSET 16 LIMIT 9 HEX)
+if(NOT header STREQUAL "000000400000000801")
+    fail("the thumbnail is not a 64 x 8 black-and-white PNG: ${header}")
+endif()
 
 find_program(VALIDATE desktop-file-validate)
 if(VALIDATE)
