@@ -9,7 +9,8 @@
 # The photographs are KDE Plasma's wallpapers (Debian package
 # plasma-workspace-wallpapers, installed here when missing); the 12, 24 and
 # 48-megapixel ones are enlarged from them with ImageMagick, and a few are cut to
-# sizes that are not multiples of 8. PHOTOS_KEEP=FOLDER keeps the set there.
+# sizes that are not multiples of 8; two more, apart, are the hardest case. PHOTOS_KEEP=FOLDER
+# keeps the set there.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/release}
@@ -60,3 +61,11 @@ EOF
 mv "$set_dir/shell-turned.jpg" "$set_dir/shell-24mp-portrait.jpg"
 
 "$build/benchmarks/comparedecode" "$set_dir"/*.jpg
+# The hardest case, apart: fine texture at 2605 x 1703, whose 1/8 (325 x 212) is
+# barely twice the preview and whose blocks straddle the preview's.
+mkdir -p "$set_dir/hardest"
+for name in OneStandsOut Path; do
+    convert "$(image "$name" 2560x1600.jpg)" -resize '2605x1703!' -quality 90 "$set_dir/hardest/${name,,}-2605.jpg"
+done
+echo
+"$build/benchmarks/comparedecode" "$set_dir"/hardest/*.jpg

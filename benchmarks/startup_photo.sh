@@ -30,7 +30,7 @@ for program in "${programs[@]}"; do
     for ((r = 0; r < rounds; ++r)); do
         start=$(date +%s%N)
         painted=$(env QT_QPA_PLATFORM=offscreen BRIVANE_STARTUP_TIMING=1 XDG_CONFIG_HOME="$work/config" \
-            /usr/bin/time -f '%M' -o "$work/memory" "$program" "$work/photo.jpg" | tail -n 1)
+            /usr/bin/time -f '%M' -o "$work/memory" "$program" "$work/photo.jpg" 2>/dev/null | tail -n 1)
         times+=($(((painted - start) / 1000000)))
         kb=$(<"$work/memory")
         ((kb > peak)) && peak=$kb

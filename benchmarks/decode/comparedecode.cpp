@@ -54,7 +54,7 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const Dithering methods[] = {Dithering::None, Dithering::FloydSteinberg, Dithering::BlueNoise};
-    std::printf("| photo | size | decoded | preview: mean (max) grey diff. | threshold | Floyd-Steinberg | blue noise |\n");
+    std::printf("| photo | size | decoded | preview: mean (max) grey diff. | pixels differing, worst: threshold | Floyd-Steinberg | blue noise |\n");
     std::printf("|---|---|---|---|---|---|---|\n");
     double worstPreview = 0, worst[3] = {0, 0, 0}, sum[3] = {0, 0, 0};
     int runs = 0;
