@@ -239,7 +239,8 @@ void Document::sourceReplaced()
 
 void Document::stretchSourceIntoPreview()
 {
-    m_decoding.stretch(preview.image(), QRect(0, 0, kScreenWidth, kScreenHeight), source.image(), m_decoding.whole(), settings.reduction);
+    m_decoding.stretch(preview.image(), QRect(0, 0, kScreenWidth, kScreenHeight), source.image(), m_decoding.whole(),
+                       settings.reduction);
     m_previewReduction = settings.reduction;
     stretchFrameIntoPreview();
 }
@@ -378,7 +379,8 @@ void Document::changeReduction(Reduction reduction)
 int Document::automaticLevel() const
 {
     const QRect part = framedPart();
-    const QImage fitted = keepProportions ? framing::view(source.image(), m_decoding.decodedPart(part)) : partPreview(part, settings.reduction);
+    const QImage fitted = keepProportions ? framing::view(source.image(), m_decoding.decodedPart(part))
+                                          : partPreview(part, settings.reduction);
     return monochrome::automaticLevel(fitted).value_or(settings.level);
 }
 

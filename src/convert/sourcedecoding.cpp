@@ -104,7 +104,8 @@ QRect SourceDecoding::naturalPart(const QRect &decoded) const
     const int w = m_covered.width() / d, h = m_covered.height() / d;
     const QPoint topLeft(decoded.left() == 0 ? 0 : m_covered.x() + decoded.left() * d,
                          decoded.top() == 0 ? 0 : m_covered.y() + decoded.top() * d);
-    const QPoint bottomRight(decoded.right() >= w - 1 ? m_size.width() - 1 : m_covered.x() + (decoded.right() + 1) * d - 1,
-                             decoded.bottom() >= h - 1 ? m_size.height() - 1 : m_covered.y() + (decoded.bottom() + 1) * d - 1);
+    const QPoint bottomRight(
+        decoded.right() >= w - 1 ? m_size.width() - 1 : m_covered.x() + (decoded.right() + 1) * d - 1,
+        decoded.bottom() >= h - 1 ? m_size.height() - 1 : m_covered.y() + (decoded.bottom() + 1) * d - 1);
     return QRect(topLeft, bottomRight);
 }

@@ -218,8 +218,10 @@ void stretchDecodedMean(QImage &dst, const QRect &dstRect, const QImage &decoded
     const QRect visible = dstRect.intersected(dst.rect());
     if (visible.isEmpty() || srcRect.isEmpty() || decoded.isNull() || divisor < 1)
         return;
-    const WeightedAxis ax = weightedAxis(srcRect.x(), srcRect.width(), dstRect.width(), covered.x(), decoded.width(), divisor);
-    const WeightedAxis ay = weightedAxis(srcRect.y(), srcRect.height(), dstRect.height(), covered.y(), decoded.height(), divisor);
+    const WeightedAxis ax =
+        weightedAxis(srcRect.x(), srcRect.width(), dstRect.width(), covered.x(), decoded.width(), divisor);
+    const WeightedAxis ay =
+        weightedAxis(srcRect.y(), srcRect.height(), dstRect.height(), covered.y(), decoded.height(), divisor);
     const int x0 = visible.left() - dstRect.left(), x1 = visible.right() - dstRect.left();
     const int c0 = ax.first[size_t(x0)];
     const int c1 = ax.first[size_t(x1)] + int(ax.weight[size_t(x1)].size()) - 1;
@@ -227,7 +229,8 @@ void stretchDecodedMean(QImage &dst, const QRect &dstRect, const QImage &decoded
     std::vector<qint64> red(size_t(c1 - c0 + 1)), green(red.size()), blue(red.size());
     for (int y = visible.top(); y <= visible.bottom(); ++y) {
         const auto dy = size_t(y - dstRect.top());
-        std::fill(red.begin(), red.end(), 0), std::fill(green.begin(), green.end(), 0), std::fill(blue.begin(), blue.end(), 0);
+        for (auto *sums : {&red, &green, &blue})
+            std::fill(sums->begin(), sums->end(), 0);
         for (size_t k = 0; k < ay.weight[dy].size(); ++k) {
             const qint64 w = ay.weight[dy][k];
             const auto *row = reinterpret_cast<const QRgb *>(decoded.constScanLine(ay.first[dy] + int(k)));

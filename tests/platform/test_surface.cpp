@@ -105,8 +105,10 @@ TEST(StretchImage, FromADecodedPictureAsFromTheNaturalOne)
             QImage natural(decoded.size() * d + leftOut, QImage::Format_RGB32);
             for (int y = 0; y < natural.height(); ++y)
                 for (int x = 0; x < natural.width(); ++x)
-                    natural.setPixel(x, y, decoded.pixel(std::clamp((x - covered.x()) / d, 0, 40), std::clamp((y - covered.y()) / d, 0, 26)));
-            for (const auto &[part, size] : {std::pair{natural.rect(), QSize(16, 10)}, {QRect(3, 5, natural.width() - 4, 2 * d + 1), QSize(7, 2)},
+                    natural.setPixel(x, y, decoded.pixel(std::clamp((x - covered.x()) / d, 0, 40),
+                                                         std::clamp((y - covered.y()) / d, 0, 26)));
+            for (const auto &[part, size] : {std::pair{natural.rect(), QSize(16, 10)},
+                                             {QRect(3, 5, natural.width() - 4, 2 * d + 1), QSize(7, 2)},
                                              {QRect(0, 1, 3 * d, natural.height() - 1), QSize(3, 11)}}) {
                 QImage expected(size, QImage::Format_RGB32), actual(size, QImage::Format_RGB32);
                 stretchImage(expected, expected.rect(), natural, part, Reduction::Mean);
