@@ -8,7 +8,8 @@
 # BUILD_DIR holds src/brivane and benchmarks/decodejpeg (built here when missing;
 # by default a Release build under build/release). BRIVANE_PHOTOS names a folder of
 # 1600 x 1200 JPEG photographs to copy (by default made by ImageMagick);
-# ROUNDS sets the rounds (3 by default).
+# ROUNDS sets the rounds (3 by default); BRIVANE_BEFORE names another brivane (an
+# older build) measured in the same run on the same files.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/release}
@@ -70,6 +71,10 @@ for n in 30 300; do
     results[decode,$n]=$(best "$rounds" "$decode" "${photos[@]}")
     results[j1,$n]=$(best "$rounds" "$brivane" convertir -j 1 -o "$work/out" "${photos[@]}")
     results[defaut,$n]=$(best "$rounds" "$brivane" convertir -o "$work/out" "${photos[@]}")
+    if [[ -n ${BRIVANE_BEFORE:-} ]]; then
+        results[avantj1,$n]=$(best "$rounds" "$BRIVANE_BEFORE" convertir -j 1 -o "$work/out" "${photos[@]}")
+        results[avantdefaut,$n]=$(best "$rounds" "$BRIVANE_BEFORE" convertir -o "$work/out" "${photos[@]}")
+    fi
     # ImageMagick is some twenty times slower: one round is enough.
     results[magick,$n]=$(best 1 /usr/bin/mogrify -path "$work/out" -format pbm -resize '160x100!' \
         -threshold 50% "${photos[@]}")
@@ -81,6 +86,10 @@ row() {
     printf '| %s | %7.2f | %7.2f | %7.2f | %7.2f |\n' "$(pad "$2" 44)" "$w30" "$c30" "$w300" "$c300"
 }
 row decode "décodage seul, libjpeg-turbo, 1 cœur"
+if [[ -n ${BRIVANE_BEFORE:-} ]]; then
+    row avantj1 "avant : brivane convertir -j 1"
+    row avantdefaut "avant : brivane convertir (défaut)"
+fi
 row j1 "brivane convertir -j 1"
 row defaut "brivane convertir (défaut : $(nproc) cœurs)"
 row magick "ImageMagick mogrify, 1 processus"

@@ -29,6 +29,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMimeData;
 class QPlainTextEdit;
 class QRadioButton;
 class QScrollBar;
@@ -105,8 +106,8 @@ public:
     void openWithDialog();
     // Opens a picture or a calculator picture; a failure or a damaged picture is said.
     void openFile(const QString &path);
-    // "Importer presse-papier": the clipboard's picture becomes the source; without
-    // one, says so and changes nothing.
+    // "Importer presse-papier": a copied picture file opens as a dropped one, else the
+    // clipboard's picture becomes the source; without one, says so and changes nothing.
     void pasteClipboard();
     // A dropped picture becomes the source; one too large is refused with a message.
     void importPicture(const QImage &image);
@@ -216,6 +217,9 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // The one local file a drop or the clipboard brings, when it is a picture file;
+    // empty otherwise (mainpanel_drop.cpp).
+    static QString pictureFile(const QMimeData *mime);
     // The start-up sequence with the source picture's path (empty: the clipboard).
     void startWith(const QString &source);
 

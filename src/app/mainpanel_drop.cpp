@@ -24,30 +24,29 @@ bool isPictureFile(const QString &path)
         || !QImageReader::imageFormat(path).isEmpty();
 }
 
-// The one file a drop brings, when it is a picture file; empty otherwise.
-QString droppedFile(const QMimeData *mime)
+} // namespace
+
+QString MainPanel::pictureFile(const QMimeData *mime)
 {
-    const QList<QUrl> urls = mime->urls();
+    const QList<QUrl> urls = mime ? mime->urls() : QList<QUrl>();
     if (urls.size() != 1 || !urls.front().isLocalFile())
         return {};
     const QString path = urls.front().toLocalFile();
     return isPictureFile(path) ? path : QString();
 }
 
-} // namespace
-
 void MainPanel::dragEnterEvent(QDragEnterEvent *event)
 {
     // Refused, with the forbidden cursor, unless the drop can be opened or imported.
     const QMimeData *mime = event->mimeData();
-    if (!droppedFile(mime).isEmpty() || mime->hasImage())
+    if (!pictureFile(mime).isEmpty() || mime->hasImage())
         event->acceptProposedAction();
 }
 
 void MainPanel::dropEvent(QDropEvent *event)
 {
     const QMimeData *mime = event->mimeData();
-    const QString fileMenu = droppedFile(mime);
+    const QString fileMenu = pictureFile(mime);
     const QImage image = fileMenu.isEmpty() ? qvariant_cast<QImage>(mime->imageData()) : QImage();
     if (fileMenu.isEmpty() && image.isNull()) {
         event->ignore();

@@ -9,8 +9,10 @@
 #include "picfile/calculatorname.h"
 #include "platform/pictureloader.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 void MainPanel::warn(const QString &text)
@@ -101,6 +103,12 @@ QString MainPanel::pictureName() const
 
 void MainPanel::pasteClipboard()
 {
+    // A file copied in a file manager: opened, and so decoded, as a dropped one.
+    const QClipboard *clipboard = QGuiApplication::clipboard();
+    if (const QString file = clipboard ? pictureFile(clipboard->mimeData()) : QString(); !file.isEmpty()) {
+        openFile(file);
+        return;
+    }
     const QImage image = clipboardPicture();
     // Nothing to import: the picture in place stays.
     if (image.isNull()) {

@@ -39,7 +39,7 @@ void MainPanel::chooseOutputSize(QSize size)
 
 void MainPanel::showFrame()
 {
-    const QSize size = document.source.size();
+    const QSize size = document.sourceSize();
     if (size.isEmpty())
         return;
     previewView->setPicture(size, QSizeF(double(Document::kScreenWidth) / size.width(),

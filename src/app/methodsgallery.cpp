@@ -23,12 +23,12 @@ constexpr int kMostColumns = 4;
 
 // The picture as the document's copy converts it, cut to the output area; null when
 // the conversion failed.
-QImage convertCopy(const QImage &source, const QImage &preview, const QImage &work, int outputWidth,
-                   int outputHeight, bool keepProportions, const Settings &settings)
+QImage convertCopy(const QImage &source, const SourceDecoding &decoding, const QImage &preview, const QImage &work,
+                   int outputWidth, int outputHeight, bool keepProportions, const Settings &settings)
 {
     try {
         Document copy{QString()}; // no folder is read
-        copy.source.image() = source;
+        copy.shareSource(source, decoding);
         copy.preview.image() = preview;
         copy.work.image() = work;
         copy.outputWidth = outputWidth;
@@ -170,8 +170,8 @@ void MethodsGallery::fitScreen()
 MethodsGallery::Inputs MethodsGallery::currentInputs() const
 {
     Inputs inputs{m_document.source.image(), m_document.preview.image(), m_document.work.image(),
-                  m_document.outputWidth, m_document.outputHeight, m_document.keepProportions,
-                  m_document.settings};
+                  m_document.sourceDecoding(), m_document.outputWidth, m_document.outputHeight,
+                  m_document.keepProportions, m_document.settings};
     inputs.settings.dithering = monochrome::Dithering::None;
     inputs.settings.simpleMethod = false;
     return inputs;
@@ -215,8 +215,8 @@ void MethodsGallery::compute(const Inputs &inputs)
         Settings settings = inputs.settings;
         settings.dithering = tiles[i]->method();
         m_pool.start([this, generation, i, inputs, settings] {
-            const QImage picture = convertCopy(inputs.source, inputs.preview, inputs.work, inputs.outputWidth,
-                                               inputs.outputHeight, inputs.keepProportions, settings);
+            const QImage picture = convertCopy(inputs.source, inputs.decoding, inputs.preview, inputs.work,
+                                               inputs.outputWidth, inputs.outputHeight, inputs.keepProportions, settings);
             QMetaObject::invokeMethod(
                 this, [this, generation, i, picture] { showResult(generation, i, picture); }, Qt::QueuedConnection);
         });

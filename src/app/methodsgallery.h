@@ -42,6 +42,7 @@ private:
     struct Inputs
     {
         QImage source, preview, work;
+        SourceDecoding decoding; // what the source stands for, when decoded smaller
         int outputWidth = 0, outputHeight = 0;
         bool keepProportions = false;
         Settings settings; // the method's fields aside

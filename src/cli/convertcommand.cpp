@@ -24,7 +24,7 @@ bool frameSource(Document &state, const QString &source, const ConvertOptions &o
     if (options.orientation != Orientation())
         state.turn(options.orientation);
     if (options.frame) {
-        const QRect picture = state.source.rect();
+        const QRect picture(QPoint(), state.sourceSize());
         if (!picture.contains(*options.frame)) {
             // One arg() call: a '%' in the picture's name is not read as a place for a value.
             const QRect &f = *options.frame;

@@ -7,6 +7,7 @@
 #include "platform/pictureloader.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cmath>
@@ -65,14 +66,17 @@ void Document::restore(const PictureState &state)
     const bool sameSource = state.source == m_sourceSerial;
     const bool turned = sameSource && state.orientation != m_orientation;
     if (turned) {
-        source.setPicture(framing::turned(std::move(source.image()), state.orientation.after(m_orientation.inverse())));
+        const Orientation by = state.orientation.after(m_orientation.inverse());
+        source.setPicture(framing::turned(std::move(source.image()), by));
         source.refresh();
+        m_decoding.turn(by);
         m_orientation = state.orientation;
     }
     if (!sameSource)
         m_frame = QRect();
+    const bool decoded = decodeAsNeeded();
     // The preview shows the source as the work picture was made from it.
-    if (turned || reduction != settings.reduction)
+    if (turned || decoded || reduction != settings.reduction)
         stretchSourceIntoPreview();
     else if (frame != m_frame)
         stretchFrameIntoPreview();
@@ -115,15 +119,19 @@ QString Document::start(const QString &sourcePath, bool *opened)
     if (sourcePath.isEmpty()) {
         importPicture(clipboardPicture(), &message);
     } else {
-        const LoadedPicture loaded = loadPicture(sourcePath);
+        const QDateTime changed = QFileInfo(sourcePath).lastModified();
+        const LoadedPicture loaded = loadPicture(sourcePath, SourceDecoding::smallestNew(settings.reduction));
         ok = loaded.ok();
         message = ok ? loaded.warning : loaded.error;
-        importPicture(loaded.image);
+        if (ok)
+            takeSource(loaded, sourcePath, changed);
+        else
+            importPicture(QImage());
     }
     if (opened)
         *opened = ok;
     work.cls();
-    stretchBlt(work.image(), m_fit, source.image(), source.rect(), settings.reduction);
+    m_decoding.stretch(work.image(), m_fit, source.image(), m_decoding.whole(), settings.reduction);
     monochrome::threshold(work.image(), 0, false);
     work.refresh();
     emit converted();
@@ -141,7 +149,8 @@ bool Document::open(const QString &path, QString *error, QString *warning)
     if (filenaming::namesCalculatorPicture(trimmed))
         return openCalculatorPicture(trimmed, error);
     // Decode first: a picture that cannot be read leaves the source as it was.
-    const LoadedPicture loaded = loadPicture(trimmed);
+    const QDateTime changed = QFileInfo(trimmed).lastModified();
+    const LoadedPicture loaded = loadPicture(trimmed, SourceDecoding::smallestNew(settings.reduction));
     if (!loaded.ok()) {
         if (error)
             *error = loaded.error;
@@ -149,8 +158,7 @@ bool Document::open(const QString &path, QString *error, QString *warning)
     }
     if (warning)
         *warning = loaded.warning;
-    source.setPicture(loaded.image);
-    sourceReplaced();
+    takeSource(loaded, trimmed, changed);
     return true;
 }
 
@@ -161,6 +169,7 @@ bool Document::openCalculatorPicture(const QString &path, QString *error)
         return false;
     emit workAboutToChange();
     source.resize(kScreenWidth, kScreenHeight);
+    m_decoding.natural(source.size());
     sourceReplaced();
     // One reading, drawn into the three pictures.
     for (Surface *surface : {&work, &source, &preview}) {
@@ -192,7 +201,31 @@ bool Document::importPicture(const QImage &image, QString *error)
         source.cls();
     else
         source.setPicture(image);
+    m_decoding.natural(source.size());
     sourceReplaced();
+    return true;
+}
+
+void Document::shareSource(const QImage &picture, const SourceDecoding &decoding)
+{
+    source.image() = picture;
+    m_decoding = decoding;
+}
+
+void Document::takeSource(const LoadedPicture &loaded, const QString &path, const QDateTime &changed)
+{
+    source.setPicture(loaded.image);
+    m_decoding.decoded(loaded, path, changed);
+    sourceReplaced();
+}
+
+bool Document::decodeAsNeeded()
+{
+    QImage picture = m_decoding.decodeAgain(framedPart(), m_orientation, settings.reduction);
+    if (picture.isNull())
+        return false;
+    source.setPicture(picture);
+    source.refresh();
     return true;
 }
 
@@ -207,7 +240,8 @@ void Document::sourceReplaced()
 
 void Document::stretchSourceIntoPreview()
 {
-    stretchBlt(preview.image(), QRect(0, 0, kScreenWidth, kScreenHeight), source.image(), source.rect(), settings.reduction);
+    m_decoding.stretch(preview.image(), QRect(0, 0, kScreenWidth, kScreenHeight), source.image(), m_decoding.whole(),
+                       settings.reduction);
     m_previewReduction = settings.reduction;
     stretchFrameIntoPreview();
 }
@@ -216,52 +250,61 @@ void Document::stretchFrameIntoPreview()
 {
     m_framePreview = QImage(); // not to be taken for the new part's
     m_framePreviewPart = framedPart();
-    if (m_framePreviewPart != source.rect())
+    if (m_framePreviewPart != m_decoding.whole())
         m_framePreview = partPreview(m_framePreviewPart, m_previewReduction);
     preview.refresh();
 }
 
 QRect Document::framedPart(const QRect &frame) const
 {
-    const QRect part = frame.normalized().intersected(source.rect());
-    return part.isEmpty() ? source.rect() : part;
+    const QRect part = frame.normalized().intersected(m_decoding.whole());
+    return part.isEmpty() ? m_decoding.whole() : part;
 }
 
 QImage Document::partPreview(const QRect &part, Reduction reduction) const
 {
     if (reduction == m_previewReduction) {
-        if (part == source.rect())
+        if (part == m_decoding.whole())
             return preview.image();
         if (part == m_framePreviewPart && !m_framePreview.isNull())
             return m_framePreview;
     }
     QImage other(kScreenWidth, kScreenHeight, QImage::Format_RGB32);
     other.fill(preview.backColor());
-    stretchBlt(other, other.rect(), source.image(), part, reduction);
+    m_decoding.stretch(other, other.rect(), source.image(), part, reduction);
     return other;
 }
 
 void Document::setFrame(const QRect &frame)
 {
     const QRect part = framedPart(frame);
-    m_frame = part == source.rect() ? QRect() : part;
-    stretchFrameIntoPreview(); // the whole picture's preview stays as it is
+    m_frame = part == m_decoding.whole() ? QRect() : part;
+    if (decodeAsNeeded())
+        stretchSourceIntoPreview();
+    else
+        stretchFrameIntoPreview(); // the whole picture's preview stays as it is
 }
 
 bool Document::frameContent()
 {
-    setFrame(framing::contentRect(source.image()));
+    const QSize decoded = source.size();
+    setFrame(m_decoding.naturalPart(framing::contentRect(source.image())));
+    // A small content is decoded finer: its margins are sought again there.
+    if (source.size() != decoded)
+        setFrame(m_decoding.naturalPart(framing::contentRect(source.image())));
     return !m_frame.isEmpty();
 }
 
 void Document::turn(const Orientation &by)
 {
-    const QSize before = source.size();
+    const QSize before = m_decoding.size();
     source.setPicture(framing::turned(std::move(source.image()), by)); // no third copy
     source.refresh();
+    m_decoding.turn(by);
     if (!m_frame.isEmpty())
         m_frame = framing::turnedRect(m_frame, before, by);
     m_orientation = by.after(m_orientation);
+    decodeAsNeeded(); // a quarter turn: the preview is wider than high
     stretchSourceIntoPreview();
 }
 
@@ -300,7 +343,7 @@ QRect Document::fitInto(QImage &picture, Reduction reduction) const
             fit.setWidth(width);
         }
     }
-    stretchBlt(picture, fit, source.image(), part, reduction);
+    m_decoding.stretch(picture, fit, source.image(), part, reduction);
     return fit;
 }
 
@@ -330,6 +373,7 @@ QImage Document::convertedWith(const Settings &settings) const
 void Document::changeReduction(Reduction reduction)
 {
     settings.reduction = reduction;
+    decodeAsNeeded();
     stretchSourceIntoPreview();
     convert();
 }
@@ -337,7 +381,8 @@ void Document::changeReduction(Reduction reduction)
 int Document::automaticLevel() const
 {
     const QRect part = framedPart();
-    const QImage fitted = keepProportions ? framing::view(source.image(), part) : partPreview(part, settings.reduction);
+    const QImage fitted = keepProportions ? framing::view(source.image(), m_decoding.decodedPart(part))
+                                          : partPreview(part, settings.reduction);
     return monochrome::automaticLevel(fitted).value_or(settings.level);
 }
 

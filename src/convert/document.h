@@ -3,6 +3,7 @@
 #include "convert/dithering.h"
 #include "convert/filenaming.h"
 #include "convert/framing.h"
+#include "convert/sourcedecoding.h"
 #include "platform/stretch.h"
 #include "platform/surface.h"
 
@@ -10,6 +11,8 @@
 #include <QObject>
 #include <QRect>
 #include <QString>
+
+struct LoadedPicture;
 
 // The conversion settings: with the fit, what gives a conversion its pixels. A new
 // setting is one more field here.
@@ -44,7 +47,8 @@ struct PictureState
     bool operator==(const PictureState &) const = default;
 };
 
-// The picture being made: the source at its natural size, its 160 x 100 preview,
+// The picture being made: the source (a JPEG decoded at 1/2, 1/4 or 1/8 when the
+// mean keeps enough of it, otherwise at its natural size), its 160 x 100 preview,
 // the work picture that conversions rewrite and the editor changes, and the values
 // that decide them. No widgets: the window binds its controls to the public members
 // and runs the commands; the command line and the tests drive it directly. Failures
@@ -68,7 +72,8 @@ public:
     explicit Document(const QString &programFolder, QObject *parent = nullptr);
 
     // The three pictures use a white background: cleared parts then count as clear
-    // pixels in the file (only exact white is clear).
+    // pixels in the file (only exact white is clear). The source may be decoded
+    // smaller than sourceSize().
     Surface source{392, 216, kWhite};
     Surface preview{kScreenWidth, kScreenHeight, kWhite};
     Surface work{kScreenWidth, kScreenHeight, kWhite};
@@ -116,11 +121,20 @@ public:
     // A picture as the source (a null image: a blank source of the same size). One
     // over 100 million pixels is refused: false and the French reason in *error.
     bool importPicture(const QImage &image, QString *error = nullptr);
+    // Another document's source, as it was decoded, nothing stretched: for a copy
+    // that converts it.
+    void shareSource(const QImage &picture, const SourceDecoding &decoding);
+    const SourceDecoding &sourceDecoding() const { return m_decoding; }
+
+    // The source's natural size, turned as the source is: frames, proportions and
+    // messages count in these pixels, whatever size the source was decoded at.
+    QSize sourceSize() const { return m_decoding.size(); }
 
     // The part of the source the next conversions use ("Cadre"), in the turned
-    // source's pixels; empty: the whole picture.
+    // source's natural-size pixels; empty: the whole picture.
     QRect frame() const { return m_frame; }
     // Clipped to the source; empty when it holds no whole pixel or the whole picture.
+    // A JPEG is decoded again when the frame needs more (or allows fewer) pixels.
     void setFrame(const QRect &frame);
     // "Rogner les marges": frames what differs from the margins' colour; false (and
     // no frame) when the picture is all margin.
@@ -143,8 +157,9 @@ public:
     // the document left as it is (the methods gallery shows one per method). Safe to
     // call from a worker thread while the document is not changed.
     QImage convertedWith(const Settings &settings) const;
-    // Another reduction: the preview is stretched again from the source, then the
-    // picture is converted, as a move of the slider converts.
+    // Another reduction: the preview is stretched again from the source (a JPEG
+    // decoded again: the AND takes every pixel), then the picture is converted, as
+    // a move of the slider converts.
     void changeReduction(Reduction reduction);
     // "Niveau automatique": the slider level that best separates the dark and light
     // greys of what the fit stretches (the preview, or with "Conserver les
@@ -188,6 +203,11 @@ private:
     void stretchFrameIntoPreview();
     // A new picture in the source: no frame, no turn.
     void sourceReplaced();
+    // A picture decoded from a file as the new source.
+    void takeSource(const LoadedPicture &loaded, const QString &path, const QDateTime &changed);
+    // Decodes the source's JPEG again when the reduction, the frame and the turn
+    // need another divisor: true when the picture changed.
+    bool decodeAsNeeded();
     QRect framedPart(const QRect &frame) const;
     // That part of the source stretched into 160 x 100 by that reduction: the
     // preview itself for the whole picture.
@@ -213,5 +233,6 @@ private:
     QRect m_framePreviewPart;
     Orientation m_orientation;
     int m_sourceSerial = 0;
+    SourceDecoding m_decoding;
     AutomaticFolder m_automaticFolder;
 };

@@ -112,7 +112,37 @@ private:
     static inline std::atomic<QtMessageHandler> s_previous = nullptr;
 };
 
-LoadedPicture decode(QImageReader &reader, const QString &what, const QByteArray &head)
+// Asks the JPEG decoder for the picture divided by the divisor that keeps it at
+// least `smallest`, and says which. Qt's handler decodes at 1/2, 1/4 or 1/8 by
+// libjpeg's scaled decoding only when asked for exactly that many pixels; asked for
+// ceil(side / divisor) of a side that does not divide, it decodes at the next
+// finer scale and resamples. So only the largest part whose sides divide is decoded
+// (the last columns and rows, less than one decoded pixel, are left out): no second
+// resampling, whatever the size.
+void shrinkJpeg(QImageReader &reader, QSize smallest, LoadedPicture &result)
+{
+    const QSize stated = reader.size();
+    const QImageIOHandler::Transformations turn = reader.transformation();
+    result.fullSize = turn & QImageIOHandler::TransformationRotate90 ? stated.transposed() : stated;
+    result.shrinkable = true;
+    result.divisor = decodeDivisor(result.fullSize, smallest);
+    const int d = result.divisor;
+    QRect kept(0, 0, stated.width() / d * d, stated.height() / d * d);
+    if (d > 1) {
+        reader.setClipRect(kept);
+        reader.setScaledSize(kept.size() / d);
+    }
+    // Where the file's turn puts the part decoded: mirrors first, then a quarter turn clockwise.
+    if (turn & QImageIOHandler::TransformationMirror)
+        kept.moveLeft(stated.width() - kept.right() - 1);
+    if (turn & QImageIOHandler::TransformationFlip)
+        kept.moveTop(stated.height() - kept.bottom() - 1);
+    if (turn & QImageIOHandler::TransformationRotate90)
+        kept = QRect(stated.height() - kept.bottom() - 1, kept.x(), kept.height(), kept.width());
+    result.covered = kept;
+}
+
+LoadedPicture decode(QImageReader &reader, const QString &what, const QByteArray &head, QSize smallest)
 {
     limitDecoders();
     reader.setAutoTransform(true);
@@ -124,6 +154,8 @@ LoadedPicture decode(QImageReader &reader, const QString &what, const QByteArray
             return result;
         }
     }
+    if (reader.format() == "jpeg" && reader.size().isValid())
+        shrinkJpeg(reader, smallest, result);
     QImage image;
     bool damaged = false;
     {
@@ -140,6 +172,10 @@ LoadedPicture decode(QImageReader &reader, const QString &what, const QByteArray
         return result;
     }
     result.image = opaqueOnWhite(std::move(image));
+    if (!result.shrinkable) {
+        result.fullSize = result.image.size();
+        result.covered = result.image.rect();
+    }
     if (result.image.isNull()) {
         result.error = QStringLiteral("Mémoire insuffisante pour l'image %1.").arg(what);
         return result;
@@ -153,7 +189,17 @@ LoadedPicture decode(QImageReader &reader, const QString &what, const QByteArray
 
 } // namespace
 
-LoadedPicture loadPicture(const QString &path)
+int decodeDivisor(QSize size, QSize smallest)
+{
+    if (smallest.isEmpty())
+        return 1;
+    int divisor = 8;
+    while (divisor > 1 && (size.width() / divisor < smallest.width() || size.height() / divisor < smallest.height()))
+        divisor /= 2;
+    return divisor;
+}
+
+LoadedPicture loadPicture(const QString &path, QSize smallest)
 {
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
@@ -173,7 +219,7 @@ LoadedPicture loadPicture(const QString &path)
     QImageReader reader(&file);
     // Trust the content over the extension: a PNG named .jpg still opens.
     reader.setDecideFormatFromContent(true);
-    return decode(reader, shown, head);
+    return decode(reader, shown, head, smallest);
 }
 
 QImage clipboardPicture()

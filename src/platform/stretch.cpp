@@ -172,3 +172,84 @@ void stretchImage(QImage &dst, const QRect &dstRect, const QImage &src, const QR
             out[dx] = runs.value[size_t(runOfColumn[size_t(dx - x0)])] | 0xFF000000u;
     }
 }
+
+namespace {
+
+// For one axis of a decoded picture: the decoded indices that stand for each
+// destination index's run of natural indices, and how many of those each stands for.
+struct WeightedAxis
+{
+    std::vector<int> first;                // the first decoded index
+    std::vector<std::vector<qint64>> weight; // from it on
+    std::vector<qint64> total;               // the run's natural length
+};
+
+WeightedAxis weightedAxis(int start, int length, int destination, int coveredStart, int decodedLength, int divisor)
+{
+    const StretchAxis runs = stretchAxis(length, destination);
+    const auto decodedIndex = [&](int natural) {
+        return natural < coveredStart ? 0 : std::min((natural - coveredStart) / divisor, decodedLength - 1);
+    };
+    WeightedAxis axis;
+    for (size_t d = 0; d < runs.first.size(); ++d) {
+        const int a = start + runs.first[d], b = start + runs.last[d];
+        const int i0 = decodedIndex(a), i1 = decodedIndex(b);
+        std::vector<qint64> weight;
+        for (int i = i0; i <= i1; ++i) {
+            // The natural indices decoded pixel i stands for; the edge ones reach beyond.
+            const int low = i == 0 ? a : std::max(a, coveredStart + i * divisor);
+            const int high = i == decodedLength - 1 ? b : std::min(b, coveredStart + (i + 1) * divisor - 1);
+            weight.push_back(std::max(0, high - low + 1));
+        }
+        axis.first.push_back(i0);
+        axis.weight.push_back(std::move(weight));
+        axis.total.push_back(b - a + 1);
+    }
+    return axis;
+}
+
+} // namespace
+
+void stretchDecodedMean(QImage &dst, const QRect &dstRect, const QImage &decoded, const QRect &srcRect,
+                        const QRect &covered, int divisor)
+{
+    Q_ASSERT(dst.format() == QImage::Format_RGB32 || dst.format() == QImage::Format_ARGB32);
+    Q_ASSERT(decoded.format() == QImage::Format_RGB32 || decoded.format() == QImage::Format_ARGB32);
+    const QRect visible = dstRect.intersected(dst.rect());
+    if (visible.isEmpty() || srcRect.isEmpty() || decoded.isNull() || divisor < 1)
+        return;
+    const WeightedAxis ax =
+        weightedAxis(srcRect.x(), srcRect.width(), dstRect.width(), covered.x(), decoded.width(), divisor);
+    const WeightedAxis ay =
+        weightedAxis(srcRect.y(), srcRect.height(), dstRect.height(), covered.y(), decoded.height(), divisor);
+    const int x0 = visible.left() - dstRect.left(), x1 = visible.right() - dstRect.left();
+    const int c0 = ax.first[size_t(x0)];
+    const int c1 = ax.first[size_t(x1)] + int(ax.weight[size_t(x1)].size()) - 1;
+    // Each decoded column's weighted sums over the row run, then each column run's.
+    std::vector<qint64> red(size_t(c1 - c0 + 1)), green(red.size()), blue(red.size());
+    for (int y = visible.top(); y <= visible.bottom(); ++y) {
+        const auto dy = size_t(y - dstRect.top());
+        for (auto *sums : {&red, &green, &blue})
+            std::fill(sums->begin(), sums->end(), 0);
+        for (size_t k = 0; k < ay.weight[dy].size(); ++k) {
+            const qint64 w = ay.weight[dy][k];
+            const auto *row = reinterpret_cast<const QRgb *>(decoded.constScanLine(ay.first[dy] + int(k)));
+            for (int c = c0; c <= c1; ++c) {
+                red[size_t(c - c0)] += w * qRed(row[c]);
+                green[size_t(c - c0)] += w * qGreen(row[c]);
+                blue[size_t(c - c0)] += w * qBlue(row[c]);
+            }
+        }
+        auto *out = reinterpret_cast<QRgb *>(dst.scanLine(y)) + dstRect.left();
+        for (int dx = x0; dx <= x1; ++dx) {
+            const auto d = size_t(dx);
+            qint64 r = 0, g = 0, b = 0;
+            for (size_t k = 0; k < ax.weight[d].size(); ++k) {
+                const auto c = size_t(ax.first[d] - c0) + k;
+                r += ax.weight[d][k] * red[c], g += ax.weight[d][k] * green[c], b += ax.weight[d][k] * blue[c];
+            }
+            const qint64 n = ax.total[d] * ay.total[dy];
+            out[dx] = qRgb(int((r + n / 2) / n), int((g + n / 2) / n), int((b + n / 2) / n));
+        }
+    }
+}

@@ -37,3 +37,12 @@ enum class Reduction {
 // dst are left out; srcRect must lie inside src.
 void stretchImage(QImage &dst, const QRect &dstRect, const QImage &src, const QRect &srcRect,
                   Reduction reduction);
+
+// Stretches srcRect of a picture into dstRect of dst by the mean, from `decoded`, that
+// picture decoded at 1/divisor: decoded pixel (i, j) stands for the divisor x divisor
+// pixels from covered.topLeft() + divisor (i, j) (pixels beyond `covered`, which the
+// decoder left out, for the nearest ones). Each destination pixel takes the block
+// stretchImage() would give it, each decoded pixel weighted by the pixels of the
+// block it stands for; srcRect must lie inside the picture.
+void stretchDecodedMean(QImage &dst, const QRect &dstRect, const QImage &decoded, const QRect &srcRect,
+                        const QRect &covered, int divisor);

@@ -153,7 +153,8 @@ TEST_F(MainPanelTest, RecentFilesReopenWhatWasOpenedOrSaved)
     EXPECT_EQ(items(), QStringList({"(aucun)  grisé", "-", "&Effacer la liste  grisé"}));
 }
 
-// Sent as the platform sends them: enter, then drop; the command runs once the drop is over.
+// Sent as the platform sends them: enter, then drop; the command runs once the drop is
+// over. Pasted, a file opens as dropped.
 TEST_F(MainPanelTest, DropsOpenPicturesAndRefuseTheRest)
 {
     openWith(grey128());
@@ -202,6 +203,11 @@ TEST_F(MainPanelTest, DropsOpenPicturesAndRefuseTheRest)
         }
         EXPECT_TRUE(sameImage(work, f->document.work.image()));
     }
+    // A picture file copied in a file manager is pasted as it is dropped.
+    QGuiApplication::clipboard()->setMimeData(mime("photo.png"));
+    click(f->commandButtons[MainPanel::PasteCommand]);
+    EXPECT_TRUE(sameImage(screenPicture(true), f->document.preview.image()) && f->suggestedFileName() == "photo.89i");
+    QGuiApplication::clipboard()->clear();
 }
 
 // Every caption's ink lies whole inside its control, in every window.

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <future>
 
 namespace {
@@ -197,11 +198,12 @@ TEST_F(DocumentTest, AutomaticSaveAndFallbackFolder)
 }
 
 // The threshold and simple methods write the same files as ever, whatever the tone
-// curve: checksums of a real photograph's .89i bytes under varied settings.
+// curve: checksums of a real photograph's .89i bytes under varied settings, from its
+// natural-size pixels.
 TEST_F(DocumentTest, ThresholdMethodFilesUnchanged)
 {
     using monochrome::Dithering;
-    ASSERT_TRUE(state.open(QStringLiteral(BRIVANE_TEST_DATA "/../../docs/photos/chelsea.jpg")));
+    state.importPicture(QImage(QStringLiteral(BRIVANE_TEST_DATA "/../../docs/photos/chelsea.jpg")).convertToFormat(QImage::Format_RGB32));
     const std::tuple<Settings, bool, QSize, const char *> cases[] = {
         {{0, false, false, Dithering::None, Reduction::Mean}, false, {160, 100}, "19b168d9fc3f2062"},
         {{-20, false, true, Dithering::None, Reduction::Mean, 1.0}, false, {160, 100}, "8330a718249e8bec"},
@@ -217,6 +219,41 @@ TEST_F(DocumentTest, ThresholdMethodFilesUnchanged)
         ASSERT_TRUE(state.writeFittedPicture(path("chat.89i"), "zfig", "chat"));
         const QByteArray sum = QCryptographicHash::hash(readFile(path("chat.89i")), QCryptographicHash::Sha1).toHex();
         EXPECT_EQ(sum.left(16).toStdString(), checksum) << settings.level;
+    }
+}
+
+// A JPEG is decoded at 1/2, 1/4 or 1/8 while the framed part keeps twice the
+// preview's pixels each way (sides that do not divide: the part that does), the AND
+// at its natural size; frames, turns and sizes count in natural-size pixels. Each
+// step converts as the natural-size decode does, within 1 % of the pixels.
+TEST_F(DocumentTest, JpegDecodedSmallerAsTheFrameAllows)
+{
+    const QImage chelsea(QStringLiteral(BRIVANE_TEST_DATA "/../../docs/photos/chelsea.jpg"));
+    ASSERT_TRUE(chelsea.scaled(2605, 1703, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).save(path("grande.jpg"), "JPG", 90));
+    Document natural(dir.path());
+    natural.importPicture(QImage(path("grande.jpg")).convertToFormat(QImage::Format_RGB32));
+    ASSERT_TRUE(state.open(path("grande.jpg")));
+    EXPECT_EQ(state.source.size(), QSize(325, 212));
+    const std::pair<std::function<void(Document &)>, QSize> steps[] = {
+        {[](Document &d) { d.changeReduction(Reduction::And); }, {2605, 1703}},
+        {[](Document &d) { d.changeReduction(Reduction::Mean); }, {325, 212}},
+        {[](Document &d) { d.setFrame({1000, 600, 700, 450}); }, {1302, 851}}, // 700 / 2 >= 2 x 160
+        {[](Document &d) { d.keepProportions = true, d.turn(Orientation::clockwise(1)); }, {1703, 2605}},
+        {[](Document &d) { d.setFrame({}); }, {425, 651}}, // 1703 / 4 >= 2 x 160
+    };
+    for (const auto &[step, decoded] : steps) {
+        for (Document *d : {&state, &natural})
+            step(*d), d->convert();
+        EXPECT_EQ(state.source.size(), decoded);
+        EXPECT_TRUE(state.sourceSize() == natural.sourceSize() && state.frame() == natural.frame());
+        int differing = 0, greys = 0;
+        for (int x = 0; x < 160; ++x)
+            for (int y = 0; y < 100; ++y) {
+                differing += state.work.image().pixel(x, y) != natural.work.image().pixel(x, y);
+                greys += std::abs(qGray(state.preview.image().pixel(x, y)) - qGray(natural.preview.image().pixel(x, y)));
+            }
+        EXPECT_LE(differing, 160) << decoded.width();
+        EXPECT_LE(greys, 2 * 160 * 100) << decoded.width();
     }
 }
 

@@ -3,6 +3,7 @@
 #include "support/files.h"
 #include "support/imagediff.h"
 
+#include <QPainter>
 #include <QTemporaryDir>
 
 // Every format by its content (a PNG named .jpg too, a GIF made by hand), as RGB32; a
@@ -37,4 +38,36 @@ TEST(PictureLoader, DecodesEveryFormatByItsContentOnWhitePaper)
     for (const QImage &opened : {loadPicture(dir.filePath("logo.png")).image, opaqueOnWhite(logo), source.image()})
         for (int x = 0; x < 4; ++x)
             EXPECT_EQ(opened.pixel(x, 0), out[x]) << x;
+}
+
+// A JPEG is decoded at the largest divisor that keeps it as large as asked, in the
+// directions its EXIF tag turns it to; each decoded pixel is the mean of the block of
+// the part `covered` says (the file's last column, less than a block, left out, and
+// turned to the left).
+TEST(PictureLoader, JpegDecodedSmallerAndTurnedByItsTag)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("p.jpg");
+    QImage stored = filled(1291, 645, kWhite); // its first two rows and columns black
+    QPainter(&stored).fillRect(0, 0, 2, 645, Qt::black);
+    QPainter(&stored).fillRect(0, 0, 1291, 2, Qt::black);
+    ASSERT_TRUE(stored.save(path, "JPG", 95));
+    QByteArray bytes = readFile(path);
+    // After JFIF's APP0: an EXIF APP1 whose orientation 6 turns the picture a quarter clockwise.
+    bytes.insert(4 + (quint8(bytes[4]) << 8 | quint8(bytes[5])),
+                 QByteArray::fromHex("ffe10022457869660000""49492a00080000000100""1201030001000000060000000000""0000"));
+    writeFile(path, bytes);
+    const LoadedPicture natural = loadPicture(path), loaded = loadPicture(path, {320, 200});
+    ASSERT_TRUE(loaded.ok() && natural.ok() && natural.image.size() == QSize(645, 1291) && loaded.fullSize == natural.image.size());
+    EXPECT_TRUE(loaded.divisor == 2 && loaded.image.size() == QSize(322, 645) && loaded.covered == QRect(1, 0, 644, 1290));
+    int worst = 0;
+    for (int y = 0; y < 645; ++y)
+        for (int x = 0; x < 322; ++x) {
+            int sum = 0;
+            for (int k = 0; k < 4; ++k)
+                sum += qGray(natural.image.pixel(1 + 2 * x + k % 2, 2 * y + k / 2));
+            worst = std::max(worst, std::abs(sum / 4 - qGray(loaded.image.pixel(x, y))));
+        }
+    EXPECT_LE(worst, 8);
+    EXPECT_EQ(loadPicture(path, {323, 200}).divisor, 1);
 }

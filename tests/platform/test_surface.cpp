@@ -4,6 +4,8 @@
 
 #include <QRandomGenerator>
 
+#include <algorithm>
+
 // On a white surface: thin lines leave their end pixel out, a single point excepted;
 // nothing is written outside the picture (x == width and y == height included), nor read
 // there; copies are cut at both surfaces' edges, a negative or empty size copies nothing.
@@ -88,4 +90,30 @@ TEST(StretchImage, EachPixelMergesItsWholeBlock)
     QImage self = imageFromAscii({"#..."});
     stretchBlt(self, QRect(0, 0, 4, 1), self, QRect(0, 0, 2, 1), Reduction::Mean);
     EXPECT_TRUE(sameImage(imageFromAscii({"##.."}), self));
+}
+
+// From a picture decoded at 1/divisor, any part stretches as the natural-size picture
+// does when each of its blocks is one colour (the edge left out taking its neighbour's),
+// whichever sides the decoder left out.
+TEST(StretchImage, FromADecodedPictureAsFromTheNaturalOne)
+{
+    const QImage decoded = photo(41, 27);
+    for (const int d : {2, 8})
+        for (const bool leftOutFirst : {false, true}) {
+            const QSize leftOut(d - 1, d / 2);
+            const QRect covered(leftOutFirst ? QPoint(leftOut.width(), leftOut.height()) : QPoint(), decoded.size() * d);
+            QImage natural(decoded.size() * d + leftOut, QImage::Format_RGB32);
+            for (int y = 0; y < natural.height(); ++y)
+                for (int x = 0; x < natural.width(); ++x)
+                    natural.setPixel(x, y, decoded.pixel(std::clamp((x - covered.x()) / d, 0, 40),
+                                                         std::clamp((y - covered.y()) / d, 0, 26)));
+            for (const auto &[part, size] : {std::pair{natural.rect(), QSize(16, 10)},
+                                             {QRect(3, 5, natural.width() - 4, 2 * d + 1), QSize(7, 2)},
+                                             {QRect(0, 1, 3 * d, natural.height() - 1), QSize(3, 11)}}) {
+                QImage expected(size, QImage::Format_RGB32), actual(size, QImage::Format_RGB32);
+                stretchImage(expected, expected.rect(), natural, part, Reduction::Mean);
+                stretchDecodedMean(actual, actual.rect(), decoded, part, covered, d);
+                EXPECT_TRUE(sameImage(expected, actual)) << d << leftOutFirst << part.width();
+            }
+        }
 }
