@@ -151,8 +151,7 @@ TEST_F(CommandLineTest, SameBytesAsSaveAs)
         }
         state.convert();
         ASSERT_TRUE(state.writeFittedPicture(dir.filePath(QStringLiteral("fenetre.89i")), QStringLiteral("dos"), QStringLiteral("var")));
-        EXPECT_EQ(readFile(QStringLiteral("cli.89i")), readFile(QStringLiteral("fenetre.89i")));
-        EXPECT_GT(readFile(QStringLiteral("cli.89i")).size(), 95);
+        EXPECT_TRUE(readFile(QStringLiteral("cli.89i")) == readFile(QStringLiteral("fenetre.89i")) && readFile("cli.89i").size() > 95);
         EXPECT_TRUE(keepProportions || readFile("cli.89i").mid(88, 4) == file89i(height, width, {}).mid(88, 4)); // the stated size
     }
 }
@@ -177,11 +176,11 @@ TEST_F(CommandLineTest, BadFrames)
         {"photo.png --cadre 0,0,10,10 --rogner", 2,
          QStringLiteral("--cadre et --rogner ne vont pas ensemble : choisissez l'un ou l'autre."), ""},
         {"photo.png --cadre 299,169,2,1", 1, outside("299,169,2,1", "photo.png (300 x 170 pixels)"), ""},
-        {"photo.png --cadre 299,169,1,1", 0, QString(), "photo"},
-        {"photo.png --rogner --rotation 90", 0, QString(), "photo"},
+        {"photo.png --cadre 299,169,1,1", 0, QString(), "photo.89i"},
+        {"photo.png --rogner --rotation 90", 0, QString(), "photo.89i"},
         {"photo.png --cadre 0,0,300,170 --rotation 270", 1,
          outside("0,0,300,170", "photo.png (170 x 300 pixels une fois tournée)"), ""},
-        {"a.png photo.png --cadre 0,0,300,170", 1, outside("0,0,300,170", "a.png (64 x 48 pixels)"), "photo"},
+        {"a.png photo.png --cadre 0,0,300,170", 1, outside("0,0,300,170", "a.png (64 x 48 pixels)"), "photo.89i"},
         {"%1%2.png --cadre 0,0,65,1", 1, outside("0,0,65,1", "%1%2.png (64 x 48 pixels)"), ""},
     };
     ASSERT_TRUE(QFile::copy(QStringLiteral("a.png"), QStringLiteral("%1%2.png")));
@@ -191,10 +190,7 @@ TEST_F(CommandLineTest, BadFrames)
         ASSERT_TRUE(QDir().mkdir(QStringLiteral("sortie")));
         EXPECT_EQ(run(words("convertir -o sortie") + words(line)), status);
         EXPECT_TRUE(r.err.contains(message)) << r.err.toStdString();
-        QStringList files;
-        for (const QString &name : words(written))
-            files << name + QStringLiteral(".89i");
-        EXPECT_EQ(listing(QStringLiteral("sortie")), files);
+        EXPECT_EQ(listing(QStringLiteral("sortie")), words(written));
     }
 }
 
@@ -346,23 +342,21 @@ TEST_F(CommandLineTest, BatchesGiveTheSameOutcomeOneOrFourAtATime)
     EXPECT_EQ(one.status, 11);
     const QStringList done = words("grande.jpg a.png fig0001.89i abimee.jpg sub/a.jpg b.bmp c.jpg ./a.png d.png e.jpg");
     const QStringList named = words("grande a fig0001 abimee a-2 b c a-3 d e");
-    QString out;
-    for (int i = 0; i < done.size(); ++i)
-        out += QStringLiteral("%1 -> D/fig%2.89i\n").arg(done[i]).arg(i, 4, 10, QChar(u'0'));
-    for (int i = 0; i < done.size(); ++i)
-        out += QStringLiteral("%1 -> sortie/%2.89i\n").arg(done[i], named[i]);
-    EXPECT_EQ(one.out, out);
+    QString automatic, folder;
+    for (int i = 0; i < done.size(); ++i) {
+        automatic += QStringLiteral("%1 -> D/fig%2.89i\n").arg(done[i]).arg(i, 4, 10, QChar(u'0'));
+        folder += QStringLiteral("%1 -> sortie/%2.89i\n").arg(done[i], named[i]);
+    }
+    EXPECT_EQ(one.out, automatic + folder);
     for (const char *failure : {"texte.jpg", "absente.png", "vide.89i n'est pas une image de calculatrice", "abîmée", "a déjà été écrit"})
         EXPECT_TRUE(one.err.contains(QString::fromUtf8(failure))) << failure;
     EXPECT_EQ(variable(dir.filePath(QStringLiteral("1/fig0005.89i"))), QByteArray("fig0005\0", 8)); // names move on
     EXPECT_NE(one.files.value(QStringLiteral("sortie/a.89i")), one.files.value(QStringLiteral("sortie/a-2.89i")));
     EXPECT_EQ(one.files.value(QStringLiteral("sortie/a.89i")),
               QByteArray(one.files.value(QStringLiteral("sortie/a-3.89i"))).replace(64, 8, QByteArray("a\0\0\0\0\0\0\0", 8)));
-    EXPECT_EQ(outcomes[1].status, one.status);
     EXPECT_EQ(outcomes[1].out, one.out);
     EXPECT_EQ(outcomes[1].err, one.err);
-    EXPECT_EQ(outcomes[1].files.keys(), one.files.keys());
-    EXPECT_TRUE(outcomes[1].files == one.files);
+    EXPECT_TRUE(outcomes[1].status == one.status && outcomes[1].files == one.files) << outcomes[1].files.keys().join(u' ').toStdString();
 }
 
 TEST_F(CommandLineTest, Export)
@@ -380,8 +374,8 @@ TEST_F(CommandLineTest, Export)
     writeFile(QStringLiteral("court.89i"), readFile(QStringLiteral("image.89i")).left(92 + 13 * 30 + 3));
     ASSERT_TRUE(photo(40, 30).save(QStringLiteral("photo.jpg")));
     for (const char *bad : {"court.89i", "photo.jpg"}) {
-        EXPECT_EQ(run({QStringLiteral("exporter"), QString::fromLatin1(bad), QStringLiteral("refus.png")}), CommandLine::FileFailure);
-        EXPECT_TRUE(r.err.contains(QStringLiteral("n'est pas une image de calculatrice")) && !QFileInfo::exists(QStringLiteral("refus.png")))
+        EXPECT_TRUE(run({QStringLiteral("exporter"), QString::fromLatin1(bad), QStringLiteral("refus.png")}) == CommandLine::FileFailure
+                    && r.err.contains(QStringLiteral("n'est pas une image de calculatrice")) && !QFileInfo::exists(QStringLiteral("refus.png")))
             << r.err.toStdString();
     }
 
@@ -395,11 +389,7 @@ TEST_F(CommandLineTest, Export)
         EXPECT_EQ(run(words(line)), 0) << r.err.toStdString();
         const QImage thumbnail = QImage(QStringLiteral("t.png")).convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(thumbnail.size(), QSize(100, 60) * factor);
-        QImage dots(thumbnail.size(), QImage::Format_RGB32);
-        for (int y = 0; y < dots.height(); ++y)
-            for (int x = 0; x < dots.width(); ++x)
-                dots.setPixel(x, y, expected.pixel(x / factor, y / factor));
-        EXPECT_TRUE(sameImage(dots, thumbnail));
+        EXPECT_TRUE(sameImage(expected.scaled(thumbnail.size()), thumbnail)); // nearest pixel: each a factor x factor square
     }
 
     writeFile(QStringLiteral("large.89i"), file89i(1, 4096, QByteArray(512, '\0'))); // the widest exported
@@ -407,8 +397,8 @@ TEST_F(CommandLineTest, Export)
     writeFile(QStringLiteral("haute.89i"), file89i(4096, 8, QByteArray(4096, '\0'))); // the tallest exported
     EXPECT_EQ(run(words("exporter haute.89i h.png")), 0) << r.err.toStdString();
     writeFile(QStringLiteral("grand.89i"), file89i(10, 5000, QByteArray(6250, '\0'))); // too big: refused, nothing written
-    EXPECT_EQ(run(words("exporter grand.89i g.png")), CommandLine::FileFailure);
-    EXPECT_TRUE(r.err.contains(QStringLiteral("5000 x 10")) && !QFileInfo::exists(QStringLiteral("g.png"))) << r.err.toStdString();
+    EXPECT_TRUE(run(words("exporter grand.89i g.png")) == CommandLine::FileFailure && r.err.contains(QStringLiteral("5000 x 10"))
+                && !QFileInfo::exists(QStringLiteral("g.png"))) << r.err.toStdString();
 }
 
 // envoyer: each file's variable to the calculator in turn; a file that is no picture
