@@ -31,7 +31,8 @@ TEST_F(MainPanelTest, StartsFromTheCommandLineOrTheClipboard)
         open(arguments);
         const QImage expected = black ? screenPicture(true) : blackAt({160, 100}, {});
         EXPECT_TRUE(sameImage(expected, f->document.preview.image()) && sameImage(expected, f->document.work.image()));
-        EXPECT_TRUE(dialogs.messages.size() == (message ? 1u : 0u) && (!message || dialogs.messages.at(0).text.startsWith(QString::fromUtf8(message))));
+        EXPECT_TRUE(message ? dialogs.messages.size() == 1u && dialogs.messages[0].text.startsWith(QString::fromUtf8(message))
+                            : dialogs.messages.empty());
         EXPECT_EQ(f->variableNameBox->text(), QStringLiteral("fig0002"));
     }
     QGuiApplication::clipboard()->clear();
@@ -75,16 +76,16 @@ TEST_F(MainPanelTest, KeysRunTheCommandsThatAskAndTell)
         dialogs.answerNextFileDialog(u' ' + elsewhere.filePath(QString::fromUtf8(chosen)) + u' ');
         press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         const QString path = elsewhere.filePath(QString::fromUtf8(file));
-        EXPECT_EQ(dialogs.messages.back().detail, QDir::toNativeSeparators(path));
-        EXPECT_EQ(dialogs.messages.rbegin()[1].text == "Vous avez choisi d'utiliser des options complémentaires", advanced);
+        EXPECT_TRUE(dialogs.messages.back().detail == QDir::toNativeSeparators(path)
+                    && (dialogs.messages.rbegin()[1].text == "Vous avez choisi d'utiliser des options complémentaires") == advanced);
         EXPECT_EQ(readFile(path), picfile::encode(f->document.fittedPicture(), {160, 100}, writtenFolder, variable));
     }
     EXPECT_FALSE(QFileInfo::exists(elsewhere.filePath(QStringLiteral("photo.89i"))));
     f->advancedOptionsBox->setChecked(false);
     EXPECT_EQ(dialogs.initialFolders.back(), QDir::toNativeSeparators(elsewhere.filePath("source.89i"))); // the last save's, the source's name
     press(Qt::Key_O); // cancelled
-    EXPECT_EQ(dialogs.initialFolders.back(), QDir::toNativeSeparators(QDir::homePath()));
-    EXPECT_TRUE(sameImage(work, f->document.work.image()) && sameImage(preview, f->document.preview.image()));
+    EXPECT_TRUE(dialogs.initialFolders.back() == QDir::toNativeSeparators(QDir::homePath()) && sameImage(work, f->document.work.image())
+                && sameImage(preview, f->document.preview.image()));
 
     dialogs.answerNextFileDialog(writePicture(screenPicture(false), QStringLiteral("autre.png")));
     press(Qt::Key_O); // the preview only
@@ -187,8 +188,7 @@ TEST_F(MainPanelTest, DropsOpenPicturesAndRefuseTheRest)
         QDropEvent drop(QPointF(300, 200), Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, {});
         QCoreApplication::sendEvent(f, &enter), QCoreApplication::sendEvent(f, &drop);
         QCoreApplication::processEvents();
-        EXPECT_EQ(drop.isAccepted() + enter.isAccepted(), effect == Refused ? 0 : 2);
-        EXPECT_EQ(dialogs.messages.size(), effect == Message ? 1u : 0u);
+        EXPECT_TRUE(drop.isAccepted() + enter.isAccepted() == (effect == Refused ? 0 : 2) && dialogs.messages.empty() == (effect != Message));
         if (effect == WorkPicture)
             EXPECT_TRUE(blackCount() == 1 && f->history.undo()); // and can be undone
         else // a picture goes to the preview only, as after the dialog

@@ -162,8 +162,8 @@ TEST_F(Window, FailingSavesAreSaidAndTheProgramGoesOn)
     vanishing.answerNextFileDialog(file("photo"));
     window.saveAs();
     ASSERT_EQ(vanishing.messages.size(), 4u);
-    EXPECT_TRUE(failureMessage(vanishing.messages[1].text, "fig0000.89i", "n'existe pas"));
-    EXPECT_TRUE(failureMessage(vanishing.messages[3].text, "photo.89i", "n'existe pas"));
+    EXPECT_TRUE(failureMessage(vanishing.messages[1].text, "fig0000.89i", "n'existe pas")
+                && failureMessage(vanishing.messages[3].text, "photo.89i", "n'existe pas"));
     EXPECT_EQ(state.nextName + ' ' + state.variableName, "fig0000 velo");
     state.advancedOptions = false; // no warning: the folder stays
     ASSERT_TRUE(QDir().mkpath(folder));

@@ -63,8 +63,8 @@ TEST(Writer, ReplacesTheFileOrFailsLeavingItAsItWas)
     const QString path = dir.filePath("fig0000.89i");
     writeFile(path, QByteArray(5000, 'x')); // a longer old file goes completely
     QString error;
-    ASSERT_TRUE(write(path, picture, {160, 100}, "zfig", "fig0000", &error)) << error.toStdString();
-    EXPECT_TRUE(readFile(path) == encode(picture, {160, 100}, "zfig", "fig0000") && listing(dir.path()) == QStringList{"fig0000.89i"}); // no temporary left
+    ASSERT_TRUE(write(path, picture, {160, 100}, "zfig", "fig0000", &error)) << error.toStdString(); // leaving no temporary
+    EXPECT_TRUE(readFile(path) == encode(picture, {160, 100}, "zfig", "fig0000") && listing(dir.path()) == QStringList{"fig0000.89i"});
     // The other failures (read-only, full disk, a folder) are the saves' of tests/hardening.
     EXPECT_FALSE(write(path + "/sous.89i", filled(160, 100, kBlack), {160, 100}, "zfig", "a", &error));
     EXPECT_TRUE(error.contains("un élément du chemin n'est pas un dossier") && readFile(path) == encode(picture, {160, 100}, "zfig", "fig0000"))
