@@ -10,9 +10,8 @@
 // A start-up text with a double quote anywhere loses its first and last characters.
 TEST_F(MainPanelTest, StartsFromTheCommandLineOrTheClipboard)
 {
-    writeFile(folder.filePath(QStringLiteral("fig0000.89i")), "x");
-    writeFile(folder.filePath(QStringLiteral("fig0001.89i")), "x");
-    writeFile(folder.filePath(QStringLiteral("abimee.jpg")), "pas une image");
+    for (const char *name : {"fig0000.89i", "fig0001.89i", "abimee.jpg"})
+        writeFile(folder.filePath(QString::fromLatin1(name)), "pas une image");
     const QString path = writePicture(halfBlack(320, 200), QStringLiteral("une image.png"));
     QGuiApplication::clipboard()->setImage(halfBlack(640, 400));
     const std::tuple<QStringList, bool, const char *> cases[] = { // arguments, black, message
@@ -32,8 +31,8 @@ TEST_F(MainPanelTest, StartsFromTheCommandLineOrTheClipboard)
         open(arguments);
         const QImage expected = black ? screenPicture(true) : blackAt({160, 100}, {});
         EXPECT_TRUE(sameImage(expected, f->document.preview.image()) && sameImage(expected, f->document.work.image()));
-        EXPECT_EQ(dialogs.messages.size(), message ? 1u : 0u);
-        EXPECT_TRUE(!message || dialogs.messages.at(0).text.startsWith(QString::fromUtf8(message)));
+        EXPECT_TRUE(message ? dialogs.messages.size() == 1u && dialogs.messages[0].text.startsWith(QString::fromUtf8(message))
+                            : dialogs.messages.empty());
         EXPECT_EQ(f->variableNameBox->text(), QStringLiteral("fig0002"));
     }
     QGuiApplication::clipboard()->clear();
@@ -72,23 +71,21 @@ TEST_F(MainPanelTest, KeysRunTheCommandsThatAskAndTell)
     for (const auto &[chosen, advanced, name, calculatorFolder, file, writtenFolder, variable] : cases) {
         SCOPED_TRACE(chosen);
         f->advancedOptionsBox->setChecked(advanced);
-        for (const auto &[box, typed] : {std::pair(f->variableNameBox, name), std::pair(f->calculatorFolderBox, calculatorFolder)}) {
-            box->clear();
-            QTest::keyClicks(box, QString::fromUtf8(typed));
-        }
+        for (const auto &[box, typed] : {std::pair(f->variableNameBox, name), std::pair(f->calculatorFolderBox, calculatorFolder)})
+            box->clear(), QTest::keyClicks(box, QString::fromUtf8(typed));
         dialogs.answerNextFileDialog(u' ' + elsewhere.filePath(QString::fromUtf8(chosen)) + u' ');
         press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         const QString path = elsewhere.filePath(QString::fromUtf8(file));
-        EXPECT_EQ(dialogs.messages.back().detail, QDir::toNativeSeparators(path));
-        EXPECT_EQ(dialogs.messages.rbegin()[1].text == "Vous avez choisi d'utiliser des options complémentaires", advanced);
+        EXPECT_TRUE(dialogs.messages.back().detail == QDir::toNativeSeparators(path)
+                    && (dialogs.messages.rbegin()[1].text == "Vous avez choisi d'utiliser des options complémentaires") == advanced);
         EXPECT_EQ(readFile(path), picfile::encode(f->document.fittedPicture(), {160, 100}, writtenFolder, variable));
     }
     EXPECT_FALSE(QFileInfo::exists(elsewhere.filePath(QStringLiteral("photo.89i"))));
     f->advancedOptionsBox->setChecked(false);
     EXPECT_EQ(dialogs.initialFolders.back(), QDir::toNativeSeparators(elsewhere.filePath("source.89i"))); // the last save's, the source's name
     press(Qt::Key_O); // cancelled
-    EXPECT_EQ(dialogs.initialFolders.back(), QDir::toNativeSeparators(QDir::homePath()));
-    EXPECT_TRUE(sameImage(work, f->document.work.image()) && sameImage(preview, f->document.preview.image()));
+    EXPECT_TRUE(dialogs.initialFolders.back() == QDir::toNativeSeparators(QDir::homePath()) && sameImage(work, f->document.work.image())
+                && sameImage(preview, f->document.preview.image()));
 
     dialogs.answerNextFileDialog(writePicture(screenPicture(false), QStringLiteral("autre.png")));
     press(Qt::Key_O); // the preview only
@@ -128,8 +125,8 @@ TEST_F(MainPanelTest, RecentFilesReopenWhatWasOpenedOrSaved)
         dialogs.answerNextFileDialog(answer);
     for (QAction *command : {menus().open, menus().saveAs, menus().saveAs, menus().saveAs, menus().open})
         command->trigger(); // the last two cancelled
-    EXPECT_EQ(dialogs.initialFolders.rbegin()[1], QDir::toNativeSeparators(folder.filePath("deux & trois.89i")));
-    EXPECT_EQ(dialogs.initialFolders.back(), QDir::toNativeSeparators(folder.filePath(QStringLiteral("images"))));
+    EXPECT_EQ(QStringList(dialogs.initialFolders.end() - 2, dialogs.initialFolders.end()),
+              QStringList({QDir::toNativeSeparators(folder.filePath("deux & trois.89i")), QDir::toNativeSeparators(folder.filePath("images"))}));
     const auto items = [&] {
         menus().recentMenu->popup(QPoint()); // its aboutToShow
         QStringList list;
@@ -189,18 +186,14 @@ TEST_F(MainPanelTest, DropsOpenPicturesAndRefuseTheRest)
         dialogs.messages.clear();
         const QImage work = f->document.work.image().copy(), preview = f->document.preview.image().copy();
         QDragEnterEvent enter(QPoint(300, 200), Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(f, &enter);
         QDropEvent drop(QPointF(300, 200), Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(f, &drop);
+        QCoreApplication::sendEvent(f, &enter), QCoreApplication::sendEvent(f, &drop);
         QCoreApplication::processEvents();
-        EXPECT_EQ(drop.isAccepted() + enter.isAccepted(), effect == Refused ? 0 : 2);
-        EXPECT_EQ(dialogs.messages.size(), effect == Message ? 1u : 0u);
-        if (effect == WorkPicture) {
-            EXPECT_EQ(blackCount(), 1);
-            EXPECT_TRUE(f->history.undo()); // and can be undone
-        } else { // a picture goes to the preview only, as after the dialog
+        EXPECT_TRUE(drop.isAccepted() + enter.isAccepted() == (effect == Refused ? 0 : 2) && dialogs.messages.empty() == (effect != Message));
+        if (effect == WorkPicture)
+            EXPECT_TRUE(blackCount() == 1 && f->history.undo()); // and can be undone
+        else // a picture goes to the preview only, as after the dialog
             EXPECT_TRUE(sameImage(effect == Source ? screenPicture(what[0] == 'p') : preview, f->document.preview.image()));
-        }
         EXPECT_TRUE(sameImage(work, f->document.work.image()));
     }
     // A picture file copied in a file manager is pasted as it is dropped.

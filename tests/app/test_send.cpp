@@ -48,10 +48,9 @@ TEST_F(SendTest, TheWorkPictureAsSaveAsWritesIt)
         saveScreenshot(mainWindow.get(), progress);
     waitForSend();
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Image envoyée à la calculatrice"));
-    EXPECT_EQ(calculator.packets().value(1).data.mid(6, 12), QByteArray("zfig\\source\0", 12));
-    EXPECT_EQ(f->history.isModified(), modified);
-    EXPECT_EQ(listing(folder.path()), QStringList{QStringLiteral("source.png")});
+    EXPECT_TRUE(dialogs.messages[0].text == QStringLiteral("Image envoyée à la calculatrice")
+                && calculator.packets().value(1).data.mid(6, 12) == QByteArray("zfig\\source\0", 12)) << dialogs.messages[0].text.toStdString();
+    EXPECT_TRUE(f->history.isModified() == modified && listing(folder.path()) == QStringList{QStringLiteral("source.png")});
 
     dialogs.answerNextFileDialog(folder.filePath(QStringLiteral("source.89i")));
     ASSERT_TRUE(f->saveAs());
@@ -69,10 +68,9 @@ TEST_F(SendTest, FailureAndCancel)
     menus().sendToCalculator->trigger();
     waitForSend();
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral("La calculatrice ne répond pas")));
-    EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Exclamation);
-    EXPECT_EQ(blackCount(), black);
-    EXPECT_EQ(listing(folder.path()), QStringList{QStringLiteral("source.png")});
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral("La calculatrice ne répond pas"))
+                && dialogs.messages[0].icon == Dialogs::Icon::Exclamation) << dialogs.messages[0].text.toStdString();
+    EXPECT_TRUE(blackCount() == black && listing(folder.path()) == QStringList{QStringLiteral("source.png")});
 
     calculator.reset(FakeCalculator::Behaviour::Accept);
     calculator.chunkDelayMs = 30;
@@ -81,8 +79,7 @@ TEST_F(SendTest, FailureAndCancel)
     ASSERT_TRUE(QTest::qWaitFor([&] { return progress->value() >= 20; }, 5000));
     click(progress->findChild<QPushButton *>());
     waitForSend();
-    EXPECT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(calculator.packets().size(), 3); // the data never ended
+    EXPECT_TRUE(dialogs.messages.size() == 1u && calculator.packets().size() == 3); // no message; the data never ended
 }
 
 // The viewer's button sends the selected file as it is.
@@ -104,8 +101,7 @@ TEST_F(SendTest, TheViewersFile)
     });
     click(f->commandButtons[MainPanel::ViewerCommand]);
     ASSERT_TRUE(sent);
-    EXPECT_EQ(dataSent(), readFile(file).mid(86, 2007));
-    EXPECT_EQ(calculator.packets().value(1).data.mid(6, 13), QByteArray("main\\croquis\0", 13));
+    EXPECT_TRUE(dataSent() == readFile(file).mid(86, 2007) && calculator.packets().value(1).data.mid(6, 13) == QByteArray("main\\croquis\0", 13));
 }
 
 // "Liaison": the choice is kept and shown the next time.

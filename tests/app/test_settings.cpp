@@ -105,15 +105,12 @@ TEST_F(MainPanelTest, UndoAndRedoBringBackPicturesFitAndSettings)
         const QImage old = f->document.work.image().copy();
         change();
         const QImage changed = f->document.work.image().copy(), source = f->document.source.image().copy();
-        EXPECT_EQ(state(), QString::fromUtf8(after));
-        EXPECT_FALSE(sameImage(old, changed));
+        EXPECT_TRUE(state() == QString::fromUtf8(after) && !sameImage(old, changed)) << state().toStdString();
         press(Qt::Key_Z);
-        EXPECT_EQ(state(), before);
-        EXPECT_TRUE(sameImage(old, f->document.work.image()));
-        EXPECT_TRUE(sameImage(source, f->document.source.image()));
+        EXPECT_TRUE(state() == before && sameImage(old, f->document.work.image()) && sameImage(source, f->document.source.image()))
+            << state().toStdString();
         i % 2 ? press(Qt::Key_Y) : press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        EXPECT_EQ(state(), QString::fromUtf8(after));
-        EXPECT_TRUE(sameImage(changed, f->document.work.image()));
+        EXPECT_TRUE(state() == QString::fromUtf8(after) && sameImage(changed, f->document.work.image())) << state().toStdString();
     }
     // "Annuler" and "Rétablir" are offered in the menu while there is a step for them.
     const auto offered = [&] {
@@ -154,12 +151,12 @@ TEST_F(MainPanelTest, FramingTheSourceIsOneUndoStepEach)
         const QImage before = f->document.work.image().copy(), sourceBefore = f->document.source.image().copy();
         const int steps = f->history.undoCount();
         change();
-        EXPECT_TRUE(f->document.frame() == frame && preview->shownFrame().isEmpty() == frame.isEmpty());
-        EXPECT_TRUE(f->document.source.size() == size && f->history.undoCount() == steps + 1);
+        EXPECT_TRUE(f->document.frame() == frame && preview->shownFrame().isEmpty() == frame.isEmpty() && f->document.source.size() == size
+                    && f->history.undoCount() == steps + 1);
         const QImage after = f->document.work.image().copy();
         press(Qt::Key_Z);
-        EXPECT_EQ(f->document.frame(), frameBefore);
-        EXPECT_TRUE(sameImage(before, f->document.work.image()) && sameImage(sourceBefore, f->document.source.image()));
+        EXPECT_TRUE(f->document.frame() == frameBefore && sameImage(before, f->document.work.image())
+                    && sameImage(sourceBefore, f->document.source.image()));
         press(Qt::Key_Y);
         EXPECT_TRUE(f->document.frame() == frame && sameImage(after, f->document.work.image()));
     }

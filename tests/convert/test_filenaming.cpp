@@ -23,8 +23,7 @@ TEST(FileNaming, AutomaticNames)
     QTemporaryDir many(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/brivane-XXXXXX") : QString());
     for (int k = 0; k < 10000; ++k)
         ASSERT_TRUE(QFile(many.filePath(filenaming::automaticName(k) + ".89i")).open(QIODevice::WriteOnly));
-    EXPECT_EQ(filenaming::freeNumber(filenaming::withSeparator(many.path())), 10000);
-    EXPECT_EQ(filenaming::automaticName(12345), QStringLiteral("fig12345"));
+    EXPECT_TRUE(filenaming::freeNumber(filenaming::withSeparator(many.path())) == 10000 && filenaming::automaticName(12345) == "fig12345");
 }
 
 // "Sauver sous": only a new file's name is lower-cased, ".89i" added unless there in any
@@ -61,6 +60,6 @@ TEST(FileNaming, AutomaticFolder)
     EXPECT_EQ(installed.folder(), filenaming::withSeparator(
                                       QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + "/Brivane"));
     installed.setFallbackFolder(QStringLiteral("/tmp/Images/Brivane"));
-    EXPECT_EQ(installed.folder(), QDir::toNativeSeparators("/tmp/Images/Brivane/"));
-    EXPECT_EQ(installed.programFolder(), filenaming::withSeparator(QCoreApplication::applicationDirPath()));
+    EXPECT_TRUE(installed.folder() == QDir::toNativeSeparators("/tmp/Images/Brivane/")
+                && installed.programFolder() == filenaming::withSeparator(QCoreApplication::applicationDirPath()));
 }

@@ -40,23 +40,18 @@ TEST(Sign, WelcomeTextLayoutGlyphsAndCodePage)
     EXPECT_EQ(m.columnCount(), 810);
     // The 97 characters after the credit cover the font: their columns, worked out
     // from the glyph table, from character 39 (column 230) to the spacing column N + 1.
-    EXPECT_EQ(columnsHash(m, 230, 811), 0xF6A1A9E0u);
-    EXPECT_EQ(gridColumn(m, 1), 0);
+    EXPECT_TRUE(columnsHash(m, 230, 811) == 0xF6A1A9E0u && gridColumn(m, 1) == 0) << std::hex << columnsHash(m, 230, 811);
     for (int j = 0; j < 99; ++j) // the display's 100 dot columns show columns 2 to 100
         ASSERT_EQ(gridColumn(m, j, true), gridColumn(m, j + 2)) << j;
     // The glyphs no welcome character uses, and one that stands for no code.
     m.makeText(QStringLiteral(" _#'\"~¤|€"));
     EXPECT_EQ(columnsHash(m, 2, 55), 0x03F016EFu);
     m.makeText(QStringLiteral("^ĀA")); // "^" has no glyph: blank; "?" stands for a character without a code
-    EXPECT_EQ(columnsHash(m, 2, 19), 0x09B602A1u);
-    EXPECT_EQ(m.glyph('0'), m.glyph('O'));
+    EXPECT_TRUE(columnsHash(m, 2, 19) == 0x09B602A1u && m.glyph('0') == m.glyph('O')) << std::hex << columnsHash(m, 2, 19);
     // A lit dot at P = 3: a 2 x 2 square, top row and right column of its cell unlit.
-    m.setBackColor(kWhite);
-    m.setForeColor(kBlack);
-    m.setPixelSize(3);
+    m.setBackColor(kWhite), m.setForeColor(kBlack), m.setPixelSize(3);
     m.makeText(QStringLiteral("A")); // row 1 lights column 4 only
-    EXPECT_EQ(m.dotRect(4, 1), QRect(9, 1, 2, 2));
-    EXPECT_TRUE(sameImage(imageFromAscii({"...", "##.", "##."}), m.buffer().image().copy(9, 0, 3, 3)));
+    EXPECT_TRUE(m.dotRect(4, 1) == QRect(9, 1, 2, 2) && sameImage(imageFromAscii({"...", "##.", "##."}), m.buffer().image().copy(9, 0, 3, 3)));
     // Characters are read in Windows-1252.
     QStringDecoder decoder("windows-1252");
     if (!decoder.isValid())
@@ -86,15 +81,12 @@ TEST(Sign, ScrollingOrderWrapAndReEntry)
         for (int j = 0; j < 12; ++j) // the display shows columns p + 1 to N, then 1 to p
             ASSERT_EQ(gridColumn(m, j, true), gridColumn(m, (m.pointer() + j) % 12 + 1)) << j;
     }
-    EXPECT_EQ(shownInHandler, before); // raised before the display changes
-    EXPECT_EQ(wraps, 1);
+    EXPECT_TRUE(shownInHandler == before && wraps == 1); // raised once, before the display changes
     // setPointer repaints columns 1 to N - 1 of the buffer only, shown at the next copy.
     m.makeText(QStringLiteral("ABC"));
     m.setPointer(5);
     m.present();
-    EXPECT_EQ(gridColumn(m, 0, true), gridColumn(m, 6));
-    EXPECT_EQ(gridColumn(m, 12, true), 0);
-    EXPECT_NE(gridColumn(m, 18), 0);
+    EXPECT_TRUE(gridColumn(m, 0, true) == gridColumn(m, 6) && gridColumn(m, 12, true) == 0 && gridColumn(m, 18) != 0);
     const QImage shown = m.display().image().copy();
     m.clearMatrix(4); // the cells from column 4 on; neither image changes
     EXPECT_TRUE(gridColumn(m, 3) && !gridColumn(m, 4) && !gridColumn(m, 17));
@@ -118,10 +110,8 @@ TEST(DotMatrix, NumberedErrors)
         {"LCD column beyond the grid", [&] { lcd.drawDot(2, 162, 200); }, NumberedError::SubscriptOutOfRange},
         {"LCD dot beyond 16 bits", [&] { lcd.drawDot(2, 16384, 1); }, NumberedError::Overflow},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(errorOf(c.call), c.number);
-    }
+    for (const auto &c : cases)
+        EXPECT_EQ(errorOf(c.call), c.number) << c.what;
     m.setPixelSize(1);
     m.makeText(QString(5461, u'A'));
     EXPECT_EQ(m.columnCount(), 32766);
@@ -143,13 +133,11 @@ TEST(Lcd, AWiderGridKeepsItsCellsAndTheBufferHoldsEveryDot)
         lcd.drawDot(P, 0, 1);
         QSignalSpy changed(&lcd, &DotMatrix::displayChanged);
         lcd.present(lcd.dotRect(80, 50));
-        EXPECT_EQ(changed.takeFirst().at(0).toRect(), QRect(80 * P, 50 * P + 1, P, P));
-        EXPECT_EQ(lcd.display().point(80 * P + P - 1, 50 * P + P), kBlack);
-        EXPECT_NE(lcd.display().point(0, P + 1), kBlack);
+        EXPECT_TRUE(changed.takeFirst().at(0).toRect() == QRect(80 * P, 50 * P + 1, P, P) && lcd.display().point(80 * P + P - 1, 50 * P + P) == kBlack
+                    && lcd.display().point(0, P + 1) != kBlack);
         lcd.setMatrixSize(300, true);
         lcd.drawDot(P, 301, 200);
         const QPoint corner = lcd.dotRect(301, 200).bottomRight();
-        EXPECT_EQ(lcd.buffer().point(corner.x(), corner.y()), kBlack);
-        EXPECT_EQ(lcd.cell(50, 80), 1);
+        EXPECT_TRUE(lcd.buffer().point(corner.x(), corner.y()) == kBlack && lcd.cell(50, 80) == 1);
     }
 }

@@ -99,13 +99,11 @@ TEST_F(CanvasTest, EllipsesAreSymmetricAndTouchTheirBox)
                            {0, 0, 160, 100}, {30, 30, 2, 2}, {30, 30, 3, 8}, {50, 20, 100, 7}};
     for (const QRect &box : boxes) {
         SCOPED_TRACE(testing::PrintToString(std::tuple(box.x(), box.y(), box.width(), box.height())));
-        picture.cls();
-        editor.selectTool(4);
+        picture.cls(), editor.selectTool(4);
         stroke({QPointF(box.topLeft()), QPointF(box.bottomRight()) + QPointF(0.7, 0.7)});
         key(Qt::Key_Return);
         const QImage drawn = picture.image().copy(box);
-        EXPECT_TRUE(sameImage(drawn, drawn.mirrored(true, false)));
-        EXPECT_TRUE(sameImage(drawn, drawn.mirrored(false, true)));
+        EXPECT_TRUE(sameImage(drawn, drawn.mirrored(true, false)) && sameImage(drawn, drawn.mirrored(false, true)));
         QRect lit;
         for (int y = 0; y < 100; ++y)
             for (int x = 0; x < 160; ++x)
@@ -131,8 +129,7 @@ TEST_F(CanvasTest, RubberBandsCoverTheirShapesPixelsAndNoMore)
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.what);
-        editor.selectTool(row.tool);
-        sizes(1, row.width);
+        editor.selectTool(row.tool), sizes(1, row.width);
         stroke(row.path, Qt::LeftButton, row.shift ? Qt::ShiftModifier : Qt::NoModifier);
         QRect box;
         int inMiddle = 0;
@@ -157,8 +154,7 @@ TEST_F(CanvasTest, TheLabelIsPlacedAndDroppedByClicksAndValidationPrintsOnlyItsG
     stroke({editor.tool<TextTool>()->labelRect().center()}); // a click on the label drops it
     stroke({{20.4, 30.6}});
     editor.setFontFamily(QStringLiteral("DejaVu Serif")); // applies to the placed label at once
-    key(Qt::Key_Left);
-    key(Qt::Key_Up);
+    key(Qt::Key_Left), key(Qt::Key_Up);
     const QRectF box = editor.tool<TextTool>()->labelRect();
     EXPECT_EQ(box.topLeft(), QPointF(19, 30));
     const QList<QPoint> label = rubberBand(); // the label shows where validation prints it
@@ -166,8 +162,7 @@ TEST_F(CanvasTest, TheLabelIsPlacedAndDroppedByClicksAndValidationPrintsOnlyItsG
     for (QPoint p : label)
         EXPECT_TRUE(box.contains(QPointF(p) + QPointF(0.5, 0.5))) << p.x() << ", " << p.y();
     key(Qt::Key_Return);
-    EXPECT_FALSE(editor.tool<TextTool>()->pending());
-    EXPECT_EQ(picture.font().family(), "DejaVu Serif");
+    EXPECT_TRUE(!editor.tool<TextTool>()->pending() && picture.font().family() == "DejaVu Serif");
     int onSecondLine = 0;
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 160; ++x)
@@ -181,16 +176,13 @@ TEST_F(CanvasTest, TheLabelIsPlacedAndDroppedByClicksAndValidationPrintsOnlyItsG
 TEST_F(CanvasTest, FontStylesReachAllThreeFontsAndASizeBeyondTheLimitIsRefused)
 {
     QSignalSpy banner(&editor, &Editor::bannerMessage);
-    editor.setBold(true); // also keeps the large previews quick to draw
-    editor.setUnderline(true);
+    editor.setBold(true), editor.setUnderline(true); // bold also keeps the large previews quick to draw
     while (editor.fontSize().value() < Editor::kMaxFontSize)
         editor.increaseFontSize();
     const QImage preview = editor.fontPreview().image();
     editor.increaseFontSize();
-    EXPECT_EQ(banner.count() == 1 ? banner.at(0).at(0).toString() : QString(), QStringLiteral("Erreur à la selection de la taille de la police..."));
-    EXPECT_TRUE(sameImage(preview, editor.fontPreview().image()));
-    for (const QFont &font : {picture.font(), editor.fontPreview().font(), editor.font()}) {
-        EXPECT_EQ(font.pointSize(), Editor::kMaxFontSize);
-        EXPECT_TRUE(font.bold() && font.underline() && !font.italic() && !font.strikeOut());
-    }
+    EXPECT_TRUE(banner.count() == 1 && banner.at(0).at(0).toString() == QStringLiteral("Erreur à la selection de la taille de la police...")
+                && sameImage(preview, editor.fontPreview().image()));
+    for (const QFont &font : {picture.font(), editor.fontPreview().font(), editor.font()})
+        EXPECT_TRUE(font.pointSize() == Editor::kMaxFontSize && font.bold() && font.underline() && !font.italic() && !font.strikeOut());
 }

@@ -23,6 +23,5 @@ TEST(History, KeepsTheLastHundredStepsAndANewChangeDropsWhatWasUndone)
     ASSERT_TRUE(history.undo()); // the unrecorded change is undone on its own
     EXPECT_TRUE(sameImage(blackAt({160, 100}, points.first(6)), picture.image()));
     ASSERT_TRUE(history.redo());
-    EXPECT_TRUE(sameImage(blackAt({160, 100}, points.first(6) << QPoint(80, 80)), picture.image()));
-    EXPECT_FALSE(history.redo());
+    EXPECT_TRUE(sameImage(blackAt({160, 100}, points.first(6) << QPoint(80, 80)), picture.image()) && !history.redo());
 }

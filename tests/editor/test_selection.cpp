@@ -55,12 +55,10 @@ TEST_F(SelectionTest, MovesClearsFlipsAndInvertsAgainstGoldens)
         SCOPED_TRACE(row.what);
         editor.selectTool(7);
         picture.image() = start.copy();
-        history.reset();
-        steps = 0;
+        history.reset(), steps = 0;
         row.act();
         selection.cancel();
-        EXPECT_TRUE(sameImage(row.expected, picture.image()));
-        EXPECT_EQ(steps, row.steps);
+        EXPECT_TRUE(sameImage(row.expected, picture.image()) && steps == row.steps) << steps;
         EXPECT_TRUE(history.undo() || row.steps == 0);
         EXPECT_TRUE(sameImage(start, picture.image()) || row.steps > 1) << "undone";
     }
@@ -75,8 +73,7 @@ TEST_F(SelectionTest, PastedPicturesAreCutAndMadeBlackAndWhite)
     for (const auto &[at, colour] : {std::pair{QPoint(1, 1), qRgb(127, 127, 127)}, {QPoint(2, 1), qRgb(128, 128, 128)}, {QPoint(3, 1), qRgba(0, 0, 0, 255)}})
         huge.setPixel(at, colour);
     const QImage pasted = SelectionTool::pixelsToPaste(huge, {160, 100});
-    EXPECT_TRUE(sameImage(pasted, with({{1, 1, 1, 1}, {3, 1, 1, 1}})));
-    EXPECT_TRUE(SelectionTool::pixelsToPaste(QImage(), {160, 100}).isNull());
+    EXPECT_TRUE(sameImage(pasted, with({{1, 1, 1, 1}, {3, 1, 1, 1}})) && SelectionTool::pixelsToPaste(QImage(), {160, 100}).isNull());
 }
 
 // [ and ] make the current tool's stroke thinner or thicker, each its own size.
@@ -87,9 +84,7 @@ TEST_F(SelectionTest, BracketsResizeTheCurrentToolsStroke)
         {5, Qt::Key_BracketRight, 1, 3}, {6, Qt::Key_BracketRight, 1, 3}, {7, Qt::Key_BracketLeft, 1, 3},
     };
     for (const auto &[tool, k, pixel, width] : rows) {
-        editor.selectTool(tool);
-        key(k);
-        EXPECT_EQ(editor.pixelSize().value(), pixel);
-        EXPECT_EQ(editor.lineWidth().value(), width);
+        editor.selectTool(tool), key(k);
+        EXPECT_TRUE(editor.pixelSize().value() == pixel && editor.lineWidth().value() == width) << tool;
     }
 }

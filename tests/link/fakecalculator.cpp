@@ -5,6 +5,7 @@
 #include <QThread>
 
 #include <cstring>
+#include <numeric>
 
 namespace {
 
@@ -15,13 +16,10 @@ bool carriesData(quint8 command)
     return command == 0x06 || command == 0x15 || command == 0x36 || command == 0xA2 || command == 0xC9;
 }
 
-quint16 sum(const QByteArray &bytes)
-{
-    quint16 total = 0;
-    for (const char c : bytes)
-        total = quint16(total + quint8(c));
-    return total;
-}
+quint16 sum(const QByteArray &bytes) { return quint16(std::accumulate(bytes.begin(), bytes.end(), 0, [](int t, char c) { return t + quint8(c); })); }
+
+// Low byte first, as every length and checksum on the cable.
+QByteArray word(quint16 value) { return QByteArray(1, char(value & 0xFF)) + char(value >> 8); }
 
 } // namespace
 
@@ -94,7 +92,7 @@ int FakeCalculator::take(const QByteArray &bytes)
             break;
         if (carriesData(packet.command)) {
             packet.data = m_incoming.mid(4, length);
-            packet.checksumOk = (quint8(m_incoming.at(size - 2)) | quint8(m_incoming.at(size - 1)) << 8) == sum(packet.data);
+            packet.checksumOk = m_incoming.mid(size - 2, 2) == word(sum(packet.data));
         }
         m_incoming.remove(0, size);
         m_packets << packet;
@@ -108,42 +106,23 @@ void FakeCalculator::answer(const Packet &packet)
     if (m_behaviour == Behaviour::Silent)
         return;
     const quint8 ack = 0x56;
-    switch (packet.command) {
-    case 0x68: // ready? The status's high bit 0 set: busy.
+    if (packet.command == 0x68) // ready? The status's high bit 0 set: busy.
         reply(ack, {}, m_behaviour == Behaviour::Busy ? 0x0100 : 0);
-        break;
-    case 0xC9: // request to send: acknowledged, then clear to send or skip with a reason
-        reply(ack);
-        if (m_behaviour == Behaviour::RefuseArchived)
-            reply(0x36, QByteArray("\x01\x00\x1e", 3));
-        else if (m_behaviour == Behaviour::RefuseOther)
-            reply(0x36, QByteArray("\x03\x00\x00", 3));
-        else
-            reply(0x09);
-        break;
-    case 0x15: // the data
-    case 0x92: // end of transmission
-        reply(ack);
-        break;
-    default: // the computer's own acknowledgements
-        break;
-    }
+    else if (packet.command == 0x15 || packet.command == 0x92 || packet.command == 0xC9) // data, end, request to send
+        reply(ack); // (the computer's own acknowledgements get none)
+    if (packet.command != 0xC9)
+        return;
+    if (m_behaviour == Behaviour::RefuseArchived || m_behaviour == Behaviour::RefuseOther) // skip, with its reason
+        reply(0x36, QByteArray(m_behaviour == Behaviour::RefuseArchived ? "\x01\x00\x1e" : "\x03\x00\x00", 3));
+    else
+        reply(0x09); // clear to send
 }
 
 void FakeCalculator::reply(quint8 command, const QByteArray &data, quint16 length)
 {
+    m_outgoing += QByteArray(1, char(m_machine)) + char(command) + word(data.isEmpty() ? length : quint16(data.size()));
     if (!data.isEmpty())
-        length = quint16(data.size());
-    m_outgoing += char(m_machine);
-    m_outgoing += char(command);
-    m_outgoing += char(length & 0xFF);
-    m_outgoing += char(length >> 8);
-    if (!data.isEmpty()) {
-        const quint16 total = sum(data);
-        m_outgoing += data;
-        m_outgoing += char(total & 0xFF);
-        m_outgoing += char(total >> 8);
-    }
+        m_outgoing += data + word(sum(data));
 }
 
 int FakeCalculator::give(uint8_t *data, uint32_t length, unsigned timeoutTenths)

@@ -63,13 +63,12 @@ TEST(Writer, ReplacesTheFileOrFailsLeavingItAsItWas)
     const QString path = dir.filePath("fig0000.89i");
     writeFile(path, QByteArray(5000, 'x')); // a longer old file goes completely
     QString error;
-    ASSERT_TRUE(write(path, picture, {160, 100}, "zfig", "fig0000", &error)) << error.toStdString();
-    EXPECT_EQ(readFile(path), encode(picture, {160, 100}, "zfig", "fig0000"));
-    EXPECT_EQ(listing(dir.path()), QStringList{"fig0000.89i"}); // no temporary left
+    ASSERT_TRUE(write(path, picture, {160, 100}, "zfig", "fig0000", &error)) << error.toStdString(); // leaving no temporary
+    EXPECT_TRUE(readFile(path) == encode(picture, {160, 100}, "zfig", "fig0000") && listing(dir.path()) == QStringList{"fig0000.89i"});
     // The other failures (read-only, full disk, a folder) are the saves' of tests/hardening.
     EXPECT_FALSE(write(path + "/sous.89i", filled(160, 100, kBlack), {160, 100}, "zfig", "a", &error));
-    EXPECT_TRUE(error.contains("un élément du chemin n'est pas un dossier")) << error.toStdString();
-    EXPECT_EQ(readFile(path), encode(picture, {160, 100}, "zfig", "fig0000"));
+    EXPECT_TRUE(error.contains("un élément du chemin n'est pas un dossier") && readFile(path) == encode(picture, {160, 100}, "zfig", "fig0000"))
+        << error.toStdString();
 }
 
 TEST(Reader, DrawsWhatTheFileSays)
@@ -143,8 +142,7 @@ TEST(Reader, HugeFilesAreReadOnlyAsFarAsNeeded)
         GTEST_SKIP() << "no sparse files in " << dir.path().toStdString();
     const auto clipped = read(path, {160, 100});
     ASSERT_TRUE(clipped);
-    // C0, then the hand-made tag DF: bitmap in so long a file.
-    const QList<QPoint> black{{0, 0}, {1, 0}, {8, 0}, {9, 0}, {11, 0}, {12, 0}, {13, 0}, {14, 0}, {15, 0}};
+    const QList<QPoint> black{{0, 0}, {1, 0}, {8, 0}, {9, 0}, {11, 0}, {12, 0}, {13, 0}, {14, 0}, {15, 0}}; // C0, then the tag DF: bitmap here
     EXPECT_TRUE(sameImage(blackAt({160, 100}, black), monochrome({{160, 100}, clipped->bits}).convertToFormat(QImage::Format_RGB32)));
     // A caller refusing wider pictures gets the size alone.
     const auto sizeOnly = read(path, {4096, 4096}, nullptr, NoPicture::Error, Wider::SizeOnly);
