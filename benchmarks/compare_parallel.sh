@@ -3,17 +3,17 @@
 # one run on the same files: one worker (-j 1), the default (one per core),
 # ImageMagick's mogrify in one process, and the floor: a bare libjpeg-turbo decode
 # of the same files in one process on one core. Wall and CPU (user + sys) times,
-# the best of several rounds, as the machine may be busy.
+# the best of several rounds (each command once a round), as the machine may be busy.
 #   benchmarks/compare_parallel.sh [BUILD_DIR]
 # BUILD_DIR holds src/brivane and benchmarks/decodejpeg (built here when missing;
 # by default a Release build under build/release). BRIVANE_PHOTOS names a folder of
 # 1600 x 1200 JPEG photographs to copy (by default made by ImageMagick);
-# ROUNDS sets the rounds (3 by default); BRIVANE_BEFORE names another brivane (an
+# ROUNDS sets the rounds (5 by default); BRIVANE_BEFORE names another brivane (an
 # older build) measured in the same run on the same files.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/release}
-rounds=${ROUNDS:-3}
+rounds=${ROUNDS:-5}
 
 if [[ ! -x $build/src/brivane || ! -x $build/benchmarks/decodejpeg ]]; then
     "$root/scripts/deps"
@@ -39,18 +39,16 @@ else
 fi
 bases=("$work"/base/*.jpg)
 
-# The best wall time and the best CPU time of ROUNDS rounds (first argument), in
-# seconds: "wall cpu".
-best() {
-    local wall=999999 cpu=999999 w u s n=$1
+# Times a command (the arguments after the key) and keeps, under that key, the best
+# wall time and the best CPU time so far, in seconds: "wall cpu".
+declare -A results
+measure() {
+    local key=$1 w u s wall=999999 cpu=999999
     shift
-    for ((r = 0; r < n; ++r)); do
-        rm -rf "$work/out" && mkdir "$work/out"
-        read -r w u s < <(/usr/bin/time -f '%e %U %S' "$@" 2>&1 >/dev/null | tail -n 1)
-        wall=$(awk -v a="$wall" -v b="$w" 'BEGIN { print (b < a ? b : a) }')
-        cpu=$(awk -v a="$cpu" -v b="$u" -v c="$s" 'BEGIN { print (b + c < a ? b + c : a) }')
-    done
-    echo "$wall $cpu"
+    rm -rf "$work/out" && mkdir "$work/out"
+    read -r w u s < <(/usr/bin/time -f '%e %U %S' "$@" 2>&1 >/dev/null | tail -n 1)
+    [[ -n ${results[$key]:-} ]] && read -r wall cpu <<<"${results[$key]}"
+    results[$key]="$(awk -v a="$wall" -v b="$w" 'BEGIN { print (b < a ? b : a) }') $(awk -v a="$cpu" -v b="$u" -v c="$s" 'BEGIN { print (b + c < a ? b + c : a) }')"
 }
 
 # Pads to a width in characters, not bytes (the labels have accents).
@@ -61,23 +59,26 @@ pad() {
 }
 printf '| %s | %7s | %7s | %7s | %7s |\n' "$(pad "" 44)" "30 mur" "30 CPU" "300 mur" "300 CPU"
 printf '|%s|\n' "----------------------------------------------|---------|---------|---------|---------"
-declare -A results
 for n in 30 300; do
     rm -rf "$work/photos" && mkdir "$work/photos"
     for ((i = 0; i < n; ++i)); do
         cp "${bases[i % ${#bases[@]}]}" "$work/photos/photo$(printf %03d "$i").jpg"
     done
     photos=("$work"/photos/*.jpg)
-    results[decode,$n]=$(best "$rounds" "$decode" "${photos[@]}")
-    results[j1,$n]=$(best "$rounds" "$brivane" convertir -j 1 -o "$work/out" "${photos[@]}")
-    results[defaut,$n]=$(best "$rounds" "$brivane" convertir -o "$work/out" "${photos[@]}")
-    if [[ -n ${BRIVANE_BEFORE:-} ]]; then
-        results[avantj1,$n]=$(best "$rounds" "$BRIVANE_BEFORE" convertir -j 1 -o "$work/out" "${photos[@]}")
-        results[avantdefaut,$n]=$(best "$rounds" "$BRIVANE_BEFORE" convertir -o "$work/out" "${photos[@]}")
-    fi
+    # Round after round, each command once a round: a machine that slows down for a
+    # while slows them all alike.
+    for ((r = 0; r < rounds; ++r)); do
+        measure "decode,$n" "$decode" "${photos[@]}"
+        measure "j1,$n" "$brivane" convertir -j 1 -o "$work/out" "${photos[@]}"
+        measure "defaut,$n" "$brivane" convertir -o "$work/out" "${photos[@]}"
+        if [[ -n ${BRIVANE_BEFORE:-} ]]; then
+            measure "avantj1,$n" "$BRIVANE_BEFORE" convertir -j 1 -o "$work/out" "${photos[@]}"
+            measure "avantdefaut,$n" "$BRIVANE_BEFORE" convertir -o "$work/out" "${photos[@]}"
+        fi
+    done
     # ImageMagick is some twenty times slower: one round is enough.
-    results[magick,$n]=$(best 1 /usr/bin/mogrify -path "$work/out" -format pbm -resize '160x100!' \
-        -threshold 50% "${photos[@]}")
+    measure "magick,$n" /usr/bin/mogrify -path "$work/out" -format pbm -resize '160x100!' \
+        -threshold 50% "${photos[@]}"
     [[ $(find "$work/out" -name '*.pbm' | wc -l) -eq $n ]] || { echo "mogrify : sorties incomplètes." >&2; exit 1; }
 done
 row() {

@@ -5,19 +5,92 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
+#include <condition_variable>
 #include <deque>
+#include <exception>
+#include <mutex>
+#include <optional>
+#include <thread>
 #include <type_traits>
 
-// Runs work(i) for i = 0 .. count - 1 on a pool of `workers` threads and hands
-// each result to take(i, result) on the calling thread, in the order of i. At most
-// 2 x workers items are started ahead of the one take() waits for, so memory stays
-// bounded whatever the count. One worker: everything on the calling thread.
+// One worker: work(i) runs on one thread, one item after the other, while the
+// calling thread takes the results: taking one (writing its file) overlaps the
+// next one's work, which starts at most 2 items ahead of the one taken.
+template <typename Work, typename Take>
+void runInOrderOnOneThread(qsizetype count, const Work &work, const Take &take)
+{
+    using Result = std::invoke_result_t<const Work &, qsizetype>;
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<Result> done;
+    qsizetype taken = 0;
+    std::exception_ptr failure;
+    bool stopped = false;
+    std::thread worker([&] {
+        for (qsizetype i = 0; i < count; ++i) {
+            {
+                std::unique_lock lock(mutex);
+                changed.wait(lock, [&] { return stopped || i - taken < 2; });
+                if (stopped)
+                    return;
+            }
+            std::optional<Result> result;
+            std::exception_ptr thrown;
+            try {
+                result.emplace(work(i));
+            } catch (...) {
+                thrown = std::current_exception();
+            }
+            const std::lock_guard lock(mutex);
+            changed.notify_all();
+            if (thrown) {
+                failure = thrown; // handed to the calling thread once the results before it are taken
+                return;
+            }
+            done.push_back(std::move(*result));
+        }
+    });
+    // However take() ends, the worker stops and is waited for.
+    struct Stop
+    {
+        std::mutex &mutex;
+        std::condition_variable &changed;
+        bool &stopped;
+        std::thread &worker;
+        ~Stop()
+        {
+            {
+                const std::lock_guard lock(mutex);
+                stopped = true;
+            }
+            changed.notify_all();
+            worker.join();
+        }
+    } stop{mutex, changed, stopped, worker};
+    for (qsizetype i = 0; i < count; ++i) {
+        std::unique_lock lock(mutex);
+        changed.wait(lock, [&] { return failure || !done.empty(); });
+        if (done.empty())
+            std::rethrow_exception(failure);
+        Result next = std::move(done.front());
+        done.pop_front();
+        lock.unlock();
+        take(i, std::move(next));
+        lock.lock();
+        taken = i + 1;
+        changed.notify_all();
+    }
+}
+
+// Runs work(i) for i = 0 .. count - 1 on `workers` threads and hands each result
+// to take(i, result) on the calling thread, in the order of i. At most 2 x workers
+// items are started ahead of the one take() waits for, so memory stays bounded
+// whatever the count. One worker runs one item at a time.
 template <typename Work, typename Take>
 void runInOrder(qsizetype count, int workers, const Work &work, const Take &take)
 {
     if (workers <= 1) {
-        for (qsizetype i = 0; i < count; ++i)
-            take(i, work(i));
+        runInOrderOnOneThread(count, work, take);
         return;
     }
     using Result = std::invoke_result_t<const Work &, qsizetype>;

@@ -1,5 +1,7 @@
 #include "pictureloader.h"
 
+#include "jpegdecoder.h"
+
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -7,10 +9,12 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QLoggingCategory>
+#include <QTransform>
 
 #include <atomic>
 #include <cstring>
 #include <mutex>
+#include <optional>
 
 namespace {
 
@@ -41,6 +45,8 @@ QString tooLargeError(const QString &what, QSize size)
         .arg(size.height());
 }
 
+const QString kDamagedData = QStringLiteral("les données de l'image sont abîmées, incomplètes ou trop grandes");
+
 // Qt's own texts are in English: say why in French.
 QString reason(const QImageReader &reader)
 {
@@ -52,7 +58,7 @@ QString reason(const QImageReader &reader)
     case QImageReader::UnsupportedFormatError:
         return QStringLiteral("ce n'est pas une image BMP, GIF, JPEG, icône ou PNG");
     case QImageReader::InvalidDataError:
-        return QStringLiteral("les données de l'image sont abîmées, incomplètes ou trop grandes");
+        return kDamagedData;
     case QImageReader::UnknownError:
         break;
     }
@@ -142,7 +148,36 @@ void shrinkJpeg(QImageReader &reader, QSize smallest, LoadedPicture &result)
     result.covered = kept;
 }
 
-LoadedPicture decode(QImageReader &reader, const QString &what, const QByteArray &head, QSize smallest)
+// Turns a picture as its file says: mirrors first, then a quarter turn clockwise
+// (as Qt's reader does).
+QImage turned(QImage image, QImageIOHandler::Transformations turn)
+{
+    const bool mirror = turn & QImageIOHandler::TransformationMirror, flip = turn & QImageIOHandler::TransformationFlip;
+    if (mirror || flip)
+        image = std::move(image).mirrored(mirror, flip);
+    if (turn & QImageIOHandler::TransformationRotate90)
+        image = image.transformed(QTransform().rotate(90));
+    return image;
+}
+
+// A JPEG in a colour space libjpeg turns into RGB is decoded straight from the
+// file's bytes, at the divisor chosen; the others go through Qt's reader.
+std::optional<JpegDecoding> decodeJpegFile(QFile &file, const LoadedPicture &result)
+{
+    const qint64 size = file.size();
+    if (size <= 0)
+        return std::nullopt;
+    // Mapped rather than read: the pages are the page cache's, not a copy.
+    if (const uchar *mapped = file.map(0, size)) {
+        JpegDecoding decoding = decodeJpeg(QByteArrayView(mapped, size), result.divisor);
+        file.unmap(const_cast<uchar *>(mapped));
+        return decoding;
+    }
+    file.seek(0);
+    return decodeJpeg(file.readAll(), result.divisor);
+}
+
+LoadedPicture decode(QFile &file, QImageReader &reader, const QString &what, const QByteArray &head, QSize smallest)
 {
     limitDecoders();
     reader.setAutoTransform(true);
@@ -156,15 +191,26 @@ LoadedPicture decode(QImageReader &reader, const QString &what, const QByteArray
     }
     if (reader.format() == "jpeg" && reader.size().isValid())
         shrinkJpeg(reader, smallest, result);
+    std::optional<JpegDecoding> jpeg;
+    if (result.shrinkable)
+        jpeg = decodeJpegFile(file, result);
     QImage image;
     bool damaged = false;
-    {
+    if (jpeg && jpeg->outcome != JpegDecoding::Unsupported) {
+        if (jpeg->outcome == JpegDecoding::OutOfMemory) {
+            result.error = QStringLiteral("Mémoire insuffisante pour l'image %1.").arg(what);
+            return result;
+        }
+        image = turned(std::move(jpeg->image), reader.transformation());
+        damaged = jpeg->damaged;
+    } else {
         const DamageWatch watch;
         image = reader.read();
         damaged = watch.damaged();
     }
     if (image.isNull()) {
-        result.error = QStringLiteral("Impossible de lire l'image %1 : %2.").arg(what, reason(reader));
+        result.error = QStringLiteral("Impossible de lire l'image %1 : %2.")
+                           .arg(what, jpeg && jpeg->outcome == JpegDecoding::Failed ? kDamagedData : reason(reader));
         return result;
     }
     if (tooLarge(image.size())) {
@@ -219,7 +265,7 @@ LoadedPicture loadPicture(const QString &path, QSize smallest)
     QImageReader reader(&file);
     // Trust the content over the extension: a PNG named .jpg still opens.
     reader.setDecideFormatFromContent(true);
-    return decode(reader, shown, head, smallest);
+    return decode(file, reader, shown, head, smallest);
 }
 
 QImage clipboardPicture()

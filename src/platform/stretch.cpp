@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <limits>
 
 StretchAxis stretchAxis(int sourceLength, int destinationLength)
 {
@@ -210,6 +211,50 @@ WeightedAxis weightedAxis(int start, int length, int destination, int coveredSta
 
 } // namespace
 
+namespace {
+
+// The shrink's rows, with the sums of a decoded column over a row's run held in
+// `Sum`: 32 bits when the runs are short enough, which the compiler vectorizes.
+template <typename Sum>
+void stretchDecodedRows(QImage &dst, const QRect &dstRect, const QRect &visible, const QImage &decoded,
+                        const WeightedAxis &ax, const WeightedAxis &ay)
+{
+    const int x0 = visible.left() - dstRect.left(), x1 = visible.right() - dstRect.left();
+    const int c0 = ax.first[size_t(x0)];
+    const int c1 = ax.first[size_t(x1)] + int(ax.weight[size_t(x1)].size()) - 1;
+    // Each decoded column's weighted sums over the row run, then each column run's.
+    std::vector<Sum> red(size_t(c1 - c0 + 1)), green(red.size()), blue(red.size());
+    for (int y = visible.top(); y <= visible.bottom(); ++y) {
+        const auto dy = size_t(y - dstRect.top());
+        for (auto *sums : {&red, &green, &blue})
+            std::fill(sums->begin(), sums->end(), 0);
+        for (size_t k = 0; k < ay.weight[dy].size(); ++k) {
+            const auto w = Sum(ay.weight[dy][k]);
+            const auto *row = reinterpret_cast<const QRgb *>(decoded.constScanLine(ay.first[dy] + int(k))) + c0;
+            Sum *r = red.data(), *g = green.data(), *b = blue.data();
+            for (size_t c = 0; c < red.size(); ++c) {
+                r[c] += w * Sum(qRed(row[c]));
+                g[c] += w * Sum(qGreen(row[c]));
+                b[c] += w * Sum(qBlue(row[c]));
+            }
+        }
+        auto *out = reinterpret_cast<QRgb *>(dst.scanLine(y)) + dstRect.left();
+        for (int dx = x0; dx <= x1; ++dx) {
+            const auto d = size_t(dx);
+            qint64 r = 0, g = 0, b = 0;
+            for (size_t k = 0; k < ax.weight[d].size(); ++k) {
+                const auto c = size_t(ax.first[d] - c0) + k;
+                r += ax.weight[d][k] * qint64(red[c]), g += ax.weight[d][k] * qint64(green[c]),
+                    b += ax.weight[d][k] * qint64(blue[c]);
+            }
+            const qint64 n = ax.total[d] * ay.total[dy];
+            out[dx] = qRgb(int((r + n / 2) / n), int((g + n / 2) / n), int((b + n / 2) / n));
+        }
+    }
+}
+
+} // namespace
+
 void stretchDecodedMean(QImage &dst, const QRect &dstRect, const QImage &decoded, const QRect &srcRect,
                         const QRect &covered, int divisor)
 {
@@ -222,34 +267,10 @@ void stretchDecodedMean(QImage &dst, const QRect &dstRect, const QImage &decoded
         weightedAxis(srcRect.x(), srcRect.width(), dstRect.width(), covered.x(), decoded.width(), divisor);
     const WeightedAxis ay =
         weightedAxis(srcRect.y(), srcRect.height(), dstRect.height(), covered.y(), decoded.height(), divisor);
-    const int x0 = visible.left() - dstRect.left(), x1 = visible.right() - dstRect.left();
-    const int c0 = ax.first[size_t(x0)];
-    const int c1 = ax.first[size_t(x1)] + int(ax.weight[size_t(x1)].size()) - 1;
-    // Each decoded column's weighted sums over the row run, then each column run's.
-    std::vector<qint64> red(size_t(c1 - c0 + 1)), green(red.size()), blue(red.size());
-    for (int y = visible.top(); y <= visible.bottom(); ++y) {
-        const auto dy = size_t(y - dstRect.top());
-        for (auto *sums : {&red, &green, &blue})
-            std::fill(sums->begin(), sums->end(), 0);
-        for (size_t k = 0; k < ay.weight[dy].size(); ++k) {
-            const qint64 w = ay.weight[dy][k];
-            const auto *row = reinterpret_cast<const QRgb *>(decoded.constScanLine(ay.first[dy] + int(k)));
-            for (int c = c0; c <= c1; ++c) {
-                red[size_t(c - c0)] += w * qRed(row[c]);
-                green[size_t(c - c0)] += w * qGreen(row[c]);
-                blue[size_t(c - c0)] += w * qBlue(row[c]);
-            }
-        }
-        auto *out = reinterpret_cast<QRgb *>(dst.scanLine(y)) + dstRect.left();
-        for (int dx = x0; dx <= x1; ++dx) {
-            const auto d = size_t(dx);
-            qint64 r = 0, g = 0, b = 0;
-            for (size_t k = 0; k < ax.weight[d].size(); ++k) {
-                const auto c = size_t(ax.first[d] - c0) + k;
-                r += ax.weight[d][k] * red[c], g += ax.weight[d][k] * green[c], b += ax.weight[d][k] * blue[c];
-            }
-            const qint64 n = ax.total[d] * ay.total[dy];
-            out[dx] = qRgb(int((r + n / 2) / n), int((g + n / 2) / n), int((b + n / 2) / n));
-        }
-    }
+    // A column's sum over a row run is at most 255 x the run's natural length.
+    const qint64 longestRun = *std::max_element(ay.total.begin(), ay.total.end());
+    if (255 * longestRun <= std::numeric_limits<quint32>::max())
+        stretchDecodedRows<quint32>(dst, dstRect, visible, decoded, ax, ay);
+    else
+        stretchDecodedRows<quint64>(dst, dstRect, visible, decoded, ax, ay);
 }

@@ -14,7 +14,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <atomic>
 #include <numeric>
+#include <stdexcept>
 
 namespace {
 
@@ -292,6 +294,27 @@ TEST(Batch, InOrderWithinABoundedWindow)
         EXPECT_EQ(order, expected);
         EXPECT_TRUE(furthest < 2 * workers && mostRunning <= (workers == 1 ? 1 : workers + 1)) << furthest << " " << mostRunning;
     }
+}
+
+// One worker: a work item that throws ends the run once the results before it are
+// taken; a take() that throws stops the worker, which starts nothing more.
+TEST(Batch, OneWorkerHandsOnFailures)
+{
+    QList<qsizetype> taken;
+    const auto failAt4 = [](qsizetype i) {
+        if (i == 4)
+            throw std::runtime_error("work");
+        return i;
+    };
+    EXPECT_THROW(runInOrder(10, 1, failAt4, [&](qsizetype i, qsizetype) { taken << i; }), std::runtime_error);
+    EXPECT_EQ(taken, (QList<qsizetype>{0, 1, 2, 3}));
+    std::atomic<int> worked = 0;
+    const auto countWork = [&](qsizetype i) { return ++worked, i; };
+    EXPECT_THROW(runInOrder(100, 1, countWork, [](qsizetype i, qsizetype) {
+        if (i == 2)
+            throw std::runtime_error("take");
+    }), std::runtime_error);
+    EXPECT_LE(worked, 4);
 }
 
 // One bad picture does not stop the others: the status and stderr tell which failed,

@@ -3,6 +3,7 @@
 #include "support/files.h"
 #include "support/imagediff.h"
 
+#include <QImageReader>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -69,4 +70,44 @@ TEST(PictureLoader, JpegDecodedSmallerAndTurnedByItsTag)
         }
     EXPECT_LE(worst, 8);
     EXPECT_EQ(loadPicture(path, {323, 200}).divisor, 1);
+}
+
+// Photographs are decoded by libjpeg straight into RGB32: pixel for pixel what Qt's
+// reader gives at the same scale and turn (every EXIF turn, sides that are not
+// multiples of the divisor). A CMYK JPEG, left to Qt's reader, opens all the same.
+TEST(PictureLoader, JpegDecodedAsQtDecodesIt)
+{
+    QTemporaryDir dir;
+    const QString plain = dir.filePath("plain.jpg");
+    ASSERT_TRUE(photo(1003, 805).save(plain, "JPG", 90));
+    const QByteArray bytes = readFile(plain);
+    for (const int orientation : {1, 2, 3, 4, 5, 6, 7, 8}) {
+        const QString path = dir.filePath(QStringLiteral("o%1.jpg").arg(orientation));
+        QByteArray exif = QByteArray::fromHex("ffe10022457869660000""49492a00080000000100""1201030001000000060000000000""0000");
+        exif[28] = char(orientation); // the orientation tag's value
+        writeFile(path, QByteArray(bytes).insert(4 + (quint8(bytes[4]) << 8 | quint8(bytes[5])), exif));
+        for (const int divisor : {1, 2, 4, 8}) {
+            SCOPED_TRACE(testing::Message() << "orientation " << orientation << ", 1/" << divisor);
+            QImageReader reader(path);
+            reader.setAutoTransform(true);
+            const QSize kept(1003 / divisor * divisor, 805 / divisor * divisor);
+            if (divisor > 1) {
+                reader.setClipRect(QRect(QPoint(), kept));
+                reader.setScaledSize({kept.width() / divisor, kept.height() / divisor});
+            }
+            const QImage expected = reader.read().convertToFormat(QImage::Format_RGB32);
+            const QSize turned = orientation >= 5 ? QSize(805, 1003) : QSize(1003, 805);
+            const LoadedPicture loaded = loadPicture(path, {turned.width() / divisor, turned.height() / divisor});
+            ASSERT_TRUE(loaded.ok() && !expected.isNull());
+            EXPECT_EQ(loaded.divisor, divisor);
+            EXPECT_EQ(loaded.fullSize, turned);
+            EXPECT_TRUE(loaded.image == expected) << loaded.image.width() << "x" << loaded.image.height();
+        }
+    }
+
+    const QString cmyk = QStringLiteral(BRIVANE_TEST_DATA "/pictures/cmyk.jpg"); // red on the left, blue on the right
+    const LoadedPicture loaded = loadPicture(cmyk);
+    ASSERT_TRUE(loaded.ok() && loaded.image.size() == QSize(24, 16)) << loaded.error.toStdString();
+    EXPECT_TRUE(loaded.image == QImage(cmyk).convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(qRed(loaded.image.pixel(0, 0)) > 150 && qBlue(loaded.image.pixel(23, 15)) > 150);
 }
