@@ -2,7 +2,8 @@
 # Times "brivane convertir" on 30 and 300 JPEG photographs of 1600 x 1200, all in
 # one run on the same files: one worker (-j 1), the default (one per core),
 # ImageMagick's mogrify in one process, and the floor: a bare libjpeg-turbo decode
-# of the same files in one process on one core. Wall and CPU (user + sys) times,
+# of the same files in one process on one core (at full size, and at 1/4, the scale
+# the converter decodes these at: the entropy decoding no scale removes). Wall and CPU (user + sys) times,
 # the best of several rounds (each command once a round), as the machine may be busy.
 #   benchmarks/compare_parallel.sh [BUILD_DIR]
 # BUILD_DIR holds src/brivane and benchmarks/decodejpeg (built here when missing;
@@ -69,6 +70,7 @@ for n in 30 300; do
     # while slows them all alike.
     for ((r = 0; r < rounds; ++r)); do
         measure "decode,$n" "$decode" "${photos[@]}"
+        measure "quart,$n" "$decode" 1/4 "${photos[@]}"
         measure "j1,$n" "$brivane" convertir -j 1 -o "$work/out" "${photos[@]}"
         measure "defaut,$n" "$brivane" convertir -o "$work/out" "${photos[@]}"
         if [[ -n ${BRIVANE_BEFORE:-} ]]; then
@@ -87,6 +89,7 @@ row() {
     printf '| %s | %7.2f | %7.2f | %7.2f | %7.2f |\n' "$(pad "$2" 44)" "$w30" "$c30" "$w300" "$c300"
 }
 row decode "décodage seul, libjpeg-turbo, 1 cœur"
+row quart "décodage seul au 1/4 (le plancher)"
 if [[ -n ${BRIVANE_BEFORE:-} ]]; then
     row avantj1 "avant : brivane convertir -j 1"
     row avantdefaut "avant : brivane convertir (défaut)"
