@@ -67,8 +67,8 @@ for n in 30 300; do
     done
     photos=("$work"/photos/*.jpg)
     # Round after round, each command once a round: a machine that slows down for a
-    # while slows them all alike.
-    for ((r = 0; r < rounds; ++r)); do
+    # while slows them all alike. The short runs take three times the rounds.
+    for ((r = 0; r < (n < 100 ? 3 * rounds : rounds); ++r)); do
         measure "decode,$n" "$decode" "${photos[@]}"
         measure "quart,$n" "$decode" 1/4 "${photos[@]}"
         measure "j1,$n" "$brivane" convertir -j 1 -o "$work/out" "${photos[@]}"

@@ -58,6 +58,7 @@ int ConvertCommand::run(const QStringList &arguments)
         return status;
     m_options = *options;
     const QStringList &sources = m_options.sources;
+    keepFreedMemoryForReuse();
 
     // A calculator picture is read when its turn comes, as it may be an output of
     // this run; the other sources are converted ahead, by the workers.

@@ -128,6 +128,19 @@ void stretchImage(QImage &dst, const QRect &dstRect, const QImage &src, const QR
     Q_ASSERT(src.format() == QImage::Format_RGB32 || src.format() == QImage::Format_ARGB32);
     if (dstRect.isEmpty() || srcRect.isEmpty() || !src.rect().contains(srcRect))
         return;
+    if (srcRect.size() == dstRect.size()) {
+        // Each block is one pixel, whatever the reduction: a copy (the preview
+        // into an output of the same size, for every conversion).
+        const QRect visible = dstRect.intersected(dst.rect());
+        const QPoint shift = srcRect.topLeft() - dstRect.topLeft();
+        for (int y = visible.top(); y <= visible.bottom(); ++y) {
+            const auto *in = reinterpret_cast<const QRgb *>(src.constScanLine(y + shift.y())) + shift.x();
+            auto *out = reinterpret_cast<QRgb *>(dst.scanLine(y));
+            for (int x = visible.left(); x <= visible.right(); ++x)
+                out[x] = in[x] | 0xFF000000u;
+        }
+        return;
+    }
     const StretchAxis ax = stretchAxis(srcRect.width(), dstRect.width());
     const StretchAxis ay = stretchAxis(srcRect.height(), dstRect.height());
 
@@ -214,8 +227,9 @@ WeightedAxis weightedAxis(int start, int length, int destination, int coveredSta
 namespace {
 
 // The shrink's rows, with the sums of a decoded column over a row's run held in
-// `Sum`: 32 bits when the runs are short enough, which the compiler vectorizes.
-template <typename Sum>
+// `Sum` and an output pixel's sums in `PixelSum`: 32 bits when the runs are short
+// enough, which the compiler vectorizes and divides faster.
+template <typename Sum, typename PixelSum>
 void stretchDecodedRows(QImage &dst, const QRect &dstRect, const QRect &visible, const QImage &decoded,
                         const WeightedAxis &ax, const WeightedAxis &ay)
 {
@@ -241,13 +255,13 @@ void stretchDecodedRows(QImage &dst, const QRect &dstRect, const QRect &visible,
         auto *out = reinterpret_cast<QRgb *>(dst.scanLine(y)) + dstRect.left();
         for (int dx = x0; dx <= x1; ++dx) {
             const auto d = size_t(dx);
-            qint64 r = 0, g = 0, b = 0;
+            PixelSum r = 0, g = 0, b = 0;
             for (size_t k = 0; k < ax.weight[d].size(); ++k) {
                 const auto c = size_t(ax.first[d] - c0) + k;
-                r += ax.weight[d][k] * qint64(red[c]), g += ax.weight[d][k] * qint64(green[c]),
-                    b += ax.weight[d][k] * qint64(blue[c]);
+                const auto w = PixelSum(ax.weight[d][k]);
+                r += w * PixelSum(red[c]), g += w * PixelSum(green[c]), b += w * PixelSum(blue[c]);
             }
-            const qint64 n = ax.total[d] * ay.total[dy];
+            const auto n = PixelSum(ax.total[d] * ay.total[dy]);
             out[dx] = qRgb(int((r + n / 2) / n), int((g + n / 2) / n), int((b + n / 2) / n));
         }
     }
@@ -267,10 +281,15 @@ void stretchDecodedMean(QImage &dst, const QRect &dstRect, const QImage &decoded
         weightedAxis(srcRect.x(), srcRect.width(), dstRect.width(), covered.x(), decoded.width(), divisor);
     const WeightedAxis ay =
         weightedAxis(srcRect.y(), srcRect.height(), dstRect.height(), covered.y(), decoded.height(), divisor);
-    // A column's sum over a row run is at most 255 x the run's natural length.
-    const qint64 longestRun = *std::max_element(ay.total.begin(), ay.total.end());
-    if (255 * longestRun <= std::numeric_limits<quint32>::max())
-        stretchDecodedRows<quint32>(dst, dstRect, visible, decoded, ax, ay);
+    // A column's sum over a row run is at most 255 x the run's natural length, a
+    // pixel's 255 x its block's natural area (plus half of it, rounding).
+    constexpr quint64 k32 = std::numeric_limits<quint32>::max();
+    const quint64 rows = quint64(*std::max_element(ay.total.begin(), ay.total.end()));
+    const quint64 columns = quint64(*std::max_element(ax.total.begin(), ax.total.end()));
+    if (256 * rows * columns <= k32)
+        stretchDecodedRows<quint32, quint32>(dst, dstRect, visible, decoded, ax, ay);
+    else if (255 * rows <= k32)
+        stretchDecodedRows<quint32, quint64>(dst, dstRect, visible, decoded, ax, ay);
     else
-        stretchDecodedRows<quint64>(dst, dstRect, visible, decoded, ax, ay);
+        stretchDecodedRows<quint64, quint64>(dst, dstRect, visible, decoded, ax, ay);
 }

@@ -86,6 +86,13 @@ TEST(StretchImage, EachPixelMergesItsWholeBlock)
                 ASSERT_EQ(average.pixel(x, y), qRgb(mean(0), mean(1), mean(2))) << size.width() << " at " << x << "," << y;
             }
     }
+    // Blocks of one pixel: a copy, of the part that shows.
+    QImage copy(8, 8, QImage::Format_RGB32);
+    copy.fill(0);
+    stretchImage(copy, QRect(-2, 3, 10, 7), src, QRect(5, 9, 10, 7), Reduction::And);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            ASSERT_EQ(copy.pixel(x, y), y >= 3 ? src.pixel(x + 7, y + 6) : 0xFF000000u) << x << "," << y;
     // A stretch onto itself reads the pixels as they were before the call.
     QImage self = imageFromAscii({"#..."});
     stretchBlt(self, QRect(0, 0, 4, 1), self, QRect(0, 0, 2, 1), Reduction::Mean);
