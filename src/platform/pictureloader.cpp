@@ -168,13 +168,16 @@ std::optional<JpegDecoding> decodeJpegFile(QFile &file, const LoadedPicture &res
     if (size <= 0)
         return std::nullopt;
     // Mapped rather than read: the pages are the page cache's, not a copy.
-    if (const uchar *mapped = file.map(0, size)) {
+    if (uchar *mapped = file.map(0, size)) {
         JpegDecoding decoding = decodeJpeg(QByteArrayView(mapped, size), result.divisor);
-        file.unmap(const_cast<uchar *>(mapped));
+        file.unmap(mapped);
         return decoding;
     }
-    file.seek(0);
-    return decodeJpeg(file.readAll(), result.divisor);
+    // Read by another handle: Qt's reader goes on from where `file` stands.
+    QFile again(file.fileName());
+    if (!again.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return decodeJpeg(again.readAll(), result.divisor);
 }
 
 LoadedPicture decode(QFile &file, QImageReader &reader, const QString &what, const QByteArray &head, QSize smallest)
