@@ -65,7 +65,7 @@ bool readRows(j_decompress_ptr info, ErrorManager *errors, uchar *rows, qsizetyp
 
 } // namespace
 
-JpegDecoding decodeJpeg(QByteArrayView file, int divisor)
+JpegDecoding decodeJpeg(QByteArrayView file, int divisor, QSize size)
 {
     JpegDecoding result;
     jpeg_decompress_struct info{};
@@ -77,7 +77,8 @@ JpegDecoding decodeJpeg(QByteArrayView file, int divisor)
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(file.data()), static_cast<unsigned long>(file.size()));
 
     bool supported = false;
-    if (!readHeader(&info, &errors, divisor, &supported)) {
+    if (!readHeader(&info, &errors, divisor, &supported)
+        || QSize(int(info.image_width), int(info.image_height)) != size) {
         jpeg_destroy_decompress(&info);
         return result;
     }

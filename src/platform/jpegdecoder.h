@@ -24,5 +24,7 @@ struct JpegDecoding
     bool damaged = false;
 };
 
-// Decodes the JPEG file's bytes at 1/divisor (1, 2, 4 or 8). Never throws.
-JpegDecoding decodeJpeg(QByteArrayView file, int divisor);
+// Decodes the JPEG file's bytes at 1/divisor (1, 2, 4 or 8). Never throws. A
+// picture whose header does not state `size` (the file changed since it was
+// first looked at) Failed: nothing larger than the size checked is decoded.
+JpegDecoding decodeJpeg(QByteArrayView file, int divisor, QSize size);

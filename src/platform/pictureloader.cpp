@@ -162,25 +162,23 @@ QImage turned(QImage image, QImageIOHandler::Transformations turn)
 
 // A JPEG in a colour space libjpeg turns into RGB is decoded straight from the
 // file's bytes, at the divisor chosen; the others go through Qt's reader.
-std::optional<JpegDecoding> decodeJpegFile(QFile &file, const LoadedPicture &result)
+std::optional<JpegDecoding> decodeJpegFile(const QString &path, int divisor, QSize size)
 {
-    const qint64 size = file.size();
-    if (size <= 0)
+    // Read, not mapped: a file cut short by another program while it is decoded
+    // would end a mapping's reader with SIGBUS. Its own handle: Qt's reader goes on
+    // from where the first one stands.
+    // Beyond what any photograph of kPixelsMax pixels needs, Qt's reader streams it.
+    constexpr qint64 kLargestRead = 256 * 1024 * 1024;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestRead)
         return std::nullopt;
-    // Mapped rather than read: the pages are the page cache's, not a copy.
-    if (uchar *mapped = file.map(0, size)) {
-        JpegDecoding decoding = decodeJpeg(QByteArrayView(mapped, size), result.divisor);
-        file.unmap(mapped);
-        return decoding;
-    }
-    // Read by another handle: Qt's reader goes on from where `file` stands.
-    QFile again(file.fileName());
-    if (!again.open(QIODevice::ReadOnly))
+    const QByteArray bytes = file.readAll();
+    if (bytes.isEmpty())
         return std::nullopt;
-    return decodeJpeg(again.readAll(), result.divisor);
+    return decodeJpeg(bytes, divisor, size);
 }
 
-LoadedPicture decode(QFile &file, QImageReader &reader, const QString &what, const QByteArray &head, QSize smallest)
+LoadedPicture decode(const QString &path, QImageReader &reader, const QString &what, const QByteArray &head, QSize smallest)
 {
     limitDecoders();
     reader.setAutoTransform(true);
@@ -196,7 +194,7 @@ LoadedPicture decode(QFile &file, QImageReader &reader, const QString &what, con
         shrinkJpeg(reader, smallest, result);
     std::optional<JpegDecoding> jpeg;
     if (result.shrinkable)
-        jpeg = decodeJpegFile(file, result);
+        jpeg = decodeJpegFile(path, result.divisor, reader.size());
     QImage image;
     bool damaged = false;
     if (jpeg && jpeg->outcome != JpegDecoding::Unsupported) {
@@ -268,7 +266,7 @@ LoadedPicture loadPicture(const QString &path, QSize smallest)
     QImageReader reader(&file);
     // Trust the content over the extension: a PNG named .jpg still opens.
     reader.setDecideFormatFromContent(true);
-    return decode(file, reader, shown, head, smallest);
+    return decode(path, reader, shown, head, smallest);
 }
 
 QImage clipboardPicture()

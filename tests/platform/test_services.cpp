@@ -1,3 +1,4 @@
+#include "platform/jpegdecoder.h"
 #include "platform/pictureloader.h"
 #include "platform/surface.h"
 #include "support/files.h"
@@ -105,7 +106,12 @@ TEST(PictureLoader, JpegDecodedAsQtDecodesIt)
         }
     }
 
+    // A file changed since its size was checked is not decoded.
+    EXPECT_EQ(decodeJpeg(bytes, 1, {1003, 806}).outcome, JpegDecoding::Failed);
+    EXPECT_EQ(decodeJpeg(bytes.left(100), 1, {1003, 805}).outcome, JpegDecoding::Failed);
+
     const QString cmyk = QStringLiteral(BRIVANE_TEST_DATA "/pictures/cmyk.jpg"); // red on the left, blue on the right
+    EXPECT_EQ(decodeJpeg(readFile(cmyk), 1, {24, 16}).outcome, JpegDecoding::Unsupported);
     const LoadedPicture loaded = loadPicture(cmyk);
     ASSERT_TRUE(loaded.ok() && loaded.image.size() == QSize(24, 16)) << loaded.error.toStdString();
     EXPECT_TRUE(loaded.image == QImage(cmyk).convertToFormat(QImage::Format_RGB32));
