@@ -110,8 +110,22 @@ TEST(PictureLoader, JpegDecodedAsQtDecodesIt)
     EXPECT_EQ(decodeJpeg(bytes, 1, {1003, 806}).outcome, JpegDecoding::Failed);
     EXPECT_EQ(decodeJpeg(bytes.left(100), 1, {1003, 805}).outcome, JpegDecoding::Failed);
 
+    // Without its quantization tables a JPEG's header reads, but its data does not.
+    QByteArray noTables = bytes.left(2);
+    for (qsizetype at = 2; at + 4 <= bytes.size();) {
+        const qsizetype length = 2 + (quint8(bytes[at + 2]) << 8 | quint8(bytes[at + 3]));
+        const bool scan = quint8(bytes[at + 1]) == 0xDA;
+        if (quint8(bytes[at + 1]) != 0xDB)
+            noTables += bytes.mid(at, scan ? -1 : length);
+        at = scan ? bytes.size() : at + length;
+    }
+    writeFile(dir.filePath("notables.jpg"), noTables);
+    EXPECT_TRUE(loadPicture(dir.filePath("notables.jpg")).error.contains(QStringLiteral("abîmées, incomplètes")));
+
     const QString cmyk = QStringLiteral(BRIVANE_TEST_DATA "/pictures/cmyk.jpg"); // red on the left, blue on the right
     EXPECT_EQ(decodeJpeg(readFile(cmyk), 1, {24, 16}).outcome, JpegDecoding::Unsupported);
+    writeFile(dir.filePath("cmyk-cut.jpg"), readFile(cmyk).chopped(60));
+    EXPECT_TRUE(loadPicture(dir.filePath("cmyk-cut.jpg")).warning.contains(QStringLiteral("abîmée ou incomplète")));
     const LoadedPicture loaded = loadPicture(cmyk);
     ASSERT_TRUE(loaded.ok() && loaded.image.size() == QSize(24, 16)) << loaded.error.toStdString();
     EXPECT_TRUE(loaded.image == QImage(cmyk).convertToFormat(QImage::Format_RGB32));
