@@ -58,7 +58,7 @@ void runInOrderOnOneThread(qsizetype count, const Work &work, const Take &take)
                 thrown = std::current_exception();
             }
             const std::lock_guard lock(mutex);
-            changed.notify_all();
+            changed.notify_all(); // the calling thread wakes once the lock is released
             if (thrown) {
                 failure = thrown; // handed to the calling thread once the results before it are taken
                 return;
