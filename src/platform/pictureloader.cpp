@@ -166,8 +166,8 @@ std::optional<JpegDecoding> decodeJpegFile(const QString &path, int divisor, QSi
 {
     // Read, not mapped: a file cut short by another program while it is decoded
     // would end a mapping's reader with SIGBUS. Its own handle: Qt's reader goes on
-    // from where the first one stands.
-    // Beyond what any photograph of kPixelsMax pixels needs, Qt's reader streams it.
+    // from where the first one stands. A file larger than any photograph of
+    // kPixelsMax pixels needs is left to Qt's reader, which streams it.
     constexpr qint64 kLargestRead = 256 * 1024 * 1024;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestRead)
